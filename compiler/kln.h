@@ -1,0 +1,495 @@
+// kln.h: the types every stage of the Kiln compiler shares.
+//
+// The compiler reads one Kiln module and writes one C++ translation unit.
+// Stages, one source file each (see CMakeLists.txt):
+//   main.cpp        command line, banner, error line, exit status
+//   util.cpp        file-name, string and binary-file helpers, host paths
+//   lexer.cpp       tokens
+//   symbols.cpp     symbol kinds, C++ spelling, module-file records
+//   modules.cpp     module records, .kmd writer/reader, loader, header
+//   compiler.cpp    compiler object, scopes, look-ups
+//   frame.cpp       outer level of a module, default sections, #CPP
+//   build.cpp       reserved words, bcc32/tlib/ilink32 command lines
+//   decl_*.cpp      DIM and type names, TYPE, CONST/ENUM, OPTION, USING/ALIAS/BUILTIN
+//   expr_*.cpp      expressions, member access, containers, call arguments
+//   stmt_*.cpp      statement loop and dispatcher, assignments, loops, I/O, TRY/SELECT
+//   procedures.cpp  SUB and FUNCTION
+//   class_*.cpp     DLL bindings, classes, properties, INITIALIZATION/FINALIZATION
+//
+// Errors are thrown values: a translator throws a message as a `const char*`
+// or a std::string; `compiler::compile` turns it into a positioned
+// parse_error; main prints it. Two internal signals (not_found, not_lvalue)
+// are caught where they arise and never reach the user as such.
+#pragma once
+
+#include <cstdint>
+#include <fstream>
+#include <iosfwd>
+#include <memory>
+#include <sstream>
+#include <stdexcept>
+#include <string>
+#include <unordered_map>
+#include <map>
+#include <vector>
+
+// ---------------------------------------------------------------------------
+// Version and process-wide switches
+
+const int version_major = 2;   // also the .kmd version bytes
+const int version_minor = 0;
+const int version_release = 1;
+
+// Shared with nested compilations of imported modules, hence not members.
+extern bool no_exceptions;     // -x: bcc32 gets "-x-"
+extern bool no_convert;        // -c: no kln::conv wrappers
+extern bool library_option;    // OPTION LIBRARY: the build makes a library
+
+// ---------------------------------------------------------------------------
+// Errors and internal signals
+
+// The one error record that leaves a compilation.
+struct parse_error {
+    std::string message;
+    std::string module;
+    int line;
+    int column;
+};
+
+// A failed look-up in a named list: "no elements matching key",
+// "type not found" or "identifier not found". Callers catch it to look
+// elsewhere, declare automatically, or report a message of their own.
+struct not_found : std::out_of_range {
+    explicit not_found(const char* what = "no elements matching key") : std::out_of_range(what) {}
+};
+
+// Raised by the expression translator when an assignable operand was asked
+// for and the operand is not one; tells a call statement from an assignment.
+struct not_lvalue : std::invalid_argument {
+    not_lvalue() : std::invalid_argument("not an lvalue") {}
+};
+
+// A build tool (bcc32, tlib, ilink32) exited with a failure status.
+// Printed as "Error: <tool> failed"; passes nested compilations unchanged.
+struct tool_failure {
+    std::string tool;
+};
+
+// ---------------------------------------------------------------------------
+// Utilities (util.cpp)
+
+bool equal_nocase(const std::string& a, const std::string& b);   // ASCII only
+std::string strip_ext(const std::string& path);
+std::string get_ext(const std::string& path);
+std::string change_ext(const std::string& path, const std::string& ext);
+std::string default_ext(const std::string& path, const std::string& ext);
+bool file_exists(const std::string& path);
+int32_t read_int(std::istream& in);             // throws "invalid module format" at end of file
+void write_int(int32_t value, std::ostream& out);
+// A record count of a module file; "invalid module format" when it is
+// negative or larger than the bytes left in the file.
+int32_t read_count(std::istream& in);
+std::string read_str(std::istream& in);         // throws "invalid module format" at end of file or past the cap
+void write_str(const std::string& text, std::ostream& out);
+std::string float_to_str(float value);          // "%f"
+std::string int_to_str(int32_t value);          // "%d"
+std::string capitalize(const std::string& text);
+std::string exe_path();
+
+// Every file name that the compiler opens or hands to a tool goes through
+// host_path: '\' becomes '/', "nul" becomes /dev/null, and an existing file
+// is found case-insensitively (exact name first, then a folder scan).
+std::string host_path(const std::string& path);
+
+// ---------------------------------------------------------------------------
+// Lexer (lexer.cpp)
+
+enum token_kind {
+    end_of_statement = 1,
+    identifier = 2,
+    number = 3,
+    string_or_directive = 4,   // a string literal with its quotes, or a '#' directive
+    operator_token = 5,
+    label = 6,
+};
+
+class lexer {
+public:
+    std::string text;          // the current token
+    std::string line_text;     // filled by read_rest_of_line
+    int kind = end_of_statement;
+    int line = 1;              // physical line of the current token
+    int column = 1;            // column at which the current token began
+
+    explicit lexer(std::istream& input);
+    void next_token();
+    void read_rest_of_line();
+    bool at_eof() const;
+
+private:
+    std::string source_;       // the whole input, read once
+    size_t pos_ = 0;           // index of the current character
+    int running_column_ = 1;
+    bool at_end_ = false;      // the current token is the end of input
+    int current() const { return pos_ < source_.size() ? (unsigned char)source_[pos_] : -1; }
+    void advance() { ++pos_; }
+    void read_token();
+    void read_directive();
+    void read_identifier();
+    void read_number();
+    void read_hex_number();
+    void read_string();
+    void skip_block_comment();
+    void rename_cpp_clash();
+};
+
+// ---------------------------------------------------------------------------
+// Named lists: pointers in insertion order, searched from the back so that
+// the innermost declaration wins. A null entry is a scope marker. An index by
+// upper-cased name keeps look-ups constant-time on large modules.
+
+std::string upper_key(const std::string& name);   // ASCII upper case (util.cpp)
+
+template <class T>
+class named_list {
+public:
+    using value_type = T*;
+
+    size_t size() const { return items_.size(); }
+    T* operator[](size_t i) const { return items_[i]; }
+    typename std::vector<T*>::const_iterator begin() const { return items_.begin(); }
+    typename std::vector<T*>::const_iterator end() const { return items_.end(); }
+    T* back() const { return items_.back(); }
+    void reserve(size_t n) { items_.reserve(n); index_.reserve(n); }
+
+    void push_back(T* item) {
+        if (item) index_[upper_key(item->name)].push_back(items_.size());
+        items_.push_back(item);
+    }
+    void push_marker() { items_.push_back(nullptr); }
+
+    // Removes entries up to and including the last marker.
+    // Throws "internal error: scope underflow" when there is none.
+    void pop_to_marker() {
+        while (!items_.empty() && items_.back()) pop_back();
+        if (items_.empty()) throw "internal error: scope underflow";
+        items_.pop_back();
+    }
+    void pop_back() {
+        T* item = items_.back();
+        if (item) {
+            auto it = index_.find(upper_key(item->name));
+            it->second.pop_back();
+            if (it->second.empty()) index_.erase(it);
+        }
+        items_.pop_back();
+    }
+
+    // The newest entry with that name (ignoring case), or null.
+    T* find_raw(const std::string& name) const {
+        auto it = index_.find(upper_key(name));
+        return it == index_.end() ? nullptr : items_[it->second.back()];
+    }
+
+private:
+    std::vector<T*> items_;
+    std::unordered_map<std::string, std::vector<size_t>> index_;
+};
+
+// ---------------------------------------------------------------------------
+// Symbols (symbols.cpp)
+
+struct module;
+struct compiler;
+struct type_symbol;
+
+enum symbol_kind {
+    constant_kind = 1,
+    type_kind = 2,
+    variable_kind = 3,
+    procedure_kind = 4,
+    record_kind = 5,
+    class_kind = 6,
+    alias_kind = 7,
+};
+
+enum visibility_level {
+    vis_local = 0,
+    vis_private = 1,
+    vis_protected = 2,
+    vis_public = 3,
+};
+
+struct symbol {
+    struct module* module = nullptr;   // the module it was read from; null for this module's own
+    int kind;
+    int visibility;
+    std::string name;                  // as written (after the clash rename), with its suffix
+    bool is_member = false;            // a record/class member: always spelled with its plain name
+
+    symbol(int kind, std::string name, int visibility);
+    virtual ~symbol() = default;
+
+    virtual std::string cpp_name(bool qualified = true) const;   // name rule
+    virtual void write(std::ostream& file) const;                // module-file record
+    virtual void emit_declaration(std::ostream& out) const;      // declaration for importers
+    virtual symbol* resolve() { return this; }
+};
+
+struct constant_symbol : symbol {
+    std::string value;                 // decimal text, or a quoted literal as the lexer gives it
+    bool is_string = false;
+
+    constant_symbol(std::string name, int visibility);
+    void write(std::ostream& file) const override;
+    void emit_declaration(std::ostream& out) const override;
+};
+
+struct type_symbol : symbol {
+    explicit type_symbol(std::string name, int kind = type_kind, int visibility = vis_public);
+    std::string cpp_name(bool qualified = true) const override;  // type spelling table
+    void emit_declaration(std::ostream&) const override {}
+};
+
+enum container_kind { no_container = 0, collection_container = 1, dictionary_container = 2 };
+
+struct variable_symbol : symbol {
+    type_symbol* type;
+    int scope_level;
+    int dimension_count = 0;           // static dimensions of a TYPE field
+    int container = no_container;
+    int fixed_length = 0;              // STRING * n field
+    int dimensions[5] = {0, 0, 0, 0, 0};
+    bool by_reference = false;
+    bool is_array = false;
+    bool has_getter = false;
+    bool has_setter = false;
+    std::string default_value;         // C++ text of an optional parameter's default
+
+    variable_symbol(std::string name, int visibility, int scope_level, type_symbol* type);
+    std::string type_text() const;     // kln::array<…> / kln::collection<…> / kln::ref<class …>
+    void write(std::ostream& file) const override;
+    void emit_declaration(std::ostream& out) const override;
+};
+
+struct procedure_symbol : symbol {
+    type_symbol* result_type;          // null for a SUB
+    std::vector<variable_symbol*> parameters;
+    bool is_method;
+    bool defined;
+    bool c_linkage = false;
+    bool generic = false;
+
+    procedure_symbol(std::string name, int visibility, bool defined, bool is_method, type_symbol* result_type);
+    void write(std::ostream& file) const override;
+    void emit_declaration(std::ostream& out) const override;     // prototype
+};
+
+struct record_symbol : type_symbol {
+    std::vector<variable_symbol*> fields;
+
+    record_symbol(std::string name, int visibility);
+    void write(std::ostream& file) const override;
+    void emit_declaration(std::ostream& out) const override;     // struct
+};
+
+struct class_symbol : type_symbol {
+    class_symbol* base_class;          // null only for OBJECT
+    std::vector<variable_symbol*> data_members;   // fields, events, properties
+    std::vector<procedure_symbol*> methods;
+
+    class_symbol(std::string name, int visibility, class_symbol* base_class);
+    void write(std::ostream& file) const override;
+    void emit_declaration(std::ostream& out) const override;     // class
+};
+
+struct alias_symbol : symbol {
+    symbol* target;
+    bool refers_to_type;
+
+    alias_symbol(std::string name, int visibility, symbol* target, bool refers_to_type);
+    void write(std::ostream& file) const override;
+    symbol* resolve() override { return target; }
+};
+
+// Reads one record of a module file; a kind byte outside 1..7 is an
+// "invalid module format".
+// Types, records, classes and type aliases enter the module's type list
+// themselves, as soon as their name is known.
+symbol* read_symbol(std::istream& file, struct module* m);
+
+// The type name implied by a name's last character ($ STRING, % SHORT, ...).
+std::string suffix_type_name(const symbol* s);
+
+// Class member look-ups; each throws not_found when nothing matches.
+variable_symbol* find_data_member(class_symbol* cls, const std::string& name);
+procedure_symbol* find_method(class_symbol* cls, const std::string& name);
+symbol* find_member(class_symbol* cls, const std::string& name, bool inherited);
+bool is_derived_from(const class_symbol* cls, const class_symbol* other);
+
+// ---------------------------------------------------------------------------
+// Modules (modules.cpp)
+
+struct module {
+    std::string name;
+    std::string prefix;                // folder of the .kmd/.lib; empty = current folder
+    named_list<symbol> types;
+    named_list<symbol> identifiers;
+    bool has_initialization = false;
+    bool has_finalization = false;
+    struct compiler* compiler;
+
+    module(std::string name, struct compiler* owner) : name(std::move(name)), compiler(owner) {}
+};
+
+// Finds, rebuilds when missing or stale, and reads a module file; writes
+// the module's namespace block into the compiler's output. The caller
+// appends the result to the loaded-module list.
+module* module_load(const std::string& name, compiler& c, bool library);
+void write_module_file(module& m, compiler& c);
+type_symbol* read_type_reference(module& m, std::istream& file);
+void write_type_reference(const type_symbol* type, std::ostream& file);
+void emit_namespace_block(module& m, std::ostream& out);
+void write_header(module& m, std::string file_name);
+
+// A named list look-up that resolves aliases and throws not_found.
+symbol* named_list_find(const named_list<symbol>& list, const std::string& name);
+module* module_list_find(const std::vector<module*>& list, const std::string& name);
+
+// ---------------------------------------------------------------------------
+// Reserved words and the build driver (build.cpp)
+
+bool is_reserved_word(const std::string& name);
+void check_reserved_word(const std::string& name);   // throws "illegal use of reserved word '…' as identifier"
+
+// ---------------------------------------------------------------------------
+// DLL bindings: the LIB clause of a DECLARE read by the procedure translator.
+
+struct lib_binding {
+    bool active = false;
+    std::string lib_expression;        // kln::string("user32")
+    std::string entry_expression;      // "Alias" or kln::string("Name")
+};
+
+// ---------------------------------------------------------------------------
+// The compiler object: one per module being translated.
+
+struct compiler {
+    std::ifstream input;
+    std::ofstream output;
+    lexer lex;
+    module this_module;
+    std::string basedir;               // the tool chain's root, ending in '/'
+    std::string resource_file;         // OPTION RESOURCE
+    std::string line_buffer;           // last raw line of a #CPP block
+    std::vector<module*> loaded_modules;       // entry 0 is &this_module
+    std::vector<std::string> library_names;    // LIB expressions, first appearance, no duplicates
+    std::map<std::string, bool> label_map;     // label → defined, for one procedure body
+    class_symbol* current_class = nullptr;
+    bool library = false;
+    bool dll = false;
+    bool abort_build = false;
+    bool explicit_option = false;
+    bool console = true;
+    bool byref_default = false;
+    bool apistring = false;
+    bool debug = false;
+    bool in_function = false;          // the body being translated is a FUNCTION
+    int indent = 0;
+    int scope_level = 0;
+    int loop_depth = 0;
+
+    // --- compiler.cpp: object, scopes, look-ups
+    compiler(const std::string& name, const std::string& basedir);   // throws the open/illegal-name errors
+    ~compiler();
+    void compile(bool library, bool debug);
+    std::string indent_text() const;   // "\n" + one TAB per indent level
+    type_symbol* find_type(const std::string& name, module* m = nullptr);
+    symbol* find_identifier(const std::string& name, module* m = nullptr);
+    void push_scope();
+    void pop_scope();
+    void add_main_procedure();
+    void next() { lex.next_token(); }
+    // Throws "end of statement expected" unless the current token ends the statement.
+    void expect_end_of_statement();
+
+    // --- frame.cpp: the outer level
+    void translate_module();
+    void translate_cpp_block();        // "#CPP" … "#KLN" verbatim text
+
+    // --- build.cpp
+    void build();
+
+    // --- decl_dim.cpp: type names and DIM
+    type_symbol* parse_typename();
+    void translate_dim(int visibility);
+    // --- decl_type.cpp
+    void translate_type(int visibility);
+    // --- decl_const.cpp
+    std::string eval_constexpr(bool& is_string);
+    void translate_const(int visibility);
+    void translate_enum(int visibility);
+    // --- decl_option.cpp
+    void translate_option();
+    // --- decl_using.cpp
+    void translate_using();
+    void translate_alias();
+    void translate_builtin(int visibility);
+
+    // --- expr_expression.cpp, expr_members.cpp, expr_containers.cpp, expr_call_args.cpp
+    type_symbol* translate_expression(bool want_lvalue, bool bare_lvalue, bool want_array,
+                                      bool want_collection, std::ostream& out);
+    type_symbol* translate_expression_to_output(bool want_lvalue = false, bool bare_lvalue = false,
+                                                bool want_array = false, bool want_collection = false) {
+        return translate_expression(want_lvalue, bare_lvalue, want_array, want_collection, output);
+    }
+    type_symbol* translate_call_args(procedure_symbol* procedure, bool statement_form, std::ostream& out);
+
+    // --- stmt_block.cpp: block loop, dispatcher, END/#CPP/labels/GOTO/EXIT/SWAP/INCR/DECR
+    bool translate_block();
+    bool translate_statement();
+    void translate_exit();
+    void translate_swap();
+    void translate_incr();
+    void translate_decr();
+    void translate_label();
+    void translate_goto();
+    // --- stmt_assign.cpp
+    void translate_assignment();
+    // --- stmt_loops.cpp
+    void translate_if();
+    void translate_while();
+    void translate_do();
+    void translate_for();
+    void translate_for_each();
+    // --- stmt_io.cpp
+    void translate_print();
+    void translate_input();
+    void translate_line_input();
+    void translate_redim();
+    // --- stmt_exceptions.cpp
+    void translate_try();
+    void translate_throw();
+    void translate_raise();
+    void translate_select();
+
+    // --- procedures.cpp
+    void translate_procedure(int visibility, bool declaration, class_symbol* cls);
+
+    // --- class_dll.cpp: DECLARE … LIB
+    // Current token LIB: reads the clause, records the library name.
+    void translate_lib_clause(lib_binding& binding, const std::string& procedure_name, class_symbol* cls);
+    // Writes the stub body that replaces the ";" of a LIB declaration.
+    void emit_lib_stub(const procedure_symbol& procedure, const lib_binding& binding);
+    // --- class_class.cpp
+    void translate_class(int visibility);
+    void translate_class_forward(int visibility);
+    // --- class_property.cpp
+    void translate_property_member(int visibility, class_symbol* cls);
+    void translate_property_body();
+    // --- class_sections.cpp
+    void translate_initialization();
+    void translate_finalization();
+    void emit_dll_loader();
+    void emit_dll_unloader();
+};

@@ -1,0 +1,280 @@
+// Tokens of a Kiln source file.
+//
+// The whole input is read once; the lexer then walks it with one character
+// of look-ahead. A line ends at LF (CR is a blank), so CR LF and LF-only
+// files give the same tokens, and `line` counts physical lines: it grows
+// exactly when an LF is consumed. End of input is a state of its own, not a
+// byte value, so every byte 0x00-0xFF can appear in strings and comments.
+#include "kln.h"
+
+#include <cstring>
+#include <iterator>
+
+namespace {
+
+const int end_of_input = -1;
+
+bool is_blank(int c) { return c == '\t' || c == '\r' || c == ' '; }
+bool is_digit(int c) { return c >= '0' && c <= '9'; }
+bool is_identifier_start(int c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
+bool is_identifier_char(int c) { return is_identifier_start(c) || is_digit(c); }
+bool is_type_suffix(int c) { return c != end_of_input && std::strchr("!#$%&@", c) && c != 0; }
+
+int hex_value(int c)
+{
+    if (is_digit(c)) return c - '0';
+    if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+    if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+    return -1;
+}
+
+// Lower-case words that would clash with C++ (or with the names the
+// generated code uses for itself) and get their first letter upper-cased.
+const char* const cpp_clash_words[] = {
+    "unsigned", "signed", "char", "short", "int", "long", "bool", "float", "double", "void",
+    "auto", "static", "register", "const", "mutable", "volatile", "private", "public",
+    "extern", "protected", "struct", "class", "union", "enum", "typedef", "typename",
+    "if", "do", "while", "for", "switch", "case", "default", "break", "try", "catch",
+    "throw", "new", "delete", "sizeof", "typeid", "type_info", "namespace", "using",
+    "kln", "is",
+};
+
+}  // namespace
+
+lexer::lexer(std::istream& input)
+    : source_(std::istreambuf_iterator<char>(input), std::istreambuf_iterator<char>())
+{
+}
+
+bool lexer::at_eof() const
+{
+    return at_end_;
+}
+
+void lexer::next_token()
+{
+    read_token();
+    running_column_ += (int)text.size();
+}
+
+void lexer::read_token()
+{
+    for (;;) {
+        while (is_blank(current())) {
+            advance();
+            ++running_column_;
+        }
+        text.clear();
+        int c = current();
+        if (c == end_of_input) {
+            kind = end_of_statement;
+            at_end_ = true;
+            return;
+        }
+        column = running_column_;
+        if (c == '/' && pos_ + 1 < source_.size() && source_[pos_ + 1] == '*') {
+            skip_block_comment();
+            continue;
+        }
+        break;
+    }
+
+    int c = current();
+    if (c == '#') return read_directive();
+    if (c == '\'') {
+        while (current() != end_of_input && current() != '\n') advance();
+        if (current() == '\n') {
+            advance();
+            ++line;
+            running_column_ = 1;
+        }
+        kind = end_of_statement;
+        return;
+    }
+    if (is_identifier_start(c)) return read_identifier();
+    if (is_digit(c)) return read_number();
+    if (c == '&') return read_hex_number();
+    if (c == '"') return read_string();
+
+    kind = operator_token;
+    text.push_back((char)c);
+    advance();
+    int n = current();
+    switch (c) {
+    case '+':
+    case '-':
+        if (n == '=' || n == c) {
+            text.push_back((char)n);
+            advance();
+        }
+        return;
+    case '*':
+    case '>':
+    case '/':
+        if (n == '=') {
+            text.push_back((char)n);
+            advance();
+        }
+        return;
+    case '<':
+        if (n == '=' || n == '>') {
+            text.push_back((char)n);
+            advance();
+        }
+        return;
+    case '(': case ')': case ',': case '.': case ';': case '=': case '[': case ']':
+        return;
+    case '\n':
+        text.clear();
+        ++line;
+        running_column_ = 1;
+        kind = end_of_statement;
+        return;
+    case ':':
+        text.clear();
+        kind = end_of_statement;
+        return;
+    default:
+        text.clear();
+        throw "invalid character";
+    }
+}
+
+// A directive ends at CR, LF, SPACE or end of input. A CR or SPACE
+// terminator is consumed; an LF stays, so the line is counted once.
+void lexer::read_directive()
+{
+    size_t start = pos_;
+    while (current() != end_of_input && current() != '\r' && current() != '\n' && current() != ' ')
+        advance();
+    text.assign(source_, start, pos_ - start);
+    if (current() == '\r' || current() == ' ') {
+        advance();
+        ++running_column_;
+    }
+    kind = string_or_directive;
+}
+
+void lexer::read_identifier()
+{
+    size_t start = pos_;
+    while (is_identifier_char(current())) advance();
+    if (is_type_suffix(current())) advance();
+    text.assign(source_, start, pos_ - start);
+
+    if (current() == ':' && pos_ + 1 < source_.size()
+        && (source_[pos_ + 1] == '\n' || source_[pos_ + 1] == '\r')) {
+        advance();   // the ':' of a label; the line end stays current
+        kind = label;
+        return;
+    }
+    if (text == "_") {
+        // Line continuation: only a line end (or a comment) may follow.
+        running_column_ += 1;
+        next_token();
+        if (kind != end_of_statement) throw "newline expected";
+        read_token();   // next_token adds this token's length
+        return;
+    }
+    rename_cpp_clash();
+    kind = identifier;
+}
+
+void lexer::rename_cpp_clash()
+{
+    if (text[0] < 'a' || text[0] > 'z') return;
+    for (const char* word : cpp_clash_words) {
+        if (text == word) {
+            text[0] = (char)(text[0] - 'a' + 'A');
+            return;
+        }
+    }
+}
+
+void lexer::read_number()
+{
+    size_t start = pos_;
+    while (is_digit(current())) advance();
+    if (current() == '.') {
+        advance();
+        while (is_digit(current())) advance();
+    }
+    text.assign(source_, start, pos_ - start);
+    if (current() == '&') advance();
+    kind = number;
+}
+
+void lexer::read_hex_number()
+{
+    advance();   // '&'
+    if (current() != 'H' && current() != 'h') throw "number base (H, O or B) expected";
+    advance();
+    if (hex_value(current()) < 0) throw "hexadecimal number expected";
+    uint32_t value = 0;
+    for (int digit; (digit = hex_value(current())) >= 0; advance())
+        value = value * 16 + (uint32_t)digit;
+    if (current() == '&') advance();
+    text = std::to_string(value);
+    kind = number;
+}
+
+// The literal keeps its quotes and has every backslash doubled, so its text
+// is already a valid C++ string literal.
+void lexer::read_string()
+{
+    text.push_back('"');
+    advance();
+    for (;;) {
+        int c = current();
+        if (c == end_of_input || c == '\r' || c == '\n') throw "string constant exceeds line";
+        text.push_back((char)c);
+        advance();
+        if (c == '"') break;
+        if (c == '\\') text.push_back('\\');
+    }
+    kind = string_or_directive;
+}
+
+// Current character is the '/' of "/*". The comment ends at the first '/'
+// after a '*' (the opening '*' counts, so "/*/" is a whole comment) or at
+// end of input.
+void lexer::skip_block_comment()
+{
+    advance();
+    running_column_ += 2;
+    int previous = 0;
+    for (;;) {
+        int c = current();
+        if (c == end_of_input) return;
+        advance();
+        if (c == '\n') {
+            ++line;
+            running_column_ = 1;
+        } else if (c != '\r') {
+            ++running_column_;
+        }
+        if (c == '/' && previous == '*') return;
+        previous = c;
+    }
+}
+
+// Raw text of the rest of a line, for "#CPP" blocks: one pending line end
+// (CR, then LF) is stepped over first; the text runs up to the next CR, LF
+// or end of input, without TABs.
+void lexer::read_rest_of_line()
+{
+    line_text.clear();
+    if (current() == '\r') advance();
+    if (current() == '\n') {
+        advance();
+        ++line;
+        running_column_ = 1;
+    }
+    if (current() == end_of_input) at_end_ = true;
+    while (current() != end_of_input && current() != '\r' && current() != '\n') {
+        if (current() != '\t') line_text.push_back((char)current());
+        advance();
+    }
+    kind = end_of_statement;
+    column = 1;
+}

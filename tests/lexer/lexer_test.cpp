@@ -1,0 +1,169 @@
+// Token dumps of the lexer: each case lists the tokens of a small source as
+// "kind:text" (kinds: 1 end of statement, 2 identifier, 3 number,
+// 4 string or directive, 5 operator, 6 label).
+#include "kln.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct lexed {
+    std::vector<std::string> tokens;
+    std::string error;     // the message thrown, if any
+};
+
+lexed lex_all(const std::string& source)
+{
+    std::istringstream in(source);
+    lexer lx(in);
+    lexed out;
+    try {
+        for (int guard = 0; guard < 1000; ++guard) {
+            lx.next_token();
+            if (lx.at_eof()) break;
+            out.tokens.push_back(std::to_string(lx.kind) + ":" + lx.text);
+        }
+    } catch (const char* message) {
+        out.error = message;
+    }
+    return out;
+}
+
+std::string joined(const std::vector<std::string>& tokens)
+{
+    std::string all;
+    for (const auto& t : tokens) all += (all.empty() ? "" : " ") + t;
+    return all;
+}
+
+struct token_case {
+    const char* source;
+    const char* tokens;
+};
+
+class tokens : public ::testing::TestWithParam<token_case> {};
+
+TEST_P(tokens, dump)
+{
+    lexed result = lex_all(GetParam().source);
+    EXPECT_EQ(result.error, "");
+    EXPECT_EQ(joined(result.tokens), GetParam().tokens);
+}
+
+INSTANTIATE_TEST_SUITE_P(edge_cases, tokens, ::testing::Values(
+    token_case{"here:\r\nx", "6:here 1: 2:x"},
+    token_case{"here:\nx", "6:here 1: 2:x"},
+    token_case{"here: \r\n", "2:here 1: 1:"},
+    token_case{"x = y _\r\n+ z", "2:x 5:= 2:y 5:+ 2:z"},
+    token_case{"x = y _ ' note\n+ z", "2:x 5:= 2:y 5:+ 2:z"},
+    token_case{"&H1F &hff& &H0 &HFFFFFFFF &H100000001", "3:31 3:255 3:0 3:4294967295 3:1"},
+    token_case{"12.50& 1e5", "3:12.50 3:1 2:e5"},
+    token_case{"\"a\\b\"", "4:\"a\\\\b\""},
+    token_case{"<> <= >= += ++ -= -- *= /=", "5:<> 5:<= 5:>= 5:+= 5:++ 5:-= 5:-- 5:*= 5:/="},
+    token_case{"a<-b", "2:a 5:< 5:- 2:b"},
+    token_case{"a ' comment\nb", "2:a 1: 2:b"},
+    token_case{"a /* one\ntwo */ b", "2:a 2:b"},
+    token_case{"a /*/ b", "2:a 2:b"},
+    token_case{"int Int auto zebra my_int int% kln is", "2:Int 2:Int 2:Auto 2:zebra 2:my_int 2:int% 2:Kln 2:Is"},
+    token_case{"_x", "2:_x"},
+    token_case{"x _", "2:x"},
+    token_case{"PRINT x", "2:PRINT 2:x"},
+    token_case{"#CPP", "4:#CPP"},
+    token_case{"a:b", "2:a 1: 2:b"},
+    token_case{"count$ n% v& d# s! m@", "2:count$ 2:n% 2:v& 2:d# 2:s! 2:m@"},
+    token_case{"( ) , . ; = [ ]", "5:( 5:) 5:, 5:. 5:; 5:= 5:[ 5:]"},
+    token_case{"\"\xff\" ' \xff\n", "4:\"\xff\" 1:"}
+));
+
+struct error_case {
+    const char* source;
+    const char* message;
+};
+
+class errors : public ::testing::TestWithParam<error_case> {};
+
+TEST_P(errors, message)
+{
+    EXPECT_EQ(lex_all(GetParam().source).error, GetParam().message);
+}
+
+INSTANTIATE_TEST_SUITE_P(edge_cases, errors, ::testing::Values(
+    error_case{"x _ y", "newline expected"},
+    error_case{"\"open", "string constant exceeds line"},
+    error_case{"\"open\r\n\"", "string constant exceeds line"},
+    error_case{"\"open\nmore\"", "string constant exceeds line"},
+    error_case{"&O17", "number base (H, O or B) expected"},
+    error_case{"&B1", "number base (H, O or B) expected"},
+    error_case{"&Hx", "hexadecimal number expected"},
+    error_case{"a ! b", "invalid character"},
+    error_case{"?", "invalid character"},
+    error_case{"{", "invalid character"},
+    error_case{"\xe9", "invalid character"}
+));
+
+TEST(lexer, end_of_input_repeats_and_keeps_position)
+{
+    std::istringstream in("abc  ");
+    lexer lx(in);
+    lx.next_token();
+    EXPECT_EQ(lx.column, 1);
+    for (int i = 0; i < 3; ++i) {
+        lx.next_token();
+        EXPECT_TRUE(lx.at_eof());
+        EXPECT_EQ(lx.kind, end_of_statement);
+        EXPECT_EQ(lx.text, "");
+        EXPECT_EQ(lx.line, 1);
+        EXPECT_EQ(lx.column, 1);
+    }
+}
+
+TEST(lexer, lines_and_columns_are_physical)
+{
+    std::istringstream in("a  bb\r\n/* x\r\n y */ c _\r\n  d\n\"s\" e");
+    lexer lx(in);
+    std::vector<std::string> seen;
+    for (lx.next_token(); !lx.at_eof(); lx.next_token())
+        if (lx.kind != end_of_statement)
+            seen.push_back(lx.text + "@" + std::to_string(lx.line) + "," + std::to_string(lx.column));
+    EXPECT_EQ(joined(seen), "a@1,1 bb@1,4 c@3,7 d@4,3 \"s\"@5,1 e@5,5");
+}
+
+TEST(lexer, crlf_and_lf_sources_lex_alike)
+{
+    const char* crlf = "SUB Main\r\n  x = \"a\" ' c\r\nEND SUB\r\n";
+    const char* lf = "SUB Main\n  x = \"a\" ' c\nEND SUB\n";
+    EXPECT_EQ(joined(lex_all(crlf).tokens), joined(lex_all(lf).tokens));
+}
+
+// The raw lines of a "#CPP" block, collected the way the frame does it.
+std::vector<std::string> raw_lines(const std::string& source)
+{
+    std::istringstream in(source);
+    lexer lx(in);
+    lx.next_token();
+    std::vector<std::string> lines;
+    for (;;) {
+        lx.read_rest_of_line();
+        if (lx.at_eof()) {
+            lines.push_back("<eof>");
+            break;
+        }
+        if (equal_nocase(lx.line_text, "#KLN")) break;
+        lines.push_back(lx.line_text);
+    }
+    lx.next_token();
+    lines.push_back("next=" + std::to_string(lx.kind) + "@" + std::to_string(lx.line));
+    return lines;
+}
+
+TEST(lexer, cpp_block_lines)
+{
+    EXPECT_EQ(joined(raw_lines("#CPP\r\nint a;\r\n\r\n\tint b;\r\n#KLN\r\nx")),
+              "int a;  int b; next=1@6");
+    EXPECT_EQ(joined(raw_lines("#CPP\nint a;\n\n\tint b;\n#KLN\nx")), "int a;  int b; next=1@6");
+    EXPECT_EQ(joined(raw_lines("#CPP text\r\nmore\r\n#KLN\r\n")), "text more next=1@4");
+    EXPECT_EQ(joined(raw_lines("#CPP \r\nmore\r\n#KLN\r\n")), "more next=1@4");
+    EXPECT_EQ(joined(raw_lines("#CPP\r\nint a;")), "int a; <eof> next=1@2");
+}
+
+}  // namespace
