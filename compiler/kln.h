@@ -389,12 +389,17 @@ struct compiler {
     bool library = false;
     bool dll = false;
     bool abort_build = false;
+    bool interface_module = false;     // INTERFACE: M.cpp is written by hand and never removed
     bool explicit_option = false;
     bool console = true;
     bool byref_default = false;
     bool apistring = false;
     bool debug = false;
-    bool in_function = false;          // the body being translated is a FUNCTION
+    // The body being translated decides what EXIT SUB/FUNCTION/PROPERTY return
+    // and whether that return is traced; see begin_body.
+    enum body_kind { no_body, sub_body, function_body, property_get_body, property_set_body, section_body };
+    int body = no_body;
+    std::string body_result;           // PROPERTY GET: the local variable the body returns
     int indent = 0;
     int scope_level = 0;
     int loop_depth = 0;
@@ -454,6 +459,11 @@ struct compiler {
     void translate_decr();
     void translate_label();
     void translate_goto();
+    // Per-body state of procedures, property bodies and sections: sets the
+    // body kind (and the returned variable of a GET body) and clears the
+    // label map; end_body reports the first label used but never defined.
+    void begin_body(int kind, const std::string& result_variable = "");
+    void end_body();
     // --- stmt_assign.cpp
     void translate_assignment();
     // --- stmt_loops.cpp

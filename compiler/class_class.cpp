@@ -1,0 +1,326 @@
+// CLASS ... END CLASS and DECLARE CLASS.
+//
+// A class becomes a C++ class deriving from its base, with a generated
+// constructor, base-class check and class name, its fields, events and
+// property accessors, its method declarations, and a type record that
+// registers the class with the run-time class list (objects by name).
+//
+// Virtual members are declared in the order importers of the module write
+// them: fields and property accessors in member order, then the methods in
+// method-list order. Method lines are therefore collected while the member
+// list is read and written just before the closing brace, so the vtable
+// slots agree in every module that sees the class.
+#include "stmt.h"
+
+namespace {
+
+// A type name of the built-in spelling table (LONG, STRING, OBJECT, ...):
+// a class of that name would be spelled like the built-in type. The probe
+// is upper-cased because some spellings equal their lower-case names
+// ("string", "object").
+bool is_builtin_spelling(const std::string& name)
+{
+    type_symbol probe(upper_key(name));
+    return probe.cpp_name(false) != probe.symbol::cpp_name(false);
+}
+
+// DECLARE CLASS made it, CLASS has not defined it yet: it has no base and
+// no methods (every defined class lists at least ClassName).
+bool is_forward_only(const class_symbol* cls)
+{
+    return !cls->base_class && cls->methods.empty();
+}
+
+void check_new_class_name(const std::string& name)
+{
+    if (is_builtin_spelling(name)) throw "duplicate identifier '" + name + "'";
+    check_reserved_word(name);
+}
+
+// Everything a public class uses must be public: the whole class goes to
+// the module file.
+void check_type_visibility(const class_symbol* cls, const type_symbol* type)
+{
+    if (type->visibility < cls->visibility) throw "cannot use private type in public declaration";
+}
+
+// Sends the compiler's output into a buffer while alive.
+class output_capture {
+public:
+    explicit output_capture(std::ostream& out) : out_(out), saved_(out.rdbuf(buffer_.rdbuf())) {}
+    ~output_capture() { out_.rdbuf(saved_); }
+    std::string text() const { return buffer_.str(); }
+
+private:
+    std::ostream& out_;
+    std::ostringstream buffer_;
+    std::streambuf* saved_;
+};
+
+class_symbol* declare_class(compiler& c, int visibility)
+{
+    c.next();
+    if (c.lex.kind != identifier) throw "identifier expected";
+    const std::string name = c.lex.text;
+    if (symbol* existing = c.this_module.types.find_raw(name)) {
+        auto* cls = dynamic_cast<class_symbol*>(existing);
+        if (!cls || !is_forward_only(cls)) throw "duplicate identifier '" + name + "'";
+        cls->visibility = visibility;
+        return cls;
+    }
+    check_new_class_name(name);
+    auto* cls = new class_symbol(name, visibility, nullptr);
+    c.this_module.types.push_back(cls);
+    return cls;
+}
+
+// EXTENDS Base: a class that is already defined and is not the class itself.
+class_symbol* read_base_class(compiler& c, class_symbol* cls)
+{
+    if (!is_word(c, "EXTENDS")) throw "EXTENDS expected";
+    c.next();
+    type_symbol* type = c.parse_typename();
+    auto* base = dynamic_cast<class_symbol*>(type);
+    if (!base) throw "'" + type->name + "' is not a class";
+    if (base == cls || is_forward_only(base)) throw "undefined class";
+    check_type_visibility(cls, base);
+    return base;
+}
+
+void emit_class_head(compiler& c, const class_symbol* cls)
+{
+    const std::string n = cls->cpp_name();
+    const std::string b = cls->base_class->cpp_name();
+    std::ostream& out = c.output;
+    out << c.indent_text() << "{";
+    out << c.indent_text() << "public: " << n << "(bool init = true): " << b
+        << "(false) { if (init) { __refcnt++; Initialize(); __refcnt--; } }";
+    out << c.indent_text() << "virtual bool __isbase(const type_info& ti){ return (typeid(" << n
+        << ") == ti ) || " << b << "::__isbase(ti); }";
+    out << c.indent_text() << "virtual kln::string ClassName() { return \"" << c.this_module.name << "."
+        << cls->name << "\"; }";
+}
+
+// Every class lists the inherited ClassName first.
+void inherit_class_name(class_symbol* cls)
+{
+    try {
+        cls->methods.push_back(find_method(cls->base_class, "ClassName"));
+    } catch (const not_found&) {
+        // A built-in base without ClassName: nothing to inherit.
+    }
+}
+
+void emit_type_record(compiler& c, const class_symbol* cls)
+{
+    const std::string n0 = cls->cpp_name(false);
+    std::ostream& out = c.output;
+    out << "struct __rtti_" << n0 << ": kln::rtti";
+    out << c.indent_text() << "{";
+    out << c.indent_text() << "\t__rtti_" << n0 << "() { kln::classlist::add(this); }";
+    out << c.indent_text() << "\tkln::ref<kln::object> create() { return new class " << cls->cpp_name() << "; }";
+    out << c.indent_text() << "\tstring name() { return \"" << c.this_module.name << "." << cls->name << "\"; }";
+    out << c.indent_text() << "} __rtti_" << n0 << ";";
+    out << c.indent_text();
+}
+
+int read_access_keyword(const lexer& lex)
+{
+    if (lex.kind == identifier) {
+        if (equal_nocase(lex.text, "PRIVATE")) return vis_private;
+        if (equal_nocase(lex.text, "PROTECTED")) return vis_protected;
+        if (equal_nocase(lex.text, "PUBLIC")) return vis_public;
+    }
+    throw "access specifier expected";
+}
+
+bool is_member_name_taken(class_symbol* cls, const std::string& name)
+{
+    try {
+        find_member(cls, name, true);
+        return true;
+    } catch (const not_found&) {
+        return false;
+    }
+}
+
+// A field name must be new in the class, its bases and its own group.
+std::string read_field_name(compiler& c, class_symbol* cls, const std::vector<std::string>& group)
+{
+    if (c.lex.kind != identifier) throw "identifier expected";
+    std::string name = c.lex.text;
+    bool in_group = false;
+    for (const std::string& other : group) in_group = in_group || equal_nocase(other, name);
+    if (in_group || is_member_name_taken(cls, name)) throw "duplicate identifier '" + name + "'";
+    check_reserved_word(name);
+    c.next();
+    return name;
+}
+
+// One name, or "(" name {"," name} ")".
+std::vector<std::string> read_field_names(compiler& c, class_symbol* cls)
+{
+    std::vector<std::string> names;
+    if (!(is_operator(c, "("))) {
+        names.push_back(read_field_name(c, cls, names));
+        return names;
+    }
+    do {
+        c.next();
+        names.push_back(read_field_name(c, cls, names));
+    } while (is_operator(c, ","));
+    if (!(is_operator(c, ")"))) throw "closing brace expected";
+    c.next();
+    return names;
+}
+
+bool read_array_mark(compiler& c)
+{
+    if (!(is_operator(c, "("))) return false;
+    c.next();
+    if (!(is_operator(c, ")"))) throw "closing brace expected";
+    c.next();
+    return true;
+}
+
+int read_container_mark(compiler& c, bool is_array)
+{
+    int container = is_word(c, "COLLECTION")   ? collection_container
+                    : is_word(c, "DICTIONARY") ? dictionary_container
+                                               : no_container;
+    if (container == no_container) return no_container;
+    if (is_array)
+        throw container == collection_container ? "array of collections is not allowed"
+                                                : "array of dictionaries is not allowed";
+    c.next();
+    return container;
+}
+
+// The closers come in the order class, container, array.
+std::string field_type_text(const type_symbol* type, bool is_array, int container)
+{
+    const bool is_class = type->kind == class_kind;
+    std::string text;
+    if (is_array) text += "kln::array<";
+    if (container == collection_container) text += "kln::collection<";
+    if (container == dictionary_container) text += "kln::dictionary<";
+    if (is_class) text += "kln::ref<class ";
+    text += type->cpp_name();
+    if (is_class) text += "> ";
+    if (container != no_container) text += "> ";
+    if (is_array) text += ">";
+    return text;
+}
+
+// One group: names [()] [AS type] [COLLECTION | DICTIONARY].
+void translate_field_group(compiler& c, class_symbol* cls, int visibility)
+{
+    std::vector<std::string> names = read_field_names(c, cls);
+    bool is_array = read_array_mark(c);
+    type_symbol* type;
+    if (is_word(c, "AS")) {
+        c.next();
+        type = c.parse_typename();
+    } else {
+        type = c.find_type("VARIANT");
+    }
+    check_type_visibility(cls, type);
+    int container = read_container_mark(c, is_array);
+
+    c.output << field_type_text(type, is_array, container) << " ";
+    for (size_t i = 0; i < names.size(); ++i) {
+        auto* field = new variable_symbol(names[i], visibility, c.scope_level, type);
+        field->is_member = true;
+        field->is_array = is_array;
+        field->container = container;
+        cls->data_members.push_back(field);
+        c.output << (i ? ", " : "") << field->cpp_name(false);
+    }
+    c.output << "; ";
+}
+
+void translate_fields(compiler& c, class_symbol* cls, int visibility)
+{
+    translate_field_group(c, cls, visibility);
+    while (is_operator(c, ",")) {
+        c.next();
+        translate_field_group(c, cls, visibility);
+    }
+}
+
+// A method line's declaration text. A GENERIC method is declared as the
+// overload set that importers see; the overloads other than its own
+// heading come from the module's #CPP text.
+std::string translate_method(compiler& c, class_symbol* cls, int visibility)
+{
+    std::string text;
+    {
+        output_capture capture(c.output);
+        c.output << c.indent_text();
+        c.translate_procedure(visibility, true, cls);
+        text = capture.text();
+    }
+    procedure_symbol* method = cls->methods.back();
+    if (!method->generic) return text;
+    std::ostringstream overloads;
+    method->emit_declaration(overloads);
+    return c.indent_text() + overloads.str();
+}
+
+// Reads member lines up to END CLASS; returns the method declarations.
+std::string translate_members(compiler& c, class_symbol* cls)
+{
+    std::string methods;
+    for (;;) {
+        skip_empty_statements(c);
+        if (is_word(c, "END")) {
+            c.next();
+            if (!is_word(c, "CLASS")) throw "CLASS expected";
+            c.next();
+            return methods;
+        }
+        int visibility = read_access_keyword(c.lex);
+        c.next();
+        if (is_word(c, "SUB") || is_word(c, "FUNCTION")) {
+            methods += translate_method(c, cls, visibility);
+        } else {
+            c.output << c.indent_text();
+            if (is_word(c, "PROPERTY"))
+                c.translate_property_member(visibility, cls);
+            else
+                translate_fields(c, cls, visibility);
+        }
+        c.expect_end_of_statement();
+        c.next();
+    }
+}
+
+} // namespace
+
+void compiler::translate_class_forward(int visibility)
+{
+    next();
+    if (lex.kind != identifier) throw "identifier expected";
+    const std::string name = lex.text;
+    if (this_module.types.find_raw(name)) throw "duplicate identifier '" + name + "'";
+    check_new_class_name(name);
+    auto* cls = new class_symbol(name, visibility, nullptr);
+    this_module.types.push_back(cls);
+    output << "class " << cls->cpp_name() << ";" << indent_text();
+    next();
+}
+
+void compiler::translate_class(int visibility)
+{
+    class_symbol* cls = declare_class(*this, visibility);
+    output << "class " << cls->cpp_name();
+    next();
+    cls->base_class = read_base_class(*this, cls);
+    output << ": public " << cls->base_class->cpp_name();
+    emit_class_head(*this, cls);
+    inherit_class_name(cls);
+    std::string methods = translate_members(*this, cls);
+    output << methods;
+    output << indent_text() << "};" << indent_text();
+    emit_type_record(*this, cls);
+}

@@ -1,0 +1,178 @@
+// PROPERTY members of a class and their GET and SET bodies.
+//
+// A property is a data member read through a virtual getter and written
+// through a virtual setter. The member line declares the accessors inside
+// the class; `PROPERTY GET C.N` and `PROPERTY SET C.N` at module level
+// define them. A derived class redeclares an inherited property by its bare
+// name, and must then define both accessors again, since C++ needs the
+// definitions of the virtuals it declares.
+#include "stmt.h"
+
+namespace {
+
+bool is_property(const variable_symbol* member)
+{
+    return member->has_getter || member->has_setter;
+}
+
+// The value type as accessors spell it.
+std::string value_type_text(const variable_symbol* property)
+{
+    const type_symbol* type = property->type;
+    if (type->kind == class_kind) return "kln::ref<class " + type->cpp_name() + "> ";
+    return type->cpp_name();
+}
+
+void emit_accessor_declarations(compiler& c, const variable_symbol* property)
+{
+    const std::string t = value_type_text(property);
+    const std::string n = property->cpp_name(false);
+    if (property->has_getter) c.output << "\tvirtual " << t << " " << n << "();" << c.indent_text();
+    if (property->has_setter) c.output << "\tvirtual void " << n << "(" << t << ");" << c.indent_text();
+}
+
+bool is_own_member(const class_symbol* cls, const variable_symbol* member)
+{
+    for (const variable_symbol* own : cls->data_members)
+        if (own == member) return true;
+    return false;
+}
+
+// An inherited property that this class redeclares; null when the name is
+// new. Any other member of that name is a duplicate.
+variable_symbol* find_redeclared_property(class_symbol* cls, const std::string& name)
+{
+    symbol* found;
+    try {
+        found = find_member(cls, name, true);
+    } catch (const not_found&) {
+        return nullptr;
+    }
+    auto* member = dynamic_cast<variable_symbol*>(found);
+    if (!member || !is_property(member) || is_own_member(cls, member)) throw "duplicate identifier " + name;
+    return member;
+}
+
+// [AS type] [READONLY | WRITEONLY] of a new property.
+variable_symbol* read_new_property(compiler& c, class_symbol* cls, const std::string& name, int visibility)
+{
+    type_symbol* type;
+    if (is_word(c, "AS")) {
+        c.next();
+        type = c.parse_typename();
+    } else {
+        type = c.find_type("VARIANT");
+    }
+    if (type->visibility < cls->visibility) throw "cannot use private type in public declaration";
+    auto* property = new variable_symbol(name, visibility, c.scope_level, type);
+    property->is_member = true;
+    property->has_getter = true;
+    property->has_setter = true;
+    if (is_word(c, "READONLY")) {
+        property->has_setter = false;
+        c.next();
+    } else if (is_word(c, "WRITEONLY")) {
+        property->has_getter = false;
+        c.next();
+    }
+    return property;
+}
+
+class_symbol* read_own_class(compiler& c)
+{
+    symbol* found = c.lex.kind == identifier ? c.this_module.types.find_raw(c.lex.text) : nullptr;
+    auto* cls = found ? dynamic_cast<class_symbol*>(found->resolve()) : nullptr;
+    if (!cls) throw "class name expected";
+    return cls;
+}
+
+variable_symbol* read_own_property(compiler& c, class_symbol* cls)
+{
+    if (c.lex.kind == identifier)
+        for (variable_symbol* member : cls->data_members)
+            if (is_property(member) && equal_nocase(member->name, c.lex.text)) return member;
+    throw "property name expected";
+}
+
+// The class's and its bases' members, visible unqualified in the body.
+void add_class_members_to_scope(compiler& c, class_symbol* cls, const variable_symbol* property)
+{
+    for (class_symbol* k = cls; k; k = k->base_class) {
+        for (variable_symbol* member : k->data_members)
+            if (member != property) c.this_module.identifiers.push_back(member);
+        for (procedure_symbol* method : k->methods) c.this_module.identifiers.push_back(method);
+    }
+}
+
+void add_local(compiler& c, const std::string& name, type_symbol* type, int scope_level)
+{
+    c.this_module.identifiers.push_back(new variable_symbol(name, vis_local, scope_level, type));
+}
+
+void expect_end_words(compiler& c, bool is_get)
+{
+    if (!is_word(c, "PROPERTY")) throw "PROPERTY expected";
+    c.next();
+    if (!is_word(c, is_get ? "GET" : "SET")) throw is_get ? "GET expected" : "SET expected";
+    c.next();
+}
+
+} // namespace
+
+void compiler::translate_property_member(int visibility, class_symbol* cls)
+{
+    next();
+    if (lex.kind != identifier) throw "identifier expected";
+    const std::string name = lex.text;
+    variable_symbol* property = find_redeclared_property(cls, name);
+    next();
+    if (!property) property = read_new_property(*this, cls, name, visibility);
+    cls->data_members.push_back(property);
+    emit_accessor_declarations(*this, property);
+}
+
+void compiler::translate_property_body()
+{
+    next();
+    const bool is_get = is_word(*this, "GET");
+    if (!is_get && !is_word(*this, "SET")) throw "GET or SET expected";
+    next();
+    class_symbol* cls = read_own_class(*this);
+    current_class = cls;
+    next();
+    if (!is_operator(*this, ".")) throw "dot expected";
+    next();
+    variable_symbol* property = read_own_property(*this, cls);
+    if (!is_get && !property->has_setter) throw "property is read-only";
+    if (is_get && !property->has_getter) throw "property is write-only";
+    next();
+    if (lex.kind != end_of_statement || lex.at_eof()) throw "newline expected";
+
+    const std::string t = value_type_text(property);
+    const std::string n = property->cpp_name(false);
+    begin_body(is_get ? property_get_body : property_set_body, n);
+    push_scope();
+    // The setter's value parameter belongs to the body's outermost block.
+    if (!is_get) add_local(*this, property->name, property->type, scope_level + 1);
+    output << (is_get ? t : std::string("void")) << " " << cls->cpp_name() << "::" << n << "(";
+    if (!is_get) output << t << " " << n;
+    output << ")" << indent_text() << "{";
+    ++indent;
+    if (is_get) output << indent_text() << t << " " << n << ";";
+    add_class_members_to_scope(*this, cls, property);
+    push_scope();
+    add_local(*this, "me", cls, scope_level);
+    output << indent_text() << "kln::ref<class " << cls->cpp_name() << "> me(this, true);";
+    if (is_get) add_local(*this, property->name, property->type, scope_level);
+
+    next();
+    translate_block();
+    if (is_get) output << "return " << n << ";";
+    --indent;
+    pop_scope();
+    pop_scope();
+    output << indent_text() << "}";
+    expect_end_words(*this, is_get);
+    end_body();
+    current_class = nullptr;
+}

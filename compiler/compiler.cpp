@@ -1,0 +1,108 @@
+// compiler.cpp: the compiler object of one module, its scopes and the
+// look-ups of types and identifiers across the loaded modules.
+#include "kln.h"
+
+namespace {
+
+bool is_identifier_text(const std::string& name)
+{
+    if (name.empty()) return false;
+    for (size_t i = 0; i < name.size(); ++i) {
+        char c = name[i];
+        bool letter = (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_';
+        if (!letter && !(i > 0 && c >= '0' && c <= '9')) return false;
+    }
+    return true;
+}
+
+type_symbol* as_type(symbol* s)
+{
+    return static_cast<type_symbol*>(s->resolve());
+}
+
+}  // namespace
+
+compiler::compiler(const std::string& name, const std::string& basedir)
+    : input(host_path(default_ext(capitalize(name), "kln")), std::ios::binary),
+      lex(input),
+      this_module(capitalize(strip_ext(name)), this),
+      basedir(basedir)
+{
+    if (!input.is_open()) throw "Error opening input file";
+    const std::string& module_name = this_module.name;
+    if (is_reserved_word(module_name) || !is_identifier_text(module_name))
+        throw "Error: illegal module name '" + module_name + "'";
+    loaded_modules.push_back(&this_module);
+    this_module.identifiers.reserve(100000);
+    this_module.types.reserve(10000);
+    add_main_procedure();
+}
+
+compiler::~compiler()
+{
+    for (size_t i = 1; i < loaded_modules.size(); ++i) delete loaded_modules[i];
+}
+
+void compiler::compile(bool library, bool debug)
+{
+    this->library = library;
+    this->debug = debug;
+    try {
+        translate_module();
+    } catch (const char* message) {
+        throw parse_error{message, this_module.name, lex.line, lex.column};
+    } catch (const std::string& message) {
+        throw parse_error{message, this_module.name, lex.line, lex.column};
+    }
+    if (library) write_module_file(this_module, *this);
+}
+
+std::string compiler::indent_text() const
+{
+    return "\n" + std::string(size_t(indent > 0 ? indent : 0), '\t');
+}
+
+type_symbol* compiler::find_type(const std::string& name, module* m)
+{
+    static const std::string apistring_name = "APISTRING";
+    const std::string& key = apistring && equal_nocase(name, "STRING") ? apistring_name : name;
+    if (m) return as_type(named_list_find(m->types, key));
+    for (module* loaded : loaded_modules)
+        if (symbol* s = loaded->types.find_raw(key)) return as_type(s);
+    throw not_found("type not found");
+}
+
+symbol* compiler::find_identifier(const std::string& name, module* m)
+{
+    if (m) return named_list_find(m->identifiers, name);
+    if (symbol* s = this_module.identifiers.find_raw(name)) return s->resolve();
+    for (size_t i = loaded_modules.size(); i-- > 1;)
+        if (symbol* s = loaded_modules[i]->identifiers.find_raw(name)) return s->resolve();
+    throw not_found("identifier not found");
+}
+
+void compiler::push_scope()
+{
+    this_module.identifiers.push_marker();
+    ++scope_level;
+}
+
+void compiler::pop_scope()
+{
+    this_module.identifiers.pop_to_marker();
+    --scope_level;
+}
+
+// Every module declares the C-linkage entry Main that the start-up object
+// calls; a module-level SUB Main defines it.
+void compiler::add_main_procedure()
+{
+    auto* main_procedure = new procedure_symbol("Main", vis_public, false, false, nullptr);
+    main_procedure->c_linkage = true;
+    this_module.identifiers.push_back(main_procedure);
+}
+
+void compiler::expect_end_of_statement()
+{
+    if (lex.kind != end_of_statement) throw "end of statement expected";
+}

@@ -1,0 +1,306 @@
+// decl_const.cpp: constant expressions evaluated while translating, and the
+// CONST and ENUM statements that name their values.
+//
+// Values are texts: a number is its decimal text, a string the quoted C++
+// literal that the lexer produced. Operators apply strictly from left to
+// right (no precedence); the first operand decides whether the expression
+// is a string or a number.
+#include "kln.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+const double two_to_31 = 2147483648.0;
+const double two_to_32 = 4294967296.0;
+const int max_parenthesis_depth = 1000;   // keeps hostile input off the end of the stack
+
+enum class prefix { none, plus, negate, complement };
+
+// One operand: its text as written (strings without their quotes) and
+// whether it is a string.
+struct operand {
+    std::string text;
+    bool is_string;
+};
+
+// The expression so far.
+struct accumulator {
+    bool is_string = false;
+    std::string text;                  // string result, without quotes
+    double value = 0;                  // numeric result
+};
+
+bool at_operator(const compiler& c, const char* op)
+{
+    return c.lex.kind == operator_token && c.lex.text == op;
+}
+
+std::string unquote(const std::string& literal)
+{
+    return literal.substr(1, literal.size() - 2);
+}
+
+// The number a text starts with (0 when it starts with none).
+double number_of(const std::string& text)
+{
+    return std::strtod(text.c_str(), nullptr);
+}
+
+// A whole-number value as a 32-bit integer, truncated toward zero. Values in
+// [2^31, 2^32) wrap, so &HFFFFFFFF is -1 and every result is a valid int.
+int32_t to_int32(double value)
+{
+    double whole = std::trunc(value);
+    if (!(whole >= -two_to_31 && whole < two_to_32)) throw "integer constant out of range";
+    return (int32_t)(uint32_t)(int64_t)whole;
+}
+
+// Whole numbers in decimal; others in single precision "%f", or "%.9g" when
+// six decimals would not read back as the same value (0.0000001).
+std::string number_text(double value)
+{
+    if (value == std::trunc(value) || std::isnan(value)) return int_to_str(to_int32(value));
+    float single = (float)value;
+    std::string text = float_to_str(single);
+    if ((float)number_of(text) == single) return text;
+    char buffer[32];
+    std::snprintf(buffer, sizeof buffer, "%.9g", (double)single);
+    return buffer;
+}
+
+prefix read_prefix(compiler& c)
+{
+    prefix p = prefix::none;
+    if (at_operator(c, "+"))
+        p = prefix::plus;
+    else if (at_operator(c, "-"))
+        p = prefix::negate;
+    else if (equal_nocase(c.lex.text, "NOT"))
+        p = prefix::complement;
+    if (p != prefix::none) c.next();
+    return p;
+}
+
+// `Name` or `Module.Name`, which must be a constant.
+operand read_named_constant(compiler& c)
+{
+    std::string name = c.lex.text;
+    c.next();
+    symbol* found;
+    try {
+        if (at_operator(c, ".")) {
+            c.next();
+            if (c.lex.kind != identifier) throw "identifier expected";
+            found = c.find_identifier(c.lex.text, module_list_find(c.loaded_modules, name));
+            c.next();
+        } else {
+            found = c.find_identifier(name);
+        }
+    } catch (const not_found&) {
+        throw "undeclared identifier '" + name + "'";
+    }
+    if (found->kind != constant_kind) throw "constant expected";
+    auto* constant = static_cast<constant_symbol*>(found);
+    if (constant->is_string) return {unquote(constant->value), true};
+    return {constant->value, false};
+}
+
+operand read_parenthesised(compiler& c)
+{
+    static int depth = 0;
+    struct depth_guard {
+        depth_guard() { ++depth; }
+        ~depth_guard() { --depth; }
+    } guard;
+    if (depth > max_parenthesis_depth) throw "expression too complex";
+    c.next();
+    bool is_string;
+    std::string text = c.eval_constexpr(is_string);
+    if (!at_operator(c, ")")) throw "closing brace expected";
+    c.next();
+    if (is_string) return {unquote(text), true};
+    return {text, false};
+}
+
+operand read_primary(compiler& c)
+{
+    switch (c.lex.kind) {
+    case number: {
+        operand result{c.lex.text, false};
+        c.next();
+        return result;
+    }
+    case string_or_directive: {
+        if (c.lex.text[0] != '"') throw "constant expected";   // a '#' directive
+        operand result{unquote(c.lex.text), true};
+        c.next();
+        return result;
+    }
+    case identifier:
+        return read_named_constant(c);
+    case operator_token:
+        if (c.lex.text == "(") return read_parenthesised(c);
+        throw "constant expression expected";
+    default:
+        throw "constant expected";
+    }
+}
+
+double value_of(const operand& o, prefix p)
+{
+    double value = number_of(o.text);
+    if (p == prefix::negate) return -value;
+    if (p == prefix::complement) return ~to_int32(value);
+    return value;
+}
+
+// Combines the accumulated result with the next operand; `op` is "" for the
+// first operand.
+void combine(accumulator& result, const std::string& op, const operand& o, prefix p)
+{
+    double value = value_of(o, p);
+    if (op.empty()) {
+        result.is_string = o.is_string;
+        if (o.is_string)
+            result.text = o.text;
+        else
+            result.value = value;
+    } else if (op == "+") {
+        if (!result.is_string)
+            result.value += value;
+        else if (o.is_string || p == prefix::none)
+            result.text += o.text;
+        else
+            result.text += number_text(value);   // "x" + -5 gives "x-5"
+    } else if (result.is_string) {
+        if (op == "-") throw "cannot subtract strings";
+        if (op == "*") throw "cannot multiply strings";
+        if (op == "/") throw "cannot divide strings";
+        throw "integer constant expected";         // AND, OR, XOR
+    } else if (op == "-") {
+        result.value -= value;
+    } else if (op == "*") {
+        result.value *= value;
+    } else if (op == "/") {
+        if (value == 0) throw "division by zero";
+        result.value /= value;
+    } else {
+        int32_t left = to_int32(result.value), right = to_int32(value);
+        if (equal_nocase(op, "AND")) result.value = left & right;
+        if (equal_nocase(op, "OR")) result.value = left | right;
+        if (equal_nocase(op, "XOR")) result.value = left ^ right;
+    }
+}
+
+// The binary operator at the current token, or "" when the expression ends.
+std::string binary_operator(const compiler& c)
+{
+    const std::string& t = c.lex.text;
+    bool arithmetic = c.lex.kind == operator_token && (t == "+" || t == "-" || t == "*" || t == "/");
+    bool bitwise = c.lex.kind == identifier && (equal_nocase(t, "AND") || equal_nocase(t, "OR") || equal_nocase(t, "XOR"));
+    return arithmetic || bitwise ? t : "";
+}
+
+}  // namespace
+
+std::string compiler::eval_constexpr(bool& is_string)
+{
+    accumulator result;
+    std::string op;
+    for (;;) {
+        prefix p = read_prefix(*this);
+        operand o = read_primary(*this);
+        combine(result, op, o, p);
+        op = binary_operator(*this);
+        if (op.empty()) break;
+        next();
+    }
+    is_string = result.is_string;
+    return is_string ? "\"" + result.text + "\"" : number_text(result.value);
+}
+
+void compiler::translate_const(int visibility)
+{
+    next();
+    if (lex.kind != identifier) throw "identifier expected";
+    std::string name = lex.text;
+    check_reserved_word(name);
+    next();
+    if (equal_nocase(lex.text, "AS")) {
+        next();
+        parse_typename();   // must exist; the value alone decides the kind
+    }
+    if (!at_operator(*this, "=")) throw "assignment expected";
+    next();
+    bool is_string;
+    std::string value = eval_constexpr(is_string);
+    // A name that is already taken keeps its first meaning, silently.
+    if (!this_module.identifiers.find_raw(name)) {
+        auto* constant = new constant_symbol(name, visibility);
+        constant->value = value;
+        constant->is_string = is_string;
+        this_module.identifiers.push_back(constant);
+    }
+    output << "// const " << name << " = " << value;
+}
+
+namespace {
+
+void check_not_at_end(const compiler& c)
+{
+    if (c.lex.at_eof()) throw "unexpected end of file";
+}
+
+// Steps over blank lines between members; the block must end with END ENUM.
+void skip_blank_lines(compiler& c)
+{
+    for (check_not_at_end(c); c.lex.kind == end_of_statement; check_not_at_end(c)) c.next();
+}
+
+// `Name [= value]`: an explicit value restarts the count.
+void translate_enum_member(compiler& c, int visibility, int32_t& counter)
+{
+    if (c.lex.kind != identifier) throw "identifier expected";
+    auto* member = new constant_symbol(c.lex.text, visibility);
+    check_reserved_word(member->name);
+    c.next();
+    if (at_operator(c, "=")) {
+        c.next();
+        bool is_string;
+        std::string value = c.eval_constexpr(is_string);
+        if (is_string) throw "integer constant expected";
+        counter = to_int32(number_of(value));
+    } else {
+        counter = (int32_t)((uint32_t)counter + 1);
+    }
+    member->value = int_to_str(counter);
+    c.this_module.identifiers.push_back(member);
+}
+
+}  // namespace
+
+void compiler::translate_enum(int visibility)
+{
+    next();
+    if (lex.kind == identifier) {
+        check_reserved_word(lex.text);
+        this_module.types.push_back(new alias_symbol(lex.text, visibility, find_type("LONG"), true));
+        next();
+    }
+    if (lex.kind != end_of_statement) throw "newline expected";
+    next();
+    check_not_at_end(*this);   // the first member follows on the next line
+    int32_t counter = -1;
+    while (!equal_nocase(lex.text, "END")) {
+        translate_enum_member(*this, visibility, counter);
+        if (lex.kind != end_of_statement && !at_operator(*this, ",")) throw "comma or newline expected";
+        next();
+        skip_blank_lines(*this);
+    }
+    next();
+    if (!equal_nocase(lex.text, "ENUM")) throw "ENUM expected";
+    next();
+}

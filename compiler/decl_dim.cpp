@@ -1,0 +1,247 @@
+// decl_dim.cpp: type names (`Name`, `Module.Name`) and variable
+// declarations (DIM, and the bare `x AS LONG` form of the module level).
+//
+// One DIM statement is a list of groups; each group shares one type, one
+// array flag, one container kind and one bound list, and becomes one C++
+// declaration ending in "; ".
+#include "kln.h"
+
+#include <sstream>
+
+namespace {
+
+// One declaration group: the names and everything they share.
+struct dim_group {
+    std::vector<std::string> names;
+    bool is_array = false;
+    std::string bounds;                // "(…)" as C++ text; "" or "()" writes nothing
+    bool is_new = false;
+    type_symbol* type = nullptr;
+    int container = no_container;
+};
+
+bool at_operator(const compiler& c, const char* op)
+{
+    return c.lex.kind == operator_token && c.lex.text == op;
+}
+
+// A name may hide a variable of an outer scope; anything else it meets in
+// the identifier list, or earlier in its own group, is a duplicate.
+void check_new_name(compiler& c, const std::string& name, const dim_group& group)
+{
+    if (symbol* found = c.this_module.identifiers.find_raw(name)) {
+        found = found->resolve();
+        bool outer_variable = found->kind == variable_kind
+            && static_cast<variable_symbol*>(found)->scope_level < c.scope_level;
+        if (!outer_variable) throw "duplicate identifier '" + found->name + "'";
+    }
+    for (const std::string& earlier : group.names)
+        if (equal_nocase(earlier, name)) throw "duplicate identifier '" + earlier + "'";
+    check_reserved_word(name);
+}
+
+void read_one_name(compiler& c, dim_group& group)
+{
+    if (c.lex.kind != identifier) throw "identifier expected";
+    check_new_name(c, c.lex.text, group);
+    group.names.push_back(c.lex.text);
+    c.next();
+}
+
+// `name` or `(name, name, …)`.
+void read_names(compiler& c, dim_group& group)
+{
+    if (!at_operator(c, "(")) return read_one_name(c, group);
+    do {
+        c.next();
+        read_one_name(c, group);
+    } while (at_operator(c, ","));
+    if (!at_operator(c, ")")) throw "closing brace expected";
+    c.next();
+}
+
+// `lo TO hi`, or `hi` alone, whose lower bound is 0.
+void read_bound_pair(compiler& c, std::ostream& text)
+{
+    c.translate_expression(false, false, false, false, text);
+    if (equal_nocase(c.lex.text, "TO")) {
+        c.next();
+        text << ", ";
+        c.translate_expression(false, false, false, false, text);
+    } else {
+        text << ", 0";
+    }
+}
+
+// `(b, lo TO hi, …)`: each bound becomes a "lower, upper" pair of the
+// array's constructor. `()` declares a default-constructed array.
+void read_bounds(compiler& c, dim_group& group)
+{
+    if (!at_operator(c, "(")) return;
+    group.is_array = true;
+    c.next();
+    std::ostringstream text;
+    text << "(";
+    if (!at_operator(c, ")")) {
+        for (int count = 1;; ++count) {
+            if (count > 4) throw "too many indices";
+            read_bound_pair(c, text);
+            if (at_operator(c, ")")) break;
+            if (!at_operator(c, ",")) throw "brackets mismatch";
+            text << ", ";
+            c.next();   // a bound must follow, also in "(1,)"
+        }
+    }
+    text << ")";
+    group.bounds = text.str();
+    c.next();
+}
+
+// `AS [NEW] type`, or the type that the first name's suffix selects.
+void read_type(compiler& c, dim_group& group, int visibility)
+{
+    if (equal_nocase(c.lex.text, "AS")) {
+        c.next();
+        if (equal_nocase(c.lex.text, "NEW")) {
+            group.is_new = true;
+            c.next();
+        }
+        group.type = c.parse_typename();
+        if (group.is_new && group.type->kind != class_kind) throw "class name expected";
+    } else {
+        symbol first(variable_kind, group.names.front(), visibility);
+        group.type = c.find_type(suffix_type_name(&first));
+    }
+    if (group.type->visibility < visibility) throw "cannot use private type in public declaration";
+}
+
+void read_container(compiler& c, dim_group& group)
+{
+    if (equal_nocase(c.lex.text, "COLLECTION")) {
+        if (group.is_array) throw "array of collections is not allowed";
+        group.container = collection_container;
+        c.next();
+    } else if (equal_nocase(c.lex.text, "DICTIONARY")) {
+        if (group.is_array) throw "array of dictionaries is not allowed";
+        group.container = dictionary_container;
+        c.next();
+    }
+}
+
+// The declared type, e.g. "kln::array<int> " + " ": template heads close
+// with "> ", so the name then follows two blanks.
+std::string declared_type_text(const dim_group& group)
+{
+    bool is_class = group.type->kind == class_kind;
+    std::string text;
+    if (group.is_array) text += "kln::array<";
+    if (group.container == collection_container) text += "kln::collection<";
+    if (group.container == dictionary_container) text += "kln::dictionary<";
+    if (is_class) text += "kln::ref<class ";
+    text += group.type->cpp_name(true);
+    if (is_class) text += "> ";
+    if (group.is_array) text += "> ";
+    if (group.container != no_container) text += "> ";
+    return text + " ";
+}
+
+void declare_names(compiler& c, const dim_group& group, int visibility)
+{
+    const char* separator = "";
+    for (const std::string& name : group.names) {
+        auto* variable = new variable_symbol(name, visibility, c.scope_level, group.type);
+        variable->is_array = group.is_array;
+        variable->container = group.container;
+        c.output << separator << variable->cpp_name(false);
+        if (group.bounds != "()") c.output << group.bounds;
+        c.this_module.identifiers.push_back(variable);
+        separator = ", ";
+    }
+}
+
+void write_new_initializer(compiler& c, const dim_group& group)
+{
+    if (group.names.size() > 1) throw "cannot initialize groups";
+    if (group.is_array) throw "arrays cannot be initialized";
+    if (group.container == collection_container) throw "collections cannot be initialized";
+    if (group.container == dictionary_container) throw "dictionaries cannot be initialized";
+    std::string spelling = group.type->cpp_name(true);
+    c.output << " = kln::ref<class " << spelling << ">(new (class " << spelling << "))";
+}
+
+// `= expression`, converted to the declared type unless -c is given.
+void write_value_initializer(compiler& c, const dim_group& group)
+{
+    if (group.names.size() > 1) throw "cannot initialize groups";
+    if (group.type->kind == record_kind) throw "structures cannot be initialized";
+    if (group.is_array) throw "arrays cannot be initialized";
+    c.next();
+    if (no_convert) {
+        c.output << " = ";
+        c.translate_expression_to_output();
+        return;
+    }
+    std::string spelling = group.type->cpp_name(true);
+    if (group.type->kind == class_kind) spelling = "kln::ref<class " + spelling + "> ";
+    c.output << " = kln::conv((" << spelling << "*)0, ";
+    c.translate_expression_to_output();
+    c.output << ")";
+}
+
+void translate_group(compiler& c, int visibility)
+{
+    dim_group group;
+    read_names(c, group);
+    read_bounds(c, group);
+    read_type(c, group, visibility);
+    read_container(c, group);
+    c.output << declared_type_text(group);
+    declare_names(c, group, visibility);
+    if (group.is_new)
+        write_new_initializer(c, group);
+    else if (at_operator(c, "="))
+        write_value_initializer(c, group);
+    c.output << "; ";
+}
+
+}  // namespace
+
+type_symbol* compiler::parse_typename()
+{
+    if (lex.kind != identifier) throw "identifier expected";
+    std::string first = lex.text;
+    next();
+    if (!at_operator(*this, ".")) {
+        try {
+            return find_type(first);
+        } catch (const not_found&) {
+            throw "undefined type";
+        }
+    }
+    next();
+    if (lex.kind != identifier) throw "identifier expected";
+    module* owner;
+    try {
+        owner = module_list_find(loaded_modules, first);
+    } catch (const not_found&) {
+        throw "module '" + first + "'not found";
+    }
+    type_symbol* type;
+    try {
+        type = find_type(lex.text, owner);
+    } catch (const not_found&) {
+        throw "undefined type";
+    }
+    next();
+    return type;
+}
+
+void compiler::translate_dim(int visibility)
+{
+    if (equal_nocase(lex.text, "DIM")) next();
+    for (;;) {
+        translate_group(*this, visibility);
+        if (!at_operator(*this, ",")) return;
+        next();
+    }
+}

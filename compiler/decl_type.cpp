@@ -1,0 +1,156 @@
+// decl_type.cpp: TYPE … END TYPE, a record type written as a C++ struct.
+//
+// Member sizes (static dimensions, STRING * n) are constant expressions
+// evaluated here, so that the struct has the same layout in this module
+// and in every module that imports it.
+#include "kln.h"
+
+#include <cmath>
+#include <cstdlib>
+
+namespace {
+
+const int max_member_dimensions = 5;
+
+bool at_operator(const compiler& c, const char* op)
+{
+    return c.lex.kind == operator_token && c.lex.text == op;
+}
+
+// A type name that the built-in spelling table claims (LONG is "int",
+// STRING is "string", …) would give "struct int"; such a name is taken.
+bool has_builtin_spelling(const std::string& name)
+{
+    type_symbol as_type(name);
+    symbol as_plain_name(type_kind, name, vis_private);
+    return as_type.cpp_name(false) != as_plain_name.cpp_name(false);
+}
+
+// Evaluates a constant expression that must be a whole number in
+// [lowest, INT32_MAX]; a fraction is truncated toward zero.
+int read_size(compiler& c, int lowest, const char* out_of_range)
+{
+    bool is_string;
+    std::string value = c.eval_constexpr(is_string);
+    if (is_string) throw "integer constant expected";
+    double size = std::trunc(std::strtod(value.c_str(), nullptr));
+    if (!(size >= lowest && size <= INT32_MAX)) throw out_of_range;
+    return (int)size;
+}
+
+// `(d1, d2, …)` after a member name: each upper bound d gives d + 1 elements.
+void read_member_dimensions(compiler& c, variable_symbol& member)
+{
+    if (!at_operator(c, "(")) return;
+    for (;;) {
+        if (member.dimension_count == max_member_dimensions) throw "too many dimensions";
+        c.next();
+        int upper = read_size(c, 0, "invalid array dimension");
+        if (upper == INT32_MAX) throw "invalid array dimension";
+        member.dimensions[member.dimension_count++] = upper + 1;
+        if (at_operator(c, ")")) break;
+        if (!at_operator(c, ",")) throw "comma or closing brace expected";
+    }
+    c.next();
+}
+
+type_symbol* read_member_type(compiler& c, const variable_symbol& member)
+{
+    if (!equal_nocase(c.lex.text, "AS")) return c.find_type(suffix_type_name(&member));
+    c.next();
+    return c.parse_typename();
+}
+
+// `STRING * n` / `APISTRING * n`; a "*" after any other type stays and
+// fails as an unexpected token.
+void read_fixed_length(compiler& c, variable_symbol& member)
+{
+    bool is_string_type = equal_nocase(member.type->name, "STRING") || equal_nocase(member.type->name, "APISTRING");
+    if (!is_string_type || !at_operator(c, "*")) return;
+    c.next();
+    member.fixed_length = read_size(c, 1, "invalid string length");
+}
+
+void write_member_line(compiler& c, const variable_symbol& member)
+{
+    bool is_class = member.type->kind == class_kind;
+    if (is_class) c.output << "kln::ref<class ";
+    if (member.fixed_length)
+        c.output << "kln::flstring<" << member.fixed_length << "> ";
+    else
+        c.output << member.type->cpp_name(true);
+    if (is_class) c.output << ">";
+    c.output << " " << member.cpp_name(false);
+    for (int i = 0; i < member.dimension_count; ++i) c.output << "[" << member.dimensions[i] << "]";
+    c.output << ";" << c.indent_text();
+}
+
+variable_symbol* find_field(const record_symbol& record, const std::string& name)
+{
+    for (auto it = record.fields.rbegin(); it != record.fields.rend(); ++it)
+        if (equal_nocase((*it)->name, name)) return *it;
+    return nullptr;
+}
+
+// One member declaration; the current token is its name.
+void translate_member(compiler& c, record_symbol& record)
+{
+    if (variable_symbol* existing = find_field(record, c.lex.text))
+        throw "duplicate identifier '" + existing->cpp_name(false) + "'";
+    auto* member = new variable_symbol(c.lex.text, vis_public, 0, nullptr);
+    member->is_member = true;
+    c.next();
+    read_member_dimensions(c, *member);
+    member->type = read_member_type(c, *member);
+    if (member->type->visibility < record.visibility) throw "cannot use private type in public declaration";
+    read_fixed_length(c, *member);
+    record.fields.push_back(member);
+    write_member_line(c, *member);
+}
+
+// Steps to the next member name, over blank lines; members on one line are
+// separated by commas.
+void next_member_token(compiler& c)
+{
+    do {
+        c.next();
+        if (c.lex.at_eof()) throw "unexpected end of file";
+    } while (c.lex.kind == end_of_statement);
+    if (c.lex.kind != identifier) throw "identifier expected";
+}
+
+record_symbol* declare_record(compiler& c, int visibility)
+{
+    c.next();
+    if (c.lex.kind != identifier) throw "identifier expected";
+    std::string name = c.lex.text;
+    if (symbol* existing = c.this_module.types.find_raw(name))
+        throw "duplicate identifier '" + existing->resolve()->cpp_name(true) + "'";
+    if (has_builtin_spelling(name)) throw "duplicate identifier '" + name + "'";
+    auto* record = new record_symbol(name, visibility);
+    check_reserved_word(name);
+    c.this_module.types.push_back(record);
+    return record;
+}
+
+}  // namespace
+
+void compiler::translate_type(int visibility)
+{
+    record_symbol* record = declare_record(*this, visibility);
+    output << "struct " << record->cpp_name(false) << indent_text() << "{";
+    ++indent;
+    output << indent_text();
+    next();
+    expect_end_of_statement();
+    for (next_member_token(*this); !equal_nocase(lex.text, "END"); next_member_token(*this)) {
+        translate_member(*this, *record);
+        if (lex.kind != end_of_statement && !at_operator(*this, ","))
+            throw "comma or end of statement expected";
+    }
+    next();
+    if (!equal_nocase(lex.text, "TYPE")) throw "TYPE expected";
+    next();
+    --indent;
+    output << indent_text() << "};";
+}

@@ -1,0 +1,476 @@
+// expr_expression.cpp: the expression loop. Operands and operators are
+// written in source order (the C++ compiler's precedence groups them),
+// names are resolved (with automatic VARIANT declaration for a first
+// assignment), and an assignment target gets its operator and the opening
+// of the value's conversion.
+#include "expr.h"
+
+namespace expr {
+
+void expect_operator(const compiler& c, const char* op, const char* message)
+{
+    if (!is_operator(c, op)) throw message;
+}
+
+type_symbol* builtin_type(compiler& c, const char* name)
+{
+    try {
+        return c.find_type(name);
+    } catch (const not_found&) {
+        throw std::string("undefined type");
+    }
+}
+
+bool is_record(const type_symbol* t) { return t && t->kind == record_kind; }
+
+bool is_class(const type_symbol* t) { return t && t->kind == class_kind; }
+
+bool is_property(const symbol* s)
+{
+    if (!s || s->kind != variable_kind) return false;
+    auto* v = static_cast<const variable_symbol*>(s);
+    return v->has_getter || v->has_setter;
+}
+
+std::string conv_type_text(const type_symbol* t)
+{
+    if (is_class(t)) return "kln::ref<class " + t->cpp_name(true) + "> ";
+    return t ? t->cpp_name(true) : std::string();
+}
+
+const char* container_expected(int wanted_container)
+{
+    return wanted_container == dictionary_container ? "dictionary expected" : "collection expected";
+}
+
+void raise_not_lvalue() { throw not_lvalue(); }
+
+type_symbol* translate_value(compiler& c, std::ostream& out) { return translate(c, request{}, out); }
+
+}   // namespace expr
+
+namespace {
+
+using namespace expr;
+
+// Literals, parentheses, NEW, SIZEOF and ADDRESSOF are never assignable.
+void require_rvalue(const state& st)
+{
+    if (st.req.want_lvalue) raise_not_lvalue();
+}
+
+[[noreturn]] void undeclared(const std::string& name)
+{
+    throw std::string("undeclared identifier '" + name + "'");
+}
+
+// ---------------------------------------------------------------------------
+// Operand forms other than names
+
+void translate_parenthesised(state& st)
+{
+    require_rvalue(st);
+    compiler& c = st.c;
+    st.out << "( ";
+    c.next();
+    st.type = translate_value(c, st.out);
+    expect_operator(c, ")", "brackets mismatch");
+    st.out << " )";
+    c.next();
+}
+
+void translate_literal(state& st)
+{
+    require_rvalue(st);
+    compiler& c = st.c;
+    bool is_number = c.lex.kind == number;
+    if (is_number) st.out << c.lex.text;
+    else st.out << "string(" << c.lex.text << ")";
+    st.type = builtin_type(c, is_number ? "DOUBLE" : "STRING");
+    c.next();
+}
+
+void translate_new(state& st)
+{
+    require_rvalue(st);
+    compiler& c = st.c;
+    c.next();
+    type_symbol* t = c.parse_typename();
+    if (!is_class(t)) throw "class expected";
+    std::string name = t->cpp_name(true);
+    st.out << "kln::ref<class " << name << ">(new (class " << name << "))";
+    st.type = t;
+}
+
+// A type as a declaration spells it: a class through its reference.
+void write_type_spelling(std::ostream& out, const type_symbol* t)
+{
+    if (is_class(t)) out << "kln::ref<class " << t->cpp_name(true) << ">";
+    else out << t->cpp_name(true);
+}
+
+bool names_identifier(compiler& c, const std::string& name)
+{
+    try {
+        c.find_identifier(name);
+        return true;
+    } catch (const not_found&) {
+        return false;
+    }
+}
+
+type_symbol* find_type_or_null(compiler& c, const std::string& name, module* m = nullptr)
+{
+    try {
+        return c.find_type(name, m);
+    } catch (const not_found&) {
+        return nullptr;
+    }
+}
+
+module* loaded_module(const compiler& c, const std::string& name)
+{
+    try {
+        return module_list_find(c.loaded_modules, name);
+    } catch (const not_found&) {
+        return nullptr;
+    }
+}
+
+// Inside "SIZEOF(": a name that is a type (also Module.Type) and no
+// identifier takes the type form; anything else is an expression.
+void translate_sizeof_contents(state& st)
+{
+    compiler& c = st.c;
+    const std::string name = c.lex.text;
+    if (c.lex.kind != identifier || names_identifier(c, name)) {
+        translate_value(c, st.out);
+    } else if (find_type_or_null(c, name)) {
+        write_type_spelling(st.out, c.parse_typename());
+    } else if (module* m = loaded_module(c, name)) {
+        c.next();
+        expect_operator(c, ".", "dot expected");
+        c.next();
+        type_symbol* t = c.lex.kind == identifier ? find_type_or_null(c, c.lex.text, m) : nullptr;
+        if (t) {
+            write_type_spelling(st.out, t);
+            c.next();
+            return;
+        }
+        request inner;
+        inner.first_module = m;
+        translate(c, inner, st.out);
+    } else {
+        translate_value(c, st.out);   // reports the unknown name
+    }
+}
+
+void translate_sizeof(state& st)
+{
+    require_rvalue(st);
+    compiler& c = st.c;
+    c.next();
+    st.out << "sizeof(";
+    if (is_operator(c, "(")) {
+        c.next();
+        translate_sizeof_contents(st);
+        expect_operator(c, ")", "closing brace expected");
+        c.next();
+    } else {
+        write_type_spelling(st.out, c.parse_typename());
+    }
+    st.out << ")";
+    st.type = builtin_type(c, "DWORD");
+}
+
+// A procedure of this module that is no method.
+procedure_symbol* global_procedure(compiler& c)
+{
+    symbol* s = nullptr;
+    try {
+        if (c.lex.kind == identifier) s = c.find_identifier(c.lex.text, &c.this_module);
+    } catch (const not_found&) {
+    }
+    auto* p = s && s->kind == procedure_kind ? static_cast<procedure_symbol*>(s) : nullptr;
+    if (!p || p->is_method) throw "global function expected";
+    return p;
+}
+
+void translate_addressof(state& st)
+{
+    require_rvalue(st);
+    compiler& c = st.c;
+    c.next();
+    st.out << "((unsigned long)" << global_procedure(c)->cpp_name(true) << ")";
+    c.next();
+    st.type = builtin_type(c, "DWORD");
+}
+
+// ---------------------------------------------------------------------------
+// Names
+
+// Current token: a member name of module m (its "m." already read).
+symbol* module_member(compiler& c, module* m)
+{
+    if (c.lex.kind != identifier) throw "identifier expected";
+    try {
+        return c.find_identifier(c.lex.text, m);
+    } catch (const not_found&) {
+        undeclared(c.lex.text);
+    }
+}
+
+// The symbol the current name stands for: visible in scope, or a member
+// of a named module. Null when the name is unknown.
+symbol* find_operand_symbol(state& st)
+{
+    compiler& c = st.c;
+    if (module* m = st.req.first_module) {
+        st.req.first_module = nullptr;
+        return module_member(c, m);
+    }
+    try {
+        return c.find_identifier(c.lex.text);
+    } catch (const not_found&) {
+    }
+    module* m = loaded_module(c, c.lex.text);
+    if (!m) return nullptr;
+    c.next();
+    expect_operator(c, ".", "dot expected");
+    c.next();
+    return module_member(c, m);
+}
+
+// An unknown name is declared as a VARIANT only where it is being
+// assigned for the first time: a statement target followed by "=".
+void declare_automatically(state& st)
+{
+    compiler& c = st.c;
+    const std::string name = c.lex.text;
+    if (!st.statement_form() || c.explicit_option) undeclared(name);
+    c.next();
+    if (!is_operator(c, "=")) undeclared(name);
+    auto* v = new variable_symbol(name, vis_local, c.scope_level, builtin_type(c, "VARIANT"));
+    c.this_module.identifiers.push_back(v);
+    st.out << "variant " << v->cpp_name(true);
+    st.current = v;
+    st.type = v->type;
+}
+
+void translate_constant(state& st, const constant_symbol* k, bool after_minus)
+{
+    if (st.req.want_lvalue) {
+        if (st.req.bare_lvalue) raise_not_lvalue();
+        throw "not an lvalue";
+    }
+    const std::string& value = k->value;
+    if (!value.empty() && value[0] == '"') st.out << "string(" << value << ")";
+    else if (after_minus && !value.empty() && value[0] == '-') st.out << "(" << value << ")";   // not "--5"
+    else st.out << value;
+    st.current = const_cast<constant_symbol*>(k);
+    st.type = builtin_type(st.c, "VARIANT");
+    st.c.next();
+}
+
+void translate_identifier(state& st, bool after_minus)
+{
+    symbol* s = find_operand_symbol(st);
+    if (!s && find_type_or_null(st.c, st.c.lex.text)) {
+        throw "variable or function call expected";
+    } else if (!s) {
+        declare_automatically(st);
+    } else if (s->kind == constant_kind) {
+        translate_constant(st, static_cast<constant_symbol*>(s), after_minus);
+    } else if (s->kind == variable_kind || s->kind == procedure_kind) {
+        check_bare_member(st.c, s);
+        st.out << s->cpp_name(true);
+        translate_reference(st, s, s->is_member);
+    } else {
+        throw "variable or function call expected";
+    }
+    translate_postfix(st);
+}
+
+void translate_operand(state& st, bool after_minus)
+{
+    compiler& c = st.c;
+    if (st.req.first_module) return translate_identifier(st, after_minus);
+    if (is_operator(c, "(")) return translate_parenthesised(st);
+    if (c.lex.kind == number || (c.lex.kind == string_or_directive && c.lex.text[0] == '"'))
+        return translate_literal(st);
+    if (c.lex.kind != identifier) throw "expression expected";
+    if (is_word(c, "NEW")) translate_new(st);
+    else if (is_word(c, "LBOUND") || is_word(c, "UBOUND")) translate_bound_function(st, is_word(c, "UBOUND"));
+    else if (is_word(c, "SIZEOF")) translate_sizeof(st);
+    else if (is_word(c, "ADDRESSOF")) translate_addressof(st);
+    else if (is_word(c, "SUPER")) translate_super(st);
+    else translate_identifier(st, after_minus);
+}
+
+// ---------------------------------------------------------------------------
+// Operators
+
+// At most one prefix operator per operand; returns its C++ text or "".
+std::string read_prefix(compiler& c)
+{
+    if (is_operator(c, "-") || is_operator(c, "+")) {
+        std::string text = c.lex.text;
+        c.next();
+        return text;
+    }
+    if (is_word(c, "NOT")) {
+        c.next();
+        return "!";
+    }
+    if (!is_operator(c, "[")) return "";
+    c.next();
+    if (c.lex.kind != identifier || c.lex.text != "NOT") throw "NOT expected";
+    c.next();
+    expect_operator(c, "]", "closing brace expected");
+    c.next();
+    return "~";
+}
+
+void translate_prefixed_operand(state& st)
+{
+    st.current = nullptr;
+    std::string prefix = read_prefix(st.c);
+    if (!prefix.empty()) {
+        require_rvalue(st);
+        st.composite = true;
+        st.out << prefix;
+    }
+    translate_operand(st, prefix == "-");
+}
+
+// Records, whole arrays and whole containers stand alone: after one
+// operand the expression ends, and they may not be part of a larger one.
+bool gate_ends_expression(const state& st)
+{
+    if (is_record(st.type)) {
+        if (st.composite) throw "structures cannot be used in expressions";
+        return true;
+    }
+    if (st.req.want_array) {
+        if (st.composite) throw "array expected";
+        return true;
+    }
+    if (st.req.want_collection) {
+        if (st.composite) throw container_expected(st.req.wanted_container);
+        return true;
+    }
+    return false;
+}
+
+struct operator_spelling {
+    const char* source;
+    const char* cpp;
+};
+
+const operator_spelling symbol_operators[] = {
+    {"+", " +"}, {"-", " -"}, {"*", " *"}, {"/", " /"}, {">", " >"}, {"<", " <"},
+    {">=", " >="}, {"<=", " <="}, {"<>", " !="}, {"=", " =="},
+};
+
+const operator_spelling word_operators[] = {
+    {"MOD", " %"}, {"AND", " &&"}, {"XOR", " ^"}, {"OR", " ||"},
+};
+
+// A one-token binary operator at the current token, or null. "=" ends an
+// assignment target instead.
+const char* simple_operator(const state& st)
+{
+    for (const auto& op : symbol_operators) {
+        if (!is_operator(st.c, op.source)) continue;
+        bool ends_target = st.req.want_lvalue && std::string(op.source) == "=";
+        return ends_target ? nullptr : op.cpp;
+    }
+    for (const auto& op : word_operators)
+        if (is_word(st.c, op.source)) return op.cpp;
+    return nullptr;
+}
+
+// "[AND]" or "[OR]"; leaves the "]" as the current token.
+const char* read_bitwise_operator(compiler& c)
+{
+    c.next();
+    const char* text = is_word(c, "AND") ? " &" : is_word(c, "OR") ? " |" : nullptr;
+    if (!text) throw "AND or OR expected";
+    c.next();
+    expect_operator(c, "]", "closing brace expected");
+    return text;
+}
+
+bool translate_binary_operator(state& st)
+{
+    compiler& c = st.c;
+    const char* text = simple_operator(st);
+    if (!text && is_operator(c, "[")) text = read_bitwise_operator(c);
+    if (!text) return false;
+    st.out << text;
+    require_rvalue(st);
+    c.next();
+    return true;
+}
+
+// ---------------------------------------------------------------------------
+// The assignment target's tail: the operator (not consumed) and the opening
+// of the value's conversion, which the statement translator closes.
+
+bool at_assignment_operator(const compiler& c)
+{
+    for (const char* op : {"=", "+=", "-=", "*=", "/=", "++", "--"})
+        if (is_operator(c, op)) return true;
+    return false;
+}
+
+// A property target is set through its setter, with "=" only.
+void check_property_target(const state& st)
+{
+    auto* p = static_cast<const variable_symbol*>(st.current);
+    if (!p->has_setter) throw std::string("property '" + p->name + "' is read-only");
+    if (!is_operator(st.c, "=")) throw "this operation is not supported on properties";
+}
+
+void write_target_tail(state& st)
+{
+    compiler& c = st.c;
+    bool increment = is_operator(c, "++") || is_operator(c, "--");
+    if (st.type && equal_nocase(st.type->name, "EVENT")) st.out << ".set";
+    else if (is_property(st.current)) check_property_target(st);
+    else if (!at_assignment_operator(c)) return;   // the statement reports the missing operator
+    else if (increment) st.out << c.lex.text;
+    else st.out << " " << c.lex.text << " ";
+    if (increment) return;
+    st.out << "(";
+    if (!no_convert) st.out << "kln::conv((" << conv_type_text(st.type) << "*)0, ";
+}
+
+}   // namespace
+
+namespace expr {
+
+type_symbol* translate(compiler& c, const request& req, std::ostream& out)
+{
+    state st{c, out, req};
+    for (bool first = true;; first = false) {
+        if (!first) out << ' ';
+        translate_prefixed_operand(st);
+        if (gate_ends_expression(st) || !translate_binary_operator(st)) break;
+    }
+    if (st.statement_form()) write_target_tail(st);
+    return st.type;
+}
+
+}   // namespace expr
+
+type_symbol* compiler::translate_expression(bool want_lvalue, bool bare_lvalue, bool want_array,
+                                            bool want_collection, std::ostream& out)
+{
+    expr::request req;
+    req.want_lvalue = want_lvalue;
+    req.bare_lvalue = bare_lvalue;
+    req.want_array = want_array;
+    req.want_collection = want_collection;
+    return expr::translate(*this, req, out);
+}

@@ -1,0 +1,134 @@
+// main.cpp: the kln command line. Prints the banner, reads the switches,
+// compiles one module, optionally writes its header, runs the build, and
+// reports either the time taken or the first error.
+#include "kln.h"
+
+#include <chrono>
+#include <cstdio>
+#include <iostream>
+
+bool no_exceptions = false;
+bool no_convert = false;
+bool library_option = false;
+
+namespace {
+
+const int usage_status = 1;
+const int error_status = 2;
+
+struct run_settings {
+    std::string module_name;
+    bool library = false;
+    bool header = false;
+    bool dump_only = false;
+    bool debug = true;
+};
+
+void print_usage()
+{
+    std::cout << "Usage: kln [<options>] <module-name>\n"
+              << "  -l  Compile library          -p  Dump C++ output only\n"
+              << "  -h  Generate C++ header      -r  Don't produce debugging info\n"
+              << "  -x  No Exception Handling    -c  Don't convert variables\n";
+}
+
+void apply_switch(char letter, run_settings& settings)
+{
+    switch (letter) {
+        case 'l': settings.library = true; break;
+        case 'p': settings.dump_only = true; break;
+        case 'h': settings.header = true; break;
+        case 'r': settings.debug = false; break;
+        case 'x': no_exceptions = true; break;
+        case 'c': no_convert = true; break;
+        default: break;   // unknown letters are ignored
+    }
+}
+
+// Switches precede the module name; only their second character counts.
+// Returns false when no module name is given.
+bool scan_arguments(int argc, char** argv, run_settings& settings)
+{
+    for (int i = 1; i < argc; ++i) {
+        std::string argument = argv[i];
+        if (argument.size() >= 2 && (argument[0] == '-' || argument[0] == '/')) {
+            apply_switch(argument[1], settings);
+        } else {
+            settings.module_name = argument;
+            return true;
+        }
+    }
+    return false;
+}
+
+// The tool chain's root: the folder above the one that holds kln.
+std::string base_folder()
+{
+    std::string path = exe_path();
+    for (int level = 0; level < 2; ++level) {
+        size_t slash = path.rfind('/');
+        path = slash == std::string::npos ? "" : path.substr(0, slash);
+    }
+    return path + "/";
+}
+
+long long now_ms()
+{
+    using namespace std::chrono;
+    return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
+}
+
+void compile_and_build(const run_settings& settings)
+{
+    compiler c(settings.module_name, base_folder());
+    c.compile(settings.library, settings.debug);
+    if (settings.header) write_header(c.this_module, "");
+    if (settings.dump_only) return;
+    std::cout << "   Compiling...\n";
+    c.build();
+}
+
+// Runs the compilation; prints the one error line and returns the exit
+// status when anything fails.
+int run(const run_settings& settings)
+{
+    long long start = now_ms();
+    std::cout << "Compiling module: " << settings.module_name << "\n"
+              << "   Processing...\n";
+    try {
+        compile_and_build(settings);
+    } catch (const parse_error& e) {
+        std::cout << "Error in '" << e.module << "' at " << e.line << "," << e.column << ": " << e.message << "\n";
+        return error_status;
+    } catch (const tool_failure& failure) {
+        std::cout << "Error: " << failure.tool << " failed\n";
+        return error_status;
+    } catch (const std::string& message) {
+        std::cout << message << "\n";
+        return error_status;
+    } catch (const char* message) {
+        std::cout << message << "\n";
+        return error_status;
+    } catch (const std::exception& e) {
+        std::cout << "Error: internal compiler error (" << e.what() << ")\n";
+        return error_status;
+    } catch (...) {
+        std::cout << "Error: internal compiler error\n";
+        return error_status;
+    }
+    float seconds = float(now_ms() - start) * 0.001f;
+    std::cout << "Done in " << seconds << " seconds\n";
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    std::cout << "\nKiln compiler version " << version_major << "." << version_minor << "." << version_release
+              << "\n\n";
+    run_settings settings;
+    int status = scan_arguments(argc, argv, settings) ? run(settings) : (print_usage(), usage_status);
+    std::cout.flush();
+    return status;
+}

@@ -1,0 +1,382 @@
+// procedures.cpp: SUB and FUNCTION headers, prototypes and bodies: module
+// procedures, DECLAREd prototypes and DLL bindings, method declarations
+// inside CLASS, and method bodies written as `SUB Class.Member`.
+#include "stmt.h"
+
+namespace {
+
+// What one header says besides the procedure symbol itself.
+struct header {
+    bool exported = false;             // EXPORT
+    bool external = false;             // EXTERNAL
+    bool is_sub = false;
+    bool is_virtual = false;           // declared inside CLASS
+    bool declaration;                  // no body follows
+    class_symbol* cls;                 // the class involved, given or found by the dotted form
+    bool dotted = false;               // `SUB Class.Member`: a method body
+    lib_binding binding;
+};
+
+bool is_class(const type_symbol* type)
+{
+    return type->kind == class_kind;
+}
+
+// A result or value type: "kln::ref<class X>" for a class.
+std::string value_type_text(const type_symbol* type)
+{
+    if (is_class(type)) return "kln::ref<class " + type->cpp_name() + ">";
+    return type->cpp_name();
+}
+
+void check_type_visibility(const type_symbol* type, const header& h, const procedure_symbol& p)
+{
+    int required = h.cls ? h.cls->visibility : p.visibility;
+    if (type->visibility < required) throw "cannot use private type in public declaration";
+}
+
+// [EXPORT | EXTERNAL] (SUB | FUNCTION) name: returns the name.
+std::string read_header_start(compiler& c, header& h, int& visibility)
+{
+    if (is_word(c, "EXPORT")) {
+        if (!c.dll) throw "functions can only be exported from DLLs";
+        visibility = vis_public;
+        h.exported = true;
+        c.next();
+    } else if (is_word(c, "EXTERNAL")) {
+        h.external = true;
+        c.next();
+    }
+    if (is_word(c, "SUB"))
+        h.is_sub = true;
+    else if (!is_word(c, "FUNCTION"))
+        throw "SUB or FUNCTION expected";
+    c.next();
+    if (c.lex.kind != identifier) throw "identifier expected";
+    std::string name = c.lex.text;
+    c.next();
+    return name;
+}
+
+// An earlier declaration is completed by its bare name: the kind must agree
+// and nothing may follow the name.
+void check_redefinition(const compiler& c, const header& h, const procedure_symbol& p)
+{
+    if (h.is_sub != (p.result_type == nullptr))
+        throw "definition of '" + p.name + "' doesn't match declaration";
+    if (!at_end_of_statement(c)) throw "function prototype is already defined";
+}
+
+// --- parameters ------------------------------------------------------------------
+
+void read_container_keyword(compiler& c, variable_symbol& param)
+{
+    int container = is_word(c, "COLLECTION") ? collection_container
+                    : is_word(c, "DICTIONARY") ? dictionary_container : no_container;
+    if (container == no_container) return;
+    if (param.is_array)
+        throw container == collection_container ? "array of collections is not allowed"
+                                                : "array of dictionaries is not allowed";
+    param.container = container;
+    c.next();
+}
+
+// Arrays and containers always pass by reference, ANY by value, records by
+// reference and objects (counted references) by value.
+void apply_passing_mode(variable_symbol& param)
+{
+    if (param.is_array || param.container != no_container)
+        param.by_reference = true;
+    else if (equal_nocase(param.type->name, "ANY"))
+        param.by_reference = false;
+    else if (param.type->kind == record_kind)
+        param.by_reference = true;
+    else if (is_class(param.type))
+        param.by_reference = false;
+}
+
+void read_default_value(compiler& c, variable_symbol& param)
+{
+    if (!is_operator(c, "=")) return;
+    if (param.by_reference) throw "reference arguments cannot be optional";
+    c.next();
+    bool is_string;
+    std::string text = c.eval_constexpr(is_string);
+    param.default_value = is_string ? "string(" + text + ")" : text;
+}
+
+void check_parameter_name(const header& h, const procedure_symbol& p, const std::string& name)
+{
+    for (const variable_symbol* other : p.parameters)
+        if (equal_nocase(other->name, name)) throw "duplicate identifier '" + name + "'";
+    check_reserved_word(name);
+    // The body declares `result` in a FUNCTION and `me` in a method.
+    if ((!h.is_sub && equal_nocase(name, "result")) || (h.cls && equal_nocase(name, "me")))
+        throw "illegal argument name";
+}
+
+// [BYREF | BYVAL] name [()] [AS type] [COLLECTION | DICTIONARY] [= default]
+variable_symbol* read_parameter(compiler& c, const header& h, const procedure_symbol& p)
+{
+    bool by_reference = c.byref_default;
+    if (is_word(c, "BYREF") || is_word(c, "BYVAL")) {
+        by_reference = is_word(c, "BYREF");
+        c.next();
+    }
+    if (c.lex.kind != identifier) throw "identifier expected";
+    check_parameter_name(h, p, c.lex.text);
+    auto* param = new variable_symbol(c.lex.text, vis_local, c.scope_level + 1, nullptr);
+    param->by_reference = by_reference;
+    c.next();
+    if (is_operator(c, "(")) {
+        c.next();
+        if (!is_operator(c, ")")) throw "closing brace expected";
+        param->is_array = true;
+        c.next();
+    }
+    if (is_word(c, "AS")) {
+        c.next();
+        param->type = c.parse_typename();
+    } else {
+        param->type = c.find_type(suffix_type_name(param));
+    }
+    read_container_keyword(c, *param);
+    check_type_visibility(param->type, h, p);
+    apply_passing_mode(*param);
+    read_default_value(c, *param);
+    return param;
+}
+
+// "(" parameter {"," parameter} ")"; "()" is an empty list.
+void read_parameters(compiler& c, const header& h, procedure_symbol& p)
+{
+    c.next();
+    while (!is_operator(c, ")")) {
+        p.parameters.push_back(read_parameter(c, h, p));
+        if (is_operator(c, ")")) break;
+        if (!is_operator(c, ",")) throw "comma or closing brace expected";
+        c.next();
+    }
+    c.next();
+}
+
+void read_result_type(compiler& c, const header& h, procedure_symbol& p)
+{
+    if (h.is_sub) return;
+    if (is_word(c, "AS")) {
+        c.next();
+        p.result_type = c.parse_typename();
+    } else {
+        c.expect_end_of_statement();
+        p.result_type = c.find_type(suffix_type_name(&p));
+    }
+    check_type_visibility(p.result_type, h, p);
+}
+
+// --- finding or creating the procedure symbol --------------------------------------
+
+procedure_symbol* declare_new_procedure(compiler& c, header& h, const std::string& name, int visibility)
+{
+    if (h.cls && equal_nocase(name, h.cls->name)) throw "method cannot have the same name as its class";
+    auto* p = new procedure_symbol(name, visibility, false, h.cls != nullptr, nullptr);
+    check_reserved_word(name);
+    p->c_linkage = h.external;
+    if (is_word(c, "LIB")) {
+        c.translate_lib_clause(h.binding, name, h.cls);
+        h.declaration = true;
+    }
+    if (is_operator(c, "(")) read_parameters(c, h, *p);
+    read_result_type(c, h, *p);
+    if (h.cls) {
+        p->is_member = true;
+        h.cls->methods.push_back(p);
+    } else {
+        c.this_module.identifiers.push_back(p);
+    }
+    return p;
+}
+
+// `SUB Class.Member`: the body of a method declared in a class of this module.
+procedure_symbol* find_dotted_method(compiler& c, header& h, const std::string& class_name)
+{
+    if (h.cls) throw "class specifier is not allowed here";
+    symbol* type;
+    try {
+        type = named_list_find(c.this_module.types, class_name);
+    } catch (const not_found&) {
+        throw "undefined class";
+    }
+    if (type->kind != class_kind) throw "'" + class_name + "' is not a class";
+    auto* cls = static_cast<class_symbol*>(type);
+    c.next();
+    if (c.lex.kind != identifier) throw "identifier expected";
+    procedure_symbol* method = nullptr;
+    for (procedure_symbol* m : cls->methods)
+        if (equal_nocase(m->name, c.lex.text)) method = m;
+    if (!method) throw "'" + c.lex.text + "' is not a member of '" + cls->name + "'";
+    h.cls = cls;
+    h.dotted = true;
+    c.current_class = cls;
+    c.next();
+    if (h.is_sub != (method->result_type == nullptr))
+        throw "definition of '" + method->name + "' doesn't match declaration";
+    c.expect_end_of_statement();
+    return method;
+}
+
+// A method line inside CLASS: a new method, or an override of an inherited one.
+procedure_symbol* declare_method(compiler& c, header& h, const std::string& name, int visibility)
+{
+    h.is_virtual = true;
+    for (const procedure_symbol* m : h.cls->methods)
+        if (equal_nocase(m->name, name)) throw "duplicate identifier '" + name + "'";
+    symbol* inherited;
+    try {
+        inherited = find_member(h.cls, name, true);
+    } catch (const not_found&) {
+        return declare_new_procedure(c, h, name, visibility);
+    }
+    if (inherited->kind != procedure_kind) throw "duplicate identifier '" + name + "'";
+    auto* method = static_cast<procedure_symbol*>(inherited);
+    if (method->visibility != visibility) throw "scope mismatch";
+    check_redefinition(c, h, *method);
+    h.cls->methods.push_back(method);
+    return method;
+}
+
+// A module-level header: a new procedure, or the definition of a declared one.
+procedure_symbol* find_or_declare_procedure(compiler& c, header& h, const std::string& name, int visibility)
+{
+    symbol* found;
+    try {
+        found = named_list_find(c.this_module.identifiers, name);
+    } catch (const not_found&) {
+        return declare_new_procedure(c, h, name, visibility);
+    }
+    if (found->kind != procedure_kind) throw "duplicate identifier '" + name + "'";
+    auto* p = static_cast<procedure_symbol*>(found);
+    if (h.declaration) throw "function '" + name + "' already declared";
+    if (p->defined) throw "function '" + name + "'already defined";
+    check_redefinition(c, h, *p);
+    return p;
+}
+
+// --- output ----------------------------------------------------------------------
+
+void write_parameters(std::ostream& out, const procedure_symbol& p)
+{
+    for (size_t i = 0; i < p.parameters.size(); ++i) {
+        const variable_symbol& param = *p.parameters[i];
+        if (i) out << ", ";
+        out << param.type_text() << (param.by_reference ? "& " : " ") << param.cpp_name(false);
+    }
+}
+
+void write_heading(compiler& c, const header& h, const procedure_symbol& p)
+{
+    std::ostream& out = c.output;
+    bool extern_c = (p.c_linkage && !h.binding.active) || h.exported;
+    if (extern_c) out << "extern \"C\" ";
+    if (h.exported) out << "__declspec(dllexport) ";
+    // g++ refuses extern "C" static; a C-linkage procedure is defined elsewhere anyway.
+    if (p.visibility == vis_private && !p.is_method && !extern_c) out << "static ";
+    if (h.is_virtual) out << "virtual ";
+    out << (p.result_type ? value_type_text(p.result_type) : "void") << " ";
+    if (!h.cls && !p.c_linkage) out << "__stdcall ";
+    if (h.dotted) out << h.cls->cpp_name() << "::";
+    out << p.cpp_name(false) << "(";
+    write_parameters(out, p);
+    out << ")";
+}
+
+// Declares a body-local variable and writes its definition line.
+void declare_local(compiler& c, const std::string& name, type_symbol* type, const std::string& definition)
+{
+    c.this_module.identifiers.push_back(new variable_symbol(name, vis_local, c.scope_level, type));
+    c.output << c.indent_text() << definition;
+}
+
+// The scope of a method body: every member of the class and its bases.
+void push_member_scope(compiler& c, class_symbol* cls)
+{
+    c.push_scope();
+    for (class_symbol* k = cls; k; k = k->base_class) {
+        for (variable_symbol* member : k->data_members) c.this_module.identifiers.push_back(member);
+        for (procedure_symbol* method : k->methods) c.this_module.identifiers.push_back(method);
+    }
+}
+
+// Parameters live at the body's own level, so a DIM of a parameter's name
+// in the outermost block is a duplicate.
+void push_parameter_scope(compiler& c, const procedure_symbol& p)
+{
+    c.push_scope();
+    for (variable_symbol* param : p.parameters) {
+        param->scope_level = c.scope_level;
+        c.this_module.identifiers.push_back(param);
+    }
+}
+
+void write_body_start(compiler& c, const header& h, procedure_symbol& p)
+{
+    c.output << c.indent_text() << "{";
+    if (c.debug) {
+        c.output << c.indent_text() << "kln::dbg_func(\"" << c.this_module.name << ".";
+        if (h.dotted) c.output << h.cls->name << ".";
+        c.output << p.name << "\");" << c.indent_text();
+    }
+    ++c.indent;
+    if (p.result_type) declare_local(c, "result", p.result_type, value_type_text(p.result_type) + " result;");
+    if (h.dotted) declare_local(c, "me", h.cls, "kln::ref<class " + h.cls->cpp_name() + "> me(this, true);");
+}
+
+void translate_body(compiler& c, const header& h, procedure_symbol& p)
+{
+    c.expect_end_of_statement();
+    c.begin_body(h.is_sub ? compiler::sub_body : compiler::function_body);
+    push_member_scope(c, h.dotted ? h.cls : nullptr);
+    push_parameter_scope(c, p);
+    write_body_start(c, h, p);
+    c.next();
+    c.translate_block();
+    if (!is_word(c, h.is_sub ? "SUB" : "FUNCTION")) throw h.is_sub ? "SUB expected" : "FUNCTION expected";
+    if (c.debug) c.output << c.indent_text();
+    write_body_return(c);
+    --c.indent;
+    c.output << c.indent_text() << "}" << c.indent_text();
+    c.next();
+    c.pop_scope();
+    c.pop_scope();
+    c.end_body();
+}
+
+}  // namespace
+
+void compiler::translate_procedure(int visibility, bool declaration, class_symbol* cls)
+{
+    header h;
+    h.declaration = declaration;
+    h.cls = cls;
+    std::string name = read_header_start(*this, h, visibility);
+    procedure_symbol* p;
+    if (is_operator(*this, "."))
+        p = find_dotted_method(*this, h, name);
+    else if (cls)
+        p = declare_method(*this, h, name, visibility);
+    else
+        p = find_or_declare_procedure(*this, h, name, visibility);
+    if (!h.dotted) p->defined = !h.declaration;
+    write_heading(*this, h, *p);
+    if (h.declaration) {
+        if (h.binding.active)
+            emit_lib_stub(*p, h.binding);
+        else
+            output << ";";
+    }
+    if (is_word(*this, "GENERIC")) {
+        p->generic = true;
+        next();
+    }
+    if (!h.declaration) translate_body(*this, h, *p);
+    if (h.dotted) current_class = nullptr;
+}

@@ -1,0 +1,255 @@
+// stmt_block.cpp: the statement block loop and dispatcher, the per-body
+// state, and the small statements END, #CPP, labels, GOTO, EXIT, SWAP,
+// INCR and DECR.
+#include "stmt.h"
+
+// --- shared helpers (stmt.h) ---------------------------------------------------
+
+void expect_word(compiler& c, const char* word, const char* message)
+{
+    if (!is_word(c, word)) throw message;
+    c.next();
+}
+
+void skip_empty_statements(compiler& c)
+{
+    while (at_end_of_statement(c)) {
+        if (c.lex.at_eof()) throw "unexpected end of file";
+        c.next();
+    }
+}
+
+type_symbol* translate_assignable(compiler& c)
+{
+    try {
+        return c.translate_expression_to_output(true, true);
+    } catch (const not_lvalue&) {
+        throw "lvalue expected";
+    }
+}
+
+void translate_indented_block(compiler& c)
+{
+    ++c.indent;
+    c.next();
+    c.translate_block();
+    --c.indent;
+}
+
+void write_body_return(compiler& c)
+{
+    bool traced = c.body == compiler::sub_body || c.body == compiler::function_body ||
+                  c.body == compiler::section_body;
+    if (c.debug && traced) c.output << "kln::dbg_endfunc();" << c.indent_text();
+    if (c.body == compiler::function_body)
+        c.output << "return result;";
+    else if (c.body == compiler::property_get_body)
+        c.output << "return " << c.body_result << ";";
+    else
+        c.output << "return;";
+}
+
+// --- per-body state ------------------------------------------------------------
+
+void compiler::begin_body(int kind, const std::string& result_variable)
+{
+    body = kind;
+    body_result = result_variable;
+    label_map.clear();
+}
+
+void compiler::end_body()
+{
+    body = no_body;
+    for (const auto& label : label_map)
+        if (!label.second) throw "undefined label '" + label.first + "'";
+}
+
+// --- block loop and dispatcher ---------------------------------------------------
+
+bool compiler::translate_block()
+{
+    for (;;) {
+        output << indent_text();
+        if (!translate_statement()) return false;
+        expect_end_of_statement();
+        next();
+    }
+}
+
+namespace {
+
+void translate_after_optional_word(compiler& c)
+{
+    c.next();
+    c.translate_assignment();
+}
+
+struct statement_keyword {
+    const char* word;
+    void (*translate)(compiler&);
+};
+
+const statement_keyword statement_keywords[] = {
+    {"EXIT", [](compiler& c) { c.translate_exit(); }},
+    {"DIM", [](compiler& c) { c.translate_dim(vis_local); }},
+    {"LET", translate_after_optional_word},
+    {"SET", translate_after_optional_word},
+    {"CALL", translate_after_optional_word},
+    {"IF", [](compiler& c) { c.translate_if(); }},
+    {"WHILE", [](compiler& c) { c.translate_while(); }},
+    {"DO", [](compiler& c) { c.translate_do(); }},
+    {"FOR", [](compiler& c) { c.translate_for(); }},
+    {"REDIM", [](compiler& c) { c.translate_redim(); }},
+    {"PRINT", [](compiler& c) { c.translate_print(); }},
+    {"INPUT", [](compiler& c) { c.translate_input(); }},
+    {"LINE", [](compiler& c) { c.translate_line_input(); }},
+    {"RAISE", [](compiler& c) { c.translate_raise(); }},
+    {"TRY", [](compiler& c) { c.translate_try(); }},
+    {"THROW", [](compiler& c) { c.translate_throw(); }},
+    {"SELECT", [](compiler& c) { c.translate_select(); }},
+    {"INCR", [](compiler& c) { c.translate_incr(); }},
+    {"DECR", [](compiler& c) { c.translate_decr(); }},
+    {"SWAP", [](compiler& c) { c.translate_swap(); }},
+    {"GOTO", [](compiler& c) { c.translate_goto(); }},
+};
+
+// Words that end a block without being consumed; END x ends one as well.
+const char* const block_terminators[] = {"NEXT", "WEND", "LOOP", "ELSE", "ELSEIF", "CATCH", "CASE"};
+
+bool is_block_terminator(const compiler& c)
+{
+    for (const char* word : block_terminators)
+        if (is_word(c, word)) return true;
+    return false;
+}
+
+bool is_directive(const compiler& c, const char* directive)
+{
+    return c.lex.kind == string_or_directive && equal_nocase(c.lex.text, directive);
+}
+
+// END alone ends the program; END followed by a word closes a block.
+bool translate_end(compiler& c)
+{
+    c.next();
+    if (!at_end_of_statement(c)) return false;
+    c.output << "throw kln::end();";
+    return true;
+}
+
+}  // namespace
+
+bool compiler::translate_statement()
+{
+    skip_empty_statements(*this);
+    if (lex.kind == label) {
+        translate_label();
+        return true;
+    }
+    bool cpp_block = is_directive(*this, "#CPP");
+    if (lex.kind != identifier && !cpp_block && !is_directive(*this, "#KLN")) throw "statement expected";
+    if (debug) output << "kln::dbg_line(" << lex.line << "); ";
+    if (is_word(*this, "END")) return translate_end(*this);
+    if (is_block_terminator(*this)) return false;
+    for (const statement_keyword& keyword : statement_keywords) {
+        if (is_word(*this, keyword.word)) {
+            keyword.translate(*this);
+            return true;
+        }
+    }
+    if (cpp_block) {
+        translate_cpp_block();
+        output << indent_text();
+    } else if (lex.kind == identifier) {
+        translate_assignment();
+    }
+    // A "#KLN" outside a verbatim block stays as the current token, so the
+    // block loop reports "end of statement expected".
+    return true;
+}
+
+// --- labels and GOTO -------------------------------------------------------------
+
+void compiler::translate_label()
+{
+    bool& defined = label_map[lex.text];
+    if (defined) throw "duplicate label name";
+    defined = true;
+    output << "__label_" << lex.text << ":;";
+    next();
+}
+
+void compiler::translate_goto()
+{
+    next();
+    if (lex.kind != identifier) throw "label expected";
+    label_map.emplace(lex.text, false);
+    output << "goto __label_" << lex.text << ";";
+    next();
+}
+
+// --- EXIT ----------------------------------------------------------------------
+
+void compiler::translate_exit()
+{
+    next();
+    if (is_word(*this, "DO") || is_word(*this, "FOR")) {
+        if (loop_depth <= 0) throw "EXIT DO/FOR outside of the loop";
+        output << "break;";
+    } else if (is_word(*this, "FUNCTION") || is_word(*this, "SUB")) {
+        write_body_return(*this);
+    } else if (is_word(*this, "PROPERTY")) {
+        next();
+        if (!is_word(*this, "GET") && !is_word(*this, "SET")) throw "GET or SET expected";
+        if (body != property_get_body && body != property_set_body) throw "EXIT PROPERTY outside of property";
+        write_body_return(*this);
+    } else {
+        throw "DO, FOR, FUNCTION, SUB or PROPERTY expected";
+    }
+    next();
+}
+
+// --- SWAP, INCR, DECR ------------------------------------------------------------
+
+void compiler::translate_swap()
+{
+    output << "kln::swap(";
+    next();
+    type_symbol* first = translate_assignable(*this);
+    output << ", ";
+    if (!is_operator(*this, ",")) throw "comma expected";
+    next();
+    type_symbol* second = translate_assignable(*this);
+    if (first != second) throw "type mismatch";
+    output << ");";
+}
+
+namespace {
+
+// INCR and DECR: `v` steps by one, `v, n` by the value n.
+void translate_step(compiler& c, const char* by_value, const char* by_one)
+{
+    c.next();
+    translate_assignable(c);
+    if (is_operator(c, ",")) {
+        c.output << by_value;
+        c.next();
+        c.translate_expression_to_output();
+    } else {
+        c.output << by_one;
+    }
+    c.output << ";";
+}
+
+}  // namespace
+
+void compiler::translate_incr()
+{
+    translate_step(*this, " += ", "++");
+}
+
+void compiler::translate_decr()
+{
+    translate_step(*this, " -= ", "--");
+}

@@ -1,0 +1,193 @@
+// stmt_exceptions.cpp: TRY … CATCH … END TRY, THROW, RAISE and SELECT CASE.
+#include "stmt.h"
+
+#include <set>
+
+// --- TRY -------------------------------------------------------------------------
+
+namespace {
+
+// END throws kln::end, which no catch-all handler may swallow.
+const char* const rethrow_end = "catch (kln::end&) { throw; }";
+
+// The type caught by `CATCH e [AS T]`. STRING stays the run-time string even
+// under OPTION APISTRING: run-time errors and literals are always strings.
+type_symbol* parse_catch_type(compiler& c, const variable_symbol& variable)
+{
+    bool apistring = c.apistring;
+    c.apistring = false;
+    type_symbol* type;
+    if (is_word(c, "AS")) {
+        c.next();
+        type = c.parse_typename();
+    } else {
+        type = c.find_type(suffix_type_name(&variable));
+    }
+    c.apistring = apistring;
+    return type;
+}
+
+// `CATCH name [AS type]`: declares the handler's variable in its scope.
+void translate_typed_handler(compiler& c, std::set<type_symbol*>& caught)
+{
+    if (c.lex.kind != identifier) throw "identifier expected";
+    auto* variable = new variable_symbol(c.lex.text, vis_local, c.scope_level, nullptr);
+    c.next();
+    variable->type = parse_catch_type(c, *variable);
+    if (variable->type->kind == class_kind)
+        c.output << "kln::ref<class " << variable->type->cpp_name() << ">";
+    else
+        c.output << variable->type->cpp_name();
+    c.output << " " << variable->cpp_name();
+    c.this_module.identifiers.push_back(variable);
+    if (!caught.insert(variable->type).second) throw "duplicate exception handler";
+    c.expect_end_of_statement();
+}
+
+// One CATCH line and its body; returns false after a catch-all handler.
+bool translate_handler(compiler& c, std::set<type_symbol*>& caught)
+{
+    if (!is_word(c, "CATCH")) throw "CATCH expected";
+    c.next();
+    c.push_scope();
+    bool catch_all = at_end_of_statement(c);
+    if (catch_all)
+        c.output << c.indent_text() << rethrow_end << c.indent_text() << "catch (...";
+    else {
+        c.output << c.indent_text() << "catch (";
+        translate_typed_handler(c, caught);
+    }
+    c.output << ")" << c.indent_text() << "{";
+    ++c.indent;
+    if (c.debug) c.output << "kln::dbg_unwind(__unwind_pos);" << c.indent_text();
+    c.next();
+    c.translate_block();
+    --c.indent;
+    c.output << c.indent_text() << "}";
+    c.pop_scope();
+    return !catch_all;
+}
+
+void write_swallow_all(compiler& c)
+{
+    c.output << c.indent_text() << rethrow_end << c.indent_text();
+    c.output << (c.debug ? "catch (...) { kln::dbg_unwind(__unwind_pos); }" : "catch (...) { }");
+}
+
+}  // namespace
+
+void compiler::translate_try()
+{
+    if (debug) output << "{ int __unwind_pos = kln::dbg_savefunc();" << indent_text();
+    output << "try" << indent_text() << "{";
+    push_scope();
+    translate_indented_block(*this);
+    pop_scope();
+    output << indent_text() << "}";
+    if (is_word(*this, "TRY")) {
+        write_swallow_all(*this);
+    } else {
+        std::set<type_symbol*> caught;
+        while (!is_word(*this, "TRY") && translate_handler(*this, caught)) {
+        }
+        if (!is_word(*this, "TRY")) throw "TRY expected";
+    }
+    if (debug) output << indent_text() << "}";
+    next();
+}
+
+// --- THROW and RAISE -------------------------------------------------------------
+
+void compiler::translate_throw()
+{
+    output << "throw ";
+    next();
+    translate_expression_to_output();
+    output << ";";
+}
+
+void compiler::translate_raise()
+{
+    next();
+    type_symbol* type = translate_expression_to_output();
+    if (!type || !equal_nocase(type->name, "EVENT")) throw "event expected";
+    if (!is_operator(*this, "(")) throw "braces expected";
+    output << ".raise(";
+    next();
+    translate_expression_to_output();
+    if (!is_operator(*this, ")")) throw "closing brace expected";
+    output << ");";
+    next();
+}
+
+// --- SELECT CASE -----------------------------------------------------------------
+
+namespace {
+
+// One CASE item: `v` or `lo TO hi`, compared with the selector "is".
+void translate_case_item(compiler& c)
+{
+    c.output << "(";
+    c.translate_expression_to_output();
+    if (is_word(c, "TO")) {
+        c.output << " <= is && is <= ";
+        c.next();
+        c.translate_expression_to_output();
+    } else {
+        c.output << " == is";
+    }
+    c.output << ")";
+}
+
+void translate_case_items(compiler& c)
+{
+    c.output << " if (";
+    translate_case_item(c);
+    while (is_operator(c, ",")) {
+        c.output << " || ";
+        c.next();
+        translate_case_item(c);
+    }
+    c.output << ")";
+}
+
+// One CASE line and its body; returns false after CASE ELSE.
+bool translate_case(compiler& c)
+{
+    if (!is_word(c, "CASE")) throw "CASE expected";
+    c.output << c.indent_text() << "else";
+    c.next();
+    bool case_else = is_word(c, "ELSE");
+    if (case_else)
+        c.next();
+    else
+        translate_case_items(c);
+    c.expect_end_of_statement();
+    c.push_scope();
+    c.output << c.indent_text() << "{";
+    translate_indented_block(c);
+    c.output << c.indent_text() << "}";
+    c.pop_scope();
+    return !case_else;
+}
+
+}  // namespace
+
+void compiler::translate_select()
+{
+    next();
+    expect_word(*this, "CASE", "CASE expected");
+    output << "{";
+    ++indent;
+    output << indent_text() << "variant is = ";
+    translate_expression_to_output();
+    expect_end_of_statement();
+    output << ";" << indent_text() << "if (false);";
+    skip_empty_statements(*this);
+    while (!is_word(*this, "SELECT") && translate_case(*this)) {
+    }
+    if (!is_word(*this, "SELECT")) throw "SELECT expected";
+    --indent;
+    output << indent_text() << "}";
+    next();
+}

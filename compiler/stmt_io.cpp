@@ -1,0 +1,108 @@
+// stmt_io.cpp: PRINT, INPUT and LINE INPUT on the run-time console
+// objects, and REDIM of a run-time array.
+#include "stmt.h"
+
+// Items are separated by "," or ";"; a ";" after the last item leaves the
+// line open.
+void compiler::translate_print()
+{
+    output << "print";
+    next();
+    for (;;) {
+        output << " << ";
+        translate_expression_to_output();
+        if (is_operator(*this, ",")) {
+            next();
+        } else if (is_operator(*this, ";")) {
+            next();
+            if (at_end_of_statement(*this)) break;
+        } else {
+            output << " << string(\"\\r\\n\")";
+            break;
+        }
+    }
+    output << "; ";
+}
+
+void compiler::translate_input()
+{
+    output << "input >> ";
+    next();
+    translate_assignable(*this);
+    output << "; ";
+}
+
+void compiler::translate_line_input()
+{
+    next();
+    expect_word(*this, "INPUT", "INPUT expected");
+    output << "input.line(";
+    type_symbol* type = translate_assignable(*this);
+    if (!type || (!equal_nocase(type->name, "STRING") && !equal_nocase(type->name, "APISTRING")))
+        throw "STRING lvalue expected";
+    output << ");";
+}
+
+namespace {
+
+const int max_redim_dimensions = 4;
+
+variable_symbol* find_array(compiler& c, const std::string& name)
+{
+    symbol* found;
+    try {
+        found = c.find_identifier(name);
+    } catch (const not_found&) {
+        throw "undeclared array '" + name + "'";
+    }
+    auto* array = found->kind == variable_kind ? static_cast<variable_symbol*>(found) : nullptr;
+    if (!array || !array->is_array) throw "array expected";
+    return array;
+}
+
+// One dimension: "lo, hi" for `lo TO hi`, "n, 0" for `n`.
+void translate_bound_pair(compiler& c)
+{
+    c.translate_expression_to_output();
+    if (is_word(c, "TO")) {
+        c.output << ", ";
+        c.next();
+        c.translate_expression_to_output();
+    } else {
+        c.output << ", 0";
+    }
+}
+
+// The bounds up to ")": a bound is required after every ",".
+void translate_redim_bounds(compiler& c)
+{
+    if (is_operator(c, ")")) return;
+    for (int count = 1;; ++count) {
+        if (count > max_redim_dimensions) throw "too many dimensions";
+        translate_bound_pair(c);
+        if (is_operator(c, ")")) return;
+        if (!is_operator(c, ",")) throw "closing brace expected";
+        c.output << ", ";
+        c.next();
+    }
+}
+
+}  // namespace
+
+void compiler::translate_redim()
+{
+    next();
+    if (lex.kind != identifier) throw "identifier expected";
+    variable_symbol* array = find_array(*this, lex.text);
+    output << array->cpp_name() << ".redim(";
+    next();
+    if (!is_operator(*this, "(")) throw "brace expected";
+    next();
+    translate_redim_bounds(*this);
+    output << ");";
+    next();
+    if (is_word(*this, "AS")) {
+        next();
+        parse_typename();
+    }
+}

@@ -1,0 +1,352 @@
+// stmt_loops.cpp: IF, WHILE, DO, FOR and FOR EACH.
+#include "expr.h"
+#include "stmt.h"
+
+namespace {
+
+// A single-line body (IF … THEN stmt, WHILE … DO stmt): one statement in braces.
+void translate_single_statement(compiler& c)
+{
+    c.output << " { ";
+    if (!c.translate_statement()) throw "illegal statement";
+    c.output << " }";
+}
+
+// The body of a loop: counted for EXIT DO/FOR.
+void translate_loop_body(compiler& c)
+{
+    ++c.loop_depth;
+    translate_indented_block(c);
+    --c.loop_depth;
+}
+
+void write_condition(compiler& c)
+{
+    c.next();
+    c.translate_expression_to_output();
+}
+
+// A body that follows a header line: the header must end there.
+void translate_block_after_header(compiler& c)
+{
+    c.next();
+    c.expect_end_of_statement();
+    c.push_scope();
+    translate_indented_block(c);
+    c.output << c.indent_text() << "}";
+}
+
+bool is_class(const type_symbol* type)
+{
+    return type && type->kind == class_kind;
+}
+
+// The declared type of a loop variable: "T " or "kln::ref<class T> ".
+void write_declared_type(compiler& c, type_symbol* type)
+{
+    if (is_class(type))
+        c.output << "kln::ref<class " << type->cpp_name() << "> ";
+    else
+        c.output << type->cpp_name();
+    c.output << " ";
+}
+
+// `AS type` of a loop variable: a new variable of the loop's scope.
+variable_symbol* declare_loop_variable(compiler& c, const std::string& name)
+{
+    c.next();
+    type_symbol* type = c.parse_typename();
+    if (type->kind == record_kind) throw "illegal counter type";
+    auto* variable = new variable_symbol(name, vis_local, c.scope_level, type);
+    c.this_module.identifiers.push_back(variable);
+    return variable;
+}
+
+// An existing variable that a loop can store into: not an array, container or property.
+variable_symbol* as_loop_variable(symbol* found)
+{
+    auto* variable = found->kind == variable_kind ? static_cast<variable_symbol*>(found) : nullptr;
+    if (!variable || variable->is_array || variable->container != no_container || variable->has_getter ||
+        variable->has_setter)
+        throw "variable expected";
+    return variable;
+}
+
+variable_symbol* find_loop_variable(compiler& c, const std::string& name)
+{
+    try {
+        return as_loop_variable(c.find_identifier(name));
+    } catch (const not_found&) {
+        throw "undeclared identifier '" + name + "'";
+    }
+}
+
+// The NEXT that closes FOR and FOR EACH; one name may follow it, unchecked.
+void expect_next(compiler& c)
+{
+    if (!is_word(c, "NEXT")) throw "NEXT expected";
+    c.next();
+    if (!at_end_of_statement(c)) c.next();
+}
+
+}  // namespace
+
+// --- IF --------------------------------------------------------------------------
+
+void compiler::translate_if()
+{
+    output << "if ( ";
+    write_condition(*this);
+    output << " )";
+    expect_word(*this, "THEN", "THEN expected");
+    push_scope();
+    if (!at_end_of_statement(*this)) {
+        translate_single_statement(*this);
+        pop_scope();
+        return;
+    }
+    output << indent_text() << "{";
+    translate_indented_block(*this);
+    output << indent_text() << "}";
+    while (is_word(*this, "ELSEIF")) {
+        pop_scope();
+        output << indent_text() << "else if ( ";
+        write_condition(*this);
+        output << " ) " << indent_text() << "{";
+        if (!is_word(*this, "THEN")) throw "THEN expected";
+        translate_block_after_header(*this);
+    }
+    if (is_word(*this, "ELSE")) {
+        pop_scope();
+        output << indent_text() << "else" << indent_text() << "{";
+        translate_block_after_header(*this);
+    }
+    expect_word(*this, "IF", "IF expected");
+    pop_scope();
+}
+
+// --- WHILE -----------------------------------------------------------------------
+
+void compiler::translate_while()
+{
+    output << "while ( ";
+    write_condition(*this);
+    output << " )";
+    push_scope();
+    if (is_word(*this, "DO")) {
+        next();
+        translate_single_statement(*this);
+    } else if (at_end_of_statement(*this)) {
+        output << indent_text() << "{";
+        translate_loop_body(*this);
+        output << indent_text() << "}";
+        expect_word(*this, "WEND", "WEND expected");
+    } else {
+        throw "DO or end of statement expected";
+    }
+    pop_scope();
+}
+
+// --- DO --------------------------------------------------------------------------
+
+namespace {
+
+// WHILE or UNTIL before a DO or LOOP condition: UNTIL negates it.
+void write_condition_word(compiler& c)
+{
+    if (is_word(c, "UNTIL"))
+        c.output << "!";
+    else if (!is_word(c, "WHILE"))
+        throw "WHILE or UNTIL or end of statement expected";
+    c.output << "( ";
+    write_condition(c);
+    c.output << " )";
+}
+
+void translate_do_body(compiler& c)
+{
+    c.push_scope();
+    translate_loop_body(c);
+    c.pop_scope();
+    expect_word(c, "LOOP", "LOOP expected");
+}
+
+}  // namespace
+
+void compiler::translate_do()
+{
+    next();
+    if (at_end_of_statement(*this)) {
+        output << "do" << indent_text() << "{";
+        translate_do_body(*this);
+        output << indent_text() << "} while ( ";
+        if (at_end_of_statement(*this)) {
+            output << "true );";
+            return;
+        }
+        write_condition_word(*this);
+        output << " );";
+        return;
+    }
+    output << "while ( ";
+    write_condition_word(*this);
+    output << " )" << indent_text() << "{";
+    expect_end_of_statement();
+    translate_do_body(*this);
+    output << indent_text() << "}";
+}
+
+// --- FOR -------------------------------------------------------------------------
+
+namespace {
+
+// The counter of FOR: declared by AS, found, or declared SINGLE for the loop.
+variable_symbol* translate_counter(compiler& c, const std::string& name)
+{
+    if (is_word(c, "AS")) {
+        variable_symbol* counter = declare_loop_variable(c, name);
+        write_declared_type(c, counter->type);
+        return counter;
+    }
+    try {
+        variable_symbol* counter = as_loop_variable(c.find_identifier(name));
+        if (counter->type->kind == record_kind) throw "illegal counter type";
+        return counter;
+    } catch (const not_found&) {
+        if (c.explicit_option) throw "undeclared identifier '" + name + "'";
+    }
+    c.output << "float ";
+    auto* counter = new variable_symbol(name, vis_local, c.scope_level, c.find_type("SINGLE"));
+    c.this_module.identifiers.push_back(counter);
+    return counter;
+}
+
+// STEP [+|-] number: the step's text; a leading "-" counts downwards.
+std::string translate_step(compiler& c)
+{
+    if (!is_word(c, "STEP")) {
+        if (!at_end_of_statement(c)) throw "STEP or end of statement expected";
+        return "1";
+    }
+    c.next();
+    std::string step;
+    if (is_operator(c, "-") || is_operator(c, "+")) {
+        step = c.lex.text;
+        c.next();
+    }
+    if (c.lex.kind != number) throw "number expected";
+    step += c.lex.text;
+    c.next();
+    c.expect_end_of_statement();
+    return step;
+}
+
+}  // namespace
+
+void compiler::translate_for()
+{
+    next();
+    if (is_word(*this, "EACH")) {
+        translate_for_each();
+        return;
+    }
+    if (lex.kind != identifier) throw "variable expected";
+    output << "// for" << indent_text() << "{";
+    push_scope();
+    ++indent;
+    ++loop_depth;
+    output << indent_text();
+    std::string name = lex.text;
+    next();
+    std::string counter = translate_counter(*this, name)->cpp_name();
+    output << counter << " = ";
+    if (!is_operator(*this, "=")) throw "assignment expected";
+    next();
+    translate_expression_to_output();
+    output << ";" << indent_text() << "float __limit = ";
+    expect_word(*this, "TO", "TO expected");
+    translate_expression_to_output();
+    std::string step = translate_step(*this);
+    output << ";" << indent_text() << "while ( " << counter << (step[0] == '-' ? " >=" : " <=") << " __limit )"
+           << indent_text() << "{";
+    ++indent;
+    next();
+    translate_block();
+    expect_next(*this);
+    output << counter << " += " << step << ";";
+    --indent;
+    --loop_depth;
+    output << indent_text() << "}";
+    --indent;
+    output << indent_text() << "}";
+    pop_scope();
+}
+
+// --- FOR EACH --------------------------------------------------------------------
+
+namespace {
+
+// The first variable of FOR EACH: declared by AS, else an existing one.
+variable_symbol* translate_each_variable(compiler& c)
+{
+    if (c.lex.kind != identifier) throw "variable expected";
+    std::string name = c.lex.text;
+    c.next();
+    if (!is_word(c, "AS")) return find_loop_variable(c, name);
+    variable_symbol* variable = declare_loop_variable(c, name);
+    write_declared_type(c, variable->type);
+    c.output << variable->cpp_name() << "; ";
+    return variable;
+}
+
+bool element_fits(const type_symbol* element, const type_symbol* variable)
+{
+    return element == variable || (is_class(element) && is_class(variable));
+}
+
+}  // namespace
+
+void compiler::translate_for_each()
+{
+    next();
+    if (lex.kind != identifier) throw "variable expected";
+    output << "// for-each" << indent_text() << "{";
+    push_scope();
+    ++indent;
+    ++loop_depth;
+    output << indent_text();
+    variable_symbol* element = translate_each_variable(*this);
+    variable_symbol* key = nullptr;
+    if (is_operator(*this, ",")) {
+        key = element;
+        if (key->type != find_type("STRING")) throw "type mismatch";
+        next();
+        if (lex.kind != identifier) throw "variable expected";
+        element = find_loop_variable(*this, lex.text);
+        next();
+    }
+    if (lex.kind != identifier || lex.text != "IN") throw "IN expected";
+    next();
+    output << "kln::iterator* __iter = ";
+    // Only a dictionary's iterator yields keys.
+    expr::request container;
+    container.want_collection = true;
+    container.wanted_container = key ? dictionary_container : no_container;
+    type_symbol* element_type = expr::translate(*this, container, output);
+    if (!element_fits(element_type, element->type)) throw "type mismatch";
+    output << ".iterate();" << indent_text();
+    expect_end_of_statement();
+    output << "while (__iter->next(";
+    if (key) output << key->cpp_name() << ", ";
+    output << "kln::ptr(" << element->cpp_name() << ")))" << indent_text() << "{";
+    ++indent;
+    next();
+    translate_block();
+    expect_next(*this);
+    --indent;
+    --loop_depth;
+    output << indent_text() << "}" << indent_text() << "delete __iter;";
+    --indent;
+    output << indent_text() << "}";
+    pop_scope();
+}

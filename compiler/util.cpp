@@ -1,0 +1,181 @@
+// util.cpp: file-name, string and binary-file helpers, and the mapping of
+// the compiler's file names onto the host file system.
+#include "kln.h"
+
+#include <dirent.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+char ascii_upper(char c)
+{
+    return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
+}
+
+// Index of the '.' that starts the extension, or npos. The scan stops at a
+// folder separator and never looks at index 0, so ".profile" has none.
+size_t ext_dot(const std::string& path)
+{
+    for (size_t i = path.size(); i-- > 1;) {
+        if (path[i] == '.') return i;
+        if (path[i] == '/' || path[i] == '\\') break;
+    }
+    return std::string::npos;
+}
+
+const size_t max_module_string = 1 << 20;   // a sane cap for one .kmd string
+
+[[noreturn]] void invalid_module_format()
+{
+    throw "invalid module format";
+}
+
+// The first entry of `folder` (in byte order) whose name equals `name`
+// ignoring case, or "" when there is none.
+std::string find_nocase(const std::string& folder, const std::string& name)
+{
+    DIR* dir = opendir(folder.empty() ? "." : folder.c_str());
+    if (!dir) return "";
+    std::vector<std::string> matches;
+    while (dirent* entry = readdir(dir))
+        if (equal_nocase(entry->d_name, name)) matches.push_back(entry->d_name);
+    closedir(dir);
+    if (matches.empty()) return "";
+    return *std::min_element(matches.begin(), matches.end());
+}
+
+}  // namespace
+
+bool equal_nocase(const std::string& a, const std::string& b)
+{
+    if (a.size() != b.size()) return false;
+    for (size_t i = 0; i < a.size(); ++i)
+        if (ascii_upper(a[i]) != ascii_upper(b[i])) return false;
+    return true;
+}
+
+std::string upper_key(const std::string& name)
+{
+    std::string key(name);
+    for (char& c : key) c = ascii_upper(c);
+    return key;
+}
+
+std::string strip_ext(const std::string& path)
+{
+    size_t dot = ext_dot(path);
+    return dot == std::string::npos ? path : path.substr(0, dot);
+}
+
+std::string get_ext(const std::string& path)
+{
+    size_t dot = ext_dot(path);
+    return dot == std::string::npos ? "" : path.substr(dot + 1);
+}
+
+std::string change_ext(const std::string& path, const std::string& ext)
+{
+    return strip_ext(path) + "." + ext;
+}
+
+std::string default_ext(const std::string& path, const std::string& ext)
+{
+    return get_ext(path).empty() ? path + "." + ext : path;
+}
+
+bool file_exists(const std::string& path)
+{
+    std::ifstream file(host_path(path), std::ios::binary);
+    return file.is_open();
+}
+
+int32_t read_int(std::istream& in)
+{
+    unsigned char bytes[4];
+    if (!in.read(reinterpret_cast<char*>(bytes), 4)) invalid_module_format();
+    return int32_t(uint32_t(bytes[0]) | uint32_t(bytes[1]) << 8 | uint32_t(bytes[2]) << 16 |
+                   uint32_t(bytes[3]) << 24);
+}
+
+void write_int(int32_t value, std::ostream& out)
+{
+    uint32_t bits = uint32_t(value);
+    char bytes[4] = {char(bits), char(bits >> 8), char(bits >> 16), char(bits >> 24)};
+    out.write(bytes, 4);
+}
+
+int32_t read_count(std::istream& in)
+{
+    int32_t count = read_int(in);
+    std::streampos here = in.tellg();
+    in.seekg(0, std::ios::end);
+    std::streamoff left = in.tellg() - here;
+    in.seekg(here);
+    if (count < 0 || count > left) invalid_module_format();
+    return count;
+}
+
+std::string read_str(std::istream& in)
+{
+    std::string text;
+    for (;;) {
+        int c = in.get();
+        if (c == EOF) invalid_module_format();
+        if (c == 0) return text;
+        if (text.size() == max_module_string) invalid_module_format();
+        text += char(c);
+    }
+}
+
+void write_str(const std::string& text, std::ostream& out)
+{
+    out.write(text.c_str(), std::streamsize(text.size() + 1));
+}
+
+std::string float_to_str(float value)
+{
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%f", double(value));
+    return buffer;
+}
+
+std::string int_to_str(int32_t value)
+{
+    char buffer[16];
+    std::snprintf(buffer, sizeof buffer, "%d", int(value));
+    return buffer;
+}
+
+std::string capitalize(const std::string& text)
+{
+    std::string result(text);
+    if (!result.empty()) result[0] = ascii_upper(result[0]);
+    return result;
+}
+
+std::string exe_path()
+{
+    std::vector<char> buffer(256);
+    for (;;) {
+        ssize_t length = readlink("/proc/self/exe", buffer.data(), buffer.size());
+        if (length < 0) return "";
+        if (size_t(length) < buffer.size()) return std::string(buffer.data(), size_t(length));
+        buffer.resize(buffer.size() * 2);
+    }
+}
+
+std::string host_path(const std::string& path)
+{
+    if (equal_nocase(path, "nul")) return "/dev/null";
+    std::string result(path);
+    std::replace(result.begin(), result.end(), '\\', '/');
+    if (result.empty() || access(result.c_str(), F_OK) == 0) return result;
+    size_t slash = result.rfind('/');
+    std::string folder = slash == std::string::npos ? "" : result.substr(0, slash + 1);
+    std::string found = find_nocase(folder, result.substr(folder.size()));
+    return found.empty() ? result : folder + found;
+}

@@ -1,0 +1,15 @@
+// Start-up of console programs: the entry and the console report.
+#include "runtime.h"
+
+namespace kln
+{
+[[noreturn]] void fatal_error(const string& message)
+{
+    __report_console(message);
+}
+}
+
+int main()
+{
+    return kln::__run_program();
+}

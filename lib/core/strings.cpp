@@ -1,0 +1,187 @@
+// kln::string and kln::apistring.
+#include "runtime.h"
+
+#include <malloc.h>
+#include <stdlib.h>
+#include <string.h>
+
+namespace kln
+{
+namespace
+{
+const int header_size = 2 * sizeof(int);
+
+int raw_safe_length(const char* p)
+{
+    return reinterpret_cast<std::size_t>(p) < 0x10000 ? 0 : static_cast<int>(strlen(p));
+}
+}
+
+// ---------------------------------------------------------------------------
+// string
+
+char* string::new_block(int length)
+{
+    char* block = static_cast<char*>(new_zeroed(1, header_size + length + 1));
+    if (!block) __out_of_memory();
+    int* header = reinterpret_cast<int*>(block);
+    header[0] = 1;
+    header[1] = length;
+    return block;
+}
+
+void string::free_block(char* block) noexcept
+{
+    free(block);
+}
+
+string::string() : h(new_block(0)) {}
+
+string::string(const char* p)
+{
+    if (reinterpret_cast<std::size_t>(p) < 0x10000) {
+        h = const_cast<char*>(p);
+        return;
+    }
+    int n = static_cast<int>(strlen(p));
+    h = new_block(n);
+    memcpy(h + header_size, p, n);
+}
+
+string::string(const char* bytes, int count) : h(new_block(count < 0 ? 0 : count))
+{
+    if (count > 0) memcpy(h + header_size, bytes, count);
+}
+
+string& string::operator=(const string& s) noexcept
+{
+    s.retain();
+    release();
+    h = s.h;
+    return *this;
+}
+
+string& string::operator=(string&& s) noexcept
+{
+    if (this != __builtin_addressof(s)) {
+        release();
+        h = s.h;
+        s.h = nullptr;
+    }
+    return *this;
+}
+
+void string::alloc(int n)
+{
+    char* block = new_block(n < 0 ? 0 : n);
+    release();
+    h = block;
+}
+
+string string::concat(const string& a, const string& b)
+{
+    int la = a.length(), lb = b.length();
+    string result(adopt_tag(), new_block(la + lb));
+    memcpy(result.h + header_size, a.text(), la);
+    memcpy(result.h + header_size + la, b.text(), lb);
+    return result;
+}
+
+string& string::operator+=(const string& s)
+{
+    append(s);
+    return *this;
+}
+
+// s += x is s = s + x; a block that nobody shares grows in place (with room
+// to spare, so that repeated appends cost amortised constant time).
+void string::append(const string& s)
+{
+    if (is_raw() || header()[0] != 1) {
+        *this = concat(*this, s);
+        return;
+    }
+    int la = length(), lb = s.length();
+    std::size_t needed = header_size + static_cast<std::size_t>(la) + lb + 1;
+    std::size_t room = _msize(h);
+    if (room < needed) {
+        std::size_t grown = room * 2 > needed ? room * 2 : needed;
+        char* block = static_cast<char*>(realloc(h, grown));
+        if (!block) __out_of_memory();
+        h = block;
+    }
+    memmove(h + header_size + la, s.text(), lb);  // s may be *this
+    h[header_size + la + lb] = 0;
+    header()[1] = la + lb;
+}
+
+int string::compare(const string& a, const string& b)
+{
+    if (a.is_raw() || b.is_raw()) return 1;
+    int la = a.length(), lb = b.length();
+    const unsigned char* x = reinterpret_cast<const unsigned char*>(a.text());
+    const unsigned char* y = reinterpret_cast<const unsigned char*>(b.text());
+    int shorter = la < lb ? la : lb;
+    for (int i = 0; i < shorter; ++i)
+        if (x[i] != y[i]) return x[i] - y[i];
+    return la - lb;
+}
+
+// ---------------------------------------------------------------------------
+// apistring
+
+char* apistring::copy_of(const char* bytes, int count)
+{
+    char* p = static_cast<char*>(malloc(static_cast<std::size_t>(count) + 1));
+    if (!p) __out_of_memory();
+    memcpy(p, bytes, count);
+    p[count] = 0;
+    return p;
+}
+
+apistring::apistring() : p(copy_of("", 0)) {}
+
+apistring::apistring(const char* text) : apistring(string(text)) {}
+
+apistring::apistring(const string& s) : p(s.is_raw() ? s.text() : copy_of(s.text(), s.length())) {}
+
+apistring::apistring(const variant& v) : apistring(v.str()) {}
+
+apistring::apistring(const apistring& a) : p(a.is_raw() ? a.p : copy_of(a.p, static_cast<int>(strlen(a.p)))) {}
+
+apistring::~apistring()
+{
+    if (!is_raw()) free(p);
+}
+
+apistring& apistring::operator=(const apistring& a)
+{
+    apistring copy(a);
+    char* old = p;
+    p = copy.p;
+    copy.p = old;
+    return *this;
+}
+
+apistring& apistring::operator=(apistring&& a) noexcept
+{
+    char* old = p;
+    p = a.p;
+    a.p = old;
+    return *this;
+}
+
+int apistring::length() const
+{
+    return raw_safe_length(p);
+}
+
+void apistring::alloc(int n)
+{
+    if (n < 0) n = 0;
+    char* block = static_cast<char*>(calloc(static_cast<std::size_t>(n) + 1, 1));
+    if (!block) __out_of_memory();
+    if (!is_raw()) free(p);
+    p = block;
+}
+}

@@ -1,0 +1,36 @@
+// Small text and file-name helpers shared by the front-ends.
+#pragma once
+
+#include <string>
+#include <vector>
+
+namespace kiln {
+
+// argv[1..argc-1] joined with single blanks: the command line as it was
+// written before /bin/sh split it.
+std::string join_arguments(int argc, const char* const* argv);
+
+// The words of a text separated by runs of blanks or tabs.
+std::vector<std::string> split_words(const std::string& text);
+
+// The pieces of a text between separators; "a,,b" gives three pieces.
+std::vector<std::string> split_at(const std::string& text, char separator);
+
+std::string to_lower(std::string text);
+bool starts_with(const std::string& text, const std::string& prefix);
+
+// File names arrive with '\' or '/' as separator; the tools want '/'.
+std::string to_posix_path(std::string path);
+
+// ".cpp" for "a/b.CPP" (lower-cased), "" when the file name has no dot.
+std::string extension_of(const std::string& path);
+// "b" for "a/b.cpp".
+std::string stem_of(const std::string& path);
+// "b.cpp" for "a/b.cpp".
+std::string file_name_of(const std::string& path);
+// The path with `extension` appended when it has none.
+std::string with_default_extension(const std::string& path, const std::string& extension);
+
+bool file_exists(const std::string& path);
+
+}  // namespace kiln
