@@ -84,21 +84,23 @@ function(kiln_mingw_executable)
     VERBATIM)
 endfunction()
 
-# The fixtures of Windows tests: the Wine prefix with one persistent
-# wineserver, and the Xvfb display of windowed tests. Each is started by its
-# own pid before the first test that needs it and stopped after the last.
+# The fixtures of Windows tests: the Xvfb display, and the Wine prefix with
+# one persistent wineserver. Each is started by its own pid before the first
+# test that needs it and stopped after the last. The wineserver's session
+# starts Wine's desktop process, which serves the windows of all programs of
+# the session and so needs the display from the start.
 set(kiln_session_environment
     WINEPREFIX=${KILN_WINEPREFIX} KILN_SESSION_DIR=${KILN_SESSION_DIR} DISPLAY=${KILN_DISPLAY})
-add_test(NAME kiln-wine-start COMMAND ${KILN_HARNESS}/wine-session start)
-add_test(NAME kiln-wine-stop COMMAND ${KILN_HARNESS}/wine-session stop)
 add_test(NAME kiln-xvfb-start COMMAND ${KILN_HARNESS}/xvfb-session start)
 add_test(NAME kiln-xvfb-stop COMMAND ${KILN_HARNESS}/xvfb-session stop)
+add_test(NAME kiln-wine-start COMMAND ${KILN_HARNESS}/wine-session start)
+add_test(NAME kiln-wine-stop COMMAND ${KILN_HARNESS}/wine-session stop)
 set_tests_properties(kiln-wine-start kiln-wine-stop kiln-xvfb-start kiln-xvfb-stop
                      PROPERTIES ENVIRONMENT "${kiln_session_environment}" TIMEOUT 180)
-set_tests_properties(kiln-wine-start PROPERTIES FIXTURES_SETUP kiln_wine)
-set_tests_properties(kiln-wine-stop PROPERTIES FIXTURES_CLEANUP kiln_wine)
 set_tests_properties(kiln-xvfb-start PROPERTIES FIXTURES_SETUP kiln_xvfb)
 set_tests_properties(kiln-xvfb-stop PROPERTIES FIXTURES_CLEANUP kiln_xvfb)
+set_tests_properties(kiln-wine-start PROPERTIES FIXTURES_SETUP kiln_wine FIXTURES_REQUIRED kiln_xvfb)
+set_tests_properties(kiln-wine-stop PROPERTIES FIXTURES_CLEANUP kiln_wine FIXTURES_REQUIRED kiln_xvfb)
 
 # The environment every test gets: the staged tool chain first on PATH.
 set(kiln_test_environment
@@ -126,9 +128,12 @@ endfunction()
 # builds with the front-ends and runs the result with ${KILN_HARNESS}/winrun)
 # gets the environment of kiln_host_test plus WINEPREFIX (this build's
 # prefix) and WINEDEBUG=-all, and runs while this build's persistent
-# wineserver is up. WINDOWED tests also get DISPLAY, an Xvfb display started
-# for them; use winwait-window and dismiss-box there. Default TIMEOUT 120 s;
-# still run every program through winrun, which has its own time limit.
+# wineserver (and its Xvfb display) is up. WINDOWED tests get DISPLAY, for
+# programs that open windows; use winwait-window and dismiss-box there.
+# Other tests run without DISPLAY, so a window or message box that a console
+# test opens by mistake fails at once instead of waiting for a click.
+# Default TIMEOUT 120 s; still run every program through winrun, which has
+# its own time limit.
 # Example:
 #   kiln_wine_test(NAME toolchain.console COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/run-case console)
 function(kiln_wine_test)
@@ -143,11 +148,10 @@ function(kiln_wine_test)
   kiln_host_test(${host_arguments})
   set_property(TEST ${arg_NAME} APPEND PROPERTY ENVIRONMENT
                WINEPREFIX=${KILN_WINEPREFIX} WINEDEBUG=-all)
+  set_property(TEST ${arg_NAME} APPEND PROPERTY FIXTURES_REQUIRED kiln_wine kiln_xvfb)
   if(arg_WINDOWED)
     set_property(TEST ${arg_NAME} APPEND PROPERTY ENVIRONMENT DISPLAY=${KILN_DISPLAY})
-    set_property(TEST ${arg_NAME} APPEND PROPERTY FIXTURES_REQUIRED kiln_wine kiln_xvfb)
   else()
     set_property(TEST ${arg_NAME} APPEND PROPERTY ENVIRONMENT_MODIFICATION DISPLAY=unset:)
-    set_property(TEST ${arg_NAME} APPEND PROPERTY FIXTURES_REQUIRED kiln_wine)
   endif()
 endfunction()

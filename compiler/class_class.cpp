@@ -31,10 +31,14 @@ bool is_forward_only(const class_symbol* cls)
     return !cls->base_class && cls->methods.empty();
 }
 
-void check_new_class_name(const std::string& name)
+// A class of a name not yet in the module's type list.
+class_symbol* add_new_class(compiler& c, const std::string& name, int visibility)
 {
     if (is_builtin_spelling(name)) throw "duplicate identifier '" + name + "'";
     check_reserved_word(name);
+    auto* cls = new class_symbol(name, visibility, nullptr);
+    c.this_module.types.push_back(cls);
+    return cls;
 }
 
 // Everything a public class uses must be public: the whole class goes to
@@ -68,10 +72,7 @@ class_symbol* declare_class(compiler& c, int visibility)
         cls->visibility = visibility;
         return cls;
     }
-    check_new_class_name(name);
-    auto* cls = new class_symbol(name, visibility, nullptr);
-    c.this_module.types.push_back(cls);
-    return cls;
+    return add_new_class(c, name, visibility);
 }
 
 // EXTENDS Base: a class that is already defined and is not the class itself.
@@ -124,13 +125,11 @@ void emit_type_record(compiler& c, const class_symbol* cls)
     out << c.indent_text();
 }
 
-int read_access_keyword(const lexer& lex)
+int read_access_keyword(const compiler& c)
 {
-    if (lex.kind == identifier) {
-        if (equal_nocase(lex.text, "PRIVATE")) return vis_private;
-        if (equal_nocase(lex.text, "PROTECTED")) return vis_protected;
-        if (equal_nocase(lex.text, "PUBLIC")) return vis_public;
-    }
+    if (is_word(c, "PRIVATE")) return vis_private;
+    if (is_word(c, "PROTECTED")) return vis_protected;
+    if (is_word(c, "PUBLIC")) return vis_public;
     throw "access specifier expected";
 }
 
@@ -161,7 +160,7 @@ std::string read_field_name(compiler& c, class_symbol* cls, const std::vector<st
 std::vector<std::string> read_field_names(compiler& c, class_symbol* cls)
 {
     std::vector<std::string> names;
-    if (!(is_operator(c, "("))) {
+    if (!is_operator(c, "(")) {
         names.push_back(read_field_name(c, cls, names));
         return names;
     }
@@ -169,16 +168,16 @@ std::vector<std::string> read_field_names(compiler& c, class_symbol* cls)
         c.next();
         names.push_back(read_field_name(c, cls, names));
     } while (is_operator(c, ","));
-    if (!(is_operator(c, ")"))) throw "closing brace expected";
+    if (!is_operator(c, ")")) throw "closing brace expected";
     c.next();
     return names;
 }
 
 bool read_array_mark(compiler& c)
 {
-    if (!(is_operator(c, "("))) return false;
+    if (!is_operator(c, "(")) return false;
     c.next();
-    if (!(is_operator(c, ")"))) throw "closing brace expected";
+    if (!is_operator(c, ")")) throw "closing brace expected";
     c.next();
     return true;
 }
@@ -279,7 +278,7 @@ std::string translate_members(compiler& c, class_symbol* cls)
             c.next();
             return methods;
         }
-        int visibility = read_access_keyword(c.lex);
+        int visibility = read_access_keyword(c);
         c.next();
         if (is_word(c, "SUB") || is_word(c, "FUNCTION")) {
             methods += translate_method(c, cls, visibility);
@@ -303,9 +302,7 @@ void compiler::translate_class_forward(int visibility)
     if (lex.kind != identifier) throw "identifier expected";
     const std::string name = lex.text;
     if (this_module.types.find_raw(name)) throw "duplicate identifier '" + name + "'";
-    check_new_class_name(name);
-    auto* cls = new class_symbol(name, visibility, nullptr);
-    this_module.types.push_back(cls);
+    class_symbol* cls = add_new_class(*this, name, visibility);
     output << "class " << cls->cpp_name() << ";" << indent_text();
     next();
 }

@@ -117,6 +117,67 @@ void expect_end_words(compiler& c, bool is_get)
     c.next();
 }
 
+// What a body's head line names: `PROPERTY (GET | SET) Class.Name`.
+struct body_head {
+    bool is_get;
+    class_symbol* cls;
+    variable_symbol* property;
+};
+
+body_head read_body_head(compiler& c)
+{
+    body_head head;
+    c.next();
+    head.is_get = is_word(c, "GET");
+    if (!head.is_get && !is_word(c, "SET")) throw "GET or SET expected";
+    c.next();
+    head.cls = read_own_class(c);
+    c.current_class = head.cls;
+    c.next();
+    if (!is_operator(c, ".")) throw "dot expected";
+    c.next();
+    head.property = read_own_property(c, head.cls);
+    if (!head.is_get && !head.property->has_setter) throw "property is read-only";
+    if (head.is_get && !head.property->has_getter) throw "property is write-only";
+    c.next();
+    if (c.lex.kind != end_of_statement) throw "newline expected";
+    return head;
+}
+
+// The heading, the scopes and the locals: in a setter the property's name
+// is the new value, in a getter the value to return.
+void open_body(compiler& c, const body_head& head)
+{
+    const std::string t = value_type_text(head.property);
+    const std::string n = head.property->cpp_name(false);
+    c.begin_body(head.is_get ? compiler::property_get_body : compiler::property_set_body, n);
+    c.push_scope();
+    // The setter's value parameter belongs to the body's outermost block.
+    if (!head.is_get) add_local(c, head.property->name, head.property->type, c.scope_level + 1);
+    c.output << (head.is_get ? t : std::string("void")) << " " << head.cls->cpp_name() << "::" << n << "(";
+    if (!head.is_get) c.output << t << " " << n;
+    c.output << ")" << c.indent_text() << "{";
+    ++c.indent;
+    if (head.is_get) c.output << c.indent_text() << t << " " << n << ";";
+    add_class_members_to_scope(c, head.cls, head.property);
+    c.push_scope();
+    add_local(c, "me", head.cls, c.scope_level);
+    c.output << c.indent_text() << "kln::ref<class " << head.cls->cpp_name() << "> me(this, true);";
+    if (head.is_get) add_local(c, head.property->name, head.property->type, c.scope_level);
+}
+
+void close_body(compiler& c, const body_head& head)
+{
+    if (head.is_get) c.output << "return " << head.property->cpp_name(false) << ";";
+    --c.indent;
+    c.pop_scope();
+    c.pop_scope();
+    c.output << c.indent_text() << "}";
+    expect_end_words(c, head.is_get);
+    c.end_body();
+    c.current_class = nullptr;
+}
+
 } // namespace
 
 void compiler::translate_property_member(int visibility, class_symbol* cls)
@@ -133,46 +194,9 @@ void compiler::translate_property_member(int visibility, class_symbol* cls)
 
 void compiler::translate_property_body()
 {
-    next();
-    const bool is_get = is_word(*this, "GET");
-    if (!is_get && !is_word(*this, "SET")) throw "GET or SET expected";
-    next();
-    class_symbol* cls = read_own_class(*this);
-    current_class = cls;
-    next();
-    if (!is_operator(*this, ".")) throw "dot expected";
-    next();
-    variable_symbol* property = read_own_property(*this, cls);
-    if (!is_get && !property->has_setter) throw "property is read-only";
-    if (is_get && !property->has_getter) throw "property is write-only";
-    next();
-    if (lex.kind != end_of_statement || lex.at_eof()) throw "newline expected";
-
-    const std::string t = value_type_text(property);
-    const std::string n = property->cpp_name(false);
-    begin_body(is_get ? property_get_body : property_set_body, n);
-    push_scope();
-    // The setter's value parameter belongs to the body's outermost block.
-    if (!is_get) add_local(*this, property->name, property->type, scope_level + 1);
-    output << (is_get ? t : std::string("void")) << " " << cls->cpp_name() << "::" << n << "(";
-    if (!is_get) output << t << " " << n;
-    output << ")" << indent_text() << "{";
-    ++indent;
-    if (is_get) output << indent_text() << t << " " << n << ";";
-    add_class_members_to_scope(*this, cls, property);
-    push_scope();
-    add_local(*this, "me", cls, scope_level);
-    output << indent_text() << "kln::ref<class " << cls->cpp_name() << "> me(this, true);";
-    if (is_get) add_local(*this, property->name, property->type, scope_level);
-
+    body_head head = read_body_head(*this);
+    open_body(*this, head);
     next();
     translate_block();
-    if (is_get) output << "return " << n << ";";
-    --indent;
-    pop_scope();
-    pop_scope();
-    output << indent_text() << "}";
-    expect_end_words(*this, is_get);
-    end_body();
-    current_class = nullptr;
+    close_body(*this, head);
 }

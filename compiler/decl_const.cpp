@@ -6,6 +6,7 @@
 // right (no precedence); the first operand decides whether the expression
 // is a string or a number.
 #include "kln.h"
+#include "stmt.h"
 
 #include <cmath>
 #include <cstdio>
@@ -15,7 +16,7 @@ namespace {
 
 const double two_to_31 = 2147483648.0;
 const double two_to_32 = 4294967296.0;
-const int max_parenthesis_depth = 1000;   // keeps hostile input off the end of the stack
+const int max_parenthesis_depth = 2000;
 
 enum class prefix { none, plus, negate, complement };
 
@@ -32,11 +33,6 @@ struct accumulator {
     std::string text;                  // string result, without quotes
     double value = 0;                  // numeric result
 };
-
-bool at_operator(const compiler& c, const char* op)
-{
-    return c.lex.kind == operator_token && c.lex.text == op;
-}
 
 std::string unquote(const std::string& literal)
 {
@@ -62,6 +58,7 @@ int32_t to_int32(double value)
 // six decimals would not read back as the same value (0.0000001).
 std::string number_text(double value)
 {
+    // Infinities count as whole and NaN (inf - inf) joins them, so both fail the range check.
     if (value == std::trunc(value) || std::isnan(value)) return int_to_str(to_int32(value));
     float single = (float)value;
     std::string text = float_to_str(single);
@@ -74,11 +71,11 @@ std::string number_text(double value)
 prefix read_prefix(compiler& c)
 {
     prefix p = prefix::none;
-    if (at_operator(c, "+"))
+    if (is_operator(c, "+"))
         p = prefix::plus;
-    else if (at_operator(c, "-"))
+    else if (is_operator(c, "-"))
         p = prefix::negate;
-    else if (equal_nocase(c.lex.text, "NOT"))
+    else if (is_word(c, "NOT"))
         p = prefix::complement;
     if (p != prefix::none) c.next();
     return p;
@@ -91,7 +88,7 @@ operand read_named_constant(compiler& c)
     c.next();
     symbol* found;
     try {
-        if (at_operator(c, ".")) {
+        if (is_operator(c, ".")) {
             c.next();
             if (c.lex.kind != identifier) throw "identifier expected";
             found = c.find_identifier(c.lex.text, module_list_find(c.loaded_modules, name));
@@ -108,18 +105,25 @@ operand read_named_constant(compiler& c)
     return {constant->value, false};
 }
 
+// Counts open parentheses, so that hostile input cannot run off the stack.
+int parenthesis_depth = 0;
+
+struct parenthesis_guard {
+    parenthesis_guard()
+    {
+        if (parenthesis_depth == max_parenthesis_depth) throw "expression too deeply nested";
+        ++parenthesis_depth;
+    }
+    ~parenthesis_guard() { --parenthesis_depth; }
+};
+
 operand read_parenthesised(compiler& c)
 {
-    static int depth = 0;
-    struct depth_guard {
-        depth_guard() { ++depth; }
-        ~depth_guard() { --depth; }
-    } guard;
-    if (depth > max_parenthesis_depth) throw "expression too complex";
+    parenthesis_guard guard;
     c.next();
     bool is_string;
     std::string text = c.eval_constexpr(is_string);
-    if (!at_operator(c, ")")) throw "closing brace expected";
+    if (!is_operator(c, ")")) throw "closing brace expected";
     c.next();
     if (is_string) return {unquote(text), true};
     return {text, false};
@@ -189,19 +193,21 @@ void combine(accumulator& result, const std::string& op, const operand& o, prefi
         result.value /= value;
     } else {
         int32_t left = to_int32(result.value), right = to_int32(value);
-        if (equal_nocase(op, "AND")) result.value = left & right;
-        if (equal_nocase(op, "OR")) result.value = left | right;
-        if (equal_nocase(op, "XOR")) result.value = left ^ right;
+        if (op == "AND") result.value = left & right;
+        if (op == "OR") result.value = left | right;
+        if (op == "XOR") result.value = left ^ right;
     }
 }
 
-// The binary operator at the current token, or "" when the expression ends.
+// The binary operator at the current token ("AND" … in upper case), or ""
+// when the expression ends.
 std::string binary_operator(const compiler& c)
 {
-    const std::string& t = c.lex.text;
-    bool arithmetic = c.lex.kind == operator_token && (t == "+" || t == "-" || t == "*" || t == "/");
-    bool bitwise = c.lex.kind == identifier && (equal_nocase(t, "AND") || equal_nocase(t, "OR") || equal_nocase(t, "XOR"));
-    return arithmetic || bitwise ? t : "";
+    for (const char* op : {"+", "-", "*", "/"})
+        if (is_operator(c, op)) return op;
+    for (const char* op : {"AND", "OR", "XOR"})
+        if (is_word(c, op)) return op;
+    return "";
 }
 
 }  // namespace
@@ -229,11 +235,11 @@ void compiler::translate_const(int visibility)
     std::string name = lex.text;
     check_reserved_word(name);
     next();
-    if (equal_nocase(lex.text, "AS")) {
+    if (is_word(*this, "AS")) {
         next();
         parse_typename();   // must exist; the value alone decides the kind
     }
-    if (!at_operator(*this, "=")) throw "assignment expected";
+    if (!is_operator(*this, "=")) throw "assignment expected";
     next();
     bool is_string;
     std::string value = eval_constexpr(is_string);
@@ -257,7 +263,10 @@ void check_not_at_end(const compiler& c)
 // Steps over blank lines between members; the block must end with END ENUM.
 void skip_blank_lines(compiler& c)
 {
-    for (check_not_at_end(c); c.lex.kind == end_of_statement; check_not_at_end(c)) c.next();
+    while (at_end_of_statement(c)) {
+        check_not_at_end(c);
+        c.next();
+    }
 }
 
 // `Name [= value]`: an explicit value restarts the count.
@@ -267,7 +276,7 @@ void translate_enum_member(compiler& c, int visibility, int32_t& counter)
     auto* member = new constant_symbol(c.lex.text, visibility);
     check_reserved_word(member->name);
     c.next();
-    if (at_operator(c, "=")) {
+    if (is_operator(c, "=")) {
         c.next();
         bool is_string;
         std::string value = c.eval_constexpr(is_string);
@@ -290,17 +299,17 @@ void compiler::translate_enum(int visibility)
         this_module.types.push_back(new alias_symbol(lex.text, visibility, find_type("LONG"), true));
         next();
     }
-    if (lex.kind != end_of_statement) throw "newline expected";
+    if (!at_end_of_statement(*this)) throw "newline expected";
     next();
     check_not_at_end(*this);   // the first member follows on the next line
     int32_t counter = -1;
-    while (!equal_nocase(lex.text, "END")) {
+    while (!is_word(*this, "END")) {
         translate_enum_member(*this, visibility, counter);
-        if (lex.kind != end_of_statement && !at_operator(*this, ",")) throw "comma or newline expected";
+        if (!at_end_of_statement(*this) && !is_operator(*this, ",")) throw "comma or newline expected";
         next();
         skip_blank_lines(*this);
     }
     next();
-    if (!equal_nocase(lex.text, "ENUM")) throw "ENUM expected";
+    if (!is_word(*this, "ENUM")) throw "ENUM expected";
     next();
 }

@@ -5,6 +5,7 @@
 // array flag, one container kind and one bound list, and becomes one C++
 // declaration ending in "; ".
 #include "kln.h"
+#include "stmt.h"
 
 #include <sstream>
 
@@ -19,11 +20,6 @@ struct dim_group {
     type_symbol* type = nullptr;
     int container = no_container;
 };
-
-bool at_operator(const compiler& c, const char* op)
-{
-    return c.lex.kind == operator_token && c.lex.text == op;
-}
 
 // A name may hide a variable of an outer scope; anything else it meets in
 // the identifier list, or earlier in its own group, is a duplicate.
@@ -51,12 +47,12 @@ void read_one_name(compiler& c, dim_group& group)
 // `name` or `(name, name, …)`.
 void read_names(compiler& c, dim_group& group)
 {
-    if (!at_operator(c, "(")) return read_one_name(c, group);
+    if (!is_operator(c, "(")) return read_one_name(c, group);
     do {
         c.next();
         read_one_name(c, group);
-    } while (at_operator(c, ","));
-    if (!at_operator(c, ")")) throw "closing brace expected";
+    } while (is_operator(c, ","));
+    if (!is_operator(c, ")")) throw "closing brace expected";
     c.next();
 }
 
@@ -64,7 +60,7 @@ void read_names(compiler& c, dim_group& group)
 void read_bound_pair(compiler& c, std::ostream& text)
 {
     c.translate_expression(false, false, false, false, text);
-    if (equal_nocase(c.lex.text, "TO")) {
+    if (is_word(c, "TO")) {
         c.next();
         text << ", ";
         c.translate_expression(false, false, false, false, text);
@@ -77,17 +73,17 @@ void read_bound_pair(compiler& c, std::ostream& text)
 // array's constructor. `()` declares a default-constructed array.
 void read_bounds(compiler& c, dim_group& group)
 {
-    if (!at_operator(c, "(")) return;
+    if (!is_operator(c, "(")) return;
     group.is_array = true;
     c.next();
     std::ostringstream text;
     text << "(";
-    if (!at_operator(c, ")")) {
+    if (!is_operator(c, ")")) {
         for (int count = 1;; ++count) {
             if (count > 4) throw "too many indices";
             read_bound_pair(c, text);
-            if (at_operator(c, ")")) break;
-            if (!at_operator(c, ",")) throw "brackets mismatch";
+            if (is_operator(c, ")")) break;
+            if (!is_operator(c, ",")) throw "brackets mismatch";
             text << ", ";
             c.next();   // a bound must follow, also in "(1,)"
         }
@@ -100,9 +96,9 @@ void read_bounds(compiler& c, dim_group& group)
 // `AS [NEW] type`, or the type that the first name's suffix selects.
 void read_type(compiler& c, dim_group& group, int visibility)
 {
-    if (equal_nocase(c.lex.text, "AS")) {
+    if (is_word(c, "AS")) {
         c.next();
-        if (equal_nocase(c.lex.text, "NEW")) {
+        if (is_word(c, "NEW")) {
             group.is_new = true;
             c.next();
         }
@@ -117,11 +113,11 @@ void read_type(compiler& c, dim_group& group, int visibility)
 
 void read_container(compiler& c, dim_group& group)
 {
-    if (equal_nocase(c.lex.text, "COLLECTION")) {
+    if (is_word(c, "COLLECTION")) {
         if (group.is_array) throw "array of collections is not allowed";
         group.container = collection_container;
         c.next();
-    } else if (equal_nocase(c.lex.text, "DICTIONARY")) {
+    } else if (is_word(c, "DICTIONARY")) {
         if (group.is_array) throw "array of dictionaries is not allowed";
         group.container = dictionary_container;
         c.next();
@@ -199,7 +195,7 @@ void translate_group(compiler& c, int visibility)
     declare_names(c, group, visibility);
     if (group.is_new)
         write_new_initializer(c, group);
-    else if (at_operator(c, "="))
+    else if (is_operator(c, "="))
         write_value_initializer(c, group);
     c.output << "; ";
 }
@@ -211,7 +207,7 @@ type_symbol* compiler::parse_typename()
     if (lex.kind != identifier) throw "identifier expected";
     std::string first = lex.text;
     next();
-    if (!at_operator(*this, ".")) {
+    if (!is_operator(*this, ".")) {
         try {
             return find_type(first);
         } catch (const not_found&) {
@@ -238,10 +234,10 @@ type_symbol* compiler::parse_typename()
 
 void compiler::translate_dim(int visibility)
 {
-    if (equal_nocase(lex.text, "DIM")) next();
+    if (is_word(*this, "DIM")) next();
     for (;;) {
         translate_group(*this, visibility);
-        if (!at_operator(*this, ",")) return;
+        if (!is_operator(*this, ",")) return;
         next();
     }
 }

@@ -1,6 +1,7 @@
 // decl_option.cpp: the OPTION statement. It writes no C++; it sets the
 // switches that later declarations and the build driver read.
 #include "kln.h"
+#include "stmt.h"
 
 namespace {
 
@@ -9,9 +10,9 @@ namespace {
 bool read_on_off(compiler& c)
 {
     c.next();
-    if (c.lex.kind == end_of_statement) return true;
-    bool on = equal_nocase(c.lex.text, "ON");
-    if (!on && !equal_nocase(c.lex.text, "OFF")) throw "ON or OFF expected";
+    if (at_end_of_statement(c)) return true;
+    bool on = is_word(c, "ON");
+    if (!on && !is_word(c, "OFF")) throw "ON or OFF expected";
     c.next();
     return on;
 }
@@ -31,25 +32,24 @@ void read_resource_file(compiler& c)
 void compiler::translate_option()
 {
     next();
-    const std::string option = lex.text;
-    if (equal_nocase(option, "CONSOLE")) {
+    if (is_word(*this, "CONSOLE")) {
         console = read_on_off(*this);
         if (console) dll = false;
-    } else if (equal_nocase(option, "DLL")) {
+    } else if (is_word(*this, "DLL")) {
         dll = read_on_off(*this);
         if (dll) console = false;
-    } else if (equal_nocase(option, "APISTRING")) {
+    } else if (is_word(*this, "APISTRING")) {
         apistring = read_on_off(*this);
-    } else if (equal_nocase(option, "RESOURCE")) {
+    } else if (is_word(*this, "RESOURCE")) {
         read_resource_file(*this);
     } else {
-        if (equal_nocase(option, "EXPLICIT"))
+        if (is_word(*this, "EXPLICIT"))
             explicit_option = true;
-        else if (equal_nocase(option, "BYREF") || equal_nocase(option, "VBDLL"))
+        else if (is_word(*this, "BYREF") || is_word(*this, "VBDLL"))
             byref_default = true;
-        else if (equal_nocase(option, "BYVAL"))
+        else if (is_word(*this, "BYVAL"))
             byref_default = false;
-        else if (equal_nocase(option, "LIBRARY"))
+        else if (is_word(*this, "LIBRARY"))
             library_option = true;
         else
             throw "unknown option";

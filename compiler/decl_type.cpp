@@ -4,6 +4,7 @@
 // evaluated here, so that the struct has the same layout in this module
 // and in every module that imports it.
 #include "kln.h"
+#include "stmt.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -11,11 +12,6 @@
 namespace {
 
 const int max_member_dimensions = 5;
-
-bool at_operator(const compiler& c, const char* op)
-{
-    return c.lex.kind == operator_token && c.lex.text == op;
-}
 
 // A type name that the built-in spelling table claims (LONG is "int",
 // STRING is "string", …) would give "struct int"; such a name is taken.
@@ -41,22 +37,22 @@ int read_size(compiler& c, int lowest, const char* out_of_range)
 // `(d1, d2, …)` after a member name: each upper bound d gives d + 1 elements.
 void read_member_dimensions(compiler& c, variable_symbol& member)
 {
-    if (!at_operator(c, "(")) return;
+    if (!is_operator(c, "(")) return;
     for (;;) {
         if (member.dimension_count == max_member_dimensions) throw "too many dimensions";
         c.next();
         int upper = read_size(c, 0, "invalid array dimension");
         if (upper == INT32_MAX) throw "invalid array dimension";
         member.dimensions[member.dimension_count++] = upper + 1;
-        if (at_operator(c, ")")) break;
-        if (!at_operator(c, ",")) throw "comma or closing brace expected";
+        if (is_operator(c, ")")) break;
+        if (!is_operator(c, ",")) throw "comma or closing brace expected";
     }
     c.next();
 }
 
 type_symbol* read_member_type(compiler& c, const variable_symbol& member)
 {
-    if (!equal_nocase(c.lex.text, "AS")) return c.find_type(suffix_type_name(&member));
+    if (!is_word(c, "AS")) return c.find_type(suffix_type_name(&member));
     c.next();
     return c.parse_typename();
 }
@@ -66,7 +62,7 @@ type_symbol* read_member_type(compiler& c, const variable_symbol& member)
 void read_fixed_length(compiler& c, variable_symbol& member)
 {
     bool is_string_type = equal_nocase(member.type->name, "STRING") || equal_nocase(member.type->name, "APISTRING");
-    if (!is_string_type || !at_operator(c, "*")) return;
+    if (!is_string_type || !is_operator(c, "*")) return;
     c.next();
     member.fixed_length = read_size(c, 1, "invalid string length");
 }
@@ -115,7 +111,7 @@ void next_member_token(compiler& c)
     do {
         c.next();
         if (c.lex.at_eof()) throw "unexpected end of file";
-    } while (c.lex.kind == end_of_statement);
+    } while (at_end_of_statement(c));
     if (c.lex.kind != identifier) throw "identifier expected";
 }
 
@@ -143,13 +139,13 @@ void compiler::translate_type(int visibility)
     output << indent_text();
     next();
     expect_end_of_statement();
-    for (next_member_token(*this); !equal_nocase(lex.text, "END"); next_member_token(*this)) {
+    for (next_member_token(*this); !is_word(*this, "END"); next_member_token(*this)) {
         translate_member(*this, *record);
-        if (lex.kind != end_of_statement && !at_operator(*this, ","))
+        if (!at_end_of_statement(*this) && !is_operator(*this, ","))
             throw "comma or end of statement expected";
     }
     next();
-    if (!equal_nocase(lex.text, "TYPE")) throw "TYPE expected";
+    if (!is_word(*this, "TYPE")) throw "TYPE expected";
     next();
     --indent;
     output << indent_text() << "};";

@@ -3,6 +3,7 @@
 // classes that the run-time library defines). None of them writes C++ code
 // beyond a comment.
 #include "kln.h"
+#include "stmt.h"
 
 namespace {
 
@@ -67,7 +68,7 @@ void compiler::translate_using()
         // name) is not read again.
         if (!is_loaded(*this, name)) loaded_modules.push_back(module_load(name, *this, library));
         next();
-    } while (lex.kind == operator_token && lex.text == ",");
+    } while (is_operator(*this, ","));
 }
 
 void compiler::translate_alias()
@@ -78,9 +79,9 @@ void compiler::translate_alias()
     if (symbol* existing = find_own(this_module.identifiers, name))
         throw "duplicate identifier '" + existing->name + "'";
     next();
-    if (lex.kind != operator_token || lex.text != "=") throw "assignment expected";
+    if (!is_operator(*this, "=")) throw "assignment expected";
     next();
-    bool refers_to_type = equal_nocase(lex.text, "TYPE");
+    bool refers_to_type = is_word(*this, "TYPE");
     if (refers_to_type) next();
     expect_identifier(*this);
     named_list<symbol>& list = refers_to_type ? this_module.types : this_module.identifiers;
@@ -93,12 +94,12 @@ void compiler::translate_alias()
 void compiler::translate_builtin(int visibility)
 {
     next();
-    if (equal_nocase(lex.text, "TYPE")) {
+    if (is_word(*this, "TYPE")) {
         next();
         expect_identifier(*this);
         this_module.types.push_back(new record_symbol(lex.text, visibility));
         output << "// builtin type " << lex.text;
-    } else if (equal_nocase(lex.text, "CLASS")) {
+    } else if (is_word(*this, "CLASS")) {
         next();
         expect_identifier(*this);
         this_module.types.push_back(builtin_class(*this, lex.text));

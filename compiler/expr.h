@@ -71,5 +71,7 @@ const char* container_expected(int wanted_container);
 // An assignable operand was requested and this one is not: the signal that
 // tells a call statement from an assignment.
 [[noreturn]] void raise_not_lvalue();
+// "undeclared identifier '<name>'".
+[[noreturn]] void undeclared(const std::string& name);
 
 }   // namespace expr

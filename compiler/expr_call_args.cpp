@@ -33,7 +33,7 @@ procedure_symbol* look_up_procedure(compiler& c)
     try {
         s = c.find_identifier(c.lex.text);
     } catch (const not_found&) {
-        throw std::string("undeclared identifier '" + c.lex.text + "'");
+        undeclared(c.lex.text);
     }
     if (s->kind != procedure_kind) throw "global function expected";
     return static_cast<procedure_symbol*>(s);

@@ -45,6 +45,8 @@ const char* container_expected(int wanted_container)
 
 void raise_not_lvalue() { throw not_lvalue(); }
 
+void undeclared(const std::string& name) { throw std::string("undeclared identifier '" + name + "'"); }
+
 type_symbol* translate_value(compiler& c, std::ostream& out) { return translate(c, request{}, out); }
 
 }   // namespace expr
@@ -57,11 +59,6 @@ using namespace expr;
 void require_rvalue(const state& st)
 {
     if (st.req.want_lvalue) raise_not_lvalue();
-}
-
-[[noreturn]] void undeclared(const std::string& name)
-{
-    throw std::string("undeclared identifier '" + name + "'");
 }
 
 // ---------------------------------------------------------------------------
@@ -257,7 +254,7 @@ void declare_automatically(state& st)
     st.type = v->type;
 }
 
-void translate_constant(state& st, const constant_symbol* k, bool after_minus)
+void translate_constant(state& st, constant_symbol* k, bool after_minus)
 {
     if (st.req.want_lvalue) {
         if (st.req.bare_lvalue) raise_not_lvalue();
@@ -267,7 +264,7 @@ void translate_constant(state& st, const constant_symbol* k, bool after_minus)
     if (!value.empty() && value[0] == '"') st.out << "string(" << value << ")";
     else if (after_minus && !value.empty() && value[0] == '-') st.out << "(" << value << ")";   // not "--5"
     else st.out << value;
-    st.current = const_cast<constant_symbol*>(k);
+    st.current = k;
     st.type = builtin_type(st.c, "VARIANT");
     st.c.next();
 }
@@ -275,9 +272,8 @@ void translate_constant(state& st, const constant_symbol* k, bool after_minus)
 void translate_identifier(state& st, bool after_minus)
 {
     symbol* s = find_operand_symbol(st);
-    if (!s && find_type_or_null(st.c, st.c.lex.text)) {
-        throw "variable or function call expected";
-    } else if (!s) {
+    if (!s) {
+        if (find_type_or_null(st.c, st.c.lex.text)) throw "variable or function call expected";
         declare_automatically(st);
     } else if (s->kind == constant_kind) {
         translate_constant(st, static_cast<constant_symbol*>(s), after_minus);
@@ -446,12 +442,27 @@ void write_target_tail(state& st)
     if (!no_convert) st.out << "kln::conv((" << conv_type_text(st.type) << "*)0, ";
 }
 
+// Parentheses, indices and arguments recurse; a depth limit keeps a
+// pathological source from exhausting the stack.
+const int max_nesting = 2000;
+int nesting = 0;
+
+struct nesting_guard {
+    nesting_guard()
+    {
+        if (nesting == max_nesting) throw "expression too deeply nested";
+        ++nesting;
+    }
+    ~nesting_guard() { --nesting; }
+};
+
 }   // namespace
 
 namespace expr {
 
 type_symbol* translate(compiler& c, const request& req, std::ostream& out)
 {
+    nesting_guard guard;
     state st{c, out, req};
     for (bool first = true;; first = false) {
         if (!first) out << ' ';

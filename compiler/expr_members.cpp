@@ -8,11 +8,6 @@ namespace {
 
 using namespace expr;
 
-[[noreturn]] void undeclared(const std::string& name)
-{
-    throw std::string("undeclared identifier '" + name + "'");
-}
-
 [[noreturn]] void closed_for_descendants(const std::string& name)
 {
     throw std::string("private member '" + name + "' is closed for class descendants");

@@ -145,10 +145,24 @@ private:
 
 // ---------------------------------------------------------------------------
 // Named lists: pointers in insertion order, searched from the back so that
-// the innermost declaration wins. A null entry is a scope marker. An index by
-// upper-cased name keeps look-ups constant-time on large modules.
+// the innermost declaration wins. A null entry is a scope marker. A
+// case-insensitive index keeps look-ups constant-time on large modules: it
+// maps a name to its newest entry, and each entry links to the previous
+// entry of the same name, which becomes visible again when it is removed.
 
 std::string upper_key(const std::string& name);   // ASCII upper case (util.cpp)
+
+struct nocase_hash {
+    size_t operator()(const std::string& s) const {
+        size_t h = 2166136261u;
+        for (unsigned char c : s) h = (h ^ (c >= 'a' && c <= 'z' ? c - 32 : c)) * 16777619u;
+        return h;
+    }
+};
+
+struct nocase_equal {
+    bool operator()(const std::string& a, const std::string& b) const { return equal_nocase(a, b); }
+};
 
 template <class T>
 class named_list {
@@ -160,40 +174,49 @@ public:
     typename std::vector<T*>::const_iterator begin() const { return items_.begin(); }
     typename std::vector<T*>::const_iterator end() const { return items_.end(); }
     T* back() const { return items_.back(); }
-    void reserve(size_t n) { items_.reserve(n); index_.reserve(n); }
+    void reserve(size_t n) { items_.reserve(n); previous_.reserve(n); index_.reserve(n); }
 
     void push_back(T* item) {
-        if (item) index_[upper_key(item->name)].push_back(items_.size());
+        long previous = -1;
+        if (item) {
+            auto inserted = index_.emplace(item->name, (long)items_.size());
+            if (!inserted.second) {
+                previous = inserted.first->second;
+                inserted.first->second = (long)items_.size();
+            }
+        }
         items_.push_back(item);
+        previous_.push_back(previous);
     }
-    void push_marker() { items_.push_back(nullptr); }
+    void push_marker() { push_back(nullptr); }
 
     // Removes entries up to and including the last marker.
     // Throws "internal error: scope underflow" when there is none.
     void pop_to_marker() {
         while (!items_.empty() && items_.back()) pop_back();
         if (items_.empty()) throw "internal error: scope underflow";
-        items_.pop_back();
+        pop_back();
     }
     void pop_back() {
-        T* item = items_.back();
-        if (item) {
-            auto it = index_.find(upper_key(item->name));
-            it->second.pop_back();
-            if (it->second.empty()) index_.erase(it);
+        if (T* item = items_.back()) {
+            auto it = index_.find(item->name);
+            if (previous_.back() < 0) index_.erase(it);
+            else it->second = previous_.back();
         }
         items_.pop_back();
+        previous_.pop_back();
     }
 
     // The newest entry with that name (ignoring case), or null.
     T* find_raw(const std::string& name) const {
-        auto it = index_.find(upper_key(name));
-        return it == index_.end() ? nullptr : items_[it->second.back()];
+        auto it = index_.find(name);
+        return it == index_.end() ? nullptr : items_[it->second];
     }
 
 private:
     std::vector<T*> items_;
-    std::unordered_map<std::string, std::vector<size_t>> index_;
+    std::vector<long> previous_;   // index of the previous entry of the same name, or -1
+    std::unordered_map<std::string, long, nocase_hash, nocase_equal> index_;
 };
 
 // ---------------------------------------------------------------------------

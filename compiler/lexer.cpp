@@ -8,7 +8,6 @@
 #include "kln.h"
 
 #include <cstring>
-#include <iterator>
 
 namespace {
 
@@ -42,8 +41,10 @@ const char* const cpp_clash_words[] = {
 }  // namespace
 
 lexer::lexer(std::istream& input)
-    : source_(std::istreambuf_iterator<char>(input), std::istreambuf_iterator<char>())
 {
+    std::ostringstream whole;
+    whole << input.rdbuf();
+    source_ = whole.str();
 }
 
 bool lexer::at_eof() const
@@ -182,9 +183,9 @@ void lexer::read_identifier()
 
 void lexer::rename_cpp_clash()
 {
-    if (text[0] < 'a' || text[0] > 'z') return;
+    if (text[0] < 'a' || text[0] > 'z' || text.size() > 9) return;
     for (const char* word : cpp_clash_words) {
-        if (text == word) {
+        if (word[0] == text[0] && text.compare(word) == 0) {
             text[0] = (char)(text[0] - 'a' + 'A');
             return;
         }

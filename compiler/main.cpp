@@ -78,14 +78,21 @@ long long now_ms()
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
+// After a successful run the compiler object is left to the end of the
+// process: the output is closed, and its symbol tables go back to the system
+// with the process instead of node by node (a fifth of the time of a large
+// module). After an error it is destroyed, which also flushes the output.
 void compile_and_build(const run_settings& settings)
 {
-    compiler c(settings.module_name, base_folder());
-    c.compile(settings.library, settings.debug);
-    if (settings.header) write_header(c.this_module, "");
-    if (settings.dump_only) return;
-    std::cout << "   Compiling...\n";
-    c.build();
+    std::unique_ptr<compiler> c(new compiler(settings.module_name, base_folder()));
+    c->compile(settings.library, settings.debug);
+    if (settings.header) write_header(c->this_module, "");
+    if (!settings.dump_only) {
+        std::cout << "   Compiling...\n";
+        c->build();
+    }
+    c->output.close();
+    c.release();
 }
 
 // Runs the compilation; prints the one error line and returns the exit

@@ -1,6 +1,7 @@
 // procedures.cpp: SUB and FUNCTION headers, prototypes and bodies: module
 // procedures, DECLAREd prototypes and DLL bindings, method declarations
 // inside CLASS, and method bodies written as `SUB Class.Member`.
+#include "expr.h"
 #include "stmt.h"
 
 namespace {
@@ -16,18 +17,6 @@ struct header {
     bool dotted = false;               // `SUB Class.Member`: a method body
     lib_binding binding;
 };
-
-bool is_class(const type_symbol* type)
-{
-    return type->kind == class_kind;
-}
-
-// A result or value type: "kln::ref<class X>" for a class.
-std::string value_type_text(const type_symbol* type)
-{
-    if (is_class(type)) return "kln::ref<class " + type->cpp_name() + ">";
-    return type->cpp_name();
-}
 
 void check_type_visibility(const type_symbol* type, const header& h, const procedure_symbol& p)
 {
@@ -91,7 +80,7 @@ void apply_passing_mode(variable_symbol& param)
         param.by_reference = false;
     else if (param.type->kind == record_kind)
         param.by_reference = true;
-    else if (is_class(param.type))
+    else if (expr::is_class(param.type))
         param.by_reference = false;
 }
 
@@ -138,7 +127,7 @@ variable_symbol* read_parameter(compiler& c, const header& h, const procedure_sy
         c.next();
         param->type = c.parse_typename();
     } else {
-        param->type = c.find_type(suffix_type_name(param));
+        param->type = expr::builtin_type(c, suffix_type_name(param).c_str());
     }
     read_container_keyword(c, *param);
     check_type_visibility(param->type, h, p);
@@ -168,7 +157,7 @@ void read_result_type(compiler& c, const header& h, procedure_symbol& p)
         p.result_type = c.parse_typename();
     } else {
         c.expect_end_of_statement();
-        p.result_type = c.find_type(suffix_type_name(&p));
+        p.result_type = expr::builtin_type(c, suffix_type_name(&p).c_str());
     }
     check_type_visibility(p.result_type, h, p);
 }

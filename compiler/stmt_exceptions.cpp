@@ -1,4 +1,5 @@
 // stmt_exceptions.cpp: TRY … CATCH … END TRY, THROW, RAISE and SELECT CASE.
+#include "expr.h"
 #include "stmt.h"
 
 #include <set>
@@ -21,7 +22,7 @@ type_symbol* parse_catch_type(compiler& c, const variable_symbol& variable)
         c.next();
         type = c.parse_typename();
     } else {
-        type = c.find_type(suffix_type_name(&variable));
+        type = expr::builtin_type(c, suffix_type_name(&variable).c_str());
     }
     c.apistring = apistring;
     return type;
@@ -34,11 +35,7 @@ void translate_typed_handler(compiler& c, std::set<type_symbol*>& caught)
     auto* variable = new variable_symbol(c.lex.text, vis_local, c.scope_level, nullptr);
     c.next();
     variable->type = parse_catch_type(c, *variable);
-    if (variable->type->kind == class_kind)
-        c.output << "kln::ref<class " << variable->type->cpp_name() << ">";
-    else
-        c.output << variable->type->cpp_name();
-    c.output << " " << variable->cpp_name();
+    c.output << value_type_text(variable->type) << " " << variable->cpp_name();
     c.this_module.identifiers.push_back(variable);
     if (!caught.insert(variable->type).second) throw "duplicate exception handler";
     c.expect_end_of_statement();

@@ -36,19 +36,10 @@ void translate_block_after_header(compiler& c)
     c.output << c.indent_text() << "}";
 }
 
-bool is_class(const type_symbol* type)
-{
-    return type && type->kind == class_kind;
-}
-
-// The declared type of a loop variable: "T " or "kln::ref<class T> ".
+// The declared type of a loop variable: "T " or "kln::ref<class T>  ".
 void write_declared_type(compiler& c, type_symbol* type)
 {
-    if (is_class(type))
-        c.output << "kln::ref<class " << type->cpp_name() << "> ";
-    else
-        c.output << type->cpp_name();
-    c.output << " ";
+    c.output << expr::conv_type_text(type) << " ";
 }
 
 // `AS type` of a loop variable: a new variable of the loop's scope.
@@ -216,7 +207,7 @@ variable_symbol* translate_counter(compiler& c, const std::string& name)
         if (c.explicit_option) throw "undeclared identifier '" + name + "'";
     }
     c.output << "float ";
-    auto* counter = new variable_symbol(name, vis_local, c.scope_level, c.find_type("SINGLE"));
+    auto* counter = new variable_symbol(name, vis_local, c.scope_level, expr::builtin_type(c, "SINGLE"));
     c.this_module.identifiers.push_back(counter);
     return counter;
 }
@@ -301,7 +292,7 @@ variable_symbol* translate_each_variable(compiler& c)
 
 bool element_fits(const type_symbol* element, const type_symbol* variable)
 {
-    return element == variable || (is_class(element) && is_class(variable));
+    return element == variable || (expr::is_class(element) && expr::is_class(variable));
 }
 
 }  // namespace
@@ -319,7 +310,7 @@ void compiler::translate_for_each()
     variable_symbol* key = nullptr;
     if (is_operator(*this, ",")) {
         key = element;
-        if (key->type != find_type("STRING")) throw "type mismatch";
+        if (key->type != expr::builtin_type(*this, "STRING")) throw "type mismatch";
         next();
         if (lex.kind != identifier) throw "variable expected";
         element = find_loop_variable(*this, lex.text);

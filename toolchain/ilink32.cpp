@@ -4,6 +4,7 @@
 #include "frontend.h"
 #include "text.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <regex>

@@ -14,15 +14,32 @@ namespace kln
 {
 namespace
 {
+// Termination: a run-time error that C++ could not unwind further (one
+// thrown out of a destructor, such as a module's finalization) still ends
+// in the fatal report; any other exception ends the program with code 3.
+void terminate_program()
+{
+    if (std::current_exception()) {
+        try {
+            throw;
+        } catch (const string& e) {
+            fatal_error(e);
+        } catch (...) {
+        }
+    }
+    __unhandled();
+}
+
 // Runs before the program's static initialisation: from here on a fault
 // or an unhandled exception ends the program with a report, never with a
 // debugger.
 __attribute__((constructor(101))) void prepare_process()
 {
-    _setmode(_fileno(stdout), _O_BINARY);  // PRINT writes its own "\r\n"
+    _setmode(_fileno(stdout), _O_BINARY);  // PRINT and the reports write their own "\r\n"
+    _setmode(_fileno(stderr), _O_BINARY);
     setvbuf(stdout, NULL, _IONBF, 0);
     __installed_report = &fatal_error;
-    std::set_terminate(&__unhandled);
+    std::set_terminate(&terminate_program);
     __install_fault_filters();
 }
 }

@@ -54,13 +54,21 @@ void dbg_unwind(int saved)
     if (saved >= 0 && saved <= depth) depth = saved;
 }
 
+// Innermost first; a run of equal entries (deep recursion) is one line.
 void __dbg_report()
 {
     if (depth == 0) return;
     fputs("Trace, innermost procedure first:\r\n", stderr);
     if (depth > capacity) fprintf(stderr, "  (%d deeper calls not recorded)\r\n", depth - capacity);
-    for (int i = (depth < capacity ? depth : capacity) - 1; i >= 0; --i)
-        fprintf(stderr, "  %s, line %d\r\n", frames[i].procedure ? frames[i].procedure : "?", frames[i].line);
+    int i = (depth < capacity ? depth : capacity) - 1;
+    while (i >= 0) {
+        int run = 1;
+        while (i - run >= 0 && frames[i - run].procedure == frames[i].procedure && frames[i - run].line == frames[i].line) ++run;
+        const char* name = frames[i].procedure ? frames[i].procedure : "?";
+        if (run == 1) fprintf(stderr, "  %s, line %d\r\n", name, frames[i].line);
+        else fprintf(stderr, "  %s, line %d (%d times)\r\n", name, frames[i].line, run);
+        i -= run;
+    }
 }
 
 #else

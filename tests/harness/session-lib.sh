@@ -19,7 +19,7 @@ session_pid_alive() {  # pidfile
     local pid owner
     [[ -s $1 ]] || return 1
     read -r pid owner <"$1"
-    process_running "$pid" && tr '\0' ' ' <"/proc/$pid/cmdline" | grep -q "$SESSION_PROGRAM"
+    process_running "$pid" && [[ $(tr '\0' ' ' <"/proc/$pid/cmdline" 2>/dev/null) == *"$SESSION_PROGRAM"* ]]
 }
 
 session_lock() {  # name: serialises start and stop of one session

@@ -11,7 +11,9 @@
 //   inspect screen-rect <window>               prints left top width height on the screen
 //   inspect visible <window>                   prints 1 or 0
 //   inspect enabled <window>                   prints 1 or 0
-//   inspect font <window>                      prints the face name of its font
+//   inspect class-style <window>               prints the style of its window class
+//   inspect move <window> <x> <y>              moves it (SetWindowPos, size kept)
+//   inspect set-text <window> <text>           sets its text (WM_SETTEXT)
 //   inspect post <window> <msg> <wparam> <lparam>   PostMessageA
 //   inspect cursor <x> <y>                     SetCursorPos (screen coordinates)
 //   inspect gone <window> [wait-ms]            polls until the window no longer exists
@@ -120,13 +122,22 @@ int flag(bool value)
     return 0;
 }
 
-int font(int, char** argv)
+int class_style(int, char** argv)
 {
-    HFONT handle = (HFONT)SendMessageA(parse_window(argv[2]), WM_GETFONT, 0, 0);
-    LOGFONTA font;
-    if (!handle || !GetObjectA(handle, sizeof font, &font)) return 1;
-    printf("%s %ld\n", font.lfFaceName, font.lfHeight);
+    DWORD style = GetClassLongA(parse_window(argv[2]), GCL_STYLE);
+    printf("%#lx\n", style);
     return 0;
+}
+
+int move(int, char** argv)
+{
+    UINT keep = SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE;
+    return SetWindowPos(parse_window(argv[2]), nullptr, parse_int(argv[3]), parse_int(argv[4]), 0, 0, keep) ? 0 : 1;
+}
+
+int set_text(int, char** argv)
+{
+    return SendMessageA(parse_window(argv[2]), WM_SETTEXT, 0, (LPARAM)argv[3]) ? 0 : 1;
 }
 
 int post(int, char** argv)
@@ -142,7 +153,7 @@ int gone(int argc, char** argv)
 
 int usage()
 {
-    fprintf(stderr, "usage: inspect find|child|class|text|wait-text|rect|screen-rect|visible|enabled|font|post|cursor|gone ...\n");
+    fprintf(stderr, "usage: inspect find|child|class|text|wait-text|rect|screen-rect|visible|enabled|class-style|move|set-text|post|cursor|gone ...\n");
     return 2;
 }
 
@@ -161,7 +172,8 @@ const Command commands[] = {
     {"find", 2, find}, {"child", 2, child}, {"class", 1, class_name}, {"text", 1, text},
     {"wait-text", 2, wait_text}, {"rect", 1, rect}, {"screen-rect", 1, screen_rect},
     {"visible", 1, visible},
-    {"enabled", 1, enabled}, {"font", 1, font}, {"post", 4, post}, {"cursor", 2, cursor},
+    {"enabled", 1, enabled}, {"class-style", 1, class_style}, {"move", 3, move}, {"set-text", 2, set_text},
+    {"post", 4, post}, {"cursor", 2, cursor},
     {"gone", 1, gone},
 };
 

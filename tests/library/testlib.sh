@@ -8,7 +8,14 @@ here=$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")
 source_root=$(dirname "$(dirname "$here")")
 helpers=${1:?usage: $(basename "$0") HELPER-FOLDER}
 work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
+program=
+# At the end a program still running (a failed test) is stopped with its
+# whole process group, so no window of it is left for the next test.
+cleanup() {
+    [[ -n $program ]] && kill -- "-$program" 2> /dev/null
+    rm -rf "$work"
+}
+trap cleanup EXIT
 
 fail() {
     echo "FAIL: $*" >&2
@@ -32,6 +39,24 @@ run() {
     "$KILN_HARNESS/winrun" "$@"
 }
 
+# start_program LOG PROGRAM.exe [ARGS...]: runs a Windows program in the
+# background, in its own process group, under a 60 s limit; its output goes
+# to LOG.
+start_program() {
+    local log=$1
+    shift
+    setsid "$KILN_HARNESS/winrun" -t 60 "$@" > "$log" 2>&1 &
+    program=$!
+}
+
+# wait_program: waits for the program of start_program; sets status to its
+# exit status.
+wait_program() {
+    status=0
+    wait "$program" || status=$?
+    program=
+}
+
 # expect_equal WHAT EXPECTED ACTUAL
 expect_equal() {
     if [[ "$2" != "$3" ]]; then
@@ -41,11 +66,17 @@ expect_equal() {
 }
 
 # answer_box TITLE: waits for the message box TITLE, prints its text (CR
-# dropped, so its line breaks read as LF) and presses OK.
+# dropped, so its line breaks read as LF), presses OK and waits until the
+# box is gone.
 answer_box() {
     local text
     text=$("$KILN_HARNESS/dismiss-box" -t 10 -b ok "$1") || return 1
     printf '%s\n' "${text//$'\r'/}"
+    retry 5 box_gone "$1"
+}
+
+box_gone() {
+    ! "$KILN_HARNESS/winrun" "$helpers/inspect.exe" find "#32770" "$1" 0 > /dev/null
 }
 
 # retry SECONDS COMMAND...: runs COMMAND every 0.1 s until it succeeds or
