@@ -72,12 +72,35 @@ variable_symbol* find_loop_variable(compiler& c, const std::string& name)
     }
 }
 
-// The NEXT that closes FOR and FOR EACH; one name may follow it, unchecked.
-void expect_next(compiler& c)
+// The block around FOR and FOR EACH that scopes the loop's own variables.
+void open_loop_scope(compiler& c, const char* comment)
 {
+    c.output << comment << c.indent_text() << "{";
+    c.push_scope();
+    ++c.indent;
+    ++c.loop_depth;
+    c.output << c.indent_text();
+}
+
+void close_loop_scope(compiler& c)
+{
+    --c.indent;
+    c.output << c.indent_text() << "}";
+    c.pop_scope();
+}
+
+// The loop body up to NEXT, one level deeper; one name may follow NEXT, unchecked.
+// The inner block stays open: the caller writes the NEXT line's own text.
+void translate_body_to_next(compiler& c)
+{
+    ++c.indent;
+    c.next();
+    c.translate_block();
     if (!is_word(c, "NEXT")) throw "NEXT expected";
     c.next();
     if (!at_end_of_statement(c)) c.next();
+    --c.indent;
+    --c.loop_depth;
 }
 
 }  // namespace
@@ -242,11 +265,7 @@ void compiler::translate_for()
         return;
     }
     if (lex.kind != identifier) throw "variable expected";
-    output << "// for" << indent_text() << "{";
-    push_scope();
-    ++indent;
-    ++loop_depth;
-    output << indent_text();
+    open_loop_scope(*this, "// for");
     std::string name = lex.text;
     next();
     std::string counter = translate_counter(*this, name)->cpp_name();
@@ -260,17 +279,9 @@ void compiler::translate_for()
     std::string step = translate_step(*this);
     output << ";" << indent_text() << "while ( " << counter << (step[0] == '-' ? " >=" : " <=") << " __limit )"
            << indent_text() << "{";
-    ++indent;
-    next();
-    translate_block();
-    expect_next(*this);
-    output << counter << " += " << step << ";";
-    --indent;
-    --loop_depth;
-    output << indent_text() << "}";
-    --indent;
-    output << indent_text() << "}";
-    pop_scope();
+    translate_body_to_next(*this);
+    output << counter << " += " << step << ";" << indent_text() << "}";
+    close_loop_scope(*this);
 }
 
 // --- FOR EACH --------------------------------------------------------------------
@@ -290,6 +301,20 @@ variable_symbol* translate_each_variable(compiler& c)
     return variable;
 }
 
+// `v [AS T]` or `k, v`: returns the element variable and sets the key variable.
+variable_symbol* translate_each_variables(compiler& c, variable_symbol*& key)
+{
+    variable_symbol* first = translate_each_variable(c);
+    if (!is_operator(c, ",")) return first;
+    key = first;
+    if (key->type != expr::builtin_type(c, "STRING")) throw "type mismatch";
+    c.next();
+    if (c.lex.kind != identifier) throw "variable expected";
+    variable_symbol* element = find_loop_variable(c, c.lex.text);
+    c.next();
+    return element;
+}
+
 bool element_fits(const type_symbol* element, const type_symbol* variable)
 {
     return element == variable || (expr::is_class(element) && expr::is_class(variable));
@@ -301,21 +326,9 @@ void compiler::translate_for_each()
 {
     next();
     if (lex.kind != identifier) throw "variable expected";
-    output << "// for-each" << indent_text() << "{";
-    push_scope();
-    ++indent;
-    ++loop_depth;
-    output << indent_text();
-    variable_symbol* element = translate_each_variable(*this);
+    open_loop_scope(*this, "// for-each");
     variable_symbol* key = nullptr;
-    if (is_operator(*this, ",")) {
-        key = element;
-        if (key->type != expr::builtin_type(*this, "STRING")) throw "type mismatch";
-        next();
-        if (lex.kind != identifier) throw "variable expected";
-        element = find_loop_variable(*this, lex.text);
-        next();
-    }
+    variable_symbol* element = translate_each_variables(*this, key);
     if (lex.kind != identifier || lex.text != "IN") throw "IN expected";
     next();
     output << "kln::iterator* __iter = ";
@@ -330,14 +343,7 @@ void compiler::translate_for_each()
     output << "while (__iter->next(";
     if (key) output << key->cpp_name() << ", ";
     output << "kln::ptr(" << element->cpp_name() << ")))" << indent_text() << "{";
-    ++indent;
-    next();
-    translate_block();
-    expect_next(*this);
-    --indent;
-    --loop_depth;
+    translate_body_to_next(*this);
     output << indent_text() << "}" << indent_text() << "delete __iter;";
-    --indent;
-    output << indent_text() << "}";
-    pop_scope();
+    close_loop_scope(*this);
 }
