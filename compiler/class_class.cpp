@@ -14,16 +14,6 @@
 
 namespace {
 
-// A type name of the built-in spelling table (LONG, STRING, OBJECT, ...):
-// a class of that name would be spelled like the built-in type. The probe
-// is upper-cased because some spellings equal their lower-case names
-// ("string", "object").
-bool is_builtin_spelling(const std::string& name)
-{
-    type_symbol probe(upper_key(name));
-    return probe.cpp_name(false) != probe.symbol::cpp_name(false);
-}
-
 // DECLARE CLASS made it, CLASS has not defined it yet: it has no base and
 // no methods (every defined class lists at least ClassName).
 bool is_forward_only(const class_symbol* cls)
@@ -34,7 +24,7 @@ bool is_forward_only(const class_symbol* cls)
 // A class of a name not yet in the module's type list.
 class_symbol* add_new_class(compiler& c, const std::string& name, int visibility)
 {
-    if (is_builtin_spelling(name)) throw "duplicate identifier '" + name + "'";
+    if (is_builtin_type_name(name)) throw "duplicate identifier '" + name + "'";
     check_reserved_word(name);
     auto* cls = new class_symbol(name, visibility, nullptr);
     c.this_module.types.push_back(cls);

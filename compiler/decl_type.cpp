@@ -13,15 +13,6 @@ namespace {
 
 const int max_member_dimensions = 5;
 
-// A type name that the built-in spelling table claims (LONG is "int",
-// STRING is "string", …) would give "struct int"; such a name is taken.
-bool has_builtin_spelling(const std::string& name)
-{
-    type_symbol as_type(name);
-    symbol as_plain_name(type_kind, name, vis_private);
-    return as_type.cpp_name(false) != as_plain_name.cpp_name(false);
-}
-
 // Evaluates a constant expression that must be a whole number in
 // [lowest, INT32_MAX]; a fraction is truncated toward zero.
 int read_size(compiler& c, int lowest, const char* out_of_range)
@@ -122,7 +113,7 @@ record_symbol* declare_record(compiler& c, int visibility)
     std::string name = c.lex.text;
     if (symbol* existing = c.this_module.types.find_raw(name))
         throw "duplicate identifier '" + existing->resolve()->cpp_name(true) + "'";
-    if (has_builtin_spelling(name)) throw "duplicate identifier '" + name + "'";
+    if (is_builtin_type_name(name)) throw "duplicate identifier '" + name + "'";
     auto* record = new record_symbol(name, visibility);
     check_reserved_word(name);
     c.this_module.types.push_back(record);

@@ -32,7 +32,7 @@ void translate_definition(compiler& c, int visibility)
 // Module-level keywords in the order they are tried; each handler starts
 // on the keyword and returns on the token after its declaration.
 const struct {
-    const char* keyword;
+    std::string keyword;
     void (*translate)(compiler&, int visibility);
 } declaration_handlers[] = {
     {"OPTION", [](compiler& c, int) { c.translate_option(); }},
@@ -67,11 +67,12 @@ void translate_declaration(compiler& c, int visibility)
 
 int read_visibility(compiler& c)
 {
-    if (equal_nocase(c.lex.text, "PRIVATE")) {
+    static const std::string private_word = "PRIVATE", public_word = "PUBLIC";
+    if (equal_nocase(c.lex.text, private_word)) {
         c.next();
         return vis_private;
     }
-    if (equal_nocase(c.lex.text, "PUBLIC")) {
+    if (equal_nocase(c.lex.text, public_word)) {
         c.next();
         return vis_public;
     }

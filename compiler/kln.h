@@ -341,6 +341,10 @@ struct alias_symbol : symbol {
 // themselves, as soon as their name is known.
 symbol* read_symbol(std::istream& file, struct module* m);
 
+// True for the names of the built-in type spelling table (LONG, STRING,
+// OBJECT, ...): a record or class of such a name would clash with it.
+bool is_builtin_type_name(const std::string& name);
+
 // The type name implied by a name's last character ($ STRING, % SHORT, ...).
 std::string suffix_type_name(const symbol* s);
 

@@ -185,7 +185,7 @@ void lexer::rename_cpp_clash()
 {
     if (text[0] < 'a' || text[0] > 'z' || text.size() > 9) return;
     for (const char* word : cpp_clash_words) {
-        if (word[0] == text[0] && text.compare(word) == 0) {
+        if (word[0] == text[0] && word[1] == text[1] && text.compare(word) == 0) {
             text[0] = (char)(text[0] - 'a' + 'A');
             return;
         }

@@ -12,8 +12,8 @@ struct header {
     bool external = false;             // EXTERNAL
     bool is_sub = false;
     bool is_virtual = false;           // declared inside CLASS
-    bool declaration;                  // no body follows
-    class_symbol* cls;                 // the class involved, given or found by the dotted form
+    bool declaration = false;          // no body follows
+    class_symbol* cls = nullptr;       // the class involved, given or found by the dotted form
     bool dotted = false;               // `SUB Class.Member`: a method body
     lib_binding binding;
 };
@@ -266,6 +266,9 @@ void write_heading(compiler& c, const header& h, const procedure_symbol& p)
     std::ostream& out = c.output;
     bool extern_c = (p.c_linkage && !h.binding.active) || h.exported;
     if (extern_c) out << "extern \"C\" ";
+    // EXPORT: the DLL link exports the plain name (--kill-at). g++ passes
+    // strings, variants and references through hidden pointers, so
+    // signatures meant for foreign callers use numbers, pointers or BYREF.
     if (h.exported) out << "__declspec(dllexport) ";
     // g++ refuses extern "C" static; a C-linkage procedure is defined elsewhere anyway.
     if (p.visibility == vis_private && !p.is_method && !extern_c) out << "static ";

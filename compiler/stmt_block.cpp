@@ -67,6 +67,24 @@ void compiler::end_body()
 
 // --- block loop and dispatcher ---------------------------------------------------
 
+namespace {
+
+// Statements nest through their blocks and single-line bodies; a depth
+// limit keeps a pathological source from exhausting the stack.
+const int max_statement_nesting = 1000;
+int statement_nesting = 0;
+
+struct statement_nesting_guard {
+    statement_nesting_guard()
+    {
+        if (statement_nesting == max_statement_nesting) throw "statements too deeply nested";
+        ++statement_nesting;
+    }
+    ~statement_nesting_guard() { --statement_nesting; }
+};
+
+}  // namespace
+
 bool compiler::translate_block()
 {
     for (;;) {
@@ -85,12 +103,11 @@ void translate_after_optional_word(compiler& c)
     c.translate_assignment();
 }
 
-struct statement_keyword {
-    const char* word;
-    void (*translate)(compiler&);
-};
+// A statement keyword's translator; null for a word that ends a block
+// without being consumed (END x ends one as well).
+using statement_translator = void (*)(compiler&);
 
-const statement_keyword statement_keywords[] = {
+const std::unordered_map<std::string, statement_translator, nocase_hash, nocase_equal> statement_words = {
     {"EXIT", [](compiler& c) { c.translate_exit(); }},
     {"DIM", [](compiler& c) { c.translate_dim(vis_local); }},
     {"LET", translate_after_optional_word},
@@ -112,17 +129,14 @@ const statement_keyword statement_keywords[] = {
     {"DECR", [](compiler& c) { c.translate_decr(); }},
     {"SWAP", [](compiler& c) { c.translate_swap(); }},
     {"GOTO", [](compiler& c) { c.translate_goto(); }},
+    {"NEXT", nullptr},
+    {"WEND", nullptr},
+    {"LOOP", nullptr},
+    {"ELSE", nullptr},
+    {"ELSEIF", nullptr},
+    {"CATCH", nullptr},
+    {"CASE", nullptr},
 };
-
-// Words that end a block without being consumed; END x ends one as well.
-const char* const block_terminators[] = {"NEXT", "WEND", "LOOP", "ELSE", "ELSEIF", "CATCH", "CASE"};
-
-bool is_block_terminator(const compiler& c)
-{
-    for (const char* word : block_terminators)
-        if (is_word(c, word)) return true;
-    return false;
-}
 
 bool is_directive(const compiler& c, const char* directive)
 {
@@ -142,6 +156,7 @@ bool translate_end(compiler& c)
 
 bool compiler::translate_statement()
 {
+    statement_nesting_guard guard;
     skip_empty_statements(*this);
     if (lex.kind == label) {
         translate_label();
@@ -151,12 +166,11 @@ bool compiler::translate_statement()
     if (lex.kind != identifier && !cpp_block && !is_directive(*this, "#KLN")) throw "statement expected";
     if (debug) output << "kln::dbg_line(" << lex.line << "); ";
     if (is_word(*this, "END")) return translate_end(*this);
-    if (is_block_terminator(*this)) return false;
-    for (const statement_keyword& keyword : statement_keywords) {
-        if (is_word(*this, keyword.word)) {
-            keyword.translate(*this);
-            return true;
-        }
+    auto word = lex.kind == identifier ? statement_words.find(lex.text) : statement_words.end();
+    if (word != statement_words.end()) {
+        if (!word->second) return false;
+        word->second(*this);
+        return true;
     }
     if (cpp_block) {
         translate_cpp_block();

@@ -48,9 +48,9 @@ bool translate_handler(compiler& c, std::set<type_symbol*>& caught)
     c.next();
     c.push_scope();
     bool catch_all = at_end_of_statement(c);
-    if (catch_all)
+    if (catch_all) {
         c.output << c.indent_text() << rethrow_end << c.indent_text() << "catch (...";
-    else {
+    } else {
         c.output << c.indent_text() << "catch (";
         translate_typed_handler(c, caught);
     }
@@ -85,8 +85,8 @@ void compiler::translate_try()
         write_swallow_all(*this);
     } else {
         std::set<type_symbol*> caught;
-        while (!is_word(*this, "TRY") && translate_handler(*this, caught)) {
-        }
+        bool more = true;
+        while (more && !is_word(*this, "TRY")) more = translate_handler(*this, caught);
         if (!is_word(*this, "TRY")) throw "TRY expected";
     }
     if (debug) output << indent_text() << "}";
@@ -181,8 +181,8 @@ void compiler::translate_select()
     expect_end_of_statement();
     output << ";" << indent_text() << "if (false);";
     skip_empty_statements(*this);
-    while (!is_word(*this, "SELECT") && translate_case(*this)) {
-    }
+    bool more = true;
+    while (more && !is_word(*this, "SELECT")) more = translate_case(*this);
     if (!is_word(*this, "SELECT")) throw "SELECT expected";
     --indent;
     output << indent_text() << "}";

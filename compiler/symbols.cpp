@@ -9,8 +9,8 @@ namespace {
 
 // Kiln built-in type names and their C++ spelling inside namespace kln.
 const struct {
-    const char* kiln;
-    const char* cpp;
+    std::string kiln;
+    std::string cpp;
 } type_spellings[] = {
     {"BYTE", "unsigned char"}, {"WORD", "unsigned short"}, {"DWORD", "unsigned long"},
     {"SHORT", "short"},        {"LONG", "int"},            {"INTEGER", "int"},
@@ -231,6 +231,13 @@ std::string symbol::cpp_name(bool qualified) const
     std::string suffix_type = suffix_type_name(this);
     if (suffix_type == "VARIANT") return text + name;
     return text + name.substr(0, name.size() - 1) + "_" + suffix_type;
+}
+
+bool is_builtin_type_name(const std::string& name)
+{
+    for (const auto& entry : type_spellings)
+        if (equal_nocase(name, entry.kiln)) return true;
+    return false;
 }
 
 std::string type_symbol::cpp_name(bool qualified) const

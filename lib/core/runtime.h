@@ -10,6 +10,22 @@ namespace kln
 // Throws the preallocated "out of memory" run-time error.
 [[noreturn]] void __out_of_memory();
 
+// String block storage: `bytes` is what the block holds (header, text,
+// terminator); blocks are zero-filled and freed with the same `bytes`.
+// A block's size is the size class of its `bytes`: 16-byte steps up to 64
+// bytes, then four classes per power of two (`power` < bytes <= 2 * power).
+inline std::size_t __block_class(std::size_t bytes)
+{
+    if (bytes <= 64) return (bytes + 15) & ~std::size_t(15);
+    std::size_t power = std::size_t(1) << (31 - __builtin_clz(static_cast<unsigned>(bytes - 1)));
+    std::size_t step = power / 4;
+    return (bytes + step - 1) / step * step;
+}
+char* __block_allocate(std::size_t bytes);
+void __block_free(char* block, std::size_t bytes);
+// The block's storage for `new_bytes`, moved when its class changes.
+char* __block_resize(char* block, std::size_t old_bytes, std::size_t new_bytes);
+
 // The fatal report that the start-up object installed (null in a DLL).
 typedef void (*fatal_report)(const string& message);
 extern fatal_report __installed_report;

@@ -1,7 +1,6 @@
 // kln::string and kln::apistring.
 #include "runtime.h"
 
-#include <malloc.h>
 #include <stdlib.h>
 #include <string.h>
 
@@ -10,6 +9,22 @@ namespace kln
 namespace
 {
 const int header_size = 2 * sizeof(int);
+
+// What a block of a text of `length` bytes holds: header, text, terminator.
+std::size_t block_bytes(int length)
+{
+    return header_size + static_cast<std::size_t>(length) + 1;
+}
+
+// Copies short texts inline: a library call costs more than the copy.
+void copy_bytes(char* to, const char* from, int count)
+{
+    if (count > 16) {
+        memcpy(to, from, count);
+        return;
+    }
+    for (int i = 0; i < count; ++i) to[i] = from[i];
+}
 
 int raw_safe_length(const char* p)
 {
@@ -22,8 +37,8 @@ int raw_safe_length(const char* p)
 
 char* string::new_block(int length)
 {
-    char* block = static_cast<char*>(new_zeroed(1, header_size + length + 1));
-    if (!block) __out_of_memory();
+    if (length < 0 || length > 0x7FFFFFF0 - header_size) __out_of_memory();
+    char* block = __block_allocate(block_bytes(length));
     int* header = reinterpret_cast<int*>(block);
     header[0] = 1;
     header[1] = length;
@@ -32,7 +47,7 @@ char* string::new_block(int length)
 
 void string::free_block(char* block) noexcept
 {
-    free(block);
+    __block_free(block, block_bytes(reinterpret_cast<int*>(block)[1]));
 }
 
 string::string() : h(new_block(0)) {}
@@ -45,7 +60,7 @@ string::string(const char* p)
     }
     int n = static_cast<int>(strlen(p));
     h = new_block(n);
-    memcpy(h + header_size, p, n);
+    copy_bytes(h + header_size, p, n);
 }
 
 string::string(const char* bytes, int count) : h(new_block(count < 0 ? 0 : count))
@@ -93,8 +108,7 @@ string& string::operator+=(const string& s)
     return *this;
 }
 
-// s += x is s = s + x; a block that nobody shares grows in place (with room
-// to spare, so that repeated appends cost amortised constant time).
+// s += x is s = s + x; a block that nobody shares grows in place.
 void string::append(const string& s)
 {
     if (is_raw() || header()[0] != 1) {
@@ -102,15 +116,10 @@ void string::append(const string& s)
         return;
     }
     int la = length(), lb = s.length();
-    std::size_t needed = header_size + static_cast<std::size_t>(la) + lb + 1;
-    std::size_t room = _msize(h);
-    if (room < needed) {
-        std::size_t grown = room * 2 > needed ? room * 2 : needed;
-        char* block = static_cast<char*>(realloc(h, grown));
-        if (!block) __out_of_memory();
-        h = block;
-    }
-    memmove(h + header_size + la, s.text(), lb);  // s may be *this
+    if (lb > 0x7FFFFFF0 - header_size - la) __out_of_memory();
+    if (__block_class(block_bytes(la)) != __block_class(block_bytes(la + lb)))
+        h = __block_resize(h, block_bytes(la), block_bytes(la + lb));
+    copy_bytes(h + header_size + la, s.text(), lb);  // s may be *this: read after the move
     h[header_size + la + lb] = 0;
     header()[1] = la + lb;
 }

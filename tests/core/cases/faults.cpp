@@ -29,6 +29,12 @@ struct Witness
 	~Witness() { print << string("destroyed ") << string(name) << string("\r\n"); }
 };
 
+// Destroyed at exit, that is during the console report's exit(1).
+struct SecondReport
+{
+	~SecondReport() { if (scenario == string("second")) kln::__fatal(string("second report")); }
+} second_report;
+
 static int __stdcall Divide(int a, int b)
 {
 	Witness w = { "inside Divide" };
@@ -50,7 +56,7 @@ static void __stdcall SetFpuControl(unsigned short word)
 extern "C" void Main()
 {
 	print << string("main ") << scenario << string("\r\n");
-	if (scenario == string("throw")) throw string("boom");
+	if (scenario == string("throw") || scenario == string("second")) throw string("boom");
 	if (scenario == string("raw")) throw string((const char*)0);
 	if (scenario == string("end")) throw kln::end();
 	if (scenario == string("number")) throw 5;
@@ -114,10 +120,29 @@ finalization::~finalization()
 	if (scenario == string("final")) throw string("error in finalization");
 }
 
+}
+namespace Later
+{
+// A module initialised after Faults: its error unwinds Faults' finalization.
+struct initialization { initialization(); };
+initialization::initialization()
+// DLL loader
+{
+	if (Faults::scenario == string("later")) throw string("error in a later module");
+}
+struct finalization { ~finalization(); };
+finalization::~finalization()
+/* DLL unloader */ { kln::unloadlibs(); }
+}
+namespace Faults
+{
+
 struct __init_and_final
 {
 	Faults::initialization __init_Faults;
 	Faults::finalization __final_Faults;
+	Later::initialization __init_Later;
+	Later::finalization __final_Later;
 } *__init_and_final_ptr;
 
 extern "C" void __init_all() { __init_and_final_ptr = new __init_and_final; }

@@ -56,6 +56,14 @@ virtual kln::string ClassName() { return "Zoo.Phoenix"; }
 	virtual void Terminate();
 };
 
+class Huge: public object
+{
+public: Huge(bool init = true): object(false) { if (init) { __refcnt++; Initialize(); __refcnt--; } }
+virtual bool __isbase(const type_info& ti){ return (typeid(Huge) == ti ) || object::__isbase(ti); }
+virtual kln::string ClassName() { return "Zoo.Huge"; }
+	double data[220000000];
+};
+
 class Stone: public object
 {
 public: Stone(bool init = true): object(false) { if (init) { __refcnt++; Initialize(); __refcnt--; } }
@@ -163,6 +171,10 @@ extern "C" void Main()
 	try { cat->Fed.raise(kln::ref<class Stone>(new (class Stone))); }
 	catch (const string& e) { Line("event argument of another class", e); }
 	cat->Fed.raise(0);
+
+	// Creation on an exhausted heap is a run-time error.
+	try { kln::ref<class Huge> h = kln::ref<class Huge>(new (class Huge)); Line("huge", h->__refcnt); }
+	catch (const string& e) { Line("huge object", e); }
 
 	// The class list finds records by name, ignoring case.
 	kln::rtti* r = kln::classlist::find(string("ZOO.dog"));
