@@ -94,16 +94,6 @@ variable_symbol* read_own_property(compiler& c, class_symbol* cls)
     throw "property name expected";
 }
 
-// The class's and its bases' members, visible unqualified in the body.
-void add_class_members_to_scope(compiler& c, class_symbol* cls, const variable_symbol* property)
-{
-    for (class_symbol* k = cls; k; k = k->base_class) {
-        for (variable_symbol* member : k->data_members)
-            if (member != property) c.this_module.identifiers.push_back(member);
-        for (procedure_symbol* method : k->methods) c.this_module.identifiers.push_back(method);
-    }
-}
-
 void add_local(compiler& c, const std::string& name, type_symbol* type, int scope_level)
 {
     c.this_module.identifiers.push_back(new variable_symbol(name, vis_local, scope_level, type));
@@ -159,7 +149,7 @@ void open_body(compiler& c, const body_head& head)
     c.output << ")" << c.indent_text() << "{";
     ++c.indent;
     if (head.is_get) c.output << c.indent_text() << t << " " << n << ";";
-    add_class_members_to_scope(c, head.cls, head.property);
+    c.add_class_members_to_scope(head.cls, head.property);
     c.push_scope();
     add_local(c, "me", head.cls, c.scope_level);
     c.output << c.indent_text() << "kln::ref<class " << head.cls->cpp_name() << "> me(this, true);";

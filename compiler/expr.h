@@ -62,7 +62,6 @@ void translate_bound_function(state& st, bool upper);
 void expect_operator(const compiler& c, const char* op, const char* message);
 type_symbol* builtin_type(compiler& c, const char* name);
 bool is_record(const type_symbol* t);
-bool is_class(const type_symbol* t);
 bool is_property(const symbol* s);
 // The C++ type a conversion head names: "kln::ref<class X> " for a class.
 std::string conv_type_text(const type_symbol* t);

@@ -23,8 +23,6 @@ type_symbol* builtin_type(compiler& c, const char* name)
 
 bool is_record(const type_symbol* t) { return t && t->kind == record_kind; }
 
-bool is_class(const type_symbol* t) { return t && t->kind == class_kind; }
-
 bool is_property(const symbol* s)
 {
     if (!s || s->kind != variable_kind) return false;

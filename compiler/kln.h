@@ -341,6 +341,10 @@ struct alias_symbol : symbol {
 // themselves, as soon as their name is known.
 symbol* read_symbol(std::istream& file, struct module* m);
 
+bool is_class(const type_symbol* type);   // false for null
+// A value of the type as declarations spell it: "kln::ref<class X>" for a class.
+std::string value_type_text(const type_symbol* type);
+
 // True for the names of the built-in type spelling table (LONG, STRING,
 // OBJECT, ...): a record or class of such a name would clash with it.
 bool is_builtin_type_name(const std::string& name);
@@ -512,6 +516,8 @@ struct compiler {
 
     // --- procedures.cpp
     void translate_procedure(int visibility, bool declaration, class_symbol* cls);
+    // The members of the class and its bases, visible by their bare names in a body.
+    void add_class_members_to_scope(class_symbol* cls, const symbol* except = nullptr);
 
     // --- class_dll.cpp: DECLARE … LIB
     // Current token LIB: reads the clause, records the library name.

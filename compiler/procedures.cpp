@@ -80,7 +80,7 @@ void apply_passing_mode(variable_symbol& param)
         param.by_reference = false;
     else if (param.type->kind == record_kind)
         param.by_reference = true;
-    else if (expr::is_class(param.type))
+    else if (is_class(param.type))
         param.by_reference = false;
 }
 
@@ -292,10 +292,7 @@ void declare_local(compiler& c, const std::string& name, type_symbol* type, cons
 void push_member_scope(compiler& c, class_symbol* cls)
 {
     c.push_scope();
-    for (class_symbol* k = cls; k; k = k->base_class) {
-        for (variable_symbol* member : k->data_members) c.this_module.identifiers.push_back(member);
-        for (procedure_symbol* method : k->methods) c.this_module.identifiers.push_back(method);
-    }
+    c.add_class_members_to_scope(cls);
 }
 
 // Parameters live at the body's own level, so a DIM of a parameter's name
@@ -371,4 +368,13 @@ void compiler::translate_procedure(int visibility, bool declaration, class_symbo
     }
     if (!h.declaration) translate_body(*this, h, *p);
     if (h.dotted) current_class = nullptr;
+}
+
+void compiler::add_class_members_to_scope(class_symbol* cls, const symbol* except)
+{
+    for (class_symbol* k = cls; k; k = k->base_class) {
+        for (variable_symbol* member : k->data_members)
+            if (member != except) this_module.identifiers.push_back(member);
+        for (procedure_symbol* method : k->methods) this_module.identifiers.push_back(method);
+    }
 }

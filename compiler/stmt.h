@@ -21,13 +21,6 @@ inline bool at_end_of_statement(const compiler& c)
     return c.lex.kind == end_of_statement;
 }
 
-// A value type as declarations spell it: "kln::ref<class X>" for a class.
-inline std::string value_type_text(const type_symbol* type)
-{
-    if (type->kind == class_kind) return "kln::ref<class " + type->cpp_name() + ">";
-    return type->cpp_name();
-}
-
 // Takes the next token when the current one is the keyword, else throws `message`.
 void expect_word(compiler& c, const char* word, const char* message);
 

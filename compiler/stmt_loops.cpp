@@ -317,7 +317,7 @@ variable_symbol* translate_each_variables(compiler& c, variable_symbol*& key)
 
 bool element_fits(const type_symbol* element, const type_symbol* variable)
 {
-    return element == variable || (expr::is_class(element) && expr::is_class(variable));
+    return element == variable || (is_class(element) && is_class(variable));
 }
 
 }  // namespace

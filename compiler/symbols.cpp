@@ -20,18 +20,6 @@ const struct {
     {"OBJECT", "object"},
 };
 
-bool is_class(const type_symbol* type)
-{
-    return type && type->kind == class_kind;
-}
-
-// "kln::ref<class T>" for a class, the plain qualified spelling otherwise.
-std::string value_type_text(const type_symbol* type)
-{
-    if (is_class(type)) return "kln::ref<class " + type->cpp_name(true) + ">";
-    return type->cpp_name(true);
-}
-
 int read_byte(std::istream& file)
 {
     int c = file.get();
@@ -162,6 +150,17 @@ symbol* read_alias(std::istream& file, module* m, const std::string& name, int v
 }
 
 }  // namespace
+
+bool is_class(const type_symbol* type)
+{
+    return type && type->kind == class_kind;
+}
+
+std::string value_type_text(const type_symbol* type)
+{
+    if (is_class(type)) return "kln::ref<class " + type->cpp_name(true) + ">";
+    return type->cpp_name(true);
+}
 
 // --- construction -----------------------------------------------------------
 

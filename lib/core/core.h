@@ -261,6 +261,8 @@ inline bool __left_is_text(const variant& v) { return v.is_text(); }
 // Wraps an int32 like a DWORD store: truncation toward zero, modulo 2^32.
 unsigned __wrap32(double d);
 inline int __to_int32(double d) { return static_cast<int>(__wrap32(d)); }
+// MOD on int32 values; a zero divisor faults as "division by zero".
+inline int __modulo(int a, int b) { return b == -1 ? 0 : a % b; }
 
 // Ordering of two operands by the left-kind rule: -1, 0, 1, or 2 when the
 // numbers are unordered (NaN).
@@ -303,7 +305,7 @@ inline auto operator+(const A& a, const B& b)
 template<class A, class B> inline __if_mixed<A, B, variant> operator-(const A& a, const B& b) { return variant(__num(a) - __num(b)); }
 template<class A, class B> inline __if_mixed<A, B, variant> operator*(const A& a, const B& b) { return variant(__num(a) * __num(b)); }
 template<class A, class B> inline __if_mixed<A, B, variant> operator/(const A& a, const B& b) { return variant(__num(a) / __num(b)); }
-template<class A, class B> inline __if_mixed<A, B, variant> operator%(const A& a, const B& b) { return variant(__to_int32(__num(a)) % __to_int32(__num(b))); }
+template<class A, class B> inline __if_mixed<A, B, variant> operator%(const A& a, const B& b) { return variant(__modulo(__to_int32(__num(a)), __to_int32(__num(b)))); }
 template<class A, class B> inline __if_mixed<A, B, variant> operator^(const A& a, const B& b) { return variant(__to_int32(__num(a)) ^ __to_int32(__num(b))); }
 template<class A, class B> inline __if_mixed<A, B, variant> operator&(const A& a, const B& b) { return variant(__to_int32(__num(a)) & __to_int32(__num(b))); }
 template<class A, class B> inline __if_mixed<A, B, variant> operator|(const A& a, const B& b) { return variant(__to_int32(__num(a)) | __to_int32(__num(b))); }

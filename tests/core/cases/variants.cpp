@@ -78,6 +78,8 @@ extern "C" void Main()
 	Kind("1 / 0", variant(1) / 0);
 	Kind("7.9 % 3", variant(7.9) % 3);
 	Kind("-7 % 3", variant(-7) % 3);
+	Kind("-2147483648 % -1", variant(-2147483648.0) % -1);
+	try { Kind("5 % 0", variant(5) % 0); } catch (const string& e) { Line("5 % 0", e); }
 	Kind("6 ^ 3", variant(6) ^ 3);
 	Kind("6 & 3", variant(6) & 3);
 	Kind("6 | 3", variant(6) | 3);

@@ -6,12 +6,28 @@ namespace Boxed
 	string scenario;
 	int* volatile nowhere = 0;
 
+	// A binding whose library is never loaded: a call of address 0.
+	int __stdcall Missing(int x)
+	{
+		static void* dll = kln::getlibhandle(kln::string("nosuchlibrary"));
+		static union { void* ptr; int (__stdcall *func)(int); }; ptr = kln::getprocaddr(dll, kln::string("Missing"));
+		return func(x);
+	}
+
+static int __stdcall Recurse(int depth)
+{
+	volatile char pad[512];
+	pad[0] = (char)depth;
+	return Recurse(depth + 1) + pad[0];
+}
+
 extern "C" void Main()
 {
 	print << string("main\r\n");
 	if (scenario == string("av")) *nowhere = 1;
 	if (scenario == string("raw")) throw string((const char*)0);
-	if (scenario == string("end")) throw kln::end();
+	if (scenario == string("stack")) Recurse(0);
+	if (scenario == string("missing")) Missing(0);
 	throw string("windowed failure");
 }
 
