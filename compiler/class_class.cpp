@@ -68,7 +68,7 @@ class_symbol* declare_class(compiler& c, int visibility)
 // EXTENDS Base: a class that is already defined and is not the class itself.
 class_symbol* read_base_class(compiler& c, class_symbol* cls)
 {
-    if (!is_word(c, "EXTENDS")) throw "EXTENDS expected";
+    if (!c.is_word("EXTENDS")) throw "EXTENDS expected";
     c.next();
     type_symbol* type = c.parse_typename();
     auto* base = dynamic_cast<class_symbol*>(type);
@@ -117,9 +117,9 @@ void emit_type_record(compiler& c, const class_symbol* cls)
 
 int read_access_keyword(const compiler& c)
 {
-    if (is_word(c, "PRIVATE")) return vis_private;
-    if (is_word(c, "PROTECTED")) return vis_protected;
-    if (is_word(c, "PUBLIC")) return vis_public;
+    if (c.is_word("PRIVATE")) return vis_private;
+    if (c.is_word("PROTECTED")) return vis_protected;
+    if (c.is_word("PUBLIC")) return vis_public;
     throw "access specifier expected";
 }
 
@@ -150,32 +150,32 @@ std::string read_field_name(compiler& c, class_symbol* cls, const std::vector<st
 std::vector<std::string> read_field_names(compiler& c, class_symbol* cls)
 {
     std::vector<std::string> names;
-    if (!is_operator(c, "(")) {
+    if (!c.is_operator("(")) {
         names.push_back(read_field_name(c, cls, names));
         return names;
     }
     do {
         c.next();
         names.push_back(read_field_name(c, cls, names));
-    } while (is_operator(c, ","));
-    if (!is_operator(c, ")")) throw "closing brace expected";
+    } while (c.is_operator(","));
+    if (!c.is_operator(")")) throw "closing brace expected";
     c.next();
     return names;
 }
 
 bool read_array_mark(compiler& c)
 {
-    if (!is_operator(c, "(")) return false;
+    if (!c.is_operator("(")) return false;
     c.next();
-    if (!is_operator(c, ")")) throw "closing brace expected";
+    if (!c.is_operator(")")) throw "closing brace expected";
     c.next();
     return true;
 }
 
 int read_container_mark(compiler& c, bool is_array)
 {
-    int container = is_word(c, "COLLECTION")   ? collection_container
-                    : is_word(c, "DICTIONARY") ? dictionary_container
+    int container = c.is_word("COLLECTION")   ? collection_container
+                    : c.is_word("DICTIONARY") ? dictionary_container
                                                : no_container;
     if (container == no_container) return no_container;
     if (is_array)
@@ -207,7 +207,7 @@ void translate_field_group(compiler& c, class_symbol* cls, int visibility)
     std::vector<std::string> names = read_field_names(c, cls);
     bool is_array = read_array_mark(c);
     type_symbol* type;
-    if (is_word(c, "AS")) {
+    if (c.is_word("AS")) {
         c.next();
         type = c.parse_typename();
     } else {
@@ -231,7 +231,7 @@ void translate_field_group(compiler& c, class_symbol* cls, int visibility)
 void translate_fields(compiler& c, class_symbol* cls, int visibility)
 {
     translate_field_group(c, cls, visibility);
-    while (is_operator(c, ",")) {
+    while (c.is_operator(",")) {
         c.next();
         translate_field_group(c, cls, visibility);
     }
@@ -262,19 +262,19 @@ std::string translate_members(compiler& c, class_symbol* cls)
     std::string methods;
     for (;;) {
         skip_empty_statements(c);
-        if (is_word(c, "END")) {
+        if (c.is_word("END")) {
             c.next();
-            if (!is_word(c, "CLASS")) throw "CLASS expected";
+            if (!c.is_word("CLASS")) throw "CLASS expected";
             c.next();
             return methods;
         }
         int visibility = read_access_keyword(c);
         c.next();
-        if (is_word(c, "SUB") || is_word(c, "FUNCTION")) {
+        if (c.is_word("SUB") || c.is_word("FUNCTION")) {
             methods += translate_method(c, cls, visibility);
         } else {
             c.output << c.indent_text();
-            if (is_word(c, "PROPERTY"))
+            if (c.is_word("PROPERTY"))
                 c.translate_property_member(visibility, cls);
             else
                 translate_fields(c, cls, visibility);

@@ -15,7 +15,7 @@
 // - The handle is cached on the first call, so a binding called before its
 //   library is loaded (for instance from the program's own INITIALIZATION,
 //   which runs before its imports' sections) keeps a null handle.
-#include "stmt.h"
+#include "kln.h"
 
 namespace {
 
@@ -105,7 +105,7 @@ void compiler::translate_lib_clause(lib_binding& binding, const std::string& pro
     binding.lib_expression = "kln::string(" + lex.text + ")";
     add_library_name(library_names, binding.lib_expression);
     next();
-    if (is_word(*this, "ALIAS")) {
+    if (is_word("ALIAS")) {
         next();
         if (!is_string_literal(lex)) throw "function alias expected";
         binding.entry_expression = lex.text;

@@ -6,7 +6,7 @@
 // define them. A derived class redeclares an inherited property by its bare
 // name, and must then define both accessors again, since C++ needs the
 // definitions of the virtuals it declares.
-#include "stmt.h"
+#include "kln.h"
 
 namespace {
 
@@ -57,7 +57,7 @@ variable_symbol* find_redeclared_property(class_symbol* cls, const std::string& 
 variable_symbol* read_new_property(compiler& c, class_symbol* cls, const std::string& name, int visibility)
 {
     type_symbol* type;
-    if (is_word(c, "AS")) {
+    if (c.is_word("AS")) {
         c.next();
         type = c.parse_typename();
     } else {
@@ -68,10 +68,10 @@ variable_symbol* read_new_property(compiler& c, class_symbol* cls, const std::st
     property->is_member = true;
     property->has_getter = true;
     property->has_setter = true;
-    if (is_word(c, "READONLY")) {
+    if (c.is_word("READONLY")) {
         property->has_setter = false;
         c.next();
-    } else if (is_word(c, "WRITEONLY")) {
+    } else if (c.is_word("WRITEONLY")) {
         property->has_getter = false;
         c.next();
     }
@@ -101,9 +101,9 @@ void add_local(compiler& c, const std::string& name, type_symbol* type, int scop
 
 void expect_end_words(compiler& c, bool is_get)
 {
-    if (!is_word(c, "PROPERTY")) throw "PROPERTY expected";
+    if (!c.is_word("PROPERTY")) throw "PROPERTY expected";
     c.next();
-    if (!is_word(c, is_get ? "GET" : "SET")) throw is_get ? "GET expected" : "SET expected";
+    if (!c.is_word(is_get ? "GET" : "SET")) throw is_get ? "GET expected" : "SET expected";
     c.next();
 }
 
@@ -118,13 +118,13 @@ body_head read_body_head(compiler& c)
 {
     body_head head;
     c.next();
-    head.is_get = is_word(c, "GET");
-    if (!head.is_get && !is_word(c, "SET")) throw "GET or SET expected";
+    head.is_get = c.is_word("GET");
+    if (!head.is_get && !c.is_word("SET")) throw "GET or SET expected";
     c.next();
     head.cls = read_own_class(c);
     c.current_class = head.cls;
     c.next();
-    if (!is_operator(c, ".")) throw "dot expected";
+    if (!c.is_operator(".")) throw "dot expected";
     c.next();
     head.property = read_own_property(c, head.cls);
     if (!head.is_get && !head.property->has_setter) throw "property is read-only";

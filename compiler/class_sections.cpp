@@ -12,7 +12,7 @@
 // process-wide, so a later FINALIZATION (the program's runs last) may find
 // a non-system DLL already released. LIB clauses written after the
 // INITIALIZATION section are not loaded by it. END skips finalization.
-#include "stmt.h"
+#include "kln.h"
 
 namespace {
 
@@ -45,7 +45,7 @@ void end_section(compiler& c, const section_kind& kind, bool& seen)
     if (c.debug) c.output << c.indent_text() << "kln::dbg_endfunc();";
     --c.indent;
     c.pop_scope();
-    if (!is_word(c, kind.word)) throw std::string(kind.word) + " expected";
+    if (!c.is_word(kind.word)) throw std::string(kind.word) + " expected";
     c.output << c.indent_text() << "}";
     seen = true;
     c.next();

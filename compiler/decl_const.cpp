@@ -6,7 +6,6 @@
 // right (no precedence); the first operand decides whether the expression
 // is a string or a number.
 #include "kln.h"
-#include "stmt.h"
 
 #include <cmath>
 #include <cstdio>
@@ -71,11 +70,11 @@ std::string number_text(double value)
 prefix read_prefix(compiler& c)
 {
     prefix p = prefix::none;
-    if (is_operator(c, "+"))
+    if (c.is_operator("+"))
         p = prefix::plus;
-    else if (is_operator(c, "-"))
+    else if (c.is_operator("-"))
         p = prefix::negate;
-    else if (is_word(c, "NOT"))
+    else if (c.is_word("NOT"))
         p = prefix::complement;
     if (p != prefix::none) c.next();
     return p;
@@ -88,7 +87,7 @@ operand read_named_constant(compiler& c)
     c.next();
     symbol* found;
     try {
-        if (is_operator(c, ".")) {
+        if (c.is_operator(".")) {
             c.next();
             if (c.lex.kind != identifier) throw "identifier expected";
             found = c.find_identifier(c.lex.text, module_list_find(c.loaded_modules, name));
@@ -123,7 +122,7 @@ operand read_parenthesised(compiler& c)
     c.next();
     bool is_string;
     std::string text = c.eval_constexpr(is_string);
-    if (!is_operator(c, ")")) throw "closing brace expected";
+    if (!c.is_operator(")")) throw "closing brace expected";
     c.next();
     if (is_string) return {unquote(text), true};
     return {text, false};
@@ -204,9 +203,9 @@ void combine(accumulator& result, const std::string& op, const operand& o, prefi
 std::string binary_operator(const compiler& c)
 {
     for (const char* op : {"+", "-", "*", "/"})
-        if (is_operator(c, op)) return op;
+        if (c.is_operator(op)) return op;
     for (const char* op : {"AND", "OR", "XOR"})
-        if (is_word(c, op)) return op;
+        if (c.is_word(op)) return op;
     return "";
 }
 
@@ -235,11 +234,11 @@ void compiler::translate_const(int visibility)
     std::string name = lex.text;
     check_reserved_word(name);
     next();
-    if (is_word(*this, "AS")) {
+    if (is_word("AS")) {
         next();
         parse_typename();   // must exist; the value alone decides the kind
     }
-    if (!is_operator(*this, "=")) throw "assignment expected";
+    if (!is_operator("=")) throw "assignment expected";
     next();
     bool is_string;
     std::string value = eval_constexpr(is_string);
@@ -263,7 +262,7 @@ void check_not_at_end(const compiler& c)
 // Steps over blank lines between members; the block must end with END ENUM.
 void skip_blank_lines(compiler& c)
 {
-    while (at_end_of_statement(c)) {
+    while (c.at_end_of_statement()) {
         check_not_at_end(c);
         c.next();
     }
@@ -276,7 +275,7 @@ void translate_enum_member(compiler& c, int visibility, int32_t& counter)
     auto* member = new constant_symbol(c.lex.text, visibility);
     check_reserved_word(member->name);
     c.next();
-    if (is_operator(c, "=")) {
+    if (c.is_operator("=")) {
         c.next();
         bool is_string;
         std::string value = c.eval_constexpr(is_string);
@@ -299,17 +298,17 @@ void compiler::translate_enum(int visibility)
         this_module.types.push_back(new alias_symbol(lex.text, visibility, find_type("LONG"), true));
         next();
     }
-    if (!at_end_of_statement(*this)) throw "newline expected";
+    if (!at_end_of_statement()) throw "newline expected";
     next();
     check_not_at_end(*this);   // the first member follows on the next line
     int32_t counter = -1;
-    while (!is_word(*this, "END")) {
+    while (!is_word("END")) {
         translate_enum_member(*this, visibility, counter);
-        if (!at_end_of_statement(*this) && !is_operator(*this, ",")) throw "comma or newline expected";
+        if (!at_end_of_statement() && !is_operator(",")) throw "comma or newline expected";
         next();
         skip_blank_lines(*this);
     }
     next();
-    if (!is_word(*this, "ENUM")) throw "ENUM expected";
+    if (!is_word("ENUM")) throw "ENUM expected";
     next();
 }

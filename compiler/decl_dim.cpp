@@ -5,7 +5,6 @@
 // array flag, one container kind and one bound list, and becomes one C++
 // declaration ending in "; ".
 #include "kln.h"
-#include "stmt.h"
 
 #include <sstream>
 
@@ -47,12 +46,12 @@ void read_one_name(compiler& c, dim_group& group)
 // `name` or `(name, name, …)`.
 void read_names(compiler& c, dim_group& group)
 {
-    if (!is_operator(c, "(")) return read_one_name(c, group);
+    if (!c.is_operator("(")) return read_one_name(c, group);
     do {
         c.next();
         read_one_name(c, group);
-    } while (is_operator(c, ","));
-    if (!is_operator(c, ")")) throw "closing brace expected";
+    } while (c.is_operator(","));
+    if (!c.is_operator(")")) throw "closing brace expected";
     c.next();
 }
 
@@ -60,7 +59,7 @@ void read_names(compiler& c, dim_group& group)
 void read_bound_pair(compiler& c, std::ostream& text)
 {
     c.translate_expression(false, false, false, false, text);
-    if (is_word(c, "TO")) {
+    if (c.is_word("TO")) {
         c.next();
         text << ", ";
         c.translate_expression(false, false, false, false, text);
@@ -73,17 +72,17 @@ void read_bound_pair(compiler& c, std::ostream& text)
 // array's constructor. `()` declares a default-constructed array.
 void read_bounds(compiler& c, dim_group& group)
 {
-    if (!is_operator(c, "(")) return;
+    if (!c.is_operator("(")) return;
     group.is_array = true;
     c.next();
     std::ostringstream text;
     text << "(";
-    if (!is_operator(c, ")")) {
+    if (!c.is_operator(")")) {
         for (int count = 1;; ++count) {
             if (count > 4) throw "too many indices";
             read_bound_pair(c, text);
-            if (is_operator(c, ")")) break;
-            if (!is_operator(c, ",")) throw "brackets mismatch";
+            if (c.is_operator(")")) break;
+            if (!c.is_operator(",")) throw "brackets mismatch";
             text << ", ";
             c.next();   // a bound must follow, also in "(1,)"
         }
@@ -96,9 +95,9 @@ void read_bounds(compiler& c, dim_group& group)
 // `AS [NEW] type`, or the type that the first name's suffix selects.
 void read_type(compiler& c, dim_group& group, int visibility)
 {
-    if (is_word(c, "AS")) {
+    if (c.is_word("AS")) {
         c.next();
-        if (is_word(c, "NEW")) {
+        if (c.is_word("NEW")) {
             group.is_new = true;
             c.next();
         }
@@ -113,11 +112,11 @@ void read_type(compiler& c, dim_group& group, int visibility)
 
 void read_container(compiler& c, dim_group& group)
 {
-    if (is_word(c, "COLLECTION")) {
+    if (c.is_word("COLLECTION")) {
         if (group.is_array) throw "array of collections is not allowed";
         group.container = collection_container;
         c.next();
-    } else if (is_word(c, "DICTIONARY")) {
+    } else if (c.is_word("DICTIONARY")) {
         if (group.is_array) throw "array of dictionaries is not allowed";
         group.container = dictionary_container;
         c.next();
@@ -195,7 +194,7 @@ void translate_group(compiler& c, int visibility)
     declare_names(c, group, visibility);
     if (group.is_new)
         write_new_initializer(c, group);
-    else if (is_operator(c, "="))
+    else if (c.is_operator("="))
         write_value_initializer(c, group);
     c.output << "; ";
 }
@@ -207,7 +206,7 @@ type_symbol* compiler::parse_typename()
     if (lex.kind != identifier) throw "identifier expected";
     std::string first = lex.text;
     next();
-    if (!is_operator(*this, ".")) {
+    if (!is_operator(".")) {
         try {
             return find_type(first);
         } catch (const not_found&) {
@@ -234,10 +233,10 @@ type_symbol* compiler::parse_typename()
 
 void compiler::translate_dim(int visibility)
 {
-    if (is_word(*this, "DIM")) next();
+    if (is_word("DIM")) next();
     for (;;) {
         translate_group(*this, visibility);
-        if (!is_operator(*this, ",")) return;
+        if (!is_operator(",")) return;
         next();
     }
 }

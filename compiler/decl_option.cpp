@@ -1,7 +1,6 @@
 // decl_option.cpp: the OPTION statement. It writes no C++; it sets the
 // switches that later declarations and the build driver read.
 #include "kln.h"
-#include "stmt.h"
 
 namespace {
 
@@ -10,9 +9,9 @@ namespace {
 bool read_on_off(compiler& c)
 {
     c.next();
-    if (at_end_of_statement(c)) return true;
-    bool on = is_word(c, "ON");
-    if (!on && !is_word(c, "OFF")) throw "ON or OFF expected";
+    if (c.at_end_of_statement()) return true;
+    bool on = c.is_word("ON");
+    if (!on && !c.is_word("OFF")) throw "ON or OFF expected";
     c.next();
     return on;
 }
@@ -32,24 +31,24 @@ void read_resource_file(compiler& c)
 void compiler::translate_option()
 {
     next();
-    if (is_word(*this, "CONSOLE")) {
+    if (is_word("CONSOLE")) {
         console = read_on_off(*this);
         if (console) dll = false;
-    } else if (is_word(*this, "DLL")) {
+    } else if (is_word("DLL")) {
         dll = read_on_off(*this);
         if (dll) console = false;
-    } else if (is_word(*this, "APISTRING")) {
+    } else if (is_word("APISTRING")) {
         apistring = read_on_off(*this);
-    } else if (is_word(*this, "RESOURCE")) {
+    } else if (is_word("RESOURCE")) {
         read_resource_file(*this);
     } else {
-        if (is_word(*this, "EXPLICIT"))
+        if (is_word("EXPLICIT"))
             explicit_option = true;
-        else if (is_word(*this, "BYREF") || is_word(*this, "VBDLL"))
+        else if (is_word("BYREF") || is_word("VBDLL"))
             byref_default = true;
-        else if (is_word(*this, "BYVAL"))
+        else if (is_word("BYVAL"))
             byref_default = false;
-        else if (is_word(*this, "LIBRARY"))
+        else if (is_word("LIBRARY"))
             library_option = true;
         else
             throw "unknown option";

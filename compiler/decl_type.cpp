@@ -4,7 +4,6 @@
 // evaluated here, so that the struct has the same layout in this module
 // and in every module that imports it.
 #include "kln.h"
-#include "stmt.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -28,22 +27,22 @@ int read_size(compiler& c, int lowest, const char* out_of_range)
 // `(d1, d2, …)` after a member name: each upper bound d gives d + 1 elements.
 void read_member_dimensions(compiler& c, variable_symbol& member)
 {
-    if (!is_operator(c, "(")) return;
+    if (!c.is_operator("(")) return;
     for (;;) {
         if (member.dimension_count == max_member_dimensions) throw "too many dimensions";
         c.next();
         int upper = read_size(c, 0, "invalid array dimension");
         if (upper == INT32_MAX) throw "invalid array dimension";
         member.dimensions[member.dimension_count++] = upper + 1;
-        if (is_operator(c, ")")) break;
-        if (!is_operator(c, ",")) throw "comma or closing brace expected";
+        if (c.is_operator(")")) break;
+        if (!c.is_operator(",")) throw "comma or closing brace expected";
     }
     c.next();
 }
 
 type_symbol* read_member_type(compiler& c, const variable_symbol& member)
 {
-    if (!is_word(c, "AS")) return c.find_type(suffix_type_name(&member));
+    if (!c.is_word("AS")) return c.find_type(suffix_type_name(&member));
     c.next();
     return c.parse_typename();
 }
@@ -53,7 +52,7 @@ type_symbol* read_member_type(compiler& c, const variable_symbol& member)
 void read_fixed_length(compiler& c, variable_symbol& member)
 {
     bool is_string_type = equal_nocase(member.type->name, "STRING") || equal_nocase(member.type->name, "APISTRING");
-    if (!is_string_type || !is_operator(c, "*")) return;
+    if (!is_string_type || !c.is_operator("*")) return;
     c.next();
     member.fixed_length = read_size(c, 1, "invalid string length");
 }
@@ -102,7 +101,7 @@ void next_member_token(compiler& c)
     do {
         c.next();
         if (c.lex.at_eof()) throw "unexpected end of file";
-    } while (at_end_of_statement(c));
+    } while (c.at_end_of_statement());
     if (c.lex.kind != identifier) throw "identifier expected";
 }
 
@@ -130,13 +129,13 @@ void compiler::translate_type(int visibility)
     output << indent_text();
     next();
     expect_end_of_statement();
-    for (next_member_token(*this); !is_word(*this, "END"); next_member_token(*this)) {
+    for (next_member_token(*this); !is_word("END"); next_member_token(*this)) {
         translate_member(*this, *record);
-        if (!at_end_of_statement(*this) && !is_operator(*this, ","))
+        if (!at_end_of_statement() && !is_operator(","))
             throw "comma or end of statement expected";
     }
     next();
-    if (!is_word(*this, "TYPE")) throw "TYPE expected";
+    if (!is_word("TYPE")) throw "TYPE expected";
     next();
     --indent;
     output << indent_text() << "};";

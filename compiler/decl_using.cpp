@@ -3,7 +3,6 @@
 // classes that the run-time library defines). None of them writes C++ code
 // beyond a comment.
 #include "kln.h"
-#include "stmt.h"
 
 namespace {
 
@@ -68,7 +67,7 @@ void compiler::translate_using()
         // name) is not read again.
         if (!is_loaded(*this, name)) loaded_modules.push_back(module_load(name, *this, library));
         next();
-    } while (is_operator(*this, ","));
+    } while (is_operator(","));
 }
 
 void compiler::translate_alias()
@@ -79,9 +78,9 @@ void compiler::translate_alias()
     if (symbol* existing = find_own(this_module.identifiers, name))
         throw "duplicate identifier '" + existing->name + "'";
     next();
-    if (!is_operator(*this, "=")) throw "assignment expected";
+    if (!is_operator("=")) throw "assignment expected";
     next();
-    bool refers_to_type = is_word(*this, "TYPE");
+    bool refers_to_type = is_word("TYPE");
     if (refers_to_type) next();
     expect_identifier(*this);
     named_list<symbol>& list = refers_to_type ? this_module.types : this_module.identifiers;
@@ -94,12 +93,12 @@ void compiler::translate_alias()
 void compiler::translate_builtin(int visibility)
 {
     next();
-    if (is_word(*this, "TYPE")) {
+    if (is_word("TYPE")) {
         next();
         expect_identifier(*this);
         this_module.types.push_back(new record_symbol(lex.text, visibility));
         output << "// builtin type " << lex.text;
-    } else if (is_word(*this, "CLASS")) {
+    } else if (is_word("CLASS")) {
         next();
         expect_identifier(*this);
         this_module.types.push_back(builtin_class(*this, lex.text));

@@ -4,7 +4,6 @@
 #pragma once
 
 #include "kln.h"
-#include "stmt.h"   // is_word, is_operator, at_end_of_statement
 
 namespace expr {
 

@@ -65,12 +65,12 @@ private:
     // them up to the end of the statement. Returns how many were given.
     size_t translate_written_arguments()
     {
-        bool parenthesised = is_operator(c_, "(");
+        bool parenthesised = c_.is_operator("(");
         bool present = parenthesised
-                       || (statement_form_ && !at_end_of_statement(c_) && !is_operator(c_, "."));
+                       || (statement_form_ && !c_.at_end_of_statement() && !c_.is_operator("."));
         if (!present) return 0;
         if (parenthesised) c_.next();
-        size_t given = parenthesised && is_operator(c_, ")") ? 0 : translate_arguments();
+        size_t given = parenthesised && c_.is_operator(")") ? 0 : translate_arguments();
         if (parenthesised) {
             expect_operator(c_, ")", "closing brace expected");
             c_.next();
@@ -83,8 +83,8 @@ private:
         size_t index = 0;
         while (index < parameters().size()) {
             translate_argument(index++);
-            if (is_operator(c_, ")")) break;
-            if (is_operator(c_, ",")) {
+            if (c_.is_operator(")")) break;
+            if (c_.is_operator(",")) {
                 c_.next();
                 continue;
             }
@@ -97,7 +97,7 @@ private:
     void translate_argument(size_t index)
     {
         const variable_symbol& p = *parameters()[index];
-        bool byval = is_word(c_, "BYVAL");
+        bool byval = c_.is_word("BYVAL");
         if (byval) {
             if (!is_any(p.type) && !is_string_type(p.type)) throw "only STRING and ANY arguments can be passed BYVAL";
             c_.next();
@@ -105,7 +105,7 @@ private:
         if (index > 0) out_ << ", ";
         bool head = !byval && !p.by_reference && !is_any(p.type) && !no_convert;
         if (head) out_ << "kln::conv((" << parameter_type_text(p) << "*)0, ";
-        if (is_operator(c_, ",")) {
+        if (c_.is_operator(",")) {
             if (p.default_value.empty()) throw "argument not optional";
             out_ << p.default_value;
         } else {

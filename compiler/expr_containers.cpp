@@ -19,16 +19,16 @@ void translate_indexing(state& st, const variable_symbol* v, bool fixed)
     c.next();
     int limit = fixed ? v->dimension_count : max_dynamic_indices;
     int count = 0;
-    while (!is_operator(c, ")")) {
+    while (!c.is_operator(")")) {
         if (++count > limit) throw "too many indices";
         st.out << (fixed ? "[" : "");
         translate_value(c, st.out);
         st.out << (fixed ? "]" : "");
-        if (is_operator(c, ")")) break;
+        if (c.is_operator(")")) break;
         expect_operator(c, ",", "brackets mismatch");
         c.next();
         if (!fixed) st.out << ", ";
-        if (is_operator(c, ")")) throw "expression expected";   // "a(1,)"
+        if (c.is_operator(")")) throw "expression expected";   // "a(1,)"
     }
     if (fixed && count != v->dimension_count) throw "dimensions mismatch";
     if (!fixed) st.out << ")";
@@ -70,7 +70,7 @@ void translate_add(state& st, const variable_symbol* v)
     c.next();
     type_symbol* value_type = translate_value(c, st.out);
     if (is_record(v->type) && value_type != v->type) throw "type mismatch";
-    if (is_operator(c, ",")) {
+    if (c.is_operator(",")) {
         st.out << "), kln::conv((int*)0, ";
         c.next();
         translate_scalar(c, st.out);
@@ -141,8 +141,8 @@ void translate_element(state& st)
 
 void translate_container_access(state& st, const variable_symbol* v, bool as_member)
 {
-    if (is_operator(st.c, "(")) translate_element(st);
-    else if (is_operator(st.c, ".")) translate_container_method(st, v, as_member);
+    if (st.c.is_operator("(")) translate_element(st);
+    else if (st.c.is_operator(".")) translate_container_method(st, v, as_member);
     else if (!st.req.want_collection) throw "index expected";
     // otherwise the whole container is the operand
 }
@@ -169,7 +169,7 @@ void translate_bound_function(state& st, bool upper)
     request whole_array;
     whole_array.want_array = true;
     translate(c, whole_array, st.out);
-    if (is_operator(c, ",")) {
+    if (c.is_operator(",")) {
         st.out << ", ";
         c.next();
         translate_value(c, st.out);

@@ -9,7 +9,7 @@ namespace expr {
 
 void expect_operator(const compiler& c, const char* op, const char* message)
 {
-    if (!is_operator(c, op)) throw message;
+    if (!c.is_operator(op)) throw message;
 }
 
 type_symbol* builtin_type(compiler& c, const char* name)
@@ -166,7 +166,7 @@ void translate_sizeof(state& st)
     compiler& c = st.c;
     c.next();
     st.out << "sizeof(";
-    if (is_operator(c, "(")) {
+    if (c.is_operator("(")) {
         c.next();
         translate_sizeof_contents(st);
         expect_operator(c, ")", "closing brace expected");
@@ -244,7 +244,7 @@ void declare_automatically(state& st)
     const std::string name = c.lex.text;
     if (!st.statement_form() || c.explicit_option) undeclared(name);
     c.next();
-    if (!is_operator(c, "=")) undeclared(name);
+    if (!c.is_operator("=")) undeclared(name);
     auto* v = new variable_symbol(name, vis_local, c.scope_level, builtin_type(c, "VARIANT"));
     c.this_module.identifiers.push_back(v);
     st.out << "variant " << v->cpp_name(true);
@@ -289,15 +289,15 @@ void translate_operand(state& st, bool after_minus)
 {
     compiler& c = st.c;
     if (st.req.first_module) return translate_identifier(st, after_minus);
-    if (is_operator(c, "(")) return translate_parenthesised(st);
+    if (c.is_operator("(")) return translate_parenthesised(st);
     if (c.lex.kind == number || (c.lex.kind == string_or_directive && c.lex.text[0] == '"'))
         return translate_literal(st);
     if (c.lex.kind != identifier) throw "expression expected";
-    if (is_word(c, "NEW")) translate_new(st);
-    else if (is_word(c, "LBOUND") || is_word(c, "UBOUND")) translate_bound_function(st, is_word(c, "UBOUND"));
-    else if (is_word(c, "SIZEOF")) translate_sizeof(st);
-    else if (is_word(c, "ADDRESSOF")) translate_addressof(st);
-    else if (is_word(c, "SUPER")) translate_super(st);
+    if (c.is_word("NEW")) translate_new(st);
+    else if (c.is_word("LBOUND") || c.is_word("UBOUND")) translate_bound_function(st, c.is_word("UBOUND"));
+    else if (c.is_word("SIZEOF")) translate_sizeof(st);
+    else if (c.is_word("ADDRESSOF")) translate_addressof(st);
+    else if (c.is_word("SUPER")) translate_super(st);
     else translate_identifier(st, after_minus);
 }
 
@@ -307,16 +307,16 @@ void translate_operand(state& st, bool after_minus)
 // At most one prefix operator per operand; returns its C++ text or "".
 std::string read_prefix(compiler& c)
 {
-    if (is_operator(c, "-") || is_operator(c, "+")) {
+    if (c.is_operator("-") || c.is_operator("+")) {
         std::string text = c.lex.text;
         c.next();
         return text;
     }
-    if (is_word(c, "NOT")) {
+    if (c.is_word("NOT")) {
         c.next();
         return "!";
     }
-    if (!is_operator(c, "[")) return "";
+    if (!c.is_operator("[")) return "";
     c.next();
     if (c.lex.kind != identifier || c.lex.text != "NOT") throw "NOT expected";
     c.next();
@@ -375,12 +375,12 @@ const operator_spelling word_operators[] = {
 const char* simple_operator(const state& st)
 {
     for (const auto& op : symbol_operators) {
-        if (!is_operator(st.c, op.source)) continue;
+        if (!st.c.is_operator(op.source)) continue;
         bool ends_target = st.req.want_lvalue && std::string(op.source) == "=";
         return ends_target ? nullptr : op.cpp;
     }
     for (const auto& op : word_operators)
-        if (is_word(st.c, op.source)) return op.cpp;
+        if (st.c.is_word(op.source)) return op.cpp;
     return nullptr;
 }
 
@@ -388,7 +388,7 @@ const char* simple_operator(const state& st)
 const char* read_bitwise_operator(compiler& c)
 {
     c.next();
-    const char* text = is_word(c, "AND") ? " &" : is_word(c, "OR") ? " |" : nullptr;
+    const char* text = c.is_word("AND") ? " &" : c.is_word("OR") ? " |" : nullptr;
     if (!text) throw "AND or OR expected";
     c.next();
     expect_operator(c, "]", "closing brace expected");
@@ -399,7 +399,7 @@ bool translate_binary_operator(state& st)
 {
     compiler& c = st.c;
     const char* text = simple_operator(st);
-    if (!text && is_operator(c, "[")) text = read_bitwise_operator(c);
+    if (!text && c.is_operator("[")) text = read_bitwise_operator(c);
     if (!text) return false;
     st.out << text;
     require_rvalue(st);
@@ -414,7 +414,7 @@ bool translate_binary_operator(state& st)
 bool at_assignment_operator(const compiler& c)
 {
     for (const char* op : {"=", "+=", "-=", "*=", "/=", "++", "--"})
-        if (is_operator(c, op)) return true;
+        if (c.is_operator(op)) return true;
     return false;
 }
 
@@ -423,13 +423,13 @@ void check_property_target(const state& st)
 {
     auto* p = static_cast<const variable_symbol*>(st.current);
     if (!p->has_setter) throw std::string("property '" + p->name + "' is read-only");
-    if (!is_operator(st.c, "=")) throw "this operation is not supported on properties";
+    if (!st.c.is_operator("=")) throw "this operation is not supported on properties";
 }
 
 void write_target_tail(state& st)
 {
     compiler& c = st.c;
-    bool increment = is_operator(c, "++") || is_operator(c, "--");
+    bool increment = c.is_operator("++") || c.is_operator("--");
     if (st.type && equal_nocase(st.type->name, "EVENT")) st.out << ".set";
     else if (is_property(st.current)) check_property_target(st);
     else if (!at_assignment_operator(c)) return;   // the statement reports the missing operator

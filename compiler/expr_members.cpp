@@ -90,7 +90,7 @@ symbol* look_up_member(state& st)
 
 void translate_member_chain(state& st)
 {
-    while (st.type && is_operator(st.c, ".")) {
+    while (st.type && st.c.is_operator(".")) {
         st.c.next();
         call_getter(st);
         symbol* member = look_up_member(st);
@@ -106,11 +106,11 @@ void translate_class_check(state& st)
     compiler& c = st.c;
     call_getter(st);
     c.next();
-    bool descendant = is_operator(c, "[") || is_operator(c, "(");
+    bool descendant = c.is_operator("[") || c.is_operator("(");
     if (descendant) c.next();
     type_symbol* t = c.parse_typename();
     if (descendant) {
-        if (!is_operator(c, "]") && !is_operator(c, ")")) throw "square brace expected";
+        if (!c.is_operator("]") && !c.is_operator(")")) throw "square brace expected";
         c.next();
     }
     if (!is_class(t)) throw "class expected";
@@ -179,7 +179,7 @@ void translate_reference(state& st, symbol* s, bool as_member)
 
 void translate_postfix(state& st)
 {
-    if (!st.req.want_lvalue && is_class(st.type) && is_word(st.c, "IS")) translate_class_check(st);
+    if (!st.req.want_lvalue && is_class(st.type) && st.c.is_word("IS")) translate_class_check(st);
     translate_member_chain(st);
     check_end_of_operand(st);
 }

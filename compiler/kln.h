@@ -448,6 +448,11 @@ struct compiler {
     void next() { lex.next_token(); }
     // Throws "end of statement expected" unless the current token ends the statement.
     void expect_end_of_statement();
+    // The current token is the keyword `word` (ignoring case).
+    bool is_word(const char* word) const { return lex.kind == identifier && equal_nocase(lex.text, word); }
+    // The current token is the operator `op` (compared exactly).
+    bool is_operator(const char* op) const { return lex.kind == operator_token && lex.text == op; }
+    bool at_end_of_statement() const { return lex.kind == end_of_statement; }
 
     // --- frame.cpp: the outer level
     void translate_module();

@@ -27,18 +27,18 @@ void check_type_visibility(const type_symbol* type, const header& h, const proce
 // [EXPORT | EXTERNAL] (SUB | FUNCTION) name: returns the name.
 std::string read_header_start(compiler& c, header& h, int& visibility)
 {
-    if (is_word(c, "EXPORT")) {
+    if (c.is_word("EXPORT")) {
         if (!c.dll) throw "functions can only be exported from DLLs";
         visibility = vis_public;
         h.exported = true;
         c.next();
-    } else if (is_word(c, "EXTERNAL")) {
+    } else if (c.is_word("EXTERNAL")) {
         h.external = true;
         c.next();
     }
-    if (is_word(c, "SUB"))
+    if (c.is_word("SUB"))
         h.is_sub = true;
-    else if (!is_word(c, "FUNCTION"))
+    else if (!c.is_word("FUNCTION"))
         throw "SUB or FUNCTION expected";
     c.next();
     if (c.lex.kind != identifier) throw "identifier expected";
@@ -53,15 +53,15 @@ void check_redefinition(const compiler& c, const header& h, const procedure_symb
 {
     if (h.is_sub != (p.result_type == nullptr))
         throw "definition of '" + p.name + "' doesn't match declaration";
-    if (!at_end_of_statement(c)) throw "function prototype is already defined";
+    if (!c.at_end_of_statement()) throw "function prototype is already defined";
 }
 
 // --- parameters ------------------------------------------------------------------
 
 void read_container_keyword(compiler& c, variable_symbol& param)
 {
-    int container = is_word(c, "COLLECTION") ? collection_container
-                    : is_word(c, "DICTIONARY") ? dictionary_container : no_container;
+    int container = c.is_word("COLLECTION") ? collection_container
+                    : c.is_word("DICTIONARY") ? dictionary_container : no_container;
     if (container == no_container) return;
     if (param.is_array)
         throw container == collection_container ? "array of collections is not allowed"
@@ -86,7 +86,7 @@ void apply_passing_mode(variable_symbol& param)
 
 void read_default_value(compiler& c, variable_symbol& param)
 {
-    if (!is_operator(c, "=")) return;
+    if (!c.is_operator("=")) return;
     if (param.by_reference) throw "reference arguments cannot be optional";
     c.next();
     bool is_string;
@@ -108,8 +108,8 @@ void check_parameter_name(const header& h, const procedure_symbol& p, const std:
 variable_symbol* read_parameter(compiler& c, const header& h, const procedure_symbol& p)
 {
     bool by_reference = c.byref_default;
-    if (is_word(c, "BYREF") || is_word(c, "BYVAL")) {
-        by_reference = is_word(c, "BYREF");
+    if (c.is_word("BYREF") || c.is_word("BYVAL")) {
+        by_reference = c.is_word("BYREF");
         c.next();
     }
     if (c.lex.kind != identifier) throw "identifier expected";
@@ -117,13 +117,13 @@ variable_symbol* read_parameter(compiler& c, const header& h, const procedure_sy
     auto* param = new variable_symbol(c.lex.text, vis_local, c.scope_level + 1, nullptr);
     param->by_reference = by_reference;
     c.next();
-    if (is_operator(c, "(")) {
+    if (c.is_operator("(")) {
         c.next();
-        if (!is_operator(c, ")")) throw "closing brace expected";
+        if (!c.is_operator(")")) throw "closing brace expected";
         param->is_array = true;
         c.next();
     }
-    if (is_word(c, "AS")) {
+    if (c.is_word("AS")) {
         c.next();
         param->type = c.parse_typename();
     } else {
@@ -140,10 +140,10 @@ variable_symbol* read_parameter(compiler& c, const header& h, const procedure_sy
 void read_parameters(compiler& c, const header& h, procedure_symbol& p)
 {
     c.next();
-    while (!is_operator(c, ")")) {
+    while (!c.is_operator(")")) {
         p.parameters.push_back(read_parameter(c, h, p));
-        if (is_operator(c, ")")) break;
-        if (!is_operator(c, ",")) throw "comma or closing brace expected";
+        if (c.is_operator(")")) break;
+        if (!c.is_operator(",")) throw "comma or closing brace expected";
         c.next();
     }
     c.next();
@@ -152,7 +152,7 @@ void read_parameters(compiler& c, const header& h, procedure_symbol& p)
 void read_result_type(compiler& c, const header& h, procedure_symbol& p)
 {
     if (h.is_sub) return;
-    if (is_word(c, "AS")) {
+    if (c.is_word("AS")) {
         c.next();
         p.result_type = c.parse_typename();
     } else {
@@ -170,11 +170,11 @@ procedure_symbol* declare_new_procedure(compiler& c, header& h, const std::strin
     auto* p = new procedure_symbol(name, visibility, false, h.cls != nullptr, nullptr);
     check_reserved_word(name);
     p->c_linkage = h.external;
-    if (is_word(c, "LIB")) {
+    if (c.is_word("LIB")) {
         c.translate_lib_clause(h.binding, name, h.cls);
         h.declaration = true;
     }
-    if (is_operator(c, "(")) read_parameters(c, h, *p);
+    if (c.is_operator("(")) read_parameters(c, h, *p);
     read_result_type(c, h, *p);
     if (h.cls) {
         p->is_member = true;
@@ -328,7 +328,7 @@ void translate_body(compiler& c, const header& h, procedure_symbol& p)
     write_body_start(c, h, p);
     c.next();
     c.translate_block();
-    if (!is_word(c, h.is_sub ? "SUB" : "FUNCTION")) throw h.is_sub ? "SUB expected" : "FUNCTION expected";
+    if (!c.is_word(h.is_sub ? "SUB" : "FUNCTION")) throw h.is_sub ? "SUB expected" : "FUNCTION expected";
     if (c.debug) c.output << c.indent_text();
     write_body_return(c);
     --c.indent;
@@ -348,7 +348,7 @@ void compiler::translate_procedure(int visibility, bool declaration, class_symbo
     h.cls = cls;
     std::string name = read_header_start(*this, h, visibility);
     procedure_symbol* p;
-    if (is_operator(*this, "."))
+    if (is_operator("."))
         p = find_dotted_method(*this, h, name);
     else if (cls)
         p = declare_method(*this, h, name, visibility);
@@ -362,7 +362,7 @@ void compiler::translate_procedure(int visibility, bool declaration, class_symbo
         else
             output << ";";
     }
-    if (is_word(*this, "GENERIC")) {
+    if (is_word("GENERIC")) {
         p->generic = true;
         next();
     }

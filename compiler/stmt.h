@@ -1,25 +1,8 @@
-// stmt.h: small token and operand helpers shared by the statement
-// translators (stmt_*.cpp) and the procedure translator.
+// stmt.h: helpers shared by the statement translators (stmt_*.cpp), the
+// procedure translator and the translators of bodies in classes.
 #pragma once
 
 #include "kln.h"
-
-// The current token is the keyword `word` (ignoring case).
-inline bool is_word(const compiler& c, const char* word)
-{
-    return c.lex.kind == identifier && equal_nocase(c.lex.text, word);
-}
-
-// The current token is the operator `op` (compared exactly).
-inline bool is_operator(const compiler& c, const char* op)
-{
-    return c.lex.kind == operator_token && c.lex.text == op;
-}
-
-inline bool at_end_of_statement(const compiler& c)
-{
-    return c.lex.kind == end_of_statement;
-}
 
 // Takes the next token when the current one is the keyword, else throws `message`.
 void expect_word(compiler& c, const char* word, const char* message);

@@ -1,6 +1,6 @@
 // stmt_assign.cpp: assignments, increments, event bindings and call
 // statements: every statement that does not start with a keyword.
-#include "stmt.h"
+#include "kln.h"
 
 namespace {
 
@@ -9,7 +9,7 @@ const char* const assignment_operators[] = {"=", "+=", "-=", "*=", "/="};
 bool is_assignment_operator(const compiler& c)
 {
     for (const char* op : assignment_operators)
-        if (is_operator(c, op)) return true;
+        if (c.is_operator(op)) return true;
     return false;
 }
 
@@ -37,7 +37,7 @@ void translate_handler_binding(compiler& c)
 void translate_assignment_statement(compiler& c)
 {
     type_symbol* target = c.translate_expression_to_output(true);
-    if (is_operator(c, "++") || is_operator(c, "--")) {
+    if (c.is_operator("++") || c.is_operator("--")) {
         c.output << ";";
         c.next();
         return;

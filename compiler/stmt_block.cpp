@@ -7,13 +7,13 @@
 
 void expect_word(compiler& c, const char* word, const char* message)
 {
-    if (!is_word(c, word)) throw message;
+    if (!c.is_word(word)) throw message;
     c.next();
 }
 
 void skip_empty_statements(compiler& c)
 {
-    while (at_end_of_statement(c)) {
+    while (c.at_end_of_statement()) {
         if (c.lex.at_eof()) throw "unexpected end of file";
         c.next();
     }
@@ -147,7 +147,7 @@ bool is_directive(const compiler& c, const char* directive)
 bool translate_end(compiler& c)
 {
     c.next();
-    if (!at_end_of_statement(c)) return false;
+    if (!c.at_end_of_statement()) return false;
     c.output << "throw kln::end();";
     return true;
 }
@@ -165,7 +165,7 @@ bool compiler::translate_statement()
     bool cpp_block = is_directive(*this, "#CPP");
     if (lex.kind != identifier && !cpp_block && !is_directive(*this, "#KLN")) throw "statement expected";
     if (debug) output << "kln::dbg_line(" << lex.line << "); ";
-    if (is_word(*this, "END")) return translate_end(*this);
+    if (is_word("END")) return translate_end(*this);
     auto word = lex.kind == identifier ? statement_words.find(lex.text) : statement_words.end();
     if (word != statement_words.end()) {
         if (!word->second) return false;
@@ -208,14 +208,14 @@ void compiler::translate_goto()
 void compiler::translate_exit()
 {
     next();
-    if (is_word(*this, "DO") || is_word(*this, "FOR")) {
+    if (is_word("DO") || is_word("FOR")) {
         if (loop_depth <= 0) throw "EXIT DO/FOR outside of the loop";
         output << "break;";
-    } else if (is_word(*this, "FUNCTION") || is_word(*this, "SUB")) {
+    } else if (is_word("FUNCTION") || is_word("SUB")) {
         write_body_return(*this);
-    } else if (is_word(*this, "PROPERTY")) {
+    } else if (is_word("PROPERTY")) {
         next();
-        if (!is_word(*this, "GET") && !is_word(*this, "SET")) throw "GET or SET expected";
+        if (!is_word("GET") && !is_word("SET")) throw "GET or SET expected";
         if (body != property_get_body && body != property_set_body) throw "EXIT PROPERTY outside of property";
         write_body_return(*this);
     } else {
@@ -232,7 +232,7 @@ void compiler::translate_swap()
     next();
     type_symbol* first = translate_assignable(*this);
     output << ", ";
-    if (!is_operator(*this, ",")) throw "comma expected";
+    if (!is_operator(",")) throw "comma expected";
     next();
     type_symbol* second = translate_assignable(*this);
     if (first != second) throw "type mismatch";
@@ -246,7 +246,7 @@ void translate_step(compiler& c, const char* by_value, const char* by_one)
 {
     c.next();
     translate_assignable(c);
-    if (is_operator(c, ",")) {
+    if (c.is_operator(",")) {
         c.output << by_value;
         c.next();
         c.translate_expression_to_output();

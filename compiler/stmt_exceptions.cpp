@@ -18,7 +18,7 @@ type_symbol* parse_catch_type(compiler& c, const variable_symbol& variable)
     bool apistring = c.apistring;
     c.apistring = false;
     type_symbol* type;
-    if (is_word(c, "AS")) {
+    if (c.is_word("AS")) {
         c.next();
         type = c.parse_typename();
     } else {
@@ -44,10 +44,10 @@ void translate_typed_handler(compiler& c, std::set<type_symbol*>& caught)
 // One CATCH line and its body; returns false after a catch-all handler.
 bool translate_handler(compiler& c, std::set<type_symbol*>& caught)
 {
-    if (!is_word(c, "CATCH")) throw "CATCH expected";
+    if (!c.is_word("CATCH")) throw "CATCH expected";
     c.next();
     c.push_scope();
-    bool catch_all = at_end_of_statement(c);
+    bool catch_all = c.at_end_of_statement();
     if (catch_all) {
         c.output << c.indent_text() << rethrow_end << c.indent_text() << "catch (...";
     } else {
@@ -81,13 +81,13 @@ void compiler::translate_try()
     translate_indented_block(*this);
     pop_scope();
     output << indent_text() << "}";
-    if (is_word(*this, "TRY")) {
+    if (is_word("TRY")) {
         write_swallow_all(*this);
     } else {
         std::set<type_symbol*> caught;
         bool more = true;
-        while (more && !is_word(*this, "TRY")) more = translate_handler(*this, caught);
-        if (!is_word(*this, "TRY")) throw "TRY expected";
+        while (more && !is_word("TRY")) more = translate_handler(*this, caught);
+        if (!is_word("TRY")) throw "TRY expected";
     }
     if (debug) output << indent_text() << "}";
     next();
@@ -108,11 +108,11 @@ void compiler::translate_raise()
     next();
     type_symbol* type = translate_expression_to_output();
     if (!type || !equal_nocase(type->name, "EVENT")) throw "event expected";
-    if (!is_operator(*this, "(")) throw "braces expected";
+    if (!is_operator("(")) throw "braces expected";
     output << ".raise(";
     next();
     translate_expression_to_output();
-    if (!is_operator(*this, ")")) throw "closing brace expected";
+    if (!is_operator(")")) throw "closing brace expected";
     output << ");";
     next();
 }
@@ -126,7 +126,7 @@ void translate_case_item(compiler& c)
 {
     c.output << "(";
     c.translate_expression_to_output();
-    if (is_word(c, "TO")) {
+    if (c.is_word("TO")) {
         c.output << " <= is && is <= ";
         c.next();
         c.translate_expression_to_output();
@@ -140,7 +140,7 @@ void translate_case_items(compiler& c)
 {
     c.output << " if (";
     translate_case_item(c);
-    while (is_operator(c, ",")) {
+    while (c.is_operator(",")) {
         c.output << " || ";
         c.next();
         translate_case_item(c);
@@ -151,10 +151,10 @@ void translate_case_items(compiler& c)
 // One CASE line and its body; returns false after CASE ELSE.
 bool translate_case(compiler& c)
 {
-    if (!is_word(c, "CASE")) throw "CASE expected";
+    if (!c.is_word("CASE")) throw "CASE expected";
     c.output << c.indent_text() << "else";
     c.next();
-    bool case_else = is_word(c, "ELSE");
+    bool case_else = c.is_word("ELSE");
     if (case_else)
         c.next();
     else
@@ -182,8 +182,8 @@ void compiler::translate_select()
     output << ";" << indent_text() << "if (false);";
     skip_empty_statements(*this);
     bool more = true;
-    while (more && !is_word(*this, "SELECT")) more = translate_case(*this);
-    if (!is_word(*this, "SELECT")) throw "SELECT expected";
+    while (more && !is_word("SELECT")) more = translate_case(*this);
+    if (!is_word("SELECT")) throw "SELECT expected";
     --indent;
     output << indent_text() << "}";
     next();

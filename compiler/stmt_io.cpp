@@ -11,11 +11,11 @@ void compiler::translate_print()
     for (;;) {
         output << " << ";
         translate_expression_to_output();
-        if (is_operator(*this, ",")) {
+        if (is_operator(",")) {
             next();
-        } else if (is_operator(*this, ";")) {
+        } else if (is_operator(";")) {
             next();
-            if (at_end_of_statement(*this)) break;
+            if (at_end_of_statement()) break;
         } else {
             output << " << string(\"\\r\\n\")";
             break;
@@ -64,7 +64,7 @@ variable_symbol* find_array(compiler& c, const std::string& name)
 void translate_bound_pair(compiler& c)
 {
     c.translate_expression_to_output();
-    if (is_word(c, "TO")) {
+    if (c.is_word("TO")) {
         c.output << ", ";
         c.next();
         c.translate_expression_to_output();
@@ -76,12 +76,12 @@ void translate_bound_pair(compiler& c)
 // The bounds up to ")": a bound is required after every ",".
 void translate_redim_bounds(compiler& c)
 {
-    if (is_operator(c, ")")) return;
+    if (c.is_operator(")")) return;
     for (int count = 1;; ++count) {
         if (count > max_redim_dimensions) throw "too many dimensions";
         translate_bound_pair(c);
-        if (is_operator(c, ")")) return;
-        if (!is_operator(c, ",")) throw "closing brace expected";
+        if (c.is_operator(")")) return;
+        if (!c.is_operator(",")) throw "closing brace expected";
         c.output << ", ";
         c.next();
     }
@@ -96,12 +96,12 @@ void compiler::translate_redim()
     variable_symbol* array = find_array(*this, lex.text);
     output << array->cpp_name() << ".redim(";
     next();
-    if (!is_operator(*this, "(")) throw "brace expected";
+    if (!is_operator("(")) throw "brace expected";
     next();
     translate_redim_bounds(*this);
     output << ");";
     next();
-    if (is_word(*this, "AS")) {
+    if (is_word("AS")) {
         next();
         parse_typename();
     }

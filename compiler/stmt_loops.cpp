@@ -96,9 +96,9 @@ void translate_body_to_next(compiler& c)
     ++c.indent;
     c.next();
     c.translate_block();
-    if (!is_word(c, "NEXT")) throw "NEXT expected";
+    if (!c.is_word("NEXT")) throw "NEXT expected";
     c.next();
-    if (!at_end_of_statement(c)) c.next();
+    if (!c.at_end_of_statement()) c.next();
     --c.indent;
     --c.loop_depth;
 }
@@ -114,7 +114,7 @@ void compiler::translate_if()
     output << " )";
     expect_word(*this, "THEN", "THEN expected");
     push_scope();
-    if (!at_end_of_statement(*this)) {
+    if (!at_end_of_statement()) {
         translate_single_statement(*this);
         pop_scope();
         return;
@@ -122,15 +122,15 @@ void compiler::translate_if()
     output << indent_text() << "{";
     translate_indented_block(*this);
     output << indent_text() << "}";
-    while (is_word(*this, "ELSEIF")) {
+    while (is_word("ELSEIF")) {
         pop_scope();
         output << indent_text() << "else if ( ";
         write_condition(*this);
         output << " ) " << indent_text() << "{";
-        if (!is_word(*this, "THEN")) throw "THEN expected";
+        if (!is_word("THEN")) throw "THEN expected";
         translate_block_after_header(*this);
     }
-    if (is_word(*this, "ELSE")) {
+    if (is_word("ELSE")) {
         pop_scope();
         output << indent_text() << "else" << indent_text() << "{";
         translate_block_after_header(*this);
@@ -147,10 +147,10 @@ void compiler::translate_while()
     write_condition(*this);
     output << " )";
     push_scope();
-    if (is_word(*this, "DO")) {
+    if (is_word("DO")) {
         next();
         translate_single_statement(*this);
-    } else if (at_end_of_statement(*this)) {
+    } else if (at_end_of_statement()) {
         output << indent_text() << "{";
         translate_loop_body(*this);
         output << indent_text() << "}";
@@ -168,9 +168,9 @@ namespace {
 // WHILE or UNTIL before a DO or LOOP condition: UNTIL negates it.
 void write_condition_word(compiler& c)
 {
-    if (is_word(c, "UNTIL"))
+    if (c.is_word("UNTIL"))
         c.output << "!";
-    else if (!is_word(c, "WHILE"))
+    else if (!c.is_word("WHILE"))
         throw "WHILE or UNTIL or end of statement expected";
     c.output << "( ";
     write_condition(c);
@@ -190,11 +190,11 @@ void translate_do_body(compiler& c)
 void compiler::translate_do()
 {
     next();
-    if (at_end_of_statement(*this)) {
+    if (at_end_of_statement()) {
         output << "do" << indent_text() << "{";
         translate_do_body(*this);
         output << indent_text() << "} while ( ";
-        if (at_end_of_statement(*this)) {
+        if (at_end_of_statement()) {
             output << "true );";
             return;
         }
@@ -217,7 +217,7 @@ namespace {
 // The counter of FOR: declared by AS, found, or declared SINGLE for the loop.
 variable_symbol* translate_counter(compiler& c, const std::string& name)
 {
-    if (is_word(c, "AS")) {
+    if (c.is_word("AS")) {
         variable_symbol* counter = declare_loop_variable(c, name);
         write_declared_type(c, counter->type);
         return counter;
@@ -238,13 +238,13 @@ variable_symbol* translate_counter(compiler& c, const std::string& name)
 // STEP [+|-] number: the step's text; a leading "-" counts downwards.
 std::string translate_step(compiler& c)
 {
-    if (!is_word(c, "STEP")) {
-        if (!at_end_of_statement(c)) throw "STEP or end of statement expected";
+    if (!c.is_word("STEP")) {
+        if (!c.at_end_of_statement()) throw "STEP or end of statement expected";
         return "1";
     }
     c.next();
     std::string step;
-    if (is_operator(c, "-") || is_operator(c, "+")) {
+    if (c.is_operator("-") || c.is_operator("+")) {
         step = c.lex.text;
         c.next();
     }
@@ -260,7 +260,7 @@ std::string translate_step(compiler& c)
 void compiler::translate_for()
 {
     next();
-    if (is_word(*this, "EACH")) {
+    if (is_word("EACH")) {
         translate_for_each();
         return;
     }
@@ -270,7 +270,7 @@ void compiler::translate_for()
     next();
     std::string counter = translate_counter(*this, name)->cpp_name();
     output << counter << " = ";
-    if (!is_operator(*this, "=")) throw "assignment expected";
+    if (!is_operator("=")) throw "assignment expected";
     next();
     translate_expression_to_output();
     output << ";" << indent_text() << "float __limit = ";
@@ -294,7 +294,7 @@ variable_symbol* translate_each_variable(compiler& c)
     if (c.lex.kind != identifier) throw "variable expected";
     std::string name = c.lex.text;
     c.next();
-    if (!is_word(c, "AS")) return find_loop_variable(c, name);
+    if (!c.is_word("AS")) return find_loop_variable(c, name);
     variable_symbol* variable = declare_loop_variable(c, name);
     write_declared_type(c, variable->type);
     c.output << variable->cpp_name() << "; ";
@@ -305,7 +305,7 @@ variable_symbol* translate_each_variable(compiler& c)
 variable_symbol* translate_each_variables(compiler& c, variable_symbol*& key)
 {
     variable_symbol* first = translate_each_variable(c);
-    if (!is_operator(c, ",")) return first;
+    if (!c.is_operator(",")) return first;
     key = first;
     if (key->type != expr::builtin_type(c, "STRING")) throw "type mismatch";
     c.next();
