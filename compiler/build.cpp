@@ -64,8 +64,9 @@ std::string link_command(const compiler& c)
 
 bool is_reserved_word(const std::string& name)
 {
-    static const std::unordered_set<std::string> words(std::begin(reserved_words), std::end(reserved_words));
-    return words.count(upper_key(name)) != 0;
+    static const std::unordered_set<std::string, nocase_hash, nocase_equal> words(std::begin(reserved_words),
+                                                                                  std::end(reserved_words));
+    return words.count(name) != 0;
 }
 
 void check_reserved_word(const std::string& name)

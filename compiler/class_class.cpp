@@ -59,6 +59,8 @@ class_symbol* declare_class(compiler& c, int visibility)
     if (symbol* existing = c.this_module.types.find_raw(name)) {
         auto* cls = dynamic_cast<class_symbol*>(existing);
         if (!cls || !is_forward_only(cls)) throw "duplicate identifier '" + name + "'";
+        // Public declarations may already use a public forward declaration.
+        if (visibility < cls->visibility) throw "scope mismatch";
         cls->visibility = visibility;
         return cls;
     }

@@ -117,11 +117,11 @@ void compiler::translate_lib_clause(lib_binding& binding, const std::string& pro
 
 void compiler::emit_lib_stub(const procedure_symbol& procedure, const lib_binding& binding)
 {
+    std::string result = result_text(procedure);
     for (const variable_symbol* parameter : procedure.parameters) {
         check_parameter_name(*parameter);
         check_parameter_kind(*parameter);
     }
-    std::string result = result_text(procedure);
 
     output << indent_text() << "{";
     ++indent;

@@ -16,7 +16,7 @@ bool is_property(const variable_symbol* member)
 }
 
 // The value type as accessors spell it.
-std::string value_type_text(const variable_symbol* property)
+std::string accessor_type_text(const variable_symbol* property)
 {
     const type_symbol* type = property->type;
     if (type->kind == class_kind) return "kln::ref<class " + type->cpp_name() + "> ";
@@ -25,7 +25,7 @@ std::string value_type_text(const variable_symbol* property)
 
 void emit_accessor_declarations(compiler& c, const variable_symbol* property)
 {
-    const std::string t = value_type_text(property);
+    const std::string t = accessor_type_text(property);
     const std::string n = property->cpp_name(false);
     if (property->has_getter) c.output << "\tvirtual " << t << " " << n << "();" << c.indent_text();
     if (property->has_setter) c.output << "\tvirtual void " << n << "(" << t << ");" << c.indent_text();
@@ -138,7 +138,7 @@ body_head read_body_head(compiler& c)
 // is the new value, in a getter the value to return.
 void open_body(compiler& c, const body_head& head)
 {
-    const std::string t = value_type_text(head.property);
+    const std::string t = accessor_type_text(head.property);
     const std::string n = head.property->cpp_name(false);
     c.begin_body(head.is_get ? compiler::property_get_body : compiler::property_set_body, n);
     c.push_scope();
@@ -175,6 +175,8 @@ void compiler::translate_property_member(int visibility, class_symbol* cls)
     next();
     if (lex.kind != identifier) throw "identifier expected";
     const std::string name = lex.text;
+    // The accessors are member functions, which C++ may not name like the class.
+    if (equal_nocase(name, cls->name)) throw "method cannot have the same name as its class";
     variable_symbol* property = find_redeclared_property(cls, name);
     next();
     if (!property) property = read_new_property(*this, cls, name, visibility);

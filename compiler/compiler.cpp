@@ -2,6 +2,8 @@
 // look-ups of types and identifiers across the loaded modules.
 #include "kln.h"
 
+#include <deque>
+
 namespace {
 
 bool is_identifier_text(const std::string& name)
@@ -57,9 +59,13 @@ void compiler::compile(bool library, bool debug)
     if (library) write_module_file(this_module, *this);
 }
 
-std::string compiler::indent_text() const
+// One text per level, built once; a deque keeps earlier texts in place.
+const std::string& compiler::indent_text() const
 {
-    return "\n" + std::string(size_t(indent > 0 ? indent : 0), '\t');
+    static std::deque<std::string> texts;
+    size_t level = size_t(indent > 0 ? indent : 0);
+    while (texts.size() <= level) texts.push_back("\n" + std::string(texts.size(), '\t'));
+    return texts[level];
 }
 
 type_symbol* compiler::find_type(const std::string& name, module* m)

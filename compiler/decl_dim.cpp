@@ -154,12 +154,20 @@ void declare_names(compiler& c, const dim_group& group, int visibility)
     }
 }
 
-void write_new_initializer(compiler& c, const dim_group& group)
+// Only a single plain variable takes an initial value: `AS NEW` and "="
+// share these checks (a record never meets `AS NEW`, which needs a class).
+void check_initializable(const dim_group& group)
 {
     if (group.names.size() > 1) throw "cannot initialize groups";
+    if (group.type->kind == record_kind) throw "structures cannot be initialized";
     if (group.is_array) throw "arrays cannot be initialized";
     if (group.container == collection_container) throw "collections cannot be initialized";
     if (group.container == dictionary_container) throw "dictionaries cannot be initialized";
+}
+
+void write_new_initializer(compiler& c, const dim_group& group)
+{
+    check_initializable(group);
     std::string spelling = group.type->cpp_name(true);
     c.output << " = kln::ref<class " << spelling << ">(new (class " << spelling << "))";
 }
@@ -167,9 +175,7 @@ void write_new_initializer(compiler& c, const dim_group& group)
 // `= expression`, converted to the declared type unless -c is given.
 void write_value_initializer(compiler& c, const dim_group& group)
 {
-    if (group.names.size() > 1) throw "cannot initialize groups";
-    if (group.type->kind == record_kind) throw "structures cannot be initialized";
-    if (group.is_array) throw "arrays cannot be initialized";
+    check_initializable(group);
     c.next();
     if (no_convert) {
         c.output << " = ";

@@ -292,7 +292,8 @@ void translate_operand(state& st, bool after_minus)
     if (c.is_operator("(")) return translate_parenthesised(st);
     if (c.lex.kind == number || (c.lex.kind == string_or_directive && c.lex.text[0] == '"'))
         return translate_literal(st);
-    if (c.lex.kind != identifier) throw "expression expected";
+    // NOT here is a second prefix: one operand takes one prefix at most.
+    if (c.lex.kind != identifier || c.is_word("NOT")) throw "expression expected";
     if (c.is_word("NEW")) translate_new(st);
     else if (c.is_word("LBOUND") || c.is_word("UBOUND")) translate_bound_function(st, c.is_word("UBOUND"));
     else if (c.is_word("SIZEOF")) translate_sizeof(st);
@@ -328,7 +329,8 @@ std::string read_prefix(compiler& c)
 void translate_prefixed_operand(state& st)
 {
     st.current = nullptr;
-    std::string prefix = read_prefix(st.c);
+    // After "Module." only the member's name may follow.
+    std::string prefix = st.req.first_module ? "" : read_prefix(st.c);
     if (!prefix.empty()) {
         require_rvalue(st);
         st.composite = true;
@@ -339,18 +341,21 @@ void translate_prefixed_operand(state& st)
 
 // Records, whole arrays and whole containers stand alone: after one
 // operand the expression ends, and they may not be part of a larger one.
+// A whole array or container is always named: a literal, NEW, SIZEOF or
+// a parenthesised expression leaves no current symbol.
 bool gate_ends_expression(const state& st)
 {
     if (is_record(st.type)) {
         if (st.composite) throw "structures cannot be used in expressions";
         return true;
     }
+    bool not_whole = st.composite || !st.current;
     if (st.req.want_array) {
-        if (st.composite) throw "array expected";
+        if (not_whole) throw "array expected";
         return true;
     }
     if (st.req.want_collection) {
-        if (st.composite) throw container_expected(st.req.wanted_container);
+        if (not_whole) throw container_expected(st.req.wanted_container);
         return true;
     }
     return false;

@@ -81,7 +81,7 @@ int read_visibility(compiler& c)
 
 void open_output(compiler& c, const std::string& path)
 {
-    c.output.open(path, std::ios::binary | std::ios::trunc);
+    c.output.open(path);
     if (!c.output) throw "Error opening output file";
 }
 

@@ -23,6 +23,7 @@
 #pragma once
 
 #include <cstdint>
+#include <cstring>
 #include <fstream>
 #include <iosfwd>
 #include <memory>
@@ -79,6 +80,7 @@ struct tool_failure {
 // Utilities (util.cpp)
 
 bool equal_nocase(const std::string& a, const std::string& b);   // ASCII only
+bool equal_nocase(const std::string& a, const char* b);          // keywords: no temporary string
 std::string strip_ext(const std::string& path);
 std::string get_ext(const std::string& path);
 std::string change_ext(const std::string& path, const std::string& ext);
@@ -100,6 +102,21 @@ std::string exe_path();
 // host_path: '\' becomes '/', "nul" becomes /dev/null, and an existing file
 // is found case-insensitively (exact name first, then a folder scan).
 std::string host_path(const std::string& path);
+
+// The generated C++ file. The translators write it in many short pieces;
+// this stream gathers them in a large buffer and writes whole blocks, which
+// costs a fraction of a file stream's work per piece. What is buffered is
+// written by close() and by the destructor.
+class output_file : public std::ostream {
+public:
+    output_file();
+    ~output_file();
+    void open(const std::string& path);   // sets failbit when the file cannot be created
+    void close();                         // sets badbit when a write failed
+private:
+    class block_buffer;
+    std::unique_ptr<block_buffer> buffer_;
+};
 
 // ---------------------------------------------------------------------------
 // Lexer (lexer.cpp)
@@ -133,6 +150,8 @@ private:
     bool at_end_ = false;      // the current token is the end of input
     int current() const { return pos_ < source_.size() ? (unsigned char)source_[pos_] : -1; }
     void advance() { ++pos_; }
+    void take_to(size_t end);  // append the characters up to index `end` to text
+    template <class Accept> size_t span_end(size_t from, Accept accept) const;
     void read_token();
     void read_directive();
     void read_identifier();
@@ -149,8 +168,6 @@ private:
 // case-insensitive index keeps look-ups constant-time on large modules: it
 // maps a name to its newest entry, and each entry links to the previous
 // entry of the same name, which becomes visible again when it is removed.
-
-std::string upper_key(const std::string& name);   // ASCII upper case (util.cpp)
 
 struct nocase_hash {
     size_t operator()(const std::string& s) const {
@@ -407,7 +424,7 @@ struct lib_binding {
 
 struct compiler {
     std::ifstream input;
-    std::ofstream output;
+    output_file output;
     lexer lex;
     module this_module;
     std::string basedir;               // the tool chain's root, ending in '/'
@@ -439,7 +456,7 @@ struct compiler {
     compiler(const std::string& name, const std::string& basedir);   // throws the open/illegal-name errors
     ~compiler();
     void compile(bool library, bool debug);
-    std::string indent_text() const;   // "\n" + one TAB per indent level
+    const std::string& indent_text() const;   // "\n" + one TAB per indent level
     type_symbol* find_type(const std::string& name, module* m = nullptr);
     symbol* find_identifier(const std::string& name, module* m = nullptr);
     void push_scope();
@@ -451,7 +468,9 @@ struct compiler {
     // The current token is the keyword `word` (ignoring case).
     bool is_word(const char* word) const { return lex.kind == identifier && equal_nocase(lex.text, word); }
     // The current token is the operator `op` (compared exactly).
-    bool is_operator(const char* op) const { return lex.kind == operator_token && lex.text == op; }
+    bool is_operator(const char* op) const {
+        return lex.kind == operator_token && std::strcmp(lex.text.c_str(), op) == 0;
+    }
     bool at_end_of_statement() const { return lex.kind == end_of_statement; }
 
     // --- frame.cpp: the outer level

@@ -7,7 +7,8 @@
 // byte value, so every byte 0x00-0xFF can appear in strings and comments.
 #include "kln.h"
 
-#include <cstring>
+#include <array>
+#include <vector>
 
 namespace {
 
@@ -17,7 +18,7 @@ bool is_blank(int c) { return c == '\t' || c == '\r' || c == ' '; }
 bool is_digit(int c) { return c >= '0' && c <= '9'; }
 bool is_identifier_start(int c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
 bool is_identifier_char(int c) { return is_identifier_start(c) || is_digit(c); }
-bool is_type_suffix(int c) { return c != end_of_input && std::strchr("!#$%&@", c) && c != 0; }
+bool is_type_suffix(int c) { return c == '!' || c == '#' || c == '$' || c == '%' || c == '&' || c == '@'; }
 
 int hex_value(int c)
 {
@@ -37,6 +38,18 @@ const char* const cpp_clash_words[] = {
     "throw", "new", "delete", "sizeof", "typeid", "type_info", "namespace", "using",
     "kln", "is",
 };
+
+// The clash words grouped by their first letter, so that the rename
+// compares an identifier with a handful of words at most.
+const std::vector<std::string>& clash_words_starting_with(char letter)
+{
+    static const auto groups = [] {
+        std::array<std::vector<std::string>, 26> by_letter;
+        for (const char* word : cpp_clash_words) by_letter[word[0] - 'a'].push_back(word);
+        return by_letter;
+    }();
+    return groups[letter - 'a'];
+}
 
 }  // namespace
 
@@ -156,12 +169,26 @@ void lexer::read_directive()
     kind = string_or_directive;
 }
 
+// Appends the characters from the current one up to `end` to the token.
+void lexer::take_to(size_t end)
+{
+    text.append(source_, pos_, end - pos_);
+    pos_ = end;
+}
+
+// Index of the first character from `from` on that `accept` rejects.
+template <class Accept>
+size_t lexer::span_end(size_t from, Accept accept) const
+{
+    while (from < source_.size() && accept((unsigned char)source_[from])) ++from;
+    return from;
+}
+
 void lexer::read_identifier()
 {
-    size_t start = pos_;
-    while (is_identifier_char(current())) advance();
-    if (is_type_suffix(current())) advance();
-    text.assign(source_, start, pos_ - start);
+    size_t end = span_end(pos_ + 1, [](int c) { return is_identifier_char(c); });
+    if (end < source_.size() && is_type_suffix((unsigned char)source_[end])) ++end;
+    take_to(end);
 
     if (current() == ':' && pos_ + 1 < source_.size()
         && (source_[pos_ + 1] == '\n' || source_[pos_ + 1] == '\r')) {
@@ -169,7 +196,7 @@ void lexer::read_identifier()
         kind = label;
         return;
     }
-    if (text == "_") {
+    if (text.size() == 1 && text[0] == '_') {
         // Line continuation: only a line end (or a comment) may follow.
         running_column_ += 1;
         next_token();
@@ -183,9 +210,9 @@ void lexer::read_identifier()
 
 void lexer::rename_cpp_clash()
 {
-    if (text[0] < 'a' || text[0] > 'z' || text.size() > 9) return;
-    for (const char* word : cpp_clash_words) {
-        if (word[0] == text[0] && word[1] == text[1] && text.compare(word) == 0) {
+    if (text[0] < 'a' || text[0] > 'z') return;
+    for (const std::string& word : clash_words_starting_with(text[0])) {
+        if (text == word) {
             text[0] = (char)(text[0] - 'a' + 'A');
             return;
         }
@@ -194,13 +221,9 @@ void lexer::rename_cpp_clash()
 
 void lexer::read_number()
 {
-    size_t start = pos_;
-    while (is_digit(current())) advance();
-    if (current() == '.') {
-        advance();
-        while (is_digit(current())) advance();
-    }
-    text.assign(source_, start, pos_ - start);
+    size_t end = span_end(pos_ + 1, [](int c) { return is_digit(c); });
+    if (end < source_.size() && source_[end] == '.') end = span_end(end + 1, [](int c) { return is_digit(c); });
+    take_to(end);
     if (current() == '&') advance();
     kind = number;
 }

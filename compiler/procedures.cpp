@@ -47,12 +47,18 @@ std::string read_header_start(compiler& c, header& h, int& visibility)
     return name;
 }
 
+// The kind written in the header must be the declared one; messages name
+// the procedure as this header writes it.
+void check_kind(const header& h, const procedure_symbol& p, const std::string& name)
+{
+    if (h.is_sub != (p.result_type == nullptr)) throw "definition of '" + name + "' doesn't match declaration";
+}
+
 // An earlier declaration is completed by its bare name: the kind must agree
 // and nothing may follow the name.
-void check_redefinition(const compiler& c, const header& h, const procedure_symbol& p)
+void check_redefinition(const compiler& c, const header& h, const procedure_symbol& p, const std::string& name)
 {
-    if (h.is_sub != (p.result_type == nullptr))
-        throw "definition of '" + p.name + "' doesn't match declaration";
+    check_kind(h, p, name);
     if (!c.at_end_of_statement()) throw "function prototype is already defined";
 }
 
@@ -136,15 +142,18 @@ variable_symbol* read_parameter(compiler& c, const header& h, const procedure_sy
     return param;
 }
 
-// "(" parameter {"," parameter} ")"; "()" is an empty list.
+// "(" parameter {"," parameter} ")"; "()" is an empty list, and a
+// parameter is required after every ",".
 void read_parameters(compiler& c, const header& h, procedure_symbol& p)
 {
     c.next();
-    while (!c.is_operator(")")) {
-        p.parameters.push_back(read_parameter(c, h, p));
-        if (c.is_operator(")")) break;
-        if (!c.is_operator(",")) throw "comma or closing brace expected";
-        c.next();
+    if (!c.is_operator(")")) {
+        for (;;) {
+            p.parameters.push_back(read_parameter(c, h, p));
+            if (c.is_operator(")")) break;
+            if (!c.is_operator(",")) throw "comma or closing brace expected";
+            c.next();
+        }
     }
     c.next();
 }
@@ -186,9 +195,10 @@ procedure_symbol* declare_new_procedure(compiler& c, header& h, const std::strin
 }
 
 // `SUB Class.Member`: the body of a method declared in a class of this module.
+// A prototype of it outside the class would be invalid C++.
 procedure_symbol* find_dotted_method(compiler& c, header& h, const std::string& class_name)
 {
-    if (h.cls) throw "class specifier is not allowed here";
+    if (h.cls || h.declaration) throw "class specifier is not allowed here";
     symbol* type;
     try {
         type = named_list_find(c.this_module.types, class_name);
@@ -199,16 +209,16 @@ procedure_symbol* find_dotted_method(compiler& c, header& h, const std::string& 
     auto* cls = static_cast<class_symbol*>(type);
     c.next();
     if (c.lex.kind != identifier) throw "identifier expected";
+    std::string member = c.lex.text;
     procedure_symbol* method = nullptr;
     for (procedure_symbol* m : cls->methods)
-        if (equal_nocase(m->name, c.lex.text)) method = m;
-    if (!method) throw "'" + c.lex.text + "' is not a member of '" + cls->name + "'";
+        if (equal_nocase(m->name, member)) method = m;
+    if (!method) throw "'" + member + "' is not a member of '" + cls->name + "'";
     h.cls = cls;
     h.dotted = true;
     c.current_class = cls;
     c.next();
-    if (h.is_sub != (method->result_type == nullptr))
-        throw "definition of '" + method->name + "' doesn't match declaration";
+    check_kind(h, *method, member);
     c.expect_end_of_statement();
     return method;
 }
@@ -228,7 +238,7 @@ procedure_symbol* declare_method(compiler& c, header& h, const std::string& name
     if (inherited->kind != procedure_kind) throw "duplicate identifier '" + name + "'";
     auto* method = static_cast<procedure_symbol*>(inherited);
     if (method->visibility != visibility) throw "scope mismatch";
-    check_redefinition(c, h, *method);
+    check_redefinition(c, h, *method, name);
     h.cls->methods.push_back(method);
     return method;
 }
@@ -236,17 +246,16 @@ procedure_symbol* declare_method(compiler& c, header& h, const std::string& name
 // A module-level header: a new procedure, or the definition of a declared one.
 procedure_symbol* find_or_declare_procedure(compiler& c, header& h, const std::string& name, int visibility)
 {
-    symbol* found;
-    try {
-        found = named_list_find(c.this_module.identifiers, name);
-    } catch (const not_found&) {
-        return declare_new_procedure(c, h, name, visibility);
-    }
+    // A plain look-up, not the not-found signal: most headers declare a new
+    // procedure, and a thrown signal costs more than the rest of the header.
+    symbol* found = c.this_module.identifiers.find_raw(name);
+    if (!found) return declare_new_procedure(c, h, name, visibility);
+    found = found->resolve();
     if (found->kind != procedure_kind) throw "duplicate identifier '" + name + "'";
     auto* p = static_cast<procedure_symbol*>(found);
     if (h.declaration) throw "function '" + name + "' already declared";
     if (p->defined) throw "function '" + name + "'already defined";
-    check_redefinition(c, h, *p);
+    check_redefinition(c, h, *p, name);
     return p;
 }
 

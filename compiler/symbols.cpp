@@ -208,17 +208,36 @@ alias_symbol::alias_symbol(std::string name, int visibility, symbol* target, boo
 
 // --- C++ spelling -------------------------------------------------------------
 
-std::string suffix_type_name(const symbol* s)
+namespace {
+
+// The type that a name's last character implies, or null for no suffix.
+const char* suffix_type(const std::string& name)
 {
-    switch (s->name.empty() ? 0 : s->name.back()) {
+    switch (name.empty() ? 0 : name.back()) {
         case '!': return "SINGLE";
         case '#': return "DOUBLE";
         case '$': return "STRING";
         case '%': return "SHORT";
         case '&': return "LONG";
         case '@': return "DECIMAL";
-        default: return "VARIANT";
+        default: return nullptr;
     }
+}
+
+// The C++ spelling of a built-in type name, or null for any other name.
+const std::string* builtin_spelling(const std::string& name)
+{
+    for (const auto& entry : type_spellings)
+        if (equal_nocase(name, entry.kiln)) return &entry.cpp;
+    return nullptr;
+}
+
+}  // namespace
+
+std::string suffix_type_name(const symbol* s)
+{
+    const char* type = suffix_type(s->name);
+    return type ? type : "VARIANT";
 }
 
 // Name rule: an optional module qualifier, and a type suffix spelled as
@@ -227,22 +246,19 @@ std::string symbol::cpp_name(bool qualified) const
 {
     std::string text;
     if (qualified && module && visibility != vis_local && !is_member) text = module->name + "::";
-    std::string suffix_type = suffix_type_name(this);
-    if (suffix_type == "VARIANT") return text + name;
-    return text + name.substr(0, name.size() - 1) + "_" + suffix_type;
+    const char* type = suffix_type(name);
+    if (!type) return text.append(name);
+    return text.append(name, 0, name.size() - 1).append("_").append(type);
 }
 
 bool is_builtin_type_name(const std::string& name)
 {
-    for (const auto& entry : type_spellings)
-        if (equal_nocase(name, entry.kiln)) return true;
-    return false;
+    return builtin_spelling(name) != nullptr;
 }
 
 std::string type_symbol::cpp_name(bool qualified) const
 {
-    for (const auto& entry : type_spellings)
-        if (equal_nocase(name, entry.kiln)) return entry.cpp;
+    if (const std::string* spelling = builtin_spelling(name)) return *spelling;
     return symbol::cpp_name(qualified);
 }
 

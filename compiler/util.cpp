@@ -54,15 +54,18 @@ bool equal_nocase(const std::string& a, const std::string& b)
 {
     if (a.size() != b.size()) return false;
     for (size_t i = 0; i < a.size(); ++i)
-        if (ascii_upper(a[i]) != ascii_upper(b[i])) return false;
+        if (a[i] != b[i] && ascii_upper(a[i]) != ascii_upper(b[i])) return false;
     return true;
 }
 
-std::string upper_key(const std::string& name)
+// A shorter `a` stops the scan at its terminating 0, which no letter of `b` equals.
+bool equal_nocase(const std::string& a, const char* b)
 {
-    std::string key(name);
-    for (char& c : key) c = ascii_upper(c);
-    return key;
+    const char* text = a.c_str();
+    size_t i = 0;
+    for (; b[i]; ++i)
+        if (text[i] != b[i] && ascii_upper(text[i]) != ascii_upper(b[i])) return false;
+    return i == a.size();
 }
 
 std::string strip_ext(const std::string& path)
@@ -145,9 +148,15 @@ std::string float_to_str(float value)
 
 std::string int_to_str(int32_t value)
 {
-    char buffer[16];
-    std::snprintf(buffer, sizeof buffer, "%d", int(value));
-    return buffer;
+    char digits[12];
+    char* start = digits + sizeof digits;
+    uint32_t magnitude = value < 0 ? 0u - uint32_t(value) : uint32_t(value);
+    do {
+        *--start = char('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude);
+    if (value < 0) *--start = '-';
+    return std::string(start, digits + sizeof digits);
 }
 
 std::string capitalize(const std::string& text)
@@ -178,4 +187,83 @@ std::string host_path(const std::string& path)
     std::string folder = slash == std::string::npos ? "" : result.substr(0, slash + 1);
     std::string found = find_nocase(folder, result.substr(folder.size()));
     return found.empty() ? result : folder + found;
+}
+
+// --- the generated C++ file -----------------------------------------------------
+
+class output_file::block_buffer : public std::streambuf {
+public:
+    block_buffer() { setp(data_, data_ + sizeof data_); }
+    ~block_buffer() override { close(); }
+
+    bool open(const std::string& path)
+    {
+        close();
+        file_ = std::fopen(path.c_str(), "wb");
+        return file_ != nullptr;
+    }
+
+    // False when a write or the close failed.
+    bool close()
+    {
+        if (!file_) return true;
+        bool written = write_buffered();
+        bool closed = std::fclose(file_) == 0;
+        file_ = nullptr;
+        return written && closed;
+    }
+
+protected:
+    int_type overflow(int_type c) override
+    {
+        if (!write_buffered()) return traits_type::eof();
+        if (!traits_type::eq_int_type(c, traits_type::eof())) {
+            *pptr() = traits_type::to_char_type(c);
+            pbump(1);
+        }
+        return traits_type::not_eof(c);
+    }
+
+    std::streamsize xsputn(const char* text, std::streamsize length) override
+    {
+        if (length > epptr() - pptr()) {
+            if (!write_buffered()) return 0;
+            if (length > epptr() - pptr()) return std::streamsize(std::fwrite(text, 1, size_t(length), file_));
+        }
+        std::memcpy(pptr(), text, size_t(length));
+        pbump(int(length));
+        return length;
+    }
+
+    int sync() override { return write_buffered() ? 0 : -1; }
+
+private:
+    // Hands the buffered bytes to the file; without an open file they are lost.
+    bool write_buffered()
+    {
+        size_t length = size_t(pptr() - pbase());
+        setp(data_, data_ + sizeof data_);
+        return file_ && std::fwrite(data_, 1, length, file_) == length;
+    }
+
+    std::FILE* file_ = nullptr;
+    char data_[1 << 16];
+};
+
+output_file::output_file() : std::ostream(nullptr), buffer_(new block_buffer)
+{
+    rdbuf(buffer_.get());
+}
+
+output_file::~output_file() = default;
+
+void output_file::open(const std::string& path)
+{
+    clear();
+    if (!buffer_->open(path)) setstate(std::ios::failbit);
+}
+
+void output_file::close()
+{
+    if (!buffer_->close()) setstate(std::ios::badbit);
 }

@@ -36,8 +36,8 @@ const int appends = 200000;
 
 static void string_building()
 {
-	double reference = seconds([] { std::string s; for (int i = 0; i < appends; ++i) s += "x"; sink = (int)s.size(); });
-	double append = seconds([] { string s; for (int i = 0; i < appends; ++i) s += string("x"); sink = s.length(); });
+	double reference = seconds([] { std::string s; for (int i = 0; i < appends; ++i) s += "x"; sink = (int)s.size(); }, 5);
+	double append = seconds([] { string s; for (int i = 0; i < appends; ++i) s += (kln::conv((string*)0, string("x") )); sink = s.length(); }, 5);
 	report("string s += \"x\" (200000 times)", append, reference);
 	double concat = seconds([] { string s; for (int i = 0; i < appends; ++i) s = (kln::conv((string*)0, s + string("x") )); sink = s.length(); }, 1);
 	report("string s = s + \"x\" (200000 times)", concat, reference);

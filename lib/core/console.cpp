@@ -16,7 +16,7 @@ namespace
 void write_text(const string& s)
 {
     if (s.is_raw()) return;
-    fputs(s.text(), stdout);
+    fputs(s.chars(), stdout);
 }
 }
 

@@ -47,6 +47,13 @@ struct end {};
 // resource or ordinal number) held unchanged; otherwise it is the address of
 // a block {int32 count, int32 length, text[length], 0}.
 
+// The blocks of the last concatenation, whose reuse makes `s = s + x` cost
+// the length of x (strings.cpp). A writable pointer handed out to either
+// of them ends that reuse: it could change the text that reuse relies on.
+extern char* __concat_result;
+extern char* __concat_left;
+void __forget_concat();
+
 class string
 {
 public:
@@ -69,7 +76,15 @@ public:
     static int compare(const string& a, const string& b);
     static string concat(const string& a, const string& b);
 
-    char* text() const { return is_raw() ? h : h + 2 * sizeof(int); }
+    // The text, writable (DLL buffers, #CPP code).
+    char* text() const
+    {
+        if (is_raw()) return h;
+        if (h == __concat_result || h == __concat_left) __forget_concat();
+        return bytes();
+    }
+    // The text, for reading only.
+    const char* chars() const { return is_raw() ? h : bytes(); }
     explicit operator char*() const { return text(); }
     explicit operator void*() const { return text(); }
     char* operator&() const { return text(); }
@@ -89,6 +104,8 @@ private:
     static void free_block(char* block) noexcept;
     static char* new_block(int length);
     void append(const string& s);
+    static char* grown_spare(char* spare, int length);
+    char* bytes() const { return h + 2 * sizeof(int); }
     char* h;
 };
 
@@ -168,7 +185,7 @@ private:
 // Reads the number grammar: leading blanks, sign, digits, fraction, exponent.
 // Anything else gives 0.
 double __parse_number(const char* text, int length);
-inline double __parse_number(const string& s) { return __parse_number(s.text(), s.length()); }
+inline double __parse_number(const string& s) { return __parse_number(s.chars(), s.length()); }
 // The "%.16g" form of d.
 string __format_number(double d);
 
@@ -203,7 +220,7 @@ template<int n> struct flstring
 private:
     void store(const string& s)
     {
-        const char* source = s.text();
+        const char* source = s.chars();
         int count = s.length() < n ? s.length() : n;
         for (int i = 0; i < n; ++i) data[i] = i < count ? source[i] : 0;
     }
@@ -299,6 +316,15 @@ inline auto operator+(const A& a, const B& b)
     -> __if_mixed<A, B, decltype(__add(a, b, __pair<__category<A>::value, __category<B>::value>()))>
 {
     return __add(a, b, __pair<__category<A>::value, __category<B>::value>());
+}
+
+// A temporary string on the left grows in place when nobody else holds it,
+// so that a + b + c copies a only once.
+template<class B> inline typename std::enable_if<__category<B>::value == 2, string>::type
+operator+(string&& a, const B& b)
+{
+    a += __text(b);
+    return static_cast<string&&>(a);
 }
 
 // Numeric operators on the number members; %, ^, &, | on int32 values.
@@ -883,31 +909,52 @@ private:
     __sequence<T> elements;
 };
 
-// Position of `key` among `keys` (byte-exact), or -1.
-int __find_key(const __sequence<string>& keys, const string& key);
+// The positions of a dictionary's keys, hashed (keys compare byte-exact).
+// Appended keys are indexed on the next look-up.
+class __key_index
+{
+public:
+    __key_index() : slots(nullptr), capacity(0), indexed(0) {}
+    __key_index(const __key_index&) : __key_index() {}
+    __key_index& operator=(const __key_index&) { invalidate(); return *this; }
+    ~__key_index() { __free(slots); }
+
+    // Position of `key` among `keys`, or -1.
+    int find(const __sequence<string>& keys, const string& key);
+    // The key at `position` has been removed from `keys`.
+    void erased(const __sequence<string>& keys, int position);
+    void invalidate() { indexed = 0; capacity = 0; __free(slots); slots = nullptr; }
+
+private:
+    void catch_up(const __sequence<string>& keys);
+    void insert(const __sequence<string>& keys, int position);
+    int* slots;  // positions; -1 is free
+    int capacity;
+    int indexed;  // keys[0, indexed) are in slots
+};
 
 // dictionary<T>: string keys, byte-exact, iterated in insertion order.
 template<class T> class dictionary
 {
 public:
-    template<class K> bool contains(const K& key) const { return __find_key(keys, conv((string*)0, key)) >= 0; }
+    template<class K> bool contains(const K& key) const { return index.find(keys, conv((string*)0, key)) >= 0; }
     template<class K> void remove(const K& key)
     {
-        int i = __find_key(keys, conv((string*)0, key));
-        if (i >= 0) { keys.erase(i); values.erase(i); }
+        int i = index.find(keys, conv((string*)0, key));
+        if (i >= 0) erase(i);
     }
     void removeitem(const T& value)
     {
         for (int i = 0; i < values.size(); ++i)
-            if (__same(values[i], value)) { keys.erase(i); values.erase(i); return; }
+            if (__same(values[i], value)) { erase(i); return; }
     }
     int length() const { return keys.size(); }
-    void clear() { keys.clear(); values.clear(); }
+    void clear() { keys.clear(); values.clear(); index.invalidate(); }
     // A missing key is added with a default element.
     template<class K> T& operator()(const K& key)
     {
         string k = conv((string*)0, key);
-        int i = __find_key(keys, k);
+        int i = index.find(keys, k);
         if (i < 0) { keys.push(k); values.push(T()); i = keys.size() - 1; }
         return values[i];
     }
@@ -918,8 +965,10 @@ public:
     string __key(int position) const { return keys[position]; }
 
 private:
+    void erase(int i) { keys.erase(i); values.erase(i); index.erased(keys, i); }
     __sequence<string> keys;
     __sequence<T> values;
+    mutable __key_index index;
 };
 
 // SWAP for every type.

@@ -20,7 +20,7 @@ bool release_requested = false;
 
 void loadlib(kln::string name)
 {
-    loaded_libraries().push_back(LoadLibraryA(name.text()));
+    loaded_libraries().push_back(LoadLibraryA(name.chars()));
 }
 
 // Only records the request: the start-up object releases every library once,
@@ -41,13 +41,13 @@ void __release_libs()
 
 void* getlibhandle(kln::string name)
 {
-    return GetModuleHandleA(name.text());
+    return GetModuleHandleA(name.chars());
 }
 
 // A null handle gives null: GetProcAddress(NULL, ...) would search the exe.
 void* getprocaddr(void* library, kln::string name)
 {
     if (!library) return nullptr;
-    return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(library), name.text()));
+    return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(library), name.chars()));
 }
 }

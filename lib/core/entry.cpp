@@ -14,9 +14,9 @@ namespace kln
 {
 namespace
 {
-// Termination: a run-time error that C++ could not unwind further (one
-// thrown out of a destructor, such as a module's finalization) still ends
-// in the fatal report; any other exception ends the program with code 3.
+// Termination: a run-time error or END that C++ could not unwind further
+// (one thrown out of a destructor, such as a module's finalization) still
+// ends as at the entry; any other exception ends the program with code 3.
 void terminate_program()
 {
     if (std::current_exception()) {
@@ -24,6 +24,8 @@ void terminate_program()
             throw;
         } catch (const string& e) {
             fatal_error(e);
+        } catch (const kln::end&) {
+            __end_program();
         } catch (...) {
         }
     }

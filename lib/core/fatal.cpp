@@ -24,7 +24,7 @@ void begin_report()
 // The message's text up to its first 0 byte; a raw message is empty.
 const char* message_text(const string& message)
 {
-    return message.is_raw() ? "" : message.text();
+    return message.is_raw() ? "" : message.chars();
 }
 
 // "Error: " + text + "\r\n", built without the string heap: an exact-size

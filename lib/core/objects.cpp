@@ -51,8 +51,8 @@ rtti* class_records = nullptr;
 bool equal_ignoring_case(const string& a, const string& b)
 {
     if (a.length() != b.length()) return false;
-    const char* x = a.text();
-    const char* y = b.text();
+    const char* x = a.chars();
+    const char* y = b.chars();
     for (int i = 0; i < a.length(); ++i) {
         char p = x[i] >= 'a' && x[i] <= 'z' ? x[i] - 32 : x[i];
         char q = y[i] >= 'a' && y[i] <= 'z' ? y[i] - 32 : y[i];

@@ -19,12 +19,29 @@ inline std::size_t __block_class(std::size_t bytes)
     if (bytes <= 64) return (bytes + 15) & ~std::size_t(15);
     std::size_t power = std::size_t(1) << (31 - __builtin_clz(static_cast<unsigned>(bytes - 1)));
     std::size_t step = power / 4;
-    return (bytes + step - 1) / step * step;
+    return (bytes + step - 1) & ~(step - 1);
 }
 char* __block_allocate(std::size_t bytes);
 void __block_free(char* block, std::size_t bytes);
 // The block's storage for `new_bytes`, moved when its class changes.
 char* __block_resize(char* block, std::size_t old_bytes, std::size_t new_bytes);
+
+// The bytes of a string block with a text of `length` bytes: header, text
+// and terminator.
+inline std::size_t __string_bytes(int length) { return 2 * sizeof(int) + static_cast<std::size_t>(length) + 1; }
+
+// Reuse of the last concatenation's blocks (concat_memo.cpp).
+// Remembers that the text of `result` begins with the first `left_length`
+// bytes of the text of `left` (null for a raw left operand).
+void __concat_record(char* result, char* left, int left_length);
+// For a concatenation onto `left`: the block of the last concatenation's
+// left operand once nobody holds it, whose text is the first `*prefix`
+// bytes of left's; null when there is none. The caller owns the block.
+char* __concat_take_spare(const char* left, int* prefix);
+// A block whose count reached 0: whether it is kept as the spare.
+bool __concat_keeps(char* block);
+// A block grown in place that moved from `from` to `to`.
+void __concat_moved(char* from, char* to);
 
 // The fatal report that the start-up object installed (null in a DLL).
 typedef void (*fatal_report)(const string& message);

@@ -9,11 +9,27 @@ namespace kln
 namespace
 {
 const int header_size = 2 * sizeof(int);
+const int longest_text = 0x7FFFFFF0 - header_size;
 
-// What a block of a text of `length` bytes holds: header, text, terminator.
 std::size_t block_bytes(int length)
 {
-    return header_size + static_cast<std::size_t>(length) + 1;
+    return __string_bytes(length);
+}
+
+// The length of a concatenation; too long a text is out of memory.
+int joined_length(int a, int b)
+{
+    if (b > longest_text - a) __out_of_memory();
+    return a + b;
+}
+
+// The length of a text up to its first 0 byte, without a library call for
+// the short texts that dominate (literals).
+int text_length(const char* p)
+{
+    for (int n = 0; n < 16; ++n)
+        if (p[n] == 0) return n;
+    return 16 + static_cast<int>(strlen(p + 16));
 }
 
 // Copies short texts inline: a library call costs more than the copy.
@@ -37,7 +53,7 @@ int raw_safe_length(const char* p)
 
 char* string::new_block(int length)
 {
-    if (length < 0 || length > 0x7FFFFFF0 - header_size) __out_of_memory();
+    if (length < 0 || length > longest_text) __out_of_memory();
     char* block = __block_allocate(block_bytes(length));
     int* header = reinterpret_cast<int*>(block);
     header[0] = 1;
@@ -47,6 +63,7 @@ char* string::new_block(int length)
 
 void string::free_block(char* block) noexcept
 {
+    if (__concat_keeps(block)) return;
     __block_free(block, block_bytes(reinterpret_cast<int*>(block)[1]));
 }
 
@@ -58,7 +75,7 @@ string::string(const char* p)
         h = const_cast<char*>(p);
         return;
     }
-    int n = static_cast<int>(strlen(p));
+    int n = text_length(p);
     h = new_block(n);
     copy_bytes(h + header_size, p, n);
 }
@@ -93,13 +110,38 @@ void string::alloc(int n)
     h = block;
 }
 
+// A fresh block of a + b. The spare block of the last concatenation, when
+// it is a prefix of a, saves copying that prefix (concat_memo.cpp).
 string string::concat(const string& a, const string& b)
 {
-    int la = a.length(), lb = b.length();
-    string result(adopt_tag(), new_block(la + lb));
-    memcpy(result.h + header_size, a.text(), la);
-    memcpy(result.h + header_size + la, b.text(), lb);
+    int la = a.length(), lb = b.length(), length = joined_length(la, lb);
+    int kept = 0;
+    char* block = __concat_take_spare(a.h, &kept);
+    block = block ? grown_spare(block, length) : new_block(length);
+    string result(adopt_tag(), block);
+    memcpy(result.bytes() + kept, a.chars() + kept, la - kept);
+    memcpy(result.bytes() + la, b.chars(), lb);
+    result.bytes()[length] = 0;
+    __concat_record(result.h, a.is_raw() ? nullptr : a.h, la);
     return result;
+}
+
+// The spare block made a counted block of a text of `length` bytes; freed
+// when that fails.
+char* string::grown_spare(char* spare, int length)
+{
+    std::size_t spare_bytes = block_bytes(reinterpret_cast<int*>(spare)[1]);
+    char* block;
+    try {
+        block = __block_resize(spare, spare_bytes, block_bytes(length));
+    } catch (...) {
+        __block_free(spare, spare_bytes);
+        throw;
+    }
+    int* header = reinterpret_cast<int*>(block);
+    header[0] = 1;
+    header[1] = length;
+    return block;
 }
 
 string& string::operator+=(const string& s)
@@ -115,21 +157,23 @@ void string::append(const string& s)
         *this = concat(*this, s);
         return;
     }
-    int la = length(), lb = s.length();
-    if (lb > 0x7FFFFFF0 - header_size - la) __out_of_memory();
-    if (__block_class(block_bytes(la)) != __block_class(block_bytes(la + lb)))
-        h = __block_resize(h, block_bytes(la), block_bytes(la + lb));
-    copy_bytes(h + header_size + la, s.text(), lb);  // s may be *this: read after the move
-    h[header_size + la + lb] = 0;
-    header()[1] = la + lb;
+    int la = length(), lb = s.length(), length = joined_length(la, lb);
+    if (__block_class(block_bytes(la)) != __block_class(block_bytes(length))) {
+        char* moved = __block_resize(h, block_bytes(la), block_bytes(length));
+        __concat_moved(h, moved);
+        h = moved;
+    }
+    copy_bytes(bytes() + la, s.chars(), lb);  // s may be *this: read after the move
+    bytes()[length] = 0;
+    header()[1] = length;
 }
 
 int string::compare(const string& a, const string& b)
 {
     if (a.is_raw() || b.is_raw()) return 1;
     int la = a.length(), lb = b.length();
-    const unsigned char* x = reinterpret_cast<const unsigned char*>(a.text());
-    const unsigned char* y = reinterpret_cast<const unsigned char*>(b.text());
+    const unsigned char* x = reinterpret_cast<const unsigned char*>(a.chars());
+    const unsigned char* y = reinterpret_cast<const unsigned char*>(b.chars());
     int shorter = la < lb ? la : lb;
     for (int i = 0; i < shorter; ++i)
         if (x[i] != y[i]) return x[i] - y[i];
@@ -152,7 +196,7 @@ apistring::apistring() : p(copy_of("", 0)) {}
 
 apistring::apistring(const char* text) : apistring(string(text)) {}
 
-apistring::apistring(const string& s) : p(s.is_raw() ? s.text() : copy_of(s.text(), s.length())) {}
+apistring::apistring(const string& s) : p(s.is_raw() ? s.text() : copy_of(s.chars(), s.length())) {}
 
 apistring::apistring(const variant& v) : apistring(v.str()) {}
 

@@ -195,6 +195,17 @@ extern "C" void Main()
 	d.clear();
 	Line("dictionary cleared", d.length());
 
+	// Many keys, removals among them, and look-ups after each change.
+	kln::dictionary<int>  big; 
+	for (int i = 0; i < 50000; ++i) big(i) = i;
+	for (int i = 0; i < 50000; i += 50) big.remove(i);
+	big(string("extra")) = 7;
+	int found = 0, sum = 0;
+	for (int i = 0; i < 50000; ++i) if (big.contains(i)) { found++; sum += big(i) % 7; }
+	print << string("many keys: ") << found << string(" ") << sum << string("\r\n");
+	Line("many keys length", big.length());
+	Line("after removals", big(string("49999")) * 10 + big(string("extra")));
+
 	// SWAP.
 	string s1("one"), s2("two");
 	kln::swap(s1, s2);

@@ -118,6 +118,7 @@ finalization::~finalization()
 	/* DLL unloader */ { kln::unloadlibs(); }
 	print << string("final\r\n");
 	if (scenario == string("final")) throw string("error in finalization");
+	if (scenario == string("endfinal")) throw kln::end();
 }
 
 }
