@@ -21,10 +21,13 @@ bool is_forward_only(const class_symbol* cls)
     return !cls->base_class && cls->methods.empty();
 }
 
-// A class of a name not yet in the module's type list.
+// A class of a name not yet in the module's type list. Importers spell the
+// module's classes Module::Name inside the module's namespace, where a class
+// named like the module would hide the namespace.
 class_symbol* add_new_class(compiler& c, const std::string& name, int visibility)
 {
-    if (is_builtin_type_name(name)) throw "duplicate identifier '" + name + "'";
+    if (is_builtin_type_name(name) || equal_nocase(name, c.this_module.name))
+        throw "duplicate identifier '" + name + "'";
     check_reserved_word(name);
     auto* cls = new class_symbol(name, visibility, nullptr);
     c.this_module.types.push_back(cls);
@@ -135,14 +138,16 @@ bool is_member_name_taken(class_symbol* cls, const std::string& name)
     }
 }
 
-// A field name must be new in the class, its bases and its own group.
+// A field name must be new in the class, its bases and its own group, and
+// differ from the class's name (C++ refuses a field named like its class).
 std::string read_field_name(compiler& c, class_symbol* cls, const std::vector<std::string>& group)
 {
     if (c.lex.kind != identifier) throw "identifier expected";
     std::string name = c.lex.text;
     bool in_group = false;
     for (const std::string& other : group) in_group = in_group || equal_nocase(other, name);
-    if (in_group || is_member_name_taken(cls, name)) throw "duplicate identifier '" + name + "'";
+    if (in_group || equal_nocase(name, cls->name) || is_member_name_taken(cls, name))
+        throw "duplicate identifier '" + name + "'";
     check_reserved_word(name);
     c.next();
     return name;

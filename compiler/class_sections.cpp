@@ -9,9 +9,9 @@
 // Order at run time: the program's own INITIALIZATION runs first (before
 // System's, so Args is not filled yet, and before its library modules'),
 // finalizations in the reverse order. The loaded-library list is
-// process-wide, so a later FINALIZATION (the program's runs last) may find
-// a non-system DLL already released. LIB clauses written after the
-// INITIALIZATION section are not loaded by it. END skips finalization.
+// process-wide; the run-time releases it once, after the last finalization,
+// so every FINALIZATION may still call bindings. LIB clauses written after
+// the INITIALIZATION section are not loaded by it. END skips finalization.
 #include "kln.h"
 
 namespace {
