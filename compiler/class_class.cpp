@@ -318,3 +318,13 @@ void compiler::translate_class(int visibility)
     output << indent_text() << "};" << indent_text();
     emit_type_record(*this, cls);
 }
+
+// A class that DECLARE CLASS named and no CLASS defined would reach C++ as an
+// incomplete type, and importers could neither create nor use it.
+void compiler::check_classes_defined()
+{
+    for (symbol* type : this_module.types) {
+        auto* cls = dynamic_cast<class_symbol*>(type);
+        if (cls && is_forward_only(cls)) throw "undefined class '" + cls->name + "'";
+    }
+}

@@ -551,6 +551,8 @@ struct compiler {
     // --- class_class.cpp
     void translate_class(int visibility);
     void translate_class_forward(int visibility);
+    // At the end of the module: every forward-declared class was defined.
+    void check_classes_defined();
     // --- class_property.cpp
     void translate_property_member(int visibility, class_symbol* cls);
     void translate_property_body();
