@@ -177,6 +177,8 @@ void compiler::translate_property_member(int visibility, class_symbol* cls)
     const std::string name = lex.text;
     // The accessors are member functions, which C++ may not name like the class.
     if (equal_nocase(name, cls->name)) throw "method cannot have the same name as its class";
+    // The bodies name the value like the property, beside the object's `me`.
+    if (equal_nocase(name, "me")) throw "illegal argument name";
     variable_symbol* property = find_redeclared_property(cls, name);
     next();
     if (!property) property = read_new_property(*this, cls, name, visibility);

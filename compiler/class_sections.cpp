@@ -4,7 +4,9 @@
 // or the destructor of its `finalization` struct. Every initialization body
 // first loads the libraries named by the LIB clauses that precede it; every
 // finalization body releases the loaded libraries after its own statements,
-// so no statement calls a binding whose library is gone.
+// so no statement calls a binding whose library is gone. EXIT SUB in a
+// FINALIZATION skips that request, which only keeps libraries loaded until
+// the process ends.
 //
 // Order at run time: the program's own INITIALIZATION runs first (before
 // System's, so Args is not filled yet, and before its library modules'),
