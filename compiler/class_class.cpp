@@ -21,13 +21,19 @@ bool is_forward_only(const class_symbol* cls)
     return !cls->base_class && cls->methods.empty();
 }
 
-// A class of a name not yet in the module's type list. Importers spell the
-// module's classes Module::Name inside the module's namespace, where a class
-// named like the module would hide the namespace.
+// Generated code reaches every module's symbols as Module::Name, and a
+// class named like a module hides that module's namespace.
+bool is_loaded_module_name(const compiler& c, const std::string& name)
+{
+    for (const module* m : c.loaded_modules)
+        if (equal_nocase(m->name, name)) return true;
+    return false;
+}
+
+// A class of a name not yet in the module's type list.
 class_symbol* add_new_class(compiler& c, const std::string& name, int visibility)
 {
-    if (is_builtin_type_name(name) || equal_nocase(name, c.this_module.name))
-        throw "duplicate identifier '" + name + "'";
+    if (is_builtin_type_name(name) || is_loaded_module_name(c, name)) throw "duplicate identifier '" + name + "'";
     check_reserved_word(name);
     auto* cls = new class_symbol(name, visibility, nullptr);
     c.this_module.types.push_back(cls);
@@ -320,11 +326,14 @@ void compiler::translate_class(int visibility)
 }
 
 // A class that DECLARE CLASS named and no CLASS defined would reach C++ as an
-// incomplete type, and importers could neither create nor use it.
-void compiler::check_classes_defined()
+// incomplete type, and importers could neither create nor use it. A USING
+// after a class may have loaded a module of the class's name.
+void compiler::check_module_classes()
 {
     for (symbol* type : this_module.types) {
         auto* cls = dynamic_cast<class_symbol*>(type);
-        if (cls && is_forward_only(cls)) throw "undefined class '" + cls->name + "'";
+        if (!cls) continue;
+        if (is_forward_only(cls)) throw "undefined class '" + cls->name + "'";
+        if (is_loaded_module_name(*this, cls->name)) throw "duplicate identifier '" + cls->name + "'";
     }
 }

@@ -551,8 +551,9 @@ struct compiler {
     // --- class_class.cpp
     void translate_class(int visibility);
     void translate_class_forward(int visibility);
-    // At the end of the module: every forward-declared class was defined.
-    void check_classes_defined();
+    // At the end of the module: every forward-declared class was defined,
+    // and no class is named like a loaded module.
+    void check_module_classes();
     // --- class_property.cpp
     void translate_property_member(int visibility, class_symbol* cls);
     void translate_property_body();
