@@ -166,7 +166,7 @@ void compiler::translate_module()
     if (!equal_nocase(this_module.name, "SYSTEM")) loaded_modules.push_back(module_load("System", *this, library));
     output << indent_text();
     translate_declarations(*this);
-    check_classes_defined();
+    check_module_classes();
     write_default_sections(*this);
     if (!library) write_program_block(*this);
     output << "\n\n}\n}";
