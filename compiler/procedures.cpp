@@ -363,7 +363,8 @@ void compiler::translate_procedure(int visibility, bool declaration, class_symbo
         p = declare_method(*this, h, name, visibility);
     else
         p = find_or_declare_procedure(*this, h, name, visibility);
-    if (!h.dotted) p->defined = !h.declaration;
+    // A DLL binding's stub is its definition: a later body would define it twice.
+    if (!h.dotted) p->defined = !h.declaration || h.binding.active;
     write_heading(*this, h, *p);
     if (h.declaration) {
         if (h.binding.active)
