@@ -114,7 +114,8 @@ void translate_class_check(state& st)
         c.next();
     }
     if (!is_class(t)) throw "class expected";
-    st.out << (descendant ? "->__isbase" : "->__isa") << "(typeid(" << t->cpp_name(true) << "))";
+    // "class": a variable or procedure named like the class would hide it.
+    st.out << (descendant ? "->__isbase" : "->__isa") << "(typeid(class " << t->cpp_name(true) << "))";
     st.current = nullptr;
     st.type = builtin_type(c, "BOOLEAN");
 }
