@@ -9,6 +9,7 @@
 //   inspect rect <window>                      prints left top width height, in the
 //                                              parent's client area for a child window
 //   inspect screen-rect <window>               prints left top width height on the screen
+//   inspect prop <window> <name>               prints the window property <name> (0: none)
 //   inspect owner <window>                     prints the handle of its owner window (0: none)
 //   inspect visible <window>                   prints 1 or 0
 //   inspect enabled <window>                   prints 1 or 0
@@ -179,8 +180,16 @@ int gone(int argc, char** argv)
 
 int usage()
 {
-    fprintf(stderr, "usage: inspect find|child|class|text|wait-text|rect|screen-rect|owner|visible|enabled|class-style|class-info|system-class-info|move|set-text|post|cursor|gone ...\n");
+    fprintf(stderr, "usage: inspect find|child|class|text|wait-text|rect|screen-rect|prop|owner|visible|enabled|class-style|class-info|system-class-info|move|set-text|post|cursor|gone ...\n");
     return 2;
+}
+
+int property(int, char** argv)
+{
+    HWND window = parse_window(argv[2]);
+    if (!IsWindow(window)) return 1;
+    printf("%ld\n", (long)(INT_PTR)GetPropA(window, argv[3]));
+    return 0;
 }
 
 int owner(int, char** argv)
@@ -205,7 +214,7 @@ struct Command
 const Command commands[] = {
     {"find", 2, find}, {"child", 2, child}, {"class", 1, class_name}, {"text", 1, text},
     {"wait-text", 2, wait_text}, {"rect", 1, rect}, {"screen-rect", 1, screen_rect},
-    {"owner", 1, owner}, {"visible", 1, visible},
+    {"prop", 2, property}, {"owner", 1, owner}, {"visible", 1, visible},
     {"enabled", 1, enabled}, {"class-style", 1, class_style}, {"class-info", 1, class_info},
     {"system-class-info", 1, system_class_info}, {"move", 3, move}, {"set-text", 2, set_text},
     {"post", 4, post}, {"cursor", 2, cursor},
