@@ -9,9 +9,14 @@
 //   inspect rect <window>                      prints left top width height, in the
 //                                              parent's client area for a child window
 //   inspect screen-rect <window>               prints left top width height on the screen
+//   inspect prop <window> <name>               prints the window property <name> (0: none)
+//   inspect owner <window>                     prints the handle of its owner window (0: none)
 //   inspect visible <window>                   prints 1 or 0
 //   inspect enabled <window>                   prints 1 or 0
 //   inspect class-style <window>               prints the style of its window class
+//   inspect class-info <window>                prints its class's style, window extra
+//                                              bytes and background brush
+//   inspect system-class-info <class>          the same for a class of the system
 //   inspect move <window> <x> <y>              moves it (SetWindowPos, size kept)
 //   inspect set-text <window> <text>           sets its text (WM_SETTEXT)
 //   inspect post <window> <msg> <wparam> <lparam>   PostMessageA
@@ -129,6 +134,28 @@ int class_style(int, char** argv)
     return 0;
 }
 
+int print_class_info(DWORD style, int extra_bytes, HBRUSH background)
+{
+    printf("%#lx %d %ld\n", style, extra_bytes, (long)(INT_PTR)background);
+    return 0;
+}
+
+int class_info(int, char** argv)
+{
+    HWND window = parse_window(argv[2]);
+    if (!IsWindow(window)) return 1;
+    return print_class_info(GetClassLongA(window, GCL_STYLE), GetClassLongA(window, GCL_CBWNDEXTRA),
+                            (HBRUSH)(INT_PTR)GetClassLongA(window, GCL_HBRBACKGROUND));
+}
+
+int system_class_info(int, char** argv)
+{
+    WNDCLASSEXA wc = {};
+    wc.cbSize = sizeof wc;
+    if (!GetClassInfoExA(nullptr, argv[2], &wc)) return 1;
+    return print_class_info(wc.style, wc.cbWndExtra, wc.hbrBackground);
+}
+
 int move(int, char** argv)
 {
     UINT keep = SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE;
@@ -153,8 +180,24 @@ int gone(int argc, char** argv)
 
 int usage()
 {
-    fprintf(stderr, "usage: inspect find|child|class|text|wait-text|rect|screen-rect|visible|enabled|class-style|move|set-text|post|cursor|gone ...\n");
+    fprintf(stderr, "usage: inspect find|child|class|text|wait-text|rect|screen-rect|prop|owner|visible|enabled|class-style|class-info|system-class-info|move|set-text|post|cursor|gone ...\n");
     return 2;
+}
+
+int property(int, char** argv)
+{
+    HWND window = parse_window(argv[2]);
+    if (!IsWindow(window)) return 1;
+    printf("%ld\n", (long)(INT_PTR)GetPropA(window, argv[3]));
+    return 0;
+}
+
+int owner(int, char** argv)
+{
+    HWND window = parse_window(argv[2]);
+    if (!IsWindow(window)) return 1;
+    printf("%ld\n", (long)(INT_PTR)GetWindow(window, GW_OWNER));
+    return 0;
 }
 
 int visible(int, char** argv) { return flag(IsWindowVisible(parse_window(argv[2]))); }
@@ -171,8 +214,9 @@ struct Command
 const Command commands[] = {
     {"find", 2, find}, {"child", 2, child}, {"class", 1, class_name}, {"text", 1, text},
     {"wait-text", 2, wait_text}, {"rect", 1, rect}, {"screen-rect", 1, screen_rect},
-    {"visible", 1, visible},
-    {"enabled", 1, enabled}, {"class-style", 1, class_style}, {"move", 3, move}, {"set-text", 2, set_text},
+    {"prop", 2, property}, {"owner", 1, owner}, {"visible", 1, visible},
+    {"enabled", 1, enabled}, {"class-style", 1, class_style}, {"class-info", 1, class_info},
+    {"system-class-info", 1, system_class_info}, {"move", 3, move}, {"set-text", 2, set_text},
     {"post", 4, post}, {"cursor", 2, cursor},
     {"gone", 1, gone},
 };

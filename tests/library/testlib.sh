@@ -90,3 +90,11 @@ retry() {
     done
     return 1
 }
+
+# park: moves the pointer off every window of the tests. Wine keeps its own
+# idea of the pointer position, moved by SetCursorPos and by pointer motion
+# over its windows, so both are moved.
+park() {
+    xdotool mousemove 1000 740
+    run "$helpers/inspect.exe" cursor 1000 740
+}
