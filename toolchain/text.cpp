@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 #include <sys/stat.h>
 
 namespace kiln {
@@ -80,6 +81,17 @@ std::string with_default_extension(const std::string& path, const std::string& e
 bool file_exists(const std::string& path) {
     struct stat info;
     return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+bool same_file(const std::string& first, const std::string& second) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    if (fs::equivalent(first, second, error)) return true;
+    return fs::path(first).lexically_normal() == fs::path(second).lexically_normal();
+}
+
+std::string as_tool_argument(const std::string& path) {
+    return starts_with(path, "@") ? "./" + path : path;
 }
 
 }  // namespace kiln

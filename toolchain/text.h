@@ -33,4 +33,12 @@ std::string with_default_extension(const std::string& path, const std::string& e
 
 bool file_exists(const std::string& path);
 
+// True when both names reach the same file ("a.obj" and "./a.obj"), or are
+// the same name when neither exists.
+bool same_file(const std::string& first, const std::string& second);
+
+// A file name as an argument of a cross tool: one that begins with '@' would
+// be read as a response file, so it gets "./" in front.
+std::string as_tool_argument(const std::string& path);
+
 }  // namespace kiln

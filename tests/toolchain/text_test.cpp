@@ -49,5 +49,17 @@ TEST(Text, BackslashesBecomeSlashes) {
     EXPECT_EQ(to_posix_path("B/lib\\core\\stc.obj"), "B/lib/core/stc.obj");
 }
 
+TEST(Text, SameFileThroughDifferentSpellings) {
+    EXPECT_TRUE(same_file("a/./b.obj", "a/b.obj")) << "not existing: compared by name";
+    EXPECT_FALSE(same_file("a/b.obj", "a/c.obj"));
+    EXPECT_TRUE(same_file("/proc/self/../self/status", "/proc/self/status"));
+}
+
+TEST(Text, ResponseFileNamesAreNotPassedBare) {
+    EXPECT_EQ(as_tool_argument("@x.obj"), "./@x.obj");
+    EXPECT_EQ(as_tool_argument("dir/@x.obj"), "dir/@x.obj");
+    EXPECT_EQ(as_tool_argument("x@.obj"), "x@.obj");
+}
+
 }  // namespace
 }  // namespace kiln
