@@ -4,6 +4,7 @@
 
 #include <cerrno>
 #include <cstring>
+#include <csignal>
 #include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -64,6 +65,7 @@ std::string describe_status(int status) {
 }
 
 [[noreturn]] void exec_in_child(int output_fd, int error_fd, std::vector<std::string> args) {
+    signal(SIGPIPE, SIG_DFL);  // the front-end ignores it; the tools get the usual behaviour
     dup2(output_fd, STDOUT_FILENO);
     dup2(output_fd, STDERR_FILENO);
     std::vector<std::string> env = child_environment();
