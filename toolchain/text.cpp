@@ -20,7 +20,7 @@ std::vector<std::string> split_words(const std::string& text) {
     std::vector<std::string> words;
     std::string word;
     for (char c : text) {
-        if (c == ' ' || c == '\t') {
+        if (std::isspace(static_cast<unsigned char>(c))) {
             if (!word.empty()) words.push_back(word);
             word.clear();
         } else {

@@ -10,7 +10,7 @@ namespace kiln {
 // written before /bin/sh split it.
 std::string join_arguments(int argc, const char* const* argv);
 
-// The words of a text separated by runs of blanks or tabs.
+// The words of a text separated by runs of white space (blanks, tabs, line ends).
 std::vector<std::string> split_words(const std::string& text);
 
 // The pieces of a text between separators; "a,,b" gives three pieces.

@@ -13,6 +13,7 @@ TEST(Text, JoinsArgumentsWithSingleBlanks) {
 
 TEST(Text, SplitsWordsAtRunsOfBlanks) {
     EXPECT_EQ(split_words("  a \t b  c "), (std::vector<std::string>{"a", "b", "c"}));
+    EXPECT_EQ(split_words("a\nb\r\nc"), (std::vector<std::string>{"a", "b", "c"})) << "line ends in an argument";
     EXPECT_TRUE(split_words("   ").empty());
 }
 
