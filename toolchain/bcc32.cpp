@@ -5,8 +5,6 @@
 #include "frontend.h"
 #include "text.h"
 
-#include <regex>
-
 namespace kiln {
 namespace {
 
@@ -23,11 +21,62 @@ void apply_option(const std::string& option, CompileRequest& request, bool& comp
         throw Failure("unsupported option '" + option + "'");
 }
 
-void check_source(const std::string& source) {
+void check_source_extension(const std::string& source) {
     std::string extension = extension_of(source);
     if (extension != ".cpp" && extension != ".c")
         throw Failure("unsupported source file '" + source + "' (expected .cpp or .c)");
-    if (!file_exists(source)) throw Failure("unable to open file '" + source + "'");
+}
+
+// "file:line[:col]: <kind>: message", split up. Parsed by hand: a regular
+// expression recurses per character and overflows the stack on the very long
+// lines that g++ can write.
+struct Diagnostic {
+    std::string file, line, message;
+    bool is_warning = false;
+};
+
+bool is_number(const std::string& text) {
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+}
+
+// Splits "text:digits" into text and digits; false when it has no such end.
+bool split_number_suffix(const std::string& text, std::string& head, std::string& number) {
+    std::size_t colon = text.find_last_of(':');
+    if (colon == std::string::npos || colon == 0 || !is_number(text.substr(colon + 1))) return false;
+    head = text.substr(0, colon);
+    number = text.substr(colon + 1);
+    return true;
+}
+
+// "file:line:col" or "file:line" into file and line.
+bool parse_location(const std::string& location, Diagnostic& diagnostic) {
+    std::string head, number;
+    if (!split_number_suffix(location, head, number)) return false;
+    std::string file, line;
+    if (split_number_suffix(head, file, line)) {
+        diagnostic.file = file;
+        diagnostic.line = line;
+    } else {
+        diagnostic.file = head;
+        diagnostic.line = number;
+    }
+    return true;
+}
+
+bool parse_diagnostic(const std::string& line, Diagnostic& diagnostic) {
+    // g++'s own kinds, then the assembler's (for asm statements).
+    static const struct { const char* marker; bool is_warning; } kinds[] = {
+        {": error: ", false}, {": fatal error: ", false}, {": warning: ", true},
+        {": Error: ", false}, {": Warning: ", true}};
+    std::size_t best = std::string::npos;
+    for (const auto& kind : kinds) {
+        std::size_t at = line.find(kind.marker);
+        if (at == std::string::npos || at >= best) continue;
+        best = at;
+        diagnostic.is_warning = kind.is_warning;
+        diagnostic.message = line.substr(at + std::string(kind.marker).size());
+    }
+    return best != std::string::npos && parse_location(line.substr(0, best), diagnostic);
 }
 
 }  // namespace
@@ -44,6 +93,7 @@ CompileRequest parse_bcc32(const std::string& command_line) {
             throw Failure("more than one source file ('" + request.source + "', '" + word + "')");
     }
     if (request.source.empty()) throw Failure("no source file given");
+    check_source_extension(request.source);
     if (!compile_only) throw Failure("linking is not supported (use -c)");
     return request;
 }
@@ -57,22 +107,22 @@ std::vector<std::string> compile_command(const CompileRequest& request) {
     for (const char* flag : fixed_compiler_flags) command.emplace_back(flag);
     if (request.optimise) command.emplace_back("-O2");
     if (request.no_warnings) command.emplace_back("-w");
-    command.insert(command.end(), {"-o", object_file(request), request.source});
+    command.insert(command.end(),
+                   {"-o", as_tool_argument(object_file(request)), as_tool_argument(request.source)});
     return command;
 }
 
 std::string translate_compiler_line(const std::string& line) {
-    static const std::regex diagnostic(R"(^(.+?):(\d+):(?:\d+:)? (error|fatal error|warning): (.*)$)");
-    std::smatch part;
-    if (!std::regex_match(line, part, diagnostic)) return line;
-    std::string kind = part[3] == "warning" ? "Warning " : "Error ";
-    return kind + part[1].str() + " " + part[2].str() + ": " + part[4].str();
+    Diagnostic diagnostic;
+    if (!parse_diagnostic(line, diagnostic)) return line;
+    std::string kind = diagnostic.is_warning ? "Warning " : "Error ";
+    return kind + diagnostic.file + " " + diagnostic.line + ": " + diagnostic.message;
 }
 
 void run_bcc32(const std::string& command_line, Report& report) {
     CompileRequest request = parse_bcc32(command_line);
-    check_source(request.source);
     remove_old_output(object_file(request));
+    if (!file_exists(request.source)) throw Failure("unable to open file '" + request.source + "'");
     ChildResult result = run_child(compile_command(request));
     for (const std::string& line : result.output) report.line(translate_compiler_line(line));
     if (!result.succeeded) {

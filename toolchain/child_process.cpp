@@ -3,6 +3,7 @@
 #include "frontend.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/wait.h>
@@ -64,6 +65,7 @@ std::string describe_status(int status) {
 }
 
 [[noreturn]] void exec_in_child(int output_fd, int error_fd, std::vector<std::string> args) {
+    signal(SIGPIPE, SIG_DFL);  // the front-end ignores it; the tools get the usual behaviour
     dup2(output_fd, STDOUT_FILENO);
     dup2(output_fd, STDERR_FILENO);
     std::vector<std::string> env = child_environment();

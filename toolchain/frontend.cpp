@@ -3,6 +3,7 @@
 #include "text.h"
 
 #include <cerrno>
+#include <csignal>
 #include <cstdio>
 #include <cstring>
 
@@ -10,6 +11,9 @@ namespace kiln {
 
 int run_frontend(const std::string& tool, const std::string& banner, int argc,
                  const char* const* argv, const FrontendBody& body) {
+    // A reader that goes away early must not end the run half-way: the error
+    // file and the exit status still have to tell the outcome.
+    std::signal(SIGPIPE, SIG_IGN);
     Report report(tool, banner);
     try {
         body(join_arguments(argc, argv), report);

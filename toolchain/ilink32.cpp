@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <regex>
 #include <unistd.h>
 
 namespace kiln {
@@ -48,9 +47,13 @@ bool is_startup_object(const std::string& path) {
     return name == "c0x32.obj" || name == "c0w32.obj" || name == "c0d32.obj";
 }
 
+// The file names of a field after the first; options belong before the objects.
 std::vector<std::string> field_files(const std::string& field) {
     std::vector<std::string> files;
-    for (const std::string& word : split_words(field)) files.push_back(to_posix_path(word));
+    for (const std::string& word : split_words(field)) {
+        if (starts_with(word, "-")) throw Failure("unsupported option '" + word + "'");
+        files.push_back(to_posix_path(word));
+    }
     return files;
 }
 
@@ -62,11 +65,12 @@ std::string single_file(const std::string& field, const std::string& what) {
 
 void parse_objects(const std::string& field, LinkRequest& request) {
     LinkOptions options;
-    for (const std::string& word : field_files(field)) {
+    for (const std::string& word : split_words(field)) {
+        std::string file = to_posix_path(word);
         if (starts_with(word, "-"))
             apply_option(word, options);
-        else if (!is_startup_object(word))
-            request.objects.push_back(with_default_extension(word, ".obj"));
+        else if (!is_startup_object(file))
+            request.objects.push_back(with_default_extension(file, ".obj"));
     }
     request.kind = image_kind(options);
     if (request.objects.empty()) throw Failure("no object files given");
@@ -111,6 +115,27 @@ void parse_resources(const std::string& field, LinkRequest& request) {
             throw Failure("unsupported resource file '" + file + "' (expected .res)");
         request.resources.push_back(file);
     }
+}
+
+// The line without a leading "<folder>/ld: " (or i686-w64-mingw32-ld, .exe
+// allowed), the linker's own name that g++ puts before each of its lines.
+std::string without_linker_prefix(const std::string& line) {
+    std::size_t blank = line.find(' ');
+    if (blank == std::string::npos || blank == 0 || line[blank - 1] != ':') return line;
+    std::string program = file_name_of(line.substr(0, blank - 1));
+    if (program == "ld" || program == "ld.exe" || program == "i686-w64-mingw32-ld" ||
+        program == "i686-w64-mingw32-ld.exe")
+        return line.substr(blank + 1);
+    return line;
+}
+
+// The program and the map are written over: naming an input there would
+// destroy it.
+void check_outputs_are_not_inputs(const LinkRequest& request) {
+    for (const std::string& output : {request.output, request.map})
+        for (const std::string& input : link_inputs(request))
+            if (!output.empty() && same_file(output, input))
+                throw Failure("output file '" + output + "' is also an input");
 }
 
 // A temporary object for one converted resource, removed when it goes out of scope.
@@ -170,7 +195,7 @@ std::vector<std::string> link_inputs(const LinkRequest& request) {
 }
 
 std::vector<std::string> resource_command(const std::string& resource, const std::string& object) {
-    return {cross_resource_compiler, "-J", "res", "-O", "coff", "-i", resource, "-o", object};
+    return {cross_resource_compiler, "-J", "res", "-O", "coff", "-i", as_tool_argument(resource), "-o", object};
 }
 
 std::vector<std::string> link_command(const LinkRequest& request,
@@ -180,13 +205,13 @@ std::vector<std::string> link_command(const LinkRequest& request,
         command.insert(command.end(), {"-shared", "-Wl,--kill-at"});
     else
         command.emplace_back(request.kind == ImageKind::windowed ? "-mwindows" : "-mconsole");
-    command.insert(command.end(), {"-static", "-o", request.output});
-    command.insert(command.end(), request.objects.begin(), request.objects.end());
-    if (!request.def.empty()) command.push_back(request.def);
+    command.insert(command.end(), {"-static", "-o", as_tool_argument(request.output)});
+    for (const std::string& object : request.objects) command.push_back(as_tool_argument(object));
+    if (!request.def.empty()) command.push_back(as_tool_argument(request.def));
     command.insert(command.end(), resource_objects.begin(), resource_objects.end());
     if (!request.libraries.empty()) {
         command.emplace_back("-Wl,--start-group");
-        command.insert(command.end(), request.libraries.begin(), request.libraries.end());
+        for (const std::string& library : request.libraries) command.push_back(as_tool_argument(library));
         command.emplace_back("-Wl,--end-group");
     }
     if (!request.map.empty()) command.push_back("-Wl,-Map," + request.map);
@@ -196,17 +221,16 @@ std::vector<std::string> link_command(const LinkRequest& request,
 }
 
 std::string translate_linker_line(const std::string& line, bool link_failed) {
-    static const std::regex tool_path(R"(^\S*/(i686-w64-mingw32-)?ld(\.exe)?: )");
     if (starts_with(line, "collect2:")) return std::string();
-    std::string message = std::regex_replace(line, tool_path, "", std::regex_constants::format_first_only);
-    return (link_failed ? "Error " : "Warning ") + message;
+    return (link_failed ? "Error " : "Warning ") + without_linker_prefix(line);
 }
 
 void run_ilink32(const std::string& command_line, Report& report) {
     LinkRequest request = parse_ilink32(command_line);
+    check_outputs_are_not_inputs(request);
+    remove_old_output(request.output);
     for (const std::string& input : link_inputs(request))
         if (!file_exists(input)) throw Failure("unable to open file '" + input + "'");
-    remove_old_output(request.output);
     std::vector<TemporaryObject> converted(request.resources.size());
     std::vector<std::string> resource_objects;
     for (std::size_t i = 0; i < request.resources.size(); ++i) {

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <filesystem>
 #include <sys/stat.h>
 
 namespace kiln {
@@ -19,7 +20,7 @@ std::vector<std::string> split_words(const std::string& text) {
     std::vector<std::string> words;
     std::string word;
     for (char c : text) {
-        if (c == ' ' || c == '\t') {
+        if (std::isspace(static_cast<unsigned char>(c))) {
             if (!word.empty()) words.push_back(word);
             word.clear();
         } else {
@@ -80,6 +81,17 @@ std::string with_default_extension(const std::string& path, const std::string& e
 bool file_exists(const std::string& path) {
     struct stat info;
     return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
+}
+
+bool same_file(const std::string& first, const std::string& second) {
+    namespace fs = std::filesystem;
+    std::error_code error;
+    if (fs::equivalent(first, second, error)) return true;
+    return fs::path(first).lexically_normal() == fs::path(second).lexically_normal();
+}
+
+std::string as_tool_argument(const std::string& path) {
+    return starts_with(path, "@") ? "./" + path : path;
 }
 
 }  // namespace kiln

@@ -10,7 +10,7 @@ namespace kiln {
 // written before /bin/sh split it.
 std::string join_arguments(int argc, const char* const* argv);
 
-// The words of a text separated by runs of blanks or tabs.
+// The words of a text separated by runs of white space (blanks, tabs, line ends).
 std::vector<std::string> split_words(const std::string& text);
 
 // The pieces of a text between separators; "a,,b" gives three pieces.
@@ -32,5 +32,13 @@ std::string file_name_of(const std::string& path);
 std::string with_default_extension(const std::string& path, const std::string& extension);
 
 bool file_exists(const std::string& path);
+
+// True when both names reach the same file ("a.obj" and "./a.obj"), or are
+// the same name when neither exists.
+bool same_file(const std::string& first, const std::string& second);
+
+// A file name as an argument of a cross tool: one that begins with '@' would
+// be read as a response file, so it gets "./" in front.
+std::string as_tool_argument(const std::string& path);
 
 }  // namespace kiln

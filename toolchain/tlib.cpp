@@ -53,9 +53,15 @@ bool is_member(const std::string& library, const std::string& object, Report& re
     return false;
 }
 
-void check_edit(const std::string& library, const LibraryEdit& edit) {
-    const std::string& needed = edit.action == LibraryEdit::Action::add_or_replace ? edit.object : library;
-    if (!file_exists(needed)) throw Failure("unable to open file '" + needed + "'");
+void require_file(const std::string& path) {
+    if (!file_exists(path)) throw Failure("unable to open file '" + path + "'");
+}
+
+// Every object to add must exist before the library is touched, so a
+// command line with a missing object leaves the library as it was.
+void check_objects_to_add(const LibraryRequest& request) {
+    for (const LibraryEdit& edit : request.edits)
+        if (edit.action == LibraryEdit::Action::add_or_replace) require_file(edit.object);
 }
 
 }  // namespace
@@ -86,12 +92,15 @@ std::vector<std::string> edit_command(const std::string& library, const LibraryE
 
 void run_tlib(const std::string& command_line, Report& report) {
     LibraryRequest request = parse_tlib(command_line);
+    check_objects_to_add(request);
     for (const LibraryEdit& edit : request.edits) {
-        check_edit(request.library, edit);
-        if (edit.action == LibraryEdit::Action::remove && !is_member(request.library, edit.object, report)) {
-            report.line("Warning " + report.tool() + ": '" + file_name_of(edit.object) + "' is not in '" +
-                        request.library + "'");
-            continue;
+        if (edit.action == LibraryEdit::Action::remove) {
+            require_file(request.library);
+            if (!is_member(request.library, edit.object, report)) {
+                report.line("Warning " + report.tool() + ": '" + file_name_of(edit.object) + "' is not in '" +
+                            request.library + "'");
+                continue;
+            }
         }
         ChildResult result = run_archiver(edit_command(request.library, edit), report);
         for (const std::string& line : result.output) report.line("Warning " + line);

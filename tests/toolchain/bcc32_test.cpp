@@ -70,8 +70,27 @@ TEST(Bcc32Diagnostics, TranslatedLines) {
         {"Hello.cpp:9: error: no column here", "Error Hello.cpp 9: no column here"},
         {"Hello.cpp: In function 'int main()':", "Hello.cpp: In function 'int main()':"},
         {"Hello.cpp:3:5: note: declared here", "Hello.cpp:3:5: note: declared here"},
+        {"Hello.cpp:3:5: error: expected ';': error: inside", "Error Hello.cpp 3: expected ';': error: inside"},
+        {"cc1plus: error: bad option", "cc1plus: error: bad option"},
+        {"/tmp/cc1.s: Assembler messages:", "/tmp/cc1.s: Assembler messages:"},
+        {"/tmp/cc1.s:18: Error: no such instruction: `x'", "Error /tmp/cc1.s 18: no such instruction: `x'"},
+        {"/tmp/cc1.s:19: Warning: odd", "Warning /tmp/cc1.s 19: odd"},
     };
     for (const Case& c : cases) EXPECT_EQ(translate_compiler_line(c.line), c.expected);
+}
+
+TEST(Bcc32Diagnostics, VeryLongLines) {
+    std::string name(1000000, 'x');
+    EXPECT_EQ(translate_compiler_line("L.cpp:1:17: error: '" + name + "' was not declared"),
+              "Error L.cpp 1: '" + name + "' was not declared");
+    EXPECT_EQ(translate_compiler_line(name), name);
+}
+
+TEST(Bcc32Command, ResponseFileNamesStayFileNames) {
+    std::vector<std::string> command = compile_command(parse_bcc32("-c @odd.cpp"));
+    ASSERT_GE(command.size(), 3u);
+    EXPECT_EQ(std::vector<std::string>(command.end() - 3, command.end()),
+              (std::vector<std::string>{"-o", "./@odd.obj", "./@odd.cpp"}));
 }
 
 }  // namespace

@@ -97,6 +97,9 @@ TEST(Ilink32, RejectedLines) {
         {"-ap P.obj,,,,a.def b.def", "more than one definition file ('b.def')"},
         {"-ap P.obj,,,,,P.rc", "unsupported resource file 'P.rc' (expected .res)"},
         {"-ap P.obj,,,,,,", "too many fields (at most six, separated by ',')"},
+        {"-ap P.obj,-o,nul,", "unsupported option '-o'"},
+        {"-ap P.obj,,nul,-lfoo", "unsupported option '-lfoo'"},
+        {"-ap P.obj,,nul,,,-x.res", "unsupported option '-x.res'"},
     };
     for (const Case& c : cases) {
         try {
@@ -116,6 +119,19 @@ TEST(Ilink32, LinkerLines) {
     EXPECT_EQ(translate_linker_line("collect2: error: ld returned 1 exit status", true), "");
     EXPECT_EQ(translate_linker_line("i686-w64-mingw32-g++: error: x.obj: No such file", true),
               "Error i686-w64-mingw32-g++: error: x.obj: No such file");
+    EXPECT_EQ(translate_linker_line("i686-w64-mingw32-ld: cannot find -lx", true), "Error cannot find -lx");
+    EXPECT_EQ(translate_linker_line("/a/b/ld.exe: P.obj: odd", false), "Warning P.obj: odd");
+    EXPECT_EQ(translate_linker_line("/a/gold: P.obj: odd", true), "Error /a/gold: P.obj: odd");
+    std::string long_line(1000000, 'y');
+    EXPECT_EQ(translate_linker_line(long_line, true), "Error " + long_line);
+}
+
+TEST(Ilink32, ResponseFileNamesStayFileNames) {
+    LinkRequest request = parse_ilink32("-ap @P.obj,@P.exe,,@M.lib,@P.def");
+    EXPECT_EQ(link_command(request, {}),
+              (std::vector<std::string>{cross_compiler, "-mconsole", "-static", "-o", "./@P.exe", "./@P.obj",
+                                        "./@P.def", "-Wl,--start-group", "./@M.lib", "-Wl,--end-group"}));
+    EXPECT_EQ(resource_command("@R.res", "/tmp/r.o")[6], "./@R.res");
 }
 
 }  // namespace

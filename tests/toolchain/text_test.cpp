@@ -13,6 +13,7 @@ TEST(Text, JoinsArgumentsWithSingleBlanks) {
 
 TEST(Text, SplitsWordsAtRunsOfBlanks) {
     EXPECT_EQ(split_words("  a \t b  c "), (std::vector<std::string>{"a", "b", "c"}));
+    EXPECT_EQ(split_words("a\nb\r\nc"), (std::vector<std::string>{"a", "b", "c"})) << "line ends in an argument";
     EXPECT_TRUE(split_words("   ").empty());
 }
 
@@ -47,6 +48,18 @@ TEST(Text, DefaultExtensionOnlyWhenNoneIsGiven) {
 
 TEST(Text, BackslashesBecomeSlashes) {
     EXPECT_EQ(to_posix_path("B/lib\\core\\stc.obj"), "B/lib/core/stc.obj");
+}
+
+TEST(Text, SameFileThroughDifferentSpellings) {
+    EXPECT_TRUE(same_file("a/./b.obj", "a/b.obj")) << "not existing: compared by name";
+    EXPECT_FALSE(same_file("a/b.obj", "a/c.obj"));
+    EXPECT_TRUE(same_file("/proc/self/../self/status", "/proc/self/status"));
+}
+
+TEST(Text, ResponseFileNamesAreNotPassedBare) {
+    EXPECT_EQ(as_tool_argument("@x.obj"), "./@x.obj");
+    EXPECT_EQ(as_tool_argument("dir/@x.obj"), "dir/@x.obj");
+    EXPECT_EQ(as_tool_argument("x@.obj"), "x@.obj");
 }
 
 }  // namespace
