@@ -153,6 +153,7 @@ private:
     void take_to(size_t end);  // append the characters up to index `end` to text
     template <class Accept> size_t span_end(size_t from, Accept accept) const;
     void read_token();
+    void continue_line();
     void read_directive();
     void read_identifier();
     void read_number();

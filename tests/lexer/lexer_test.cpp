@@ -67,6 +67,7 @@ INSTANTIATE_TEST_SUITE_P(edge_cases, tokens, ::testing::Values(
     token_case{"int Int auto zebra my_int int% kln is", "2:Int 2:Int 2:Auto 2:zebra 2:my_int 2:int% 2:Kln 2:Is"},
     token_case{"_x", "2:_x"},
     token_case{"x _", "2:x"},
+    token_case{"a _\n_\r\n_ ' c\nb", "2:a 2:b"},
     token_case{"PRINT x", "2:PRINT 2:x"},
     token_case{"#CPP", "4:#CPP"},
     token_case{"a:b", "2:a 1: 2:b"},
@@ -89,6 +90,7 @@ TEST_P(errors, message)
 
 INSTANTIATE_TEST_SUITE_P(edge_cases, errors, ::testing::Values(
     error_case{"x _ y", "newline expected"},
+    error_case{"x _ _\ny", "newline expected"},
     error_case{"\"open", "string constant exceeds line"},
     error_case{"\"open\r\n\"", "string constant exceeds line"},
     error_case{"\"open\nmore\"", "string constant exceeds line"},
@@ -115,6 +117,19 @@ TEST(lexer, end_of_input_repeats_and_keeps_position)
         EXPECT_EQ(lx.line, 1);
         EXPECT_EQ(lx.column, 1);
     }
+}
+
+// Any number of continuations, on one line or over many, is lexed without
+// growing the stack.
+TEST(lexer, long_continuation_chains)
+{
+    std::string one_line = "x ";
+    for (int i = 0; i < 1000000; ++i) one_line += "_ ";
+    EXPECT_EQ(lex_all(one_line).error, "newline expected");
+    std::string many_lines = "x";
+    for (int i = 0; i < 1000000; ++i) many_lines += " _\n";
+    many_lines += "y";
+    EXPECT_EQ(joined(lex_all(many_lines).tokens), "2:x 2:y");
 }
 
 TEST(lexer, lines_and_columns_are_physical)
