@@ -281,7 +281,9 @@ void symbol::emit_declaration(std::ostream&) const
 }
 
 // Whole numbers become "const int" (C++ needs a type word); other numbers,
-// the negative whole ones included, "const double".
+// the negative whole ones included, "const double". So do whole numbers
+// beyond int, which a fractional source value can round to (10000000000.5
+// is stored as the single-precision text 10000000000.000000).
 void constant_symbol::emit_declaration(std::ostream& out) const
 {
     out << "const ";
@@ -289,7 +291,8 @@ void constant_symbol::emit_declaration(std::ostream& out) const
         out << "string ";
     } else {
         double number = std::strtod(value.c_str(), nullptr);
-        out << (number != std::fabs(std::trunc(number)) ? "double " : "int ");
+        bool whole = number == std::fabs(std::trunc(number)) && number <= INT32_MAX;
+        out << (whole ? "int " : "double ");
     }
     out << cpp_name(false) << " = " << value << ";\n";
 }
