@@ -17,6 +17,13 @@ bool is_identifier_text(const std::string& name)
     return true;
 }
 
+// The module's source file; a folder of that name is none, and the open fails.
+std::string source_path(const std::string& name)
+{
+    std::string path = host_path(default_ext(capitalize(name), "kln"));
+    return file_exists(path) ? path : "";
+}
+
 type_symbol* as_type(symbol* s)
 {
     return static_cast<type_symbol*>(s->resolve());
@@ -25,7 +32,7 @@ type_symbol* as_type(symbol* s)
 }  // namespace
 
 compiler::compiler(const std::string& name, const std::string& basedir)
-    : input(host_path(default_ext(capitalize(name), "kln")), std::ios::binary),
+    : input(source_path(name), std::ios::binary),
       lex(input),
       this_module(capitalize(strip_ext(name)), this),
       basedir(basedir)
