@@ -190,6 +190,19 @@ bool is_type_record(const symbol* s)
     return s->kind == type_kind || s->kind == record_kind || s->kind == class_kind;
 }
 
+// Every class's chain of bases must end. A damaged file could make a class
+// its own base, directly or round other classes, and every member look-up
+// would then go round for ever.
+void check_base_chains(const module& m)
+{
+    for (const symbol* s : m.types) {
+        if (s->kind != class_kind) continue;
+        std::set<const class_symbol*> seen;
+        for (auto* c = static_cast<const class_symbol*>(s); c; c = c->base_class)
+            if (!seen.insert(c).second) throw "invalid module format";
+    }
+}
+
 void read_types(std::istream& file, module& m)
 {
     module_reading_types = &m;
@@ -197,6 +210,7 @@ void read_types(std::istream& file, module& m)
         if (!is_type_record(read_symbol(file, &m))) throw "invalid module format";
     module_reading_types = nullptr;
     resolve_placeholders(m);
+    check_base_chains(m);
 }
 
 void read_identifiers(std::istream& file, module& m)
