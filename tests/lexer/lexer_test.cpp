@@ -41,6 +41,12 @@ struct token_case {
     const char* tokens;
 };
 
+// Stable test names: the case's place in its table.
+std::string case_number(const ::testing::TestParamInfo<token_case>& info)
+{
+    return "case" + std::to_string(info.index);
+}
+
 class tokens : public ::testing::TestWithParam<token_case> {};
 
 TEST_P(tokens, dump)
@@ -74,12 +80,17 @@ INSTANTIATE_TEST_SUITE_P(edge_cases, tokens, ::testing::Values(
     token_case{"count$ n% v& d# s! m@", "2:count$ 2:n% 2:v& 2:d# 2:s! 2:m@"},
     token_case{"( ) , . ; = [ ]", "5:( 5:) 5:, 5:. 5:; 5:= 5:[ 5:]"},
     token_case{"\"\xff\" ' \xff\n", "4:\"\xff\" 1:"}
-));
+), case_number);
 
 struct error_case {
     const char* source;
     const char* message;
 };
+
+std::string error_number(const ::testing::TestParamInfo<error_case>& info)
+{
+    return "case" + std::to_string(info.index);
+}
 
 class errors : public ::testing::TestWithParam<error_case> {};
 
@@ -101,7 +112,7 @@ INSTANTIATE_TEST_SUITE_P(edge_cases, errors, ::testing::Values(
     error_case{"?", "invalid character"},
     error_case{"{", "invalid character"},
     error_case{"\xe9", "invalid character"}
-));
+), error_number);
 
 TEST(lexer, end_of_input_repeats_and_keeps_position)
 {
