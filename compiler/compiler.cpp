@@ -32,9 +32,17 @@ type_symbol* as_type(symbol* s)
 }  // namespace
 
 compiler::compiler(const std::string& name, const std::string& basedir)
-    : input(source_path(name), std::ios::binary),
+    : compiler(name, source_path(name), basedir)
+{
+}
+
+// The module takes the spelling of the source file found, so that a name
+// typed in another case (kln -l kapp for KApp.kln) still names the same
+// namespace and the same .kmd, .lib and .cpp files.
+compiler::compiler(const std::string& name, const std::string& source, const std::string& basedir)
+    : input(source, std::ios::binary),
       lex(input),
-      this_module(capitalize(strip_ext(name)), this),
+      this_module(capitalize(strip_ext(source.empty() ? name : source)), this),
       basedir(basedir)
 {
     if (!input.is_open()) throw "Error opening input file";

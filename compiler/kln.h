@@ -455,6 +455,7 @@ struct compiler {
 
     // --- compiler.cpp: object, scopes, look-ups
     compiler(const std::string& name, const std::string& basedir);   // throws the open/illegal-name errors
+    compiler(const std::string& name, const std::string& source, const std::string& basedir);
     ~compiler();
     void compile(bool library, bool debug);
     const std::string& indent_text() const;   // "\n" + one TAB per indent level
