@@ -60,6 +60,8 @@ INSTANTIATE_TEST_SUITE_P(edge_cases, tokens, ::testing::Values(
     token_case{"here:\r\nx", "6:here 1: 2:x"},
     token_case{"here:\nx", "6:here 1: 2:x"},
     token_case{"here: \r\n", "2:here 1: 1:"},
+    token_case{"here:\r", "6:here"},
+    token_case{"x:", "2:x 1:"},
     token_case{"x = y _\r\n+ z", "2:x 5:= 2:y 5:+ 2:z"},
     token_case{"x = y _ ' note\n+ z", "2:x 5:= 2:y 5:+ 2:z"},
     token_case{"&H1F &hff& &H0 &HFFFFFFFF &H100000001", "3:31 3:255 3:0 3:4294967295 3:1"},
