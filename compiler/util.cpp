@@ -91,12 +91,13 @@ std::string default_ext(const std::string& path, const std::string& ext)
     return get_ext(path).empty() ? path + "." + ext : path;
 }
 
-// A folder opens as a stream on Linux, but it is no file.
+// Only a regular file counts: a folder opens as an empty stream, and
+// opening a named pipe would wait for a writer.
 bool file_exists(const std::string& path)
 {
     std::string host = host_path(path);
     struct stat status;
-    if (stat(host.c_str(), &status) != 0 || S_ISDIR(status.st_mode)) return false;
+    if (stat(host.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return false;
     std::ifstream file(host, std::ios::binary);
     return file.is_open();
 }
