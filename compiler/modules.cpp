@@ -193,13 +193,17 @@ bool is_type_record(const symbol* s)
 // Every class's chain of bases must end. A damaged file could make a class
 // its own base, directly or round other classes, and every member look-up
 // would then go round for ever.
+// Each class is walked once: a walk stops at a class whose chain is
+// already known to end.
 void check_base_chains(const module& m)
 {
+    std::set<const class_symbol*> ending;
     for (const symbol* s : m.types) {
         if (s->kind != class_kind) continue;
-        std::set<const class_symbol*> seen;
-        for (auto* c = static_cast<const class_symbol*>(s); c; c = c->base_class)
-            if (!seen.insert(c).second) throw "invalid module format";
+        std::set<const class_symbol*> walked;
+        for (auto* c = static_cast<const class_symbol*>(s); c && !ending.count(c); c = c->base_class)
+            if (!walked.insert(c).second) throw "invalid module format";
+        ending.insert(walked.begin(), walked.end());
     }
 }
 
