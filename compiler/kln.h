@@ -454,8 +454,12 @@ struct compiler {
     int loop_depth = 0;
 
     // --- compiler.cpp: object, scopes, look-ups
-    compiler(const std::string& name, const std::string& basedir);   // throws the open/illegal-name errors
-    compiler(const std::string& name, const std::string& source, const std::string& basedir);
+    // Throws the open and illegal-name errors. The module takes the spelling
+    // of its source file, unless `module_name` gives it (a rebuilt import
+    // keeps the name its importer knows it by).
+    compiler(const std::string& name, const std::string& basedir, const std::string& module_name = "");
+    compiler(const std::string& source, const std::string& name, const std::string& basedir,
+             const std::string& module_name);
     ~compiler();
     void compile(bool library, bool debug);
     const std::string& indent_text() const;   // "\n" + one TAB per indent level

@@ -122,7 +122,10 @@ bool older_than(const std::string& older, const std::string& newer)
 }
 
 // Compiles a module's source as a library with a nested compiler and runs
-// its build. OPTION LIBRARY of the nested module stays with it.
+// its build. The module keeps the spelling of the file that named it (a
+// stale KApp.kmd beside a source renamed Kapp.kln still builds KApp), so
+// that the .kmd, the .lib and the namespace agree. OPTION LIBRARY of the
+// nested module stays with it.
 void rebuild(const std::string& name, const compiler& importer, bool debug)
 {
     bool outer_library_option = library_option;
@@ -131,7 +134,7 @@ void rebuild(const std::string& name, const compiler& importer, bool debug)
         bool value;
         ~restore() { flag = value; }
     } restore_option{library_option, outer_library_option};
-    compiler nested(name, importer.basedir);
+    compiler nested(name, importer.basedir, capitalize(name));
     nested.compile(true, debug);
     nested.build();
 }
