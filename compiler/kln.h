@@ -458,8 +458,6 @@ struct compiler {
     // of its source file, unless `module_name` gives it (a rebuilt import
     // keeps the name its importer knows it by).
     compiler(const std::string& name, const std::string& basedir, const std::string& module_name = "");
-    compiler(const std::string& source, const std::string& name, const std::string& basedir,
-             const std::string& module_name);
     ~compiler();
     void compile(bool library, bool debug);
     const std::string& indent_text() const;   // "\n" + one TAB per indent level
@@ -565,4 +563,9 @@ struct compiler {
     void translate_finalization();
     void emit_dll_loader();
     void emit_dll_unloader();
+
+private:
+    // `source` is the host path of the source file found, or "" for none.
+    compiler(const std::string& source, const std::string& name, const std::string& basedir,
+             const std::string& module_name);
 };
