@@ -73,11 +73,18 @@ symbol* find_alias_target(module* m, const std::string& target, bool refers_to_t
     }
 }
 
+// A string value is a quoted C++ literal; the translators take its quotes off.
+bool is_quoted(const std::string& text)
+{
+    return text.size() >= 2 && text.front() == '"' && text.back() == '"';
+}
+
 symbol* read_constant(std::istream& file, const std::string& name, int visibility)
 {
     auto* c = new constant_symbol(name, visibility);
     c->is_string = read_flag(file);
     c->value = read_str(file);
+    if (c->is_string && !is_quoted(c->value)) throw "invalid module format";
     return c;
 }
 
