@@ -195,9 +195,8 @@ bool is_type_record(const symbol* s)
 
 // Every class's chain of bases must end. A damaged file could make a class
 // its own base, directly or round other classes, and every member look-up
-// would then go round for ever.
-// Each class is walked once: a walk stops at a class whose chain is
-// already known to end.
+// would then go round for ever. Each class is walked once: a walk stops at
+// a class whose chain is already known to end.
 void check_base_chains(const module& m)
 {
     std::set<const class_symbol*> ending;
