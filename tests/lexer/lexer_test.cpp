@@ -145,6 +145,21 @@ TEST(lexer, long_continuation_chains)
     EXPECT_EQ(joined(lex_all(many_lines).tokens), "2:x 2:y");
 }
 
+// A UTF-8 byte-order mark is not skipped: the file fails at its first byte.
+TEST(lexer, byte_order_mark_is_an_invalid_character)
+{
+    std::istringstream in("\xef\xbb\xbfDIM x\n");
+    lexer lx(in);
+    EXPECT_THROW(
+        try { lx.next_token(); } catch (const char* message) {
+            EXPECT_STREQ(message, "invalid character");
+            throw;
+        },
+        const char*);
+    EXPECT_EQ(lx.line, 1);
+    EXPECT_EQ(lx.column, 1);
+}
+
 TEST(lexer, lines_and_columns_are_physical)
 {
     std::istringstream in("a  bb\r\n/* x\r\n y */ c _\r\n  d\n\"s\" e");
