@@ -40,6 +40,9 @@ std::string compile_command(const std::string& m)
     return std::string("bcc32 -d -O2 -c -w- ") + (no_exceptions ? "-x- " : "") + "-WM " + m + ".cpp";
 }
 
+// A DLL links no start-up object of the run-time, so nothing calls its
+// __init_all: the modules of a DLL are not initialised and its DLL loader
+// block does not run.
 std::string startup_objects(const compiler& c)
 {
     std::string core = c.basedir + "lib/core/";

@@ -17,6 +17,13 @@ bool is_identifier_text(const std::string& name)
     return true;
 }
 
+// The module's source file; a folder of that name is none, and the open fails.
+std::string source_path(const std::string& name)
+{
+    std::string path = host_path(default_ext(capitalize(name), "kln"));
+    return file_exists(path) ? path : "";
+}
+
 type_symbol* as_type(symbol* s)
 {
     return static_cast<type_symbol*>(s->resolve());
@@ -24,16 +31,25 @@ type_symbol* as_type(symbol* s)
 
 }  // namespace
 
-compiler::compiler(const std::string& name, const std::string& basedir)
-    : input(host_path(default_ext(capitalize(name), "kln")), std::ios::binary),
+compiler::compiler(const std::string& name, const std::string& basedir, const std::string& module_name)
+    : compiler(source_path(name), name, basedir, module_name)
+{
+}
+
+// Without a given module name the module takes the spelling of the source
+// file found, so that a name typed in another case (kln -l kapp for
+// KApp.kln) still names the same namespace and .kmd, .lib and .cpp files.
+compiler::compiler(const std::string& source, const std::string& name, const std::string& basedir,
+                   const std::string& module_name)
+    : input(source, std::ios::binary),
       lex(input),
-      this_module(capitalize(strip_ext(name)), this),
+      this_module(module_name.empty() ? capitalize(strip_ext(source.empty() ? name : source)) : module_name, this),
       basedir(basedir)
 {
     if (!input.is_open()) throw "Error opening input file";
-    const std::string& module_name = this_module.name;
-    if (is_reserved_word(module_name) || !is_identifier_text(module_name))
-        throw "Error: illegal module name '" + module_name + "'";
+    const std::string& own_name = this_module.name;
+    if (is_reserved_word(own_name) || !is_identifier_text(own_name))
+        throw "Error: illegal module name '" + own_name + "'";
     loaded_modules.push_back(&this_module);
     this_module.identifiers.reserve(100000);
     this_module.types.reserve(10000);

@@ -7,12 +7,14 @@
 #include "kln.h"
 
 #include <sstream>
+#include <unordered_set>
 
 namespace {
 
 // One declaration group: the names and everything they share.
 struct dim_group {
     std::vector<std::string> names;
+    std::unordered_set<std::string, nocase_hash, nocase_equal> name_set;   // the names, for the duplicate check
     bool is_array = false;
     std::string bounds;                // "(…)" as C++ text; "" or "()" writes nothing
     bool is_new = false;
@@ -30,8 +32,8 @@ void check_new_name(compiler& c, const std::string& name, const dim_group& group
             && static_cast<variable_symbol*>(found)->scope_level < c.scope_level;
         if (!outer_variable) throw "duplicate identifier '" + found->name + "'";
     }
-    for (const std::string& earlier : group.names)
-        if (equal_nocase(earlier, name)) throw "duplicate identifier '" + earlier + "'";
+    auto earlier = group.name_set.find(name);
+    if (earlier != group.name_set.end()) throw "duplicate identifier '" + *earlier + "'";
     check_reserved_word(name);
 }
 
@@ -40,6 +42,7 @@ void read_one_name(compiler& c, dim_group& group)
     if (c.lex.kind != identifier) throw "identifier expected";
     check_new_name(c, c.lex.text, group);
     group.names.push_back(c.lex.text);
+    group.name_set.insert(c.lex.text);
     c.next();
 }
 

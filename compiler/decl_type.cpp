@@ -71,18 +71,15 @@ void write_member_line(compiler& c, const variable_symbol& member)
     c.output << ";" << c.indent_text();
 }
 
-variable_symbol* find_field(const record_symbol& record, const std::string& name)
-{
-    for (auto it = record.fields.rbegin(); it != record.fields.rend(); ++it)
-        if (equal_nocase((*it)->name, name)) return *it;
-    return nullptr;
-}
+// The members of the record being read, by name ignoring case, so that the
+// duplicate check stays cheap however many members a record has.
+using member_index = std::unordered_map<std::string, const variable_symbol*, nocase_hash, nocase_equal>;
 
 // One member declaration; the current token is its name.
-void translate_member(compiler& c, record_symbol& record)
+void translate_member(compiler& c, record_symbol& record, member_index& members)
 {
-    if (variable_symbol* existing = find_field(record, c.lex.text))
-        throw "duplicate identifier '" + existing->cpp_name(false) + "'";
+    auto existing = members.find(c.lex.text);
+    if (existing != members.end()) throw "duplicate identifier '" + existing->second->cpp_name(false) + "'";
     auto* member = new variable_symbol(c.lex.text, vis_public, 0, nullptr);
     member->is_member = true;
     c.next();
@@ -91,6 +88,7 @@ void translate_member(compiler& c, record_symbol& record)
     if (member->type->visibility < record.visibility) throw "cannot use private type in public declaration";
     read_fixed_length(c, *member);
     record.fields.push_back(member);
+    members.emplace(member->name, member);
     write_member_line(c, *member);
 }
 
@@ -129,8 +127,9 @@ void compiler::translate_type(int visibility)
     output << indent_text();
     next();
     expect_end_of_statement();
+    member_index members;
     for (next_member_token(*this); !is_word("END"); next_member_token(*this)) {
-        translate_member(*this, *record);
+        translate_member(*this, *record, members);
         if (!at_end_of_statement() && !is_operator(","))
             throw "comma or end of statement expected";
     }

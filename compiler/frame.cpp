@@ -170,6 +170,8 @@ void compiler::translate_module()
     write_default_sections(*this);
     if (!library) write_program_block(*this);
     output << "\n\n}\n}";
+    output.close();
+    if (!output) throw "Error writing output file";
 }
 
 // "#CPP" … "#KLN": each raw line is copied, followed by an empty line.

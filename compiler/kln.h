@@ -153,6 +153,7 @@ private:
     void take_to(size_t end);  // append the characters up to index `end` to text
     template <class Accept> size_t span_end(size_t from, Accept accept) const;
     void read_token();
+    void continue_line();
     void read_directive();
     void read_identifier();
     void read_number();
@@ -453,7 +454,10 @@ struct compiler {
     int loop_depth = 0;
 
     // --- compiler.cpp: object, scopes, look-ups
-    compiler(const std::string& name, const std::string& basedir);   // throws the open/illegal-name errors
+    // Throws the open and illegal-name errors. The module takes the spelling
+    // of its source file, unless `module_name` gives it (a rebuilt import
+    // keeps the name its importer knows it by).
+    compiler(const std::string& name, const std::string& basedir, const std::string& module_name = "");
     ~compiler();
     void compile(bool library, bool debug);
     const std::string& indent_text() const;   // "\n" + one TAB per indent level
@@ -562,4 +566,9 @@ struct compiler {
     void translate_finalization();
     void emit_dll_loader();
     void emit_dll_unloader();
+
+private:
+    // `source` is the host path of the source file found, or "" for none.
+    compiler(const std::string& source, const std::string& name, const std::string& basedir,
+             const std::string& module_name);
 };

@@ -68,7 +68,21 @@ bool lexer::at_eof() const
 void lexer::next_token()
 {
     read_token();
+    while (kind == identifier && text == "_") continue_line();
     running_column_ += (int)text.size();
+}
+
+// A lone "_" continues the statement on the next line: only a line end (or
+// a comment) may follow it on its own line. The token after the line end
+// replaces it. A loop rather than recursion, so that any number of
+// continuations, or of "_" on one line, is safe.
+void lexer::continue_line()
+{
+    running_column_ += 1;
+    read_token();
+    running_column_ += (int)text.size();
+    if (kind != end_of_statement) throw "newline expected";
+    read_token();
 }
 
 void lexer::read_token()
@@ -196,16 +210,8 @@ void lexer::read_identifier()
         kind = label;
         return;
     }
-    if (text.size() == 1 && text[0] == '_') {
-        // Line continuation: only a line end (or a comment) may follow.
-        running_column_ += 1;
-        next_token();
-        if (kind != end_of_statement) throw "newline expected";
-        read_token();   // next_token adds this token's length
-        return;
-    }
     rename_cpp_clash();
-    kind = identifier;
+    kind = identifier;   // a lone "_" is a line continuation, handled by next_token
 }
 
 void lexer::rename_cpp_clash()

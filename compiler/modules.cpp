@@ -122,7 +122,10 @@ bool older_than(const std::string& older, const std::string& newer)
 }
 
 // Compiles a module's source as a library with a nested compiler and runs
-// its build. OPTION LIBRARY of the nested module stays with it.
+// its build. The module keeps the spelling of the file that named it (a
+// stale KApp.kmd beside a source renamed Kapp.kln still builds KApp), so
+// that the .kmd, the .lib and the namespace agree. OPTION LIBRARY of the
+// nested module stays with it.
 void rebuild(const std::string& name, const compiler& importer, bool debug)
 {
     bool outer_library_option = library_option;
@@ -131,7 +134,7 @@ void rebuild(const std::string& name, const compiler& importer, bool debug)
         bool value;
         ~restore() { flag = value; }
     } restore_option{library_option, outer_library_option};
-    compiler nested(name, importer.basedir);
+    compiler nested(name, importer.basedir, capitalize(name));
     nested.compile(true, debug);
     nested.build();
 }
@@ -190,6 +193,22 @@ bool is_type_record(const symbol* s)
     return s->kind == type_kind || s->kind == record_kind || s->kind == class_kind;
 }
 
+// Every class's chain of bases must end. A damaged file could make a class
+// its own base, directly or round other classes, and every member look-up
+// would then go round for ever. Each class is walked once: a walk stops at
+// a class whose chain is already known to end.
+void check_base_chains(const module& m)
+{
+    std::set<const class_symbol*> ending;
+    for (const symbol* s : m.types) {
+        if (s->kind != class_kind) continue;
+        std::set<const class_symbol*> walked;
+        for (auto* c = static_cast<const class_symbol*>(s); c && !ending.count(c); c = c->base_class)
+            if (!walked.insert(c).second) throw "invalid module format";
+        ending.insert(walked.begin(), walked.end());
+    }
+}
+
 void read_types(std::istream& file, module& m)
 {
     module_reading_types = &m;
@@ -197,6 +216,7 @@ void read_types(std::istream& file, module& m)
         if (!is_type_record(read_symbol(file, &m))) throw "invalid module format";
     module_reading_types = nullptr;
     resolve_placeholders(m);
+    check_base_chains(m);
 }
 
 void read_identifiers(std::istream& file, module& m)

@@ -73,11 +73,18 @@ symbol* find_alias_target(module* m, const std::string& target, bool refers_to_t
     }
 }
 
+// A string value is a quoted C++ literal; the translators take its quotes off.
+bool is_quoted(const std::string& text)
+{
+    return text.size() >= 2 && text.front() == '"' && text.back() == '"';
+}
+
 symbol* read_constant(std::istream& file, const std::string& name, int visibility)
 {
     auto* c = new constant_symbol(name, visibility);
     c->is_string = read_flag(file);
     c->value = read_str(file);
+    if (c->is_string && !is_quoted(c->value)) throw "invalid module format";
     return c;
 }
 
@@ -283,7 +290,9 @@ void symbol::emit_declaration(std::ostream&) const
 }
 
 // Whole numbers become "const int" (C++ needs a type word); other numbers,
-// the negative whole ones included, "const double".
+// the negative whole ones included, "const double". So do whole numbers
+// beyond int, which a fractional source value can round to (10000000000.5
+// is stored as the single-precision text 10000000000.000000).
 void constant_symbol::emit_declaration(std::ostream& out) const
 {
     out << "const ";
@@ -291,7 +300,8 @@ void constant_symbol::emit_declaration(std::ostream& out) const
         out << "string ";
     } else {
         double number = std::strtod(value.c_str(), nullptr);
-        out << (number != std::fabs(std::trunc(number)) ? "double " : "int ");
+        bool whole = number == std::fabs(std::trunc(number)) && number <= INT32_MAX;
+        out << (whole ? "int " : "double ");
     }
     out << cpp_name(false) << " = " << value << ";\n";
 }

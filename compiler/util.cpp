@@ -3,6 +3,7 @@
 #include "kln.h"
 
 #include <dirent.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
@@ -90,9 +91,14 @@ std::string default_ext(const std::string& path, const std::string& ext)
     return get_ext(path).empty() ? path + "." + ext : path;
 }
 
+// Only a regular file counts: a folder opens as an empty stream, and
+// opening a named pipe would wait for a writer.
 bool file_exists(const std::string& path)
 {
-    std::ifstream file(host_path(path), std::ios::binary);
+    std::string host = host_path(path);
+    struct stat status;
+    if (stat(host.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return false;
+    std::ifstream file(host, std::ios::binary);
     return file.is_open();
 }
 

@@ -41,6 +41,12 @@ struct token_case {
     const char* tokens;
 };
 
+// Stable test names: the case's place in its table.
+std::string case_number(const ::testing::TestParamInfo<token_case>& info)
+{
+    return "case" + std::to_string(info.index);
+}
+
 class tokens : public ::testing::TestWithParam<token_case> {};
 
 TEST_P(tokens, dump)
@@ -54,6 +60,8 @@ INSTANTIATE_TEST_SUITE_P(edge_cases, tokens, ::testing::Values(
     token_case{"here:\r\nx", "6:here 1: 2:x"},
     token_case{"here:\nx", "6:here 1: 2:x"},
     token_case{"here: \r\n", "2:here 1: 1:"},
+    token_case{"here:\r", "6:here"},
+    token_case{"x:", "2:x 1:"},
     token_case{"x = y _\r\n+ z", "2:x 5:= 2:y 5:+ 2:z"},
     token_case{"x = y _ ' note\n+ z", "2:x 5:= 2:y 5:+ 2:z"},
     token_case{"&H1F &hff& &H0 &HFFFFFFFF &H100000001", "3:31 3:255 3:0 3:4294967295 3:1"},
@@ -67,18 +75,24 @@ INSTANTIATE_TEST_SUITE_P(edge_cases, tokens, ::testing::Values(
     token_case{"int Int auto zebra my_int int% kln is", "2:Int 2:Int 2:Auto 2:zebra 2:my_int 2:int% 2:Kln 2:Is"},
     token_case{"_x", "2:_x"},
     token_case{"x _", "2:x"},
+    token_case{"a _\n_\r\n_ ' c\nb", "2:a 2:b"},
     token_case{"PRINT x", "2:PRINT 2:x"},
     token_case{"#CPP", "4:#CPP"},
     token_case{"a:b", "2:a 1: 2:b"},
     token_case{"count$ n% v& d# s! m@", "2:count$ 2:n% 2:v& 2:d# 2:s! 2:m@"},
     token_case{"( ) , . ; = [ ]", "5:( 5:) 5:, 5:. 5:; 5:= 5:[ 5:]"},
     token_case{"\"\xff\" ' \xff\n", "4:\"\xff\" 1:"}
-));
+), case_number);
 
 struct error_case {
     const char* source;
     const char* message;
 };
+
+std::string error_number(const ::testing::TestParamInfo<error_case>& info)
+{
+    return "case" + std::to_string(info.index);
+}
 
 class errors : public ::testing::TestWithParam<error_case> {};
 
@@ -89,6 +103,7 @@ TEST_P(errors, message)
 
 INSTANTIATE_TEST_SUITE_P(edge_cases, errors, ::testing::Values(
     error_case{"x _ y", "newline expected"},
+    error_case{"x _ _\ny", "newline expected"},
     error_case{"\"open", "string constant exceeds line"},
     error_case{"\"open\r\n\"", "string constant exceeds line"},
     error_case{"\"open\nmore\"", "string constant exceeds line"},
@@ -99,7 +114,7 @@ INSTANTIATE_TEST_SUITE_P(edge_cases, errors, ::testing::Values(
     error_case{"?", "invalid character"},
     error_case{"{", "invalid character"},
     error_case{"\xe9", "invalid character"}
-));
+), error_number);
 
 TEST(lexer, end_of_input_repeats_and_keeps_position)
 {
@@ -115,6 +130,34 @@ TEST(lexer, end_of_input_repeats_and_keeps_position)
         EXPECT_EQ(lx.line, 1);
         EXPECT_EQ(lx.column, 1);
     }
+}
+
+// Any number of continuations, on one line or over many, is lexed without
+// growing the stack.
+TEST(lexer, long_continuation_chains)
+{
+    std::string one_line = "x ";
+    for (int i = 0; i < 1000000; ++i) one_line += "_ ";
+    EXPECT_EQ(lex_all(one_line).error, "newline expected");
+    std::string many_lines = "x";
+    for (int i = 0; i < 1000000; ++i) many_lines += " _\n";
+    many_lines += "y";
+    EXPECT_EQ(joined(lex_all(many_lines).tokens), "2:x 2:y");
+}
+
+// A UTF-8 byte-order mark is not skipped: the file fails at its first byte.
+TEST(lexer, byte_order_mark_is_an_invalid_character)
+{
+    std::istringstream in("\xef\xbb\xbfDIM x\n");
+    lexer lx(in);
+    EXPECT_THROW(
+        try { lx.next_token(); } catch (const char* message) {
+            EXPECT_STREQ(message, "invalid character");
+            throw;
+        },
+        const char*);
+    EXPECT_EQ(lx.line, 1);
+    EXPECT_EQ(lx.column, 1);
 }
 
 TEST(lexer, lines_and_columns_are_physical)
