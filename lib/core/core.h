@@ -264,9 +264,10 @@ inline double __num(const char* p) { return __parse_number(string(p)); }
 template<int n> inline double __num(const flstring<n>& f) { return __parse_number(string(f)); }
 
 // The text of an operand: a number's "%.16g" form, a variant's text member.
+// Strings and variants give a reference, valid for the full expression.
 template<class N> inline typename std::enable_if<__category<N>::value == 1, string>::type __text(const N& n) { return __format_number(static_cast<double>(n)); }
-inline string __text(const variant& v) { return v.str(); }
-inline string __text(const string& s) { return s; }
+inline const string& __text(const variant& v) { return v.str(); }
+inline const string& __text(const string& s) { return s; }
 inline string __text(const apistring& a) { return string(a); }
 inline string __text(const char* p) { return string(p); }
 template<int n> inline string __text(const flstring<n>& f) { return string(f); }
