@@ -956,7 +956,7 @@ public:
     {
         string k = conv((string*)0, key);
         int i = index.find(keys, k);
-        if (i < 0) { keys.push(k); values.push(T()); i = keys.size() - 1; }
+        if (i < 0) i = append(k);
         return values[i];
     }
     iterator* iterate() { return new __position_iterator<dictionary>(*this); }
@@ -967,6 +967,13 @@ public:
 
 private:
     void erase(int i) { keys.erase(i); values.erase(i); index.erased(keys, i); }
+    // A new entry with a default element; nothing is added when that fails.
+    int append(const string& key)
+    {
+        values.push(T());
+        try { keys.push(key); } catch (...) { values.erase(values.size() - 1); throw; }
+        return keys.size() - 1;
+    }
     __sequence<string> keys;
     __sequence<T> values;
     mutable __key_index index;
