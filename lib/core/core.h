@@ -934,6 +934,12 @@ private:
     int indexed;  // keys[0, indexed) are in slots
 };
 
+// A copy of the text of `s` in a block of its own (a raw value stays as it
+// is). A dictionary keeps its keys so: a key that shared its block with a
+// variable would change, behind the key index, when that variable's text is
+// written through its pointer (a buffer handed to a DLL).
+inline string __own_copy(const string& s) { return s.is_raw() ? s : string(s.chars(), s.length()); }
+
 // dictionary<T>: string keys, byte-exact, iterated in insertion order.
 template<class T> class dictionary
 {
@@ -963,7 +969,7 @@ public:
 
     int __size() const { return keys.size(); }
     T& __at(int position) { return values[position]; }
-    string __key(int position) const { return keys[position]; }
+    string __key(int position) const { return __own_copy(keys[position]); }
 
 private:
     void erase(int i) { keys.erase(i); values.erase(i); index.erased(keys, i); }
@@ -971,7 +977,7 @@ private:
     int append(const string& key)
     {
         values.push(T());
-        try { keys.push(key); } catch (...) { values.erase(values.size() - 1); throw; }
+        try { keys.push(__own_copy(key)); } catch (...) { values.erase(values.size() - 1); throw; }
         return keys.size() - 1;
     }
     __sequence<string> keys;

@@ -192,6 +192,18 @@ extern "C" void Main()
 		delete __iter;
 		Line("collection positions as keys", n);
 	}
+	// A key keeps its text when the buffer it came from, or the loop
+	// variable that received it, is written through its text pointer.
+	{
+		string buffer("first"), k; string v;
+		d(buffer) = string("1");
+		buffer.text()[0] = 'F';
+		d(buffer) = string("2");
+		kln::iterator* __iter = d.iterate();
+		while (__iter->next(k, kln::ptr(v))) k.text()[0] = '#';
+		delete __iter;
+		Line("keys own their text", (d(string("first")) + d(string("First"))) + string(" ") + (d.contains(string("#irst")) ? string("shared") : string("own")));
+	}
 	d.clear();
 	Line("dictionary cleared", d.length());
 
