@@ -81,8 +81,6 @@ const char* box_text(const char* text)
 [[noreturn]] void __unhandled()
 {
     fflush(stdout);
-    fputs("terminate called after throwing an exception\r\n", stderr);
-    fflush(stderr);
     _exit(3);
 }
 }
