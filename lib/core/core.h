@@ -64,8 +64,12 @@ public:
     string(string&& s) noexcept : h(s.h) { s.h = nullptr; }
     ~string() { release(); }
 
-    string& operator=(const string& s) noexcept;
-    string& operator=(string&& s) noexcept;
+    string& operator=(const string& s) noexcept { s.retain(); release(); h = s.h; return *this; }
+    string& operator=(string&& s) noexcept
+    {
+        if (this != __builtin_addressof(s)) { release(); h = s.h; s.h = nullptr; }
+        return *this;
+    }
     string& operator+=(const string& s);
     string& operator+=(const char* p) { return *this += string(p); }
     template<class T> string& operator+=(const T& x);
@@ -103,7 +107,6 @@ private:
     void release() noexcept { if (!is_raw() && --header()[0] == 0) free_block(h); }
     static void free_block(char* block) noexcept;
     static char* new_block(int length);
-    void append(const string& s);
     static char* grown_spare(char* spare, int length);
     char* bytes() const { return h + 2 * sizeof(int); }
     char* h;

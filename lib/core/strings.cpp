@@ -133,7 +133,7 @@ void __forget_concat()
 // ---------------------------------------------------------------------------
 // string
 
-char* string::new_block(int length)
+inline char* string::new_block(int length)
 {
     if (length < 0 || length > longest_text) __out_of_memory();
     char* block = __block_allocate(block_bytes(length));
@@ -166,24 +166,6 @@ string::string(const char* p)
 string::string(const char* bytes, int count) : h(new_block(count < 0 ? 0 : count))
 {
     if (count > 0) memcpy(h + header_size, bytes, count);
-}
-
-string& string::operator=(const string& s) noexcept
-{
-    s.retain();
-    release();
-    h = s.h;
-    return *this;
-}
-
-string& string::operator=(string&& s) noexcept
-{
-    if (this != __builtin_addressof(s)) {
-        release();
-        h = s.h;
-        s.h = nullptr;
-    }
-    return *this;
 }
 
 void string::alloc(int n)
@@ -231,19 +213,10 @@ char* string::grown_spare(char* spare, int length)
     return block;
 }
 
+// s += x is s = s + x; a block that nobody shares grows in place.
 string& string::operator+=(const string& s)
 {
-    append(s);
-    return *this;
-}
-
-// s += x is s = s + x; a block that nobody shares grows in place.
-void string::append(const string& s)
-{
-    if (is_raw() || header()[0] != 1) {
-        *this = concat(*this, s);
-        return;
-    }
+    if (is_raw() || header()[0] != 1) return *this = concat(*this, s);
     int la = length(), lb = s.length(), length = joined_length(la, lb);
     if (block_bytes(length) > __block_class(block_bytes(la))) {
         char* moved = __block_resize(h, block_bytes(la), block_bytes(length));
@@ -253,6 +226,7 @@ void string::append(const string& s)
     copy_bytes(bytes() + la, s.chars(), lb);  // s may be *this: read after the move
     bytes()[length] = 0;
     header()[1] = length;
+    return *this;
 }
 
 int string::compare(const string& a, const string& b)
