@@ -35,6 +35,9 @@ template<int n> struct flstring;
 // count * size zero-filled bytes; null when the heap fails.
 void* new_zeroed(unsigned count, unsigned size);
 
+// Throws the preallocated "out of memory" run-time error.
+[[noreturn]] void __out_of_memory();
+
 // Zero-filled bytes, or the "out of memory" run-time error; freed by __free.
 void* __alloc_zeroed(std::size_t size);
 void __free(void* p);
@@ -709,8 +712,9 @@ private:
     void reserve(int n)
     {
         if (n <= capacity) return;
-        int grown = capacity < 4 ? 4 : capacity * 2;
+        int grown = capacity < 4 ? 4 : capacity > 0x3FFFFFFF ? 0x7FFFFFFF : capacity * 2;
         if (grown < n) grown = n;
+        if (static_cast<std::size_t>(grown) > static_cast<std::size_t>(-1) / sizeof(T)) __out_of_memory();
         T* larger = static_cast<T*>(__alloc_zeroed(sizeof(T) * static_cast<std::size_t>(grown)));
         for (int i = 0; i < count; ++i) { new (larger + i) T(items[i]); items[i].~T(); }
         __free(items);
@@ -828,16 +832,22 @@ public:
     {
         static_assert(sizeof...(B) % 2 == 0 && sizeof...(B) <= 8, "one to four pairs of bounds");
         int values[] = { __index(bounds)... };
-        dimensions = 0;
-        int total = 1;
-        for (int d = 0; d < static_cast<int>(sizeof...(B)) / 2; ++d) {
-            int a = values[2 * d], b = values[2 * d + 1];
-            lower[d] = a < b ? a : b;
-            extent[d] = (a < b ? b - a : a - b) + 1;
-            total *= extent[d];
-            ++dimensions;
+        const int count = static_cast<int>(sizeof...(B)) / 2;
+        int low[count], size[count];
+        long long total = 1;
+        for (int d = 0; d < count; ++d) {
+            long long a = values[2 * d], b = values[2 * d + 1];
+            low[d] = static_cast<int>(a < b ? a : b);
+            long long extent_d = (a < b ? b - a : a - b) + 1;
+            if (extent_d > 0x7FFFFFFF || (total *= extent_d) > 0x7FFFFFFF) __out_of_memory();
+            size[d] = static_cast<int>(extent_d);
         }
-        elements.resize(total);
+        // Without elements the array has no dimensions, also when making
+        // them fails, so that no index reaches past the elements.
+        dimensions = 0;
+        elements.resize(static_cast<int>(total));
+        for (int d = 0; d < count; ++d) { lower[d] = low[d]; extent[d] = size[d]; }
+        dimensions = count;
     }
 
     array& operator()() { return *this; }

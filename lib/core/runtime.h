@@ -7,9 +7,6 @@
 
 namespace kln
 {
-// Throws the preallocated "out of memory" run-time error.
-[[noreturn]] void __out_of_memory();
-
 // String block storage: `bytes` is what the block holds (header, text,
 // terminator); blocks are not cleared and are freed with the same `bytes`.
 // A block's size is always the size class of its `bytes`, so the room left

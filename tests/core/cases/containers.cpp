@@ -78,6 +78,10 @@ extern "C" void Main()
 	print << string("redim discards: ") << a(0) << string(" ") << a(2) << string(" ") << kln::ubound(a()) << string("\r\n");
 	a.redim();
 	Error("redim() has no elements", [] { a(0) = 1; });
+	Error("more elements than an int counts", [] { a.redim(0, 99999, 0, 99999); });
+	Error("elements beyond the address space", [] { m.redim(0, 600000000); });
+	Error("a failed redim leaves no elements", [] { a(0) = 1; });
+	Error("nor dimensions", [] { kln::ubound(m()); });
 	kln::array<string>  names; 
 	names.redim(1, 0);
 	Line("string elements start empty", names(0).length() == 0 && !names(0).is_raw());
