@@ -60,8 +60,12 @@ int raw_safe_length(const char* p)
 //
 // The memory ends when r is freed, when a writable pointer to either block
 // is handed out (string::text), and when another concatenation replaces it.
-// Growth in place (append) writes only beyond a block's length, so it never
+// Growth in place (+=) writes only beyond a block's length, so it never
 // changes the remembered prefix; a block that moves is followed.
+//
+// Only a left operand that was itself the remembered result is kept: r is
+// made here, and a text pointer to it would have ended the memory. Any other
+// block may have handed out its text pointer earlier, to be written later.
 
 char* __concat_result;
 char* __concat_left;
@@ -84,7 +88,7 @@ void forget_blocks()
 }
 
 // Remembers that the text of `result` begins with the first `length` bytes
-// of the text of `left` (null for a raw left operand).
+// of the text of `left` (null when left cannot be kept).
 void remember_concat(char* result, char* left, int length)
 {
     free_spare();
@@ -183,13 +187,14 @@ string string::concat(const string& a, const string& b)
 {
     int la = a.length(), lb = b.length(), length = joined_length(la, lb);
     int kept = 0;
+    char* keepable = a.h == __concat_result ? a.h : nullptr;
     char* block = take_spare(a.h, &kept);
     block = block ? grown_spare(block, length) : new_block(length);
     string result(adopt_tag(), block);
     copy_bytes(result.bytes() + kept, a.chars() + kept, la - kept);
     copy_bytes(result.bytes() + la, b.chars(), lb);
     result.bytes()[length] = 0;
-    remember_concat(result.h, a.is_raw() ? nullptr : a.h, la);
+    remember_concat(result.h, keepable, la);
     return result;
 }
 

@@ -125,6 +125,13 @@ extern "C" void Main()
 	head.text()[0] = 'Y';
 	head = (kln::conv((string*)0, head + string("e") ));
 	Line("result written", held + string(" ") + head);
+	string early("abc");
+	char* early_text = early.text();
+	string late = early + string("d");
+	early_text[0] = 'Z';
+	early = string("other");
+	late = (kln::conv((string*)0, late + string("e") ));
+	Line("left written through an earlier pointer", late);
 	string grown("ab");
 	string extended = grown + string("c");
 	grown += string("zzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzz");
