@@ -57,7 +57,12 @@ bool reader::read_line(string& text)
         }
         line[length++] = static_cast<char>(c);
     }
-    if (any) text = string(line, length);
+    try {
+        if (any) text = string(line, length);
+    } catch (...) {
+        free(line);
+        throw;
+    }
     free(line);
     return any;
 }

@@ -49,8 +49,9 @@ void __key_index::catch_up(const __sequence<string>& keys)
     if (2 * (keys.size() + 1) > capacity) {
         int grown = 16;
         while (grown < 2 * (keys.size() + 1)) grown *= 2;
+        int* table = static_cast<int*>(__alloc_zeroed(sizeof(int) * static_cast<std::size_t>(grown)));
         __free(slots);
-        slots = static_cast<int*>(__alloc_zeroed(sizeof(int) * static_cast<std::size_t>(grown)));
+        slots = table;
         capacity = grown;
         for (int i = 0; i < capacity; ++i) slots[i] = -1;
         indexed = 0;

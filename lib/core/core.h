@@ -35,6 +35,9 @@ template<int n> struct flstring;
 // count * size zero-filled bytes; null when the heap fails.
 void* new_zeroed(unsigned count, unsigned size);
 
+// Throws the preallocated "out of memory" run-time error.
+[[noreturn]] void __out_of_memory();
+
 // Zero-filled bytes, or the "out of memory" run-time error; freed by __free.
 void* __alloc_zeroed(std::size_t size);
 void __free(void* p);
@@ -64,8 +67,12 @@ public:
     string(string&& s) noexcept : h(s.h) { s.h = nullptr; }
     ~string() { release(); }
 
-    string& operator=(const string& s) noexcept;
-    string& operator=(string&& s) noexcept;
+    string& operator=(const string& s) noexcept { s.retain(); release(); h = s.h; return *this; }
+    string& operator=(string&& s) noexcept
+    {
+        if (this != __builtin_addressof(s)) { release(); h = s.h; s.h = nullptr; }
+        return *this;
+    }
     string& operator+=(const string& s);
     string& operator+=(const char* p) { return *this += string(p); }
     template<class T> string& operator+=(const T& x);
@@ -103,7 +110,6 @@ private:
     void release() noexcept { if (!is_raw() && --header()[0] == 0) free_block(h); }
     static void free_block(char* block) noexcept;
     static char* new_block(int length);
-    void append(const string& s);
     static char* grown_spare(char* spare, int length);
     char* bytes() const { return h + 2 * sizeof(int); }
     char* h;
@@ -264,9 +270,10 @@ inline double __num(const char* p) { return __parse_number(string(p)); }
 template<int n> inline double __num(const flstring<n>& f) { return __parse_number(string(f)); }
 
 // The text of an operand: a number's "%.16g" form, a variant's text member.
+// Strings and variants give a reference, valid for the full expression.
 template<class N> inline typename std::enable_if<__category<N>::value == 1, string>::type __text(const N& n) { return __format_number(static_cast<double>(n)); }
-inline string __text(const variant& v) { return v.str(); }
-inline string __text(const string& s) { return s; }
+inline const string& __text(const variant& v) { return v.str(); }
+inline const string& __text(const string& s) { return s; }
 inline string __text(const apistring& a) { return string(a); }
 inline string __text(const char* p) { return string(p); }
 template<int n> inline string __text(const flstring<n>& f) { return string(f); }
@@ -705,8 +712,9 @@ private:
     void reserve(int n)
     {
         if (n <= capacity) return;
-        int grown = capacity < 4 ? 4 : capacity * 2;
+        int grown = capacity < 4 ? 4 : capacity > 0x3FFFFFFF ? 0x7FFFFFFF : capacity * 2;
         if (grown < n) grown = n;
+        if (static_cast<std::size_t>(grown) > static_cast<std::size_t>(-1) / sizeof(T)) __out_of_memory();
         T* larger = static_cast<T*>(__alloc_zeroed(sizeof(T) * static_cast<std::size_t>(grown)));
         for (int i = 0; i < count; ++i) { new (larger + i) T(items[i]); items[i].~T(); }
         __free(items);
@@ -824,16 +832,22 @@ public:
     {
         static_assert(sizeof...(B) % 2 == 0 && sizeof...(B) <= 8, "one to four pairs of bounds");
         int values[] = { __index(bounds)... };
-        dimensions = 0;
-        int total = 1;
-        for (int d = 0; d < static_cast<int>(sizeof...(B)) / 2; ++d) {
-            int a = values[2 * d], b = values[2 * d + 1];
-            lower[d] = a < b ? a : b;
-            extent[d] = (a < b ? b - a : a - b) + 1;
-            total *= extent[d];
-            ++dimensions;
+        const int count = static_cast<int>(sizeof...(B)) / 2;
+        int low[count], size[count];
+        long long total = 1;
+        for (int d = 0; d < count; ++d) {
+            long long a = values[2 * d], b = values[2 * d + 1];
+            low[d] = static_cast<int>(a < b ? a : b);
+            long long extent_d = (a < b ? b - a : a - b) + 1;
+            if (extent_d > 0x7FFFFFFF || (total *= extent_d) > 0x7FFFFFFF) __out_of_memory();
+            size[d] = static_cast<int>(extent_d);
         }
-        elements.resize(total);
+        // Without elements the array has no dimensions, also when making
+        // them fails, so that no index reaches past the elements.
+        dimensions = 0;
+        elements.resize(static_cast<int>(total));
+        for (int d = 0; d < count; ++d) { lower[d] = low[d]; extent[d] = size[d]; }
+        dimensions = count;
     }
 
     array& operator()() { return *this; }
@@ -933,6 +947,12 @@ private:
     int indexed;  // keys[0, indexed) are in slots
 };
 
+// A copy of the text of `s` in a block of its own (a raw value stays as it
+// is). A dictionary keeps its keys so: a key that shared its block with a
+// variable would change, behind the key index, when that variable's text is
+// written through its pointer (a buffer handed to a DLL).
+inline string __own_copy(const string& s) { return s.is_raw() ? s : string(s.chars(), s.length()); }
+
 // dictionary<T>: string keys, byte-exact, iterated in insertion order.
 template<class T> class dictionary
 {
@@ -955,17 +975,24 @@ public:
     {
         string k = conv((string*)0, key);
         int i = index.find(keys, k);
-        if (i < 0) { keys.push(k); values.push(T()); i = keys.size() - 1; }
+        if (i < 0) i = append(k);
         return values[i];
     }
     iterator* iterate() { return new __position_iterator<dictionary>(*this); }
 
     int __size() const { return keys.size(); }
     T& __at(int position) { return values[position]; }
-    string __key(int position) const { return keys[position]; }
+    string __key(int position) const { return __own_copy(keys[position]); }
 
 private:
     void erase(int i) { keys.erase(i); values.erase(i); index.erased(keys, i); }
+    // A new entry with a default element; nothing is added when that fails.
+    int append(const string& key)
+    {
+        values.push(T());
+        try { keys.push(__own_copy(key)); } catch (...) { values.erase(values.size() - 1); throw; }
+        return keys.size() - 1;
+    }
     __sequence<string> keys;
     __sequence<T> values;
     mutable __key_index index;

@@ -20,7 +20,13 @@ bool release_requested = false;
 
 void loadlib(kln::string name)
 {
-    loaded_libraries().push_back(LoadLibraryA(name.chars()));
+    HMODULE library = LoadLibraryA(name.chars());
+    try {
+        loaded_libraries().push_back(library);
+    } catch (const std::bad_alloc&) {
+        FreeLibrary(library);
+        __out_of_memory();
+    }
 }
 
 // Only records the request: the start-up object releases every library once,

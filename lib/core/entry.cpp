@@ -16,7 +16,8 @@ namespace
 {
 // Termination: a run-time error or END that C++ could not unwind further
 // (one thrown out of a destructor, such as a module's finalization) still
-// ends as at the entry; any other exception ends the program with code 3.
+// ends as at the entry; any other exception ends the program with code 3,
+// saying so on standard error.
 void terminate_program()
 {
     if (std::current_exception()) {
@@ -29,6 +30,7 @@ void terminate_program()
         } catch (...) {
         }
     }
+    fputs("terminate called after throwing an exception\r\n", stderr);
     __unhandled();
 }
 

@@ -7,13 +7,14 @@
 
 namespace kln
 {
-// Throws the preallocated "out of memory" run-time error.
-[[noreturn]] void __out_of_memory();
-
 // String block storage: `bytes` is what the block holds (header, text,
-// terminator); blocks are zero-filled and freed with the same `bytes`.
-// A block's size is the size class of its `bytes`: 16-byte steps up to 64
-// bytes, then four classes per power of two (`power` < bytes <= 2 * power).
+// terminator); blocks are not cleared and are freed with the same `bytes`.
+// A block's size is always the size class of its `bytes`, so the room left
+// in a block follows from its length alone: a block that nobody shares can
+// grow in place, and the classes grow geometrically (about 1.25 per class),
+// so repeated appends cost amortised constant time. The classes are 16-byte
+// steps up to 64 bytes, then four per power of two (`power` < bytes <=
+// 2 * power).
 inline std::size_t __block_class(std::size_t bytes)
 {
     if (bytes <= 64) return (bytes + 15) & ~std::size_t(15);
@@ -21,27 +22,68 @@ inline std::size_t __block_class(std::size_t bytes)
     std::size_t step = power / 4;
     return (bytes + step - 1) & ~(step - 1);
 }
-char* __block_allocate(std::size_t bytes);
-void __block_free(char* block, std::size_t bytes);
+
+// Free lists of the small classes (blocks.cpp). Short-lived small strings
+// dominate (every literal of a generated program is a new block), so their
+// allocation and release are inline.
+struct __block_pool
+{
+    char* head;  // each free block starts with the next one's address
+    int count;
+};
+const std::size_t __largest_pooled = 256;
+const int __pooled_classes = 12;
+const int __pool_limit = 1024;  // blocks kept per class
+extern __block_pool __block_pools[__pooled_classes];
+
+// The free list of a class of at most __largest_pooled bytes.
+inline __block_pool& __pool_of(std::size_t size)
+{
+    if (size <= 64) return __block_pools[size / 16 - 1];
+    if (size <= 128) return __block_pools[4 + (size - 65) / 16];
+    return __block_pools[8 + (size - 129) / 32];
+}
+
+// A new block of `size` bytes from the heap, or the "out of memory" error.
+char* __block_allocate_new(std::size_t size);
+// Returns a block to the heap.
+void __block_release(char* block);
+
+inline char* __block_allocate(std::size_t bytes)
+{
+    std::size_t size = __block_class(bytes);
+    if (size <= __largest_pooled) {
+        __block_pool& pool = __pool_of(size);
+        if (char* block = pool.head) {
+            pool.head = *reinterpret_cast<char**>(block);
+            --pool.count;
+            return block;
+        }
+    }
+    return __block_allocate_new(size);
+}
+
+inline void __block_free(char* block, std::size_t bytes)
+{
+    std::size_t size = __block_class(bytes);
+    if (size <= __largest_pooled) {
+        __block_pool& pool = __pool_of(size);
+        if (pool.count < __pool_limit) {
+            *reinterpret_cast<char**>(block) = pool.head;
+            pool.head = block;
+            ++pool.count;
+            return;
+        }
+    }
+    __block_release(block);
+}
+
 // The block's storage for `new_bytes`, moved when its class changes.
 char* __block_resize(char* block, std::size_t old_bytes, std::size_t new_bytes);
 
 // The bytes of a string block with a text of `length` bytes: header, text
 // and terminator.
 inline std::size_t __string_bytes(int length) { return 2 * sizeof(int) + static_cast<std::size_t>(length) + 1; }
-
-// Reuse of the last concatenation's blocks (concat_memo.cpp).
-// Remembers that the text of `result` begins with the first `left_length`
-// bytes of the text of `left` (null for a raw left operand).
-void __concat_record(char* result, char* left, int left_length);
-// For a concatenation onto `left`: the block of the last concatenation's
-// left operand once nobody holds it, whose text is the first `*prefix`
-// bytes of left's; null when there is none. The caller owns the block.
-char* __concat_take_spare(const char* left, int* prefix);
-// A block whose count reached 0: whether it is kept as the spare.
-bool __concat_keeps(char* block);
-// A block grown in place that moved from `from` to `to`.
-void __concat_moved(char* from, char* to);
 
 // The fatal report that the start-up object installed (null in a DLL).
 typedef void (*fatal_report)(const string& message);

@@ -49,21 +49,108 @@ int raw_safe_length(const char* p)
 }
 
 // ---------------------------------------------------------------------------
+// The memory of the last concatenation r = a + b, which turns the loop
+// `s = s + x` from quadratic into linear time without changing any value.
+//
+// After `s = s + x`, s holds r and lets go of a's block; that block is kept
+// as the spare, because its text still begins with the first length(a)
+// bytes of r's. The next concatenation onto r then extends the spare by
+// what r holds beyond that prefix plus the new right operand, instead of
+// copying all of r: a block nobody else can see is as fresh as a new one.
+//
+// The memory ends when r is freed, when a writable pointer to either block
+// is handed out (string::text), and when another concatenation replaces it.
+// Growth in place (+=) writes only beyond a block's length, so it never
+// changes the remembered prefix; a block that moves is followed.
+//
+// Only a left operand that was itself the remembered result is kept: r is
+// made here, and a text pointer to it would have ended the memory. Any other
+// block may have handed out its text pointer earlier, to be written later.
+
+char* __concat_result;
+char* __concat_left;
+
+namespace
+{
+int left_length;    // r's text begins with the first left_length bytes of left's
+bool left_is_spare; // nobody holds the left block any more
+
+void free_spare()
+{
+    if (left_is_spare) __block_free(__concat_left, block_bytes(reinterpret_cast<int*>(__concat_left)[1]));
+}
+
+void forget_blocks()
+{
+    __concat_result = nullptr;
+    __concat_left = nullptr;
+    left_is_spare = false;
+}
+
+// Remembers that the text of `result` begins with the first `length` bytes
+// of the text of `left` (null when left cannot be kept).
+void remember_concat(char* result, char* left, int length)
+{
+    free_spare();
+    __concat_result = result;
+    __concat_left = left;
+    left_length = length;
+    left_is_spare = false;
+}
+
+// For a concatenation onto `left`: the spare block, whose text is the first
+// `*prefix` bytes of left's, or null. The caller owns the block.
+char* take_spare(const char* left, int* prefix)
+{
+    if (left != __concat_result || !left_is_spare) return nullptr;
+    char* spare = __concat_left;
+    *prefix = left_length;
+    forget_blocks();
+    return spare;
+}
+
+// A block whose count reached 0: whether the memory keeps it as the spare.
+bool keeps_block(char* block)
+{
+    if (block == __concat_result) {
+        __forget_concat();
+        return false;
+    }
+    if (block != __concat_left || left_is_spare) return false;
+    left_is_spare = true;
+    return true;
+}
+
+void block_moved(char* from, char* to)
+{
+    if (from == __concat_result) __concat_result = to;
+    if (from == __concat_left) __concat_left = to;
+}
+}
+
+void __forget_concat()
+{
+    free_spare();
+    forget_blocks();
+}
+
+// ---------------------------------------------------------------------------
 // string
 
-char* string::new_block(int length)
+inline char* string::new_block(int length)
 {
     if (length < 0 || length > longest_text) __out_of_memory();
     char* block = __block_allocate(block_bytes(length));
     int* header = reinterpret_cast<int*>(block);
     header[0] = 1;
     header[1] = length;
+    block[header_size + length] = 0;
     return block;
 }
 
 void string::free_block(char* block) noexcept
 {
-    if (__concat_keeps(block)) return;
+    if (keeps_block(block)) return;
     __block_free(block, block_bytes(reinterpret_cast<int*>(block)[1]));
 }
 
@@ -85,44 +172,29 @@ string::string(const char* bytes, int count) : h(new_block(count < 0 ? 0 : count
     if (count > 0) memcpy(h + header_size, bytes, count);
 }
 
-string& string::operator=(const string& s) noexcept
-{
-    s.retain();
-    release();
-    h = s.h;
-    return *this;
-}
-
-string& string::operator=(string&& s) noexcept
-{
-    if (this != __builtin_addressof(s)) {
-        release();
-        h = s.h;
-        s.h = nullptr;
-    }
-    return *this;
-}
-
 void string::alloc(int n)
 {
-    char* block = new_block(n < 0 ? 0 : n);
+    if (n < 0) n = 0;
+    char* block = new_block(n);
+    memset(block + header_size, 0, n);
     release();
     h = block;
 }
 
 // A fresh block of a + b. The spare block of the last concatenation, when
-// it is a prefix of a, saves copying that prefix (concat_memo.cpp).
+// it is a prefix of a, saves copying that prefix.
 string string::concat(const string& a, const string& b)
 {
     int la = a.length(), lb = b.length(), length = joined_length(la, lb);
     int kept = 0;
-    char* block = __concat_take_spare(a.h, &kept);
+    char* keepable = a.h == __concat_result ? a.h : nullptr;
+    char* block = take_spare(a.h, &kept);
     block = block ? grown_spare(block, length) : new_block(length);
     string result(adopt_tag(), block);
-    memcpy(result.bytes() + kept, a.chars() + kept, la - kept);
-    memcpy(result.bytes() + la, b.chars(), lb);
+    copy_bytes(result.bytes() + kept, a.chars() + kept, la - kept);
+    copy_bytes(result.bytes() + la, b.chars(), lb);
     result.bytes()[length] = 0;
-    __concat_record(result.h, a.is_raw() ? nullptr : a.h, la);
+    remember_concat(result.h, keepable, la);
     return result;
 }
 
@@ -130,13 +202,15 @@ string string::concat(const string& a, const string& b)
 // when that fails.
 char* string::grown_spare(char* spare, int length)
 {
-    std::size_t spare_bytes = block_bytes(reinterpret_cast<int*>(spare)[1]);
-    char* block;
-    try {
-        block = __block_resize(spare, spare_bytes, block_bytes(length));
-    } catch (...) {
-        __block_free(spare, spare_bytes);
-        throw;
+    std::size_t spare_bytes = block_bytes(reinterpret_cast<int*>(spare)[1]), bytes = block_bytes(length);
+    char* block = spare;
+    if (__block_class(spare_bytes) != __block_class(bytes)) {
+        try {
+            block = __block_resize(spare, spare_bytes, bytes);
+        } catch (...) {
+            __block_free(spare, spare_bytes);
+            throw;
+        }
     }
     int* header = reinterpret_cast<int*>(block);
     header[0] = 1;
@@ -144,28 +218,20 @@ char* string::grown_spare(char* spare, int length)
     return block;
 }
 
+// s += x is s = s + x; a block that nobody shares grows in place.
 string& string::operator+=(const string& s)
 {
-    append(s);
-    return *this;
-}
-
-// s += x is s = s + x; a block that nobody shares grows in place.
-void string::append(const string& s)
-{
-    if (is_raw() || header()[0] != 1) {
-        *this = concat(*this, s);
-        return;
-    }
+    if (is_raw() || header()[0] != 1) return *this = concat(*this, s);
     int la = length(), lb = s.length(), length = joined_length(la, lb);
-    if (__block_class(block_bytes(la)) != __block_class(block_bytes(length))) {
+    if (block_bytes(length) > __block_class(block_bytes(la))) {
         char* moved = __block_resize(h, block_bytes(la), block_bytes(length));
-        __concat_moved(h, moved);
+        block_moved(h, moved);
         h = moved;
     }
     copy_bytes(bytes() + la, s.chars(), lb);  // s may be *this: read after the move
     bytes()[length] = 0;
     header()[1] = length;
+    return *this;
 }
 
 int string::compare(const string& a, const string& b)

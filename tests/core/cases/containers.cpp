@@ -78,6 +78,10 @@ extern "C" void Main()
 	print << string("redim discards: ") << a(0) << string(" ") << a(2) << string(" ") << kln::ubound(a()) << string("\r\n");
 	a.redim();
 	Error("redim() has no elements", [] { a(0) = 1; });
+	Error("more elements than an int counts", [] { a.redim(0, 99999, 0, 99999); });
+	Error("elements beyond the address space", [] { m.redim(0, 600000000); });
+	Error("a failed redim leaves no elements", [] { a(0) = 1; });
+	Error("nor dimensions", [] { kln::ubound(m()); });
 	kln::array<string>  names; 
 	names.redim(1, 0);
 	Line("string elements start empty", names(0).length() == 0 && !names(0).is_raw());
@@ -191,6 +195,18 @@ extern "C" void Main()
 		while (__iter->next(k, kln::ptr(v))) n = n * 10 + k;
 		delete __iter;
 		Line("collection positions as keys", n);
+	}
+	// A key keeps its text when the buffer it came from, or the loop
+	// variable that received it, is written through its text pointer.
+	{
+		string buffer("first"), k; string v;
+		d(buffer) = string("1");
+		buffer.text()[0] = 'F';
+		d(buffer) = string("2");
+		kln::iterator* __iter = d.iterate();
+		while (__iter->next(k, kln::ptr(v))) k.text()[0] = '#';
+		delete __iter;
+		Line("keys own their text", (d(string("first")) + d(string("First"))) + string(" ") + (d.contains(string("#irst")) ? string("shared") : string("own")));
 	}
 	d.clear();
 	Line("dictionary cleared", d.length());

@@ -95,6 +95,50 @@ extern "C" void Main()
 	grow += 5;
 	Line("append number", grow);
 
+	// Building by `s = s + x` reuses the block that the previous text left
+	// behind; every value that was handed out must stay as it was.
+	string built, snapshots[3];
+	for (int i = 0; i < 300; ++i) {
+		built = (kln::conv((string*)0, built + string(i % 2 ? "b" : "a") ));
+		if (i == 1 || i == 2 || i == 150) snapshots[i == 1 ? 0 : i == 2 ? 1 : 2] = built;
+	}
+	Line("built length", built.length() * 1000 + snapshots[2].length());
+	Line("snapshots", snapshots[0] + string(" ") + snapshots[1] + string(" ") + string(snapshots[2].text() + 146));
+	string twice = built + built;
+	built = (kln::conv((string*)0, built + built ));
+	Line("built + built", built == twice && built.length() == 600);
+	string from_raw = null_text + string("r");
+	from_raw = (kln::conv((string*)0, from_raw + string("s") ));
+	from_raw = (kln::conv((string*)0, from_raw + string("t") ));
+	Line("raw start", from_raw);
+	// Writing through a text pointer, to the left operand or to the result
+	// of the last concatenation, changes that string only.
+	string base("abc");
+	string joined = base + string("d");
+	base.text()[0] = 'X';
+	base = string("other");
+	joined = (kln::conv((string*)0, joined + string("e") ));
+	Line("left written", joined);
+	string head("abc");
+	head = (kln::conv((string*)0, head + string("d") ));
+	string held = head;
+	head.text()[0] = 'Y';
+	head = (kln::conv((string*)0, head + string("e") ));
+	Line("result written", held + string(" ") + head);
+	string early("abc");
+	char* early_text = early.text();
+	string late = early + string("d");
+	early_text[0] = 'Z';
+	early = string("other");
+	late = (kln::conv((string*)0, late + string("e") ));
+	Line("left written through an earlier pointer", late);
+	string grown("ab");
+	string extended = grown + string("c");
+	grown += string("zzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzzz");
+	grown = string("gone");
+	extended = (kln::conv((string*)0, extended + string("d") ));
+	Line("left grown in place", extended);
+
 	// Text pointers.
 	Line("unary & is the text", (void*)&abc == (void*)abc.text() && (char*)abc == abc.text() && (void*)abc == (void*)abc.text());
 
