@@ -90,7 +90,8 @@ endfunction()
 # starts Wine's desktop process, which serves the windows of all programs of
 # the session and so needs the display from the start.
 set(kiln_session_environment
-    WINEPREFIX=${KILN_WINEPREFIX} KILN_SESSION_DIR=${KILN_SESSION_DIR} DISPLAY=${KILN_DISPLAY})
+    WINEPREFIX=${KILN_WINEPREFIX} KILN_SESSION_DIR=${KILN_SESSION_DIR} DISPLAY=${KILN_DISPLAY}
+    KILN_HARNESS_BIN=${KILN_HARNESS_BIN})
 add_test(NAME kiln-xvfb-start COMMAND ${KILN_HARNESS}/xvfb-session start)
 add_test(NAME kiln-xvfb-stop COMMAND ${KILN_HARNESS}/xvfb-session stop)
 add_test(NAME kiln-wine-start COMMAND ${KILN_HARNESS}/wine-session start)
