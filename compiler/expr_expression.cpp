@@ -438,7 +438,7 @@ void write_target_tail(state& st)
     if (st.type && equal_nocase(st.type->name, "EVENT")) st.out << ".set";
     else if (is_property(st.current)) check_property_target(st);
     else if (!at_assignment_operator(c)) return;   // the statement reports the missing operator
-    else if (increment) st.out << c.lex.text;
+    else if (increment) st.out << compiler::step_by_one_text(st.type, c.is_operator("++"));
     else st.out << " " << c.lex.text << " ";
     if (increment) return;
     st.out << "(";
@@ -477,6 +477,12 @@ type_symbol* translate(compiler& c, const request& req, std::ostream& out)
 }
 
 }   // namespace expr
+
+const char* compiler::step_by_one_text(const type_symbol* t, bool up)
+{
+    if (t && equal_nocase(t->name, "BOOLEAN")) return up ? " += 1" : " -= 1";
+    return up ? "++" : "--";
+}
 
 type_symbol* compiler::translate_expression(bool want_lvalue, bool bare_lvalue, bool want_array,
                                             bool want_collection, std::ostream& out)

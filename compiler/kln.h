@@ -504,6 +504,9 @@ struct compiler {
         return translate_expression(want_lvalue, bare_lvalue, want_array, want_collection, output);
     }
     type_symbol* translate_call_args(procedure_symbol* procedure, bool statement_form, std::ostream& out);
+    // The text that steps an operand of type t by one: "++" or "--", but
+    // " += 1" or " -= 1" for a BOOLEAN, on which C++17 has no ++ or --.
+    static const char* step_by_one_text(const type_symbol* t, bool up);
 
     // --- stmt_block.cpp: block loop, dispatcher, END/#CPP/labels/GOTO/EXIT/SWAP/INCR/DECR
     bool translate_block();
