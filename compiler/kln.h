@@ -504,6 +504,22 @@ struct compiler {
         return translate_expression(want_lvalue, bare_lvalue, want_array, want_collection, output);
     }
     type_symbol* translate_call_args(procedure_symbol* procedure, bool statement_form, std::ostream& out);
+    // C++ binding levels of the binary operators an expression writes, from
+    // the tightest to the loosest.
+    enum cpp_level { no_operator = 0, multiplicative = 5, additive, shift, relational = 9, equality,
+                     bit_and, bit_xor, bit_or, logical_and, logical_or };
+    // A value as text of its own, with the level of its loosest operator
+    // outside parentheses.
+    struct value_text {
+        std::string text;
+        type_symbol* type;
+        int loosest;
+    };
+    value_text translate_value_text();
+    // Writes a value that stands beside a C++ operator of level `beside`:
+    // in parentheses when its own loosest operator binds as loosely or more
+    // loosely, so that C++ groups it as the source does.
+    void write_value_beside(const value_text& value, int beside);
     // The text that steps an operand of type t by one: "++" or "--", but
     // " += 1" or " -= 1" for a BOOLEAN, on which C++17 has no ++ or --.
     static const char* step_by_one_text(const type_symbol* t, bool up);
