@@ -32,6 +32,7 @@
 #include <string>
 #include <unordered_map>
 #include <map>
+#include <set>
 #include <vector>
 
 // ---------------------------------------------------------------------------
@@ -448,6 +449,9 @@ struct compiler {
     enum body_kind { no_body, sub_body, function_body, property_get_body, property_set_body, section_body };
     int body = no_body;
     std::string body_result;           // PROPERTY GET: the local variable the body returns
+    // (class, method) pairs whose `SUB Class.Member` body was translated: an
+    // override shares the inherited symbol, so its `defined` byte cannot tell.
+    std::set<std::pair<const symbol*, const symbol*>> defined_methods;
     int indent = 0;
     int scope_level = 0;
     int loop_depth = 0;
