@@ -26,14 +26,16 @@ struct state {
     symbol* current = nullptr;     // what the operand names so far; null for a computed value
     type_symbol* type = nullptr;   // the operand's type so far
     bool composite = false;        // prefixed, container element or method result, indexed array
+    int loosest = compiler::no_operator;   // the loosest binary operator written at this level
 
     // The one call whose arguments may follow without parentheses: the
     // statement target's own operand.
     bool statement_form() const { return req.want_lvalue && !req.bare_lvalue; }
 };
 
-// The full translator behind compiler::translate_expression.
-type_symbol* translate(compiler& c, const request& req, std::ostream& out);
+// The full translator behind compiler::translate_expression; `loosest`, when
+// given, receives the level of the loosest operator outside parentheses.
+type_symbol* translate(compiler& c, const request& req, std::ostream& out, int* loosest = nullptr);
 // A nested value: an index, key, argument or bound.
 type_symbol* translate_value(compiler& c, std::ostream& out);
 

@@ -5,6 +5,8 @@
 // of the value's conversion.
 #include "expr.h"
 
+#include <algorithm>
+
 namespace expr {
 
 void expect_operator(const compiler& c, const char* op, const char* message)
@@ -364,49 +366,61 @@ bool gate_ends_expression(const state& st)
 struct operator_spelling {
     const char* source;
     const char* cpp;
+    int level;   // C++ binding level
 };
 
 const operator_spelling symbol_operators[] = {
-    {"+", " +"}, {"-", " -"}, {"*", " *"}, {"/", " /"}, {">", " >"}, {"<", " <"},
-    {">=", " >="}, {"<=", " <="}, {"<>", " !="}, {"=", " =="},
+    {"+", " +", compiler::additive},         {"-", " -", compiler::additive},
+    {"*", " *", compiler::multiplicative},   {"/", " /", compiler::multiplicative},
+    {">", " >", compiler::relational},       {"<", " <", compiler::relational},
+    {">=", " >=", compiler::relational},     {"<=", " <=", compiler::relational},
+    {"<>", " !=", compiler::equality},       {"=", " ==", compiler::equality},
 };
 
 const operator_spelling word_operators[] = {
-    {"MOD", " %"}, {"AND", " &&"}, {"XOR", " ^"}, {"OR", " ||"},
+    {"MOD", " %", compiler::multiplicative}, {"AND", " &&", compiler::logical_and},
+    {"XOR", " ^", compiler::bit_xor},        {"OR", " ||", compiler::logical_or},
+};
+
+const operator_spelling bitwise_operators[] = {
+    {"AND", " &", compiler::bit_and}, {"OR", " |", compiler::bit_or},
 };
 
 // A one-token binary operator at the current token, or null. "=" ends an
 // assignment target instead.
-const char* simple_operator(const state& st)
+const operator_spelling* simple_operator(const state& st)
 {
     for (const auto& op : symbol_operators) {
         if (!st.c.is_operator(op.source)) continue;
         bool ends_target = st.req.want_lvalue && std::string(op.source) == "=";
-        return ends_target ? nullptr : op.cpp;
+        return ends_target ? nullptr : &op;
     }
     for (const auto& op : word_operators)
-        if (st.c.is_word(op.source)) return op.cpp;
+        if (st.c.is_word(op.source)) return &op;
     return nullptr;
 }
 
 // "[AND]" or "[OR]"; leaves the "]" as the current token.
-const char* read_bitwise_operator(compiler& c)
+const operator_spelling* read_bitwise_operator(compiler& c)
 {
     c.next();
-    const char* text = c.is_word("AND") ? " &" : c.is_word("OR") ? " |" : nullptr;
-    if (!text) throw "AND or OR expected";
+    const operator_spelling* found = nullptr;
+    for (const auto& op : bitwise_operators)
+        if (c.is_word(op.source)) found = &op;
+    if (!found) throw "AND or OR expected";
     c.next();
     expect_operator(c, "]", "closing brace expected");
-    return text;
+    return found;
 }
 
 bool translate_binary_operator(state& st)
 {
     compiler& c = st.c;
-    const char* text = simple_operator(st);
-    if (!text && c.is_operator("[")) text = read_bitwise_operator(c);
-    if (!text) return false;
-    st.out << text;
+    const operator_spelling* op = simple_operator(st);
+    if (!op && c.is_operator("[")) op = read_bitwise_operator(c);
+    if (!op) return false;
+    st.out << op->cpp;
+    st.loosest = std::max(st.loosest, op->level);
     require_rvalue(st);
     c.next();
     return true;
@@ -438,7 +452,7 @@ void write_target_tail(state& st)
     if (st.type && equal_nocase(st.type->name, "EVENT")) st.out << ".set";
     else if (is_property(st.current)) check_property_target(st);
     else if (!at_assignment_operator(c)) return;   // the statement reports the missing operator
-    else if (increment) st.out << c.lex.text;
+    else if (increment) st.out << compiler::step_by_one_text(st.type, c.is_operator("++"));
     else st.out << " " << c.lex.text << " ";
     if (increment) return;
     st.out << "(";
@@ -463,7 +477,7 @@ struct nesting_guard {
 
 namespace expr {
 
-type_symbol* translate(compiler& c, const request& req, std::ostream& out)
+type_symbol* translate(compiler& c, const request& req, std::ostream& out, int* loosest)
 {
     nesting_guard guard;
     state st{c, out, req};
@@ -473,10 +487,32 @@ type_symbol* translate(compiler& c, const request& req, std::ostream& out)
         if (gate_ends_expression(st) || !translate_binary_operator(st)) break;
     }
     if (st.statement_form()) write_target_tail(st);
+    if (loosest) *loosest = st.loosest;
     return st.type;
 }
 
 }   // namespace expr
+
+compiler::value_text compiler::translate_value_text()
+{
+    std::ostringstream text;
+    value_text value;
+    value.type = expr::translate(*this, expr::request{}, text, &value.loosest);
+    value.text = text.str();
+    return value;
+}
+
+void compiler::write_value_beside(const value_text& value, int beside)
+{
+    if (value.loosest >= beside) output << "( " << value.text << " )";
+    else output << value.text;
+}
+
+const char* compiler::step_by_one_text(const type_symbol* t, bool up)
+{
+    if (t && equal_nocase(t->name, "BOOLEAN")) return up ? " += 1" : " -= 1";
+    return up ? "++" : "--";
+}
 
 type_symbol* compiler::translate_expression(bool want_lvalue, bool bare_lvalue, bool want_array,
                                             bool want_collection, std::ostream& out)

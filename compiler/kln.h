@@ -32,6 +32,7 @@
 #include <string>
 #include <unordered_map>
 #include <map>
+#include <set>
 #include <vector>
 
 // ---------------------------------------------------------------------------
@@ -449,6 +450,9 @@ struct compiler {
     enum body_kind { no_body, sub_body, function_body, property_get_body, property_set_body, section_body };
     int body = no_body;
     std::string body_result;           // PROPERTY GET: the local variable the body returns
+    // (class, method) pairs whose `SUB Class.Member` body was translated: an
+    // override shares the inherited symbol, so its `defined` byte cannot tell.
+    std::set<std::pair<const symbol*, const symbol*>> defined_methods;
     int indent = 0;
     int scope_level = 0;
     int loop_depth = 0;
@@ -508,6 +512,25 @@ struct compiler {
         return translate_expression(want_lvalue, bare_lvalue, want_array, want_collection, output);
     }
     type_symbol* translate_call_args(procedure_symbol* procedure, bool statement_form, std::ostream& out);
+    // C++ binding levels of the binary operators an expression writes, from
+    // the tightest to the loosest.
+    enum cpp_level { no_operator = 0, multiplicative = 5, additive, shift, relational = 9, equality,
+                     bit_and, bit_xor, bit_or, logical_and, logical_or };
+    // A value as text of its own, with the level of its loosest operator
+    // outside parentheses.
+    struct value_text {
+        std::string text;
+        type_symbol* type;
+        int loosest;
+    };
+    value_text translate_value_text();
+    // Writes a value that stands beside a C++ operator of level `beside`:
+    // in parentheses when its own loosest operator binds as loosely or more
+    // loosely, so that C++ groups it as the source does.
+    void write_value_beside(const value_text& value, int beside);
+    // The text that steps an operand of type t by one: "++" or "--", but
+    // " += 1" or " -= 1" for a BOOLEAN, on which C++17 has no ++ or --.
+    static const char* step_by_one_text(const type_symbol* t, bool up);
 
     // --- stmt_block.cpp: block loop, dispatcher, END/#CPP/labels/GOTO/EXIT/SWAP/INCR/DECR
     bool translate_block();

@@ -214,6 +214,7 @@ procedure_symbol* find_dotted_method(compiler& c, header& h, const std::string& 
     for (procedure_symbol* m : cls->methods)
         if (equal_nocase(m->name, member)) method = m;
     if (!method) throw "'" + member + "' is not a member of '" + cls->name + "'";
+    if (!c.defined_methods.insert({cls, method}).second) throw "function '" + member + "'already defined";
     h.cls = cls;
     h.dotted = true;
     c.current_class = cls;

@@ -242,16 +242,16 @@ void compiler::translate_swap()
 namespace {
 
 // INCR and DECR: `v` steps by one, `v, n` by the value n.
-void translate_step(compiler& c, const char* by_value, const char* by_one)
+void translate_step(compiler& c, bool up)
 {
     c.next();
-    translate_assignable(c);
+    type_symbol* type = translate_assignable(c);
     if (c.is_operator(",")) {
-        c.output << by_value;
+        c.output << (up ? " += " : " -= ");
         c.next();
         c.translate_expression_to_output();
     } else {
-        c.output << by_one;
+        c.output << compiler::step_by_one_text(type, up);
     }
     c.output << ";";
 }
@@ -260,10 +260,10 @@ void translate_step(compiler& c, const char* by_value, const char* by_one)
 
 void compiler::translate_incr()
 {
-    translate_step(*this, " += ", "++");
+    translate_step(*this, true);
 }
 
 void compiler::translate_decr()
 {
-    translate_step(*this, " -= ", "--");
+    translate_step(*this, false);
 }

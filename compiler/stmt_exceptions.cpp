@@ -125,12 +125,14 @@ namespace {
 void translate_case_item(compiler& c)
 {
     c.output << "(";
-    c.translate_expression_to_output();
+    compiler::value_text value = c.translate_value_text();
     if (c.is_word("TO")) {
+        c.write_value_beside(value, compiler::relational);
         c.output << " <= is && is <= ";
         c.next();
-        c.translate_expression_to_output();
+        c.write_value_beside(c.translate_value_text(), compiler::relational);
     } else {
+        c.write_value_beside(value, compiler::equality);
         c.output << " == is";
     }
     c.output << ")";

@@ -10,7 +10,7 @@ void compiler::translate_print()
     next();
     for (;;) {
         output << " << ";
-        translate_expression_to_output();
+        write_value_beside(translate_value_text(), shift);
         if (is_operator(",")) {
             next();
         } else if (is_operator(";")) {
