@@ -20,7 +20,7 @@ bool is_identifier_text(const std::string& name)
 // The module's source file; a folder of that name is none, and the open fails.
 std::string source_path(const std::string& name)
 {
-    std::string path = host_path(default_ext(capitalize(name), "kln"));
+    std::string path = find_module_file(default_ext(capitalize(name), "kln"));
     return file_exists(path) ? path : "";
 }
 

@@ -99,10 +99,16 @@ std::string int_to_str(int32_t value);          // "%d"
 std::string capitalize(const std::string& text);
 std::string exe_path();
 
-// Every file name that the compiler opens or hands to a tool goes through
-// host_path: '\' becomes '/', "nul" becomes /dev/null, and an existing file
-// is found case-insensitively (exact name first, then a folder scan).
+// Every file name that the compiler opens, writes, removes or hands to a
+// tool goes through host_path: '\' becomes '/' and "nul" becomes /dev/null.
+// The name is kept exactly, so that a file differing only in case (a user's
+// hello.cpp beside Hello.kln) is never written over or removed.
 std::string host_path(const std::string& path);
+
+// The host path of a source or module file to read: the exact name if it
+// exists, otherwise the first folder entry (in byte order) that equals it
+// ignoring case, otherwise the exact name.
+std::string find_module_file(const std::string& path);
 
 // The generated C++ file. The translators write it in many short pieces;
 // this stream gathers them in a large buffer and writes whole blocks, which

@@ -188,6 +188,12 @@ std::string host_path(const std::string& path)
     if (equal_nocase(path, "nul")) return "/dev/null";
     std::string result(path);
     std::replace(result.begin(), result.end(), '\\', '/');
+    return result;
+}
+
+std::string find_module_file(const std::string& path)
+{
+    std::string result = host_path(path);
     if (result.empty() || access(result.c_str(), F_OK) == 0) return result;
     size_t slash = result.rfind('/');
     std::string folder = slash == std::string::npos ? "" : result.substr(0, slash + 1);
