@@ -110,9 +110,8 @@ record_symbol* declare_record(compiler& c, int visibility)
     std::string name = c.lex.text;
     if (symbol* existing = c.this_module.types.find_raw(name))
         throw "duplicate identifier '" + existing->resolve()->cpp_name(true) + "'";
-    if (is_builtin_type_name(name)) throw "duplicate identifier '" + name + "'";
+    c.check_new_type_name(name);
     auto* record = new record_symbol(name, visibility);
-    check_reserved_word(name);
     c.this_module.types.push_back(record);
     return record;
 }

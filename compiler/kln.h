@@ -473,6 +473,14 @@ struct compiler {
     const std::string& indent_text() const;   // "\n" + one TAB per indent level
     type_symbol* find_type(const std::string& name, module* m = nullptr);
     symbol* find_identifier(const std::string& name, module* m = nullptr);
+    // A class or record becomes a C++ struct in the module's namespace, and
+    // generated code reaches every module's symbols as Module::Name: the name
+    // of a new one may be no built-in type, no loaded module (whose namespace
+    // it would hide) and no reserved word.
+    void check_new_type_name(const std::string& name) const;
+    // At the end of the module: no class or record is named like a module
+    // that a USING after it loaded.
+    void check_type_names_against_modules() const;
     void push_scope();
     void pop_scope();
     void add_main_procedure();
@@ -584,8 +592,7 @@ struct compiler {
     // --- class_class.cpp
     void translate_class(int visibility);
     void translate_class_forward(int visibility);
-    // At the end of the module: every forward-declared class was defined,
-    // and no class is named like a loaded module.
+    // At the end of the module: every forward-declared class was defined.
     void check_module_classes();
     // --- class_property.cpp
     void translate_property_member(int visibility, class_symbol* cls);
@@ -600,4 +607,5 @@ private:
     // `source` is the host path of the source file found, or "" for none.
     compiler(const std::string& source, const std::string& name, const std::string& basedir,
              const std::string& module_name);
+    bool is_loaded_module_name(const std::string& name) const;
 };
