@@ -136,30 +136,30 @@ bool is_member_name_taken(class_symbol* cls, const std::string& name)
 
 // A field name must be new in the class, its bases and its own group, and
 // differ from the class's name (C++ refuses a field named like its class).
-std::string read_field_name(compiler& c, class_symbol* cls, const std::vector<std::string>& group)
+void read_field_name(compiler& c, class_symbol* cls, std::vector<std::string>& names, nocase_set& group)
 {
     if (c.lex.kind != identifier) throw "identifier expected";
-    std::string name = c.lex.text;
-    bool in_group = false;
-    for (const std::string& other : group) in_group = in_group || equal_nocase(other, name);
-    if (in_group || equal_nocase(name, cls->name) || is_member_name_taken(cls, name))
+    const std::string& name = c.lex.text;
+    if (group.count(name) || equal_nocase(name, cls->name) || is_member_name_taken(cls, name))
         throw "duplicate identifier '" + name + "'";
     check_reserved_word(name);
+    names.push_back(name);
+    group.insert(name);
     c.next();
-    return name;
 }
 
 // One name, or "(" name {"," name} ")".
 std::vector<std::string> read_field_names(compiler& c, class_symbol* cls)
 {
     std::vector<std::string> names;
+    nocase_set group;
     if (!c.is_operator("(")) {
-        names.push_back(read_field_name(c, cls, names));
+        read_field_name(c, cls, names, group);
         return names;
     }
     do {
         c.next();
-        names.push_back(read_field_name(c, cls, names));
+        read_field_name(c, cls, names, group);
     } while (c.is_operator(","));
     if (!c.is_operator(")")) throw "closing brace expected";
     c.next();

@@ -73,7 +73,7 @@ void write_member_line(compiler& c, const variable_symbol& member)
 
 // The members of the record being read, by name ignoring case, so that the
 // duplicate check stays cheap however many members a record has.
-using member_index = std::unordered_map<std::string, const variable_symbol*, nocase_hash, nocase_equal>;
+using member_index = nocase_map<const variable_symbol*>;
 
 // One member declaration; the current token is its name.
 void translate_member(compiler& c, record_symbol& record, member_index& members)

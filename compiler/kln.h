@@ -31,6 +31,7 @@
 #include <stdexcept>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <map>
 #include <set>
 #include <vector>
@@ -189,12 +190,20 @@ struct nocase_equal {
     bool operator()(const std::string& a, const std::string& b) const { return equal_nocase(a, b); }
 };
 
+// Names ignoring case: the duplicate checks of declaration lists (DIM
+// groups, TYPE members, field groups, parameters) look names up here
+// instead of scanning the list, which stays linear on long lists.
+using nocase_set = std::unordered_set<std::string, nocase_hash, nocase_equal>;
+template <class T>
+using nocase_map = std::unordered_map<std::string, T, nocase_hash, nocase_equal>;
+
 template <class T>
 class named_list {
 public:
     using value_type = T*;
 
     size_t size() const { return items_.size(); }
+    bool empty() const { return items_.empty(); }
     T* operator[](size_t i) const { return items_[i]; }
     typename std::vector<T*>::const_iterator begin() const { return items_.begin(); }
     typename std::vector<T*>::const_iterator end() const { return items_.end(); }
@@ -241,7 +250,7 @@ public:
 private:
     std::vector<T*> items_;
     std::vector<long> previous_;   // index of the previous entry of the same name, or -1
-    std::unordered_map<std::string, long, nocase_hash, nocase_equal> index_;
+    nocase_map<long> index_;
 };
 
 // ---------------------------------------------------------------------------
@@ -343,8 +352,8 @@ struct record_symbol : type_symbol {
 
 struct class_symbol : type_symbol {
     class_symbol* base_class;          // null only for OBJECT
-    std::vector<variable_symbol*> data_members;   // fields, events, properties
-    std::vector<procedure_symbol*> methods;
+    named_list<variable_symbol> data_members;   // fields, events, properties
+    named_list<procedure_symbol> methods;
 
     class_symbol(std::string name, int visibility, class_symbol* base_class);
     void write(std::ostream& file) const override;
