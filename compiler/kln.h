@@ -112,9 +112,12 @@ std::string host_path(const std::string& path);
 std::string find_module_file(const std::string& path);
 
 // The generated C++ file. The translators write it in many short pieces;
-// this stream gathers them in a large buffer and writes whole blocks, which
-// costs a fraction of a file stream's work per piece. What is buffered is
-// written by close() and by the destructor.
+// this stream gathers the whole text in memory, which costs a fraction of a
+// file stream's work per piece, and close() writes it at once. open() only
+// checks that the file can be written, and the destructor drops the text: a
+// failed translation leaves an existing file as it was (such as the
+// hand-written M.cpp of an INTERFACE NOSKIP module whose INTERFACE word is
+// not the first token).
 class output_file : public std::ostream {
 public:
     output_file();
@@ -122,8 +125,8 @@ public:
     void open(const std::string& path);   // sets failbit when the file cannot be created
     void close();                         // sets badbit when a write failed
 private:
-    class block_buffer;
-    std::unique_ptr<block_buffer> buffer_;
+    class text_buffer;
+    std::unique_ptr<text_buffer> buffer_;
 };
 
 // ---------------------------------------------------------------------------
