@@ -7,7 +7,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
-#include <unordered_set>
 
 namespace {
 
@@ -67,8 +66,7 @@ std::string link_command(const compiler& c)
 
 bool is_reserved_word(const std::string& name)
 {
-    static const std::unordered_set<std::string, nocase_hash, nocase_equal> words(std::begin(reserved_words),
-                                                                                  std::end(reserved_words));
+    static const nocase_set words(std::begin(reserved_words), std::end(reserved_words));
     return words.count(name) != 0;
 }
 

@@ -21,20 +21,10 @@ bool is_forward_only(const class_symbol* cls)
     return !cls->base_class && cls->methods.empty();
 }
 
-// Generated code reaches every module's symbols as Module::Name, and a
-// class named like a module hides that module's namespace.
-bool is_loaded_module_name(const compiler& c, const std::string& name)
-{
-    for (const module* m : c.loaded_modules)
-        if (equal_nocase(m->name, name)) return true;
-    return false;
-}
-
 // A class of a name not yet in the module's type list.
 class_symbol* add_new_class(compiler& c, const std::string& name, int visibility)
 {
-    if (is_builtin_type_name(name) || is_loaded_module_name(c, name)) throw "duplicate identifier '" + name + "'";
-    check_reserved_word(name);
+    c.check_new_type_name(name);
     auto* cls = new class_symbol(name, visibility, nullptr);
     c.this_module.types.push_back(cls);
     return cls;
@@ -146,30 +136,30 @@ bool is_member_name_taken(class_symbol* cls, const std::string& name)
 
 // A field name must be new in the class, its bases and its own group, and
 // differ from the class's name (C++ refuses a field named like its class).
-std::string read_field_name(compiler& c, class_symbol* cls, const std::vector<std::string>& group)
+void read_field_name(compiler& c, class_symbol* cls, std::vector<std::string>& names, nocase_set& group)
 {
     if (c.lex.kind != identifier) throw "identifier expected";
-    std::string name = c.lex.text;
-    bool in_group = false;
-    for (const std::string& other : group) in_group = in_group || equal_nocase(other, name);
-    if (in_group || equal_nocase(name, cls->name) || is_member_name_taken(cls, name))
+    const std::string& name = c.lex.text;
+    if (group.count(name) || equal_nocase(name, cls->name) || is_member_name_taken(cls, name))
         throw "duplicate identifier '" + name + "'";
     check_reserved_word(name);
+    names.push_back(name);
+    group.insert(name);
     c.next();
-    return name;
 }
 
 // One name, or "(" name {"," name} ")".
 std::vector<std::string> read_field_names(compiler& c, class_symbol* cls)
 {
     std::vector<std::string> names;
+    nocase_set group;
     if (!c.is_operator("(")) {
-        names.push_back(read_field_name(c, cls, names));
+        read_field_name(c, cls, names, group);
         return names;
     }
     do {
         c.next();
-        names.push_back(read_field_name(c, cls, names));
+        read_field_name(c, cls, names, group);
     } while (c.is_operator(","));
     if (!c.is_operator(")")) throw "closing brace expected";
     c.next();
@@ -326,14 +316,11 @@ void compiler::translate_class(int visibility)
 }
 
 // A class that DECLARE CLASS named and no CLASS defined would reach C++ as an
-// incomplete type, and importers could neither create nor use it. A USING
-// after a class may have loaded a module of the class's name.
+// incomplete type, and importers could neither create nor use it.
 void compiler::check_module_classes()
 {
     for (symbol* type : this_module.types) {
         auto* cls = dynamic_cast<class_symbol*>(type);
-        if (!cls) continue;
-        if (is_forward_only(cls)) throw "undefined class '" + cls->name + "'";
-        if (is_loaded_module_name(*this, cls->name)) throw "duplicate identifier '" + cls->name + "'";
+        if (cls && is_forward_only(cls)) throw "undefined class '" + cls->name + "'";
     }
 }

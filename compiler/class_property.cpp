@@ -33,9 +33,7 @@ void emit_accessor_declarations(compiler& c, const variable_symbol* property)
 
 bool is_own_member(const class_symbol* cls, const variable_symbol* member)
 {
-    for (const variable_symbol* own : cls->data_members)
-        if (own == member) return true;
-    return false;
+    return cls->data_members.find_raw(member->name) == member;
 }
 
 // An inherited property that this class redeclares; null when the name is
@@ -88,10 +86,9 @@ class_symbol* read_own_class(compiler& c)
 
 variable_symbol* read_own_property(compiler& c, class_symbol* cls)
 {
-    if (c.lex.kind == identifier)
-        for (variable_symbol* member : cls->data_members)
-            if (is_property(member) && equal_nocase(member->name, c.lex.text)) return member;
-    throw "property name expected";
+    variable_symbol* member = c.lex.kind == identifier ? cls->data_members.find_raw(c.lex.text) : nullptr;
+    if (!member || !is_property(member)) throw "property name expected";
+    return member;
 }
 
 void add_local(compiler& c, const std::string& name, type_symbol* type, int scope_level)

@@ -20,7 +20,7 @@ bool is_identifier_text(const std::string& name)
 // The module's source file; a folder of that name is none, and the open fails.
 std::string source_path(const std::string& name)
 {
-    std::string path = host_path(default_ext(capitalize(name), "kln"));
+    std::string path = find_module_file(default_ext(capitalize(name), "kln"));
     return file_exists(path) ? path : "";
 }
 
@@ -101,6 +101,27 @@ symbol* compiler::find_identifier(const std::string& name, module* m)
     for (size_t i = loaded_modules.size(); i-- > 1;)
         if (symbol* s = loaded_modules[i]->identifiers.find_raw(name)) return s->resolve();
     throw not_found("identifier not found");
+}
+
+bool compiler::is_loaded_module_name(const std::string& name) const
+{
+    for (const module* m : loaded_modules)
+        if (equal_nocase(m->name, name)) return true;
+    return false;
+}
+
+void compiler::check_new_type_name(const std::string& name) const
+{
+    if (is_builtin_type_name(name) || is_loaded_module_name(name)) throw "duplicate identifier '" + name + "'";
+    check_reserved_word(name);
+}
+
+void compiler::check_type_names_against_modules() const
+{
+    for (const symbol* type : this_module.types) {
+        bool is_struct = type->kind == record_kind || type->kind == class_kind;
+        if (is_struct && is_loaded_module_name(type->name)) throw "duplicate identifier '" + type->name + "'";
+    }
 }
 
 void compiler::push_scope()

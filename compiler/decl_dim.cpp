@@ -7,14 +7,13 @@
 #include "kln.h"
 
 #include <sstream>
-#include <unordered_set>
 
 namespace {
 
 // One declaration group: the names and everything they share.
 struct dim_group {
     std::vector<std::string> names;
-    std::unordered_set<std::string, nocase_hash, nocase_equal> name_set;   // the names, for the duplicate check
+    nocase_set name_set;               // the names, for the duplicate check
     bool is_array = false;
     std::string bounds;                // "(…)" as C++ text; "" or "()" writes nothing
     bool is_new = false;

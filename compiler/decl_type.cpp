@@ -73,7 +73,7 @@ void write_member_line(compiler& c, const variable_symbol& member)
 
 // The members of the record being read, by name ignoring case, so that the
 // duplicate check stays cheap however many members a record has.
-using member_index = std::unordered_map<std::string, const variable_symbol*, nocase_hash, nocase_equal>;
+using member_index = nocase_map<const variable_symbol*>;
 
 // One member declaration; the current token is its name.
 void translate_member(compiler& c, record_symbol& record, member_index& members)
@@ -110,9 +110,8 @@ record_symbol* declare_record(compiler& c, int visibility)
     std::string name = c.lex.text;
     if (symbol* existing = c.this_module.types.find_raw(name))
         throw "duplicate identifier '" + existing->resolve()->cpp_name(true) + "'";
-    if (is_builtin_type_name(name)) throw "duplicate identifier '" + name + "'";
+    c.check_new_type_name(name);
     auto* record = new record_symbol(name, visibility);
-    check_reserved_word(name);
     c.this_module.types.push_back(record);
     return record;
 }

@@ -167,6 +167,7 @@ void compiler::translate_module()
     output << indent_text();
     translate_declarations(*this);
     check_module_classes();
+    check_type_names_against_modules();
     write_default_sections(*this);
     if (!library) write_program_block(*this);
     output << "\n\n}\n}";

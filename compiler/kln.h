@@ -31,6 +31,7 @@
 #include <stdexcept>
 #include <string>
 #include <unordered_map>
+#include <unordered_set>
 #include <map>
 #include <set>
 #include <vector>
@@ -99,15 +100,24 @@ std::string int_to_str(int32_t value);          // "%d"
 std::string capitalize(const std::string& text);
 std::string exe_path();
 
-// Every file name that the compiler opens or hands to a tool goes through
-// host_path: '\' becomes '/', "nul" becomes /dev/null, and an existing file
-// is found case-insensitively (exact name first, then a folder scan).
+// Every file name that the compiler opens, writes, removes or hands to a
+// tool goes through host_path: '\' becomes '/' and "nul" becomes /dev/null.
+// The name is kept exactly, so that a file differing only in case (a user's
+// hello.cpp beside Hello.kln) is never written over or removed.
 std::string host_path(const std::string& path);
 
+// The host path of a source or module file to read: the exact name if it
+// exists, otherwise the first folder entry (in byte order) that equals it
+// ignoring case, otherwise the exact name.
+std::string find_module_file(const std::string& path);
+
 // The generated C++ file. The translators write it in many short pieces;
-// this stream gathers them in a large buffer and writes whole blocks, which
-// costs a fraction of a file stream's work per piece. What is buffered is
-// written by close() and by the destructor.
+// this stream gathers the whole text in memory, which costs a fraction of a
+// file stream's work per piece, and close() writes it at once. open() only
+// checks that the file can be written, and the destructor drops the text: a
+// failed translation leaves an existing file as it was (such as the
+// hand-written M.cpp of an INTERFACE NOSKIP module whose INTERFACE word is
+// not the first token).
 class output_file : public std::ostream {
 public:
     output_file();
@@ -115,8 +125,8 @@ public:
     void open(const std::string& path);   // sets failbit when the file cannot be created
     void close();                         // sets badbit when a write failed
 private:
-    class block_buffer;
-    std::unique_ptr<block_buffer> buffer_;
+    class text_buffer;
+    std::unique_ptr<text_buffer> buffer_;
 };
 
 // ---------------------------------------------------------------------------
@@ -183,12 +193,20 @@ struct nocase_equal {
     bool operator()(const std::string& a, const std::string& b) const { return equal_nocase(a, b); }
 };
 
+// Names ignoring case: the duplicate checks of declaration lists (DIM
+// groups, TYPE members, field groups, parameters) look names up here
+// instead of scanning the list, which stays linear on long lists.
+using nocase_set = std::unordered_set<std::string, nocase_hash, nocase_equal>;
+template <class T>
+using nocase_map = std::unordered_map<std::string, T, nocase_hash, nocase_equal>;
+
 template <class T>
 class named_list {
 public:
     using value_type = T*;
 
     size_t size() const { return items_.size(); }
+    bool empty() const { return items_.empty(); }
     T* operator[](size_t i) const { return items_[i]; }
     typename std::vector<T*>::const_iterator begin() const { return items_.begin(); }
     typename std::vector<T*>::const_iterator end() const { return items_.end(); }
@@ -235,7 +253,7 @@ public:
 private:
     std::vector<T*> items_;
     std::vector<long> previous_;   // index of the previous entry of the same name, or -1
-    std::unordered_map<std::string, long, nocase_hash, nocase_equal> index_;
+    nocase_map<long> index_;
 };
 
 // ---------------------------------------------------------------------------
@@ -337,8 +355,8 @@ struct record_symbol : type_symbol {
 
 struct class_symbol : type_symbol {
     class_symbol* base_class;          // null only for OBJECT
-    std::vector<variable_symbol*> data_members;   // fields, events, properties
-    std::vector<procedure_symbol*> methods;
+    named_list<variable_symbol> data_members;   // fields, events, properties
+    named_list<procedure_symbol> methods;
 
     class_symbol(std::string name, int visibility, class_symbol* base_class);
     void write(std::ostream& file) const override;
@@ -467,6 +485,14 @@ struct compiler {
     const std::string& indent_text() const;   // "\n" + one TAB per indent level
     type_symbol* find_type(const std::string& name, module* m = nullptr);
     symbol* find_identifier(const std::string& name, module* m = nullptr);
+    // A class or record becomes a C++ struct in the module's namespace, and
+    // generated code reaches every module's symbols as Module::Name: the name
+    // of a new one may be no built-in type, no loaded module (whose namespace
+    // it would hide) and no reserved word.
+    void check_new_type_name(const std::string& name) const;
+    // At the end of the module: no class or record is named like a module
+    // that a USING after it loaded.
+    void check_type_names_against_modules() const;
     void push_scope();
     void pop_scope();
     void add_main_procedure();
@@ -578,8 +604,7 @@ struct compiler {
     // --- class_class.cpp
     void translate_class(int visibility);
     void translate_class_forward(int visibility);
-    // At the end of the module: every forward-declared class was defined,
-    // and no class is named like a loaded module.
+    // At the end of the module: every forward-declared class was defined.
     void check_module_classes();
     // --- class_property.cpp
     void translate_property_member(int visibility, class_symbol* cls);
@@ -594,4 +619,5 @@ private:
     // `source` is the host path of the source file found, or "" for none.
     compiler(const std::string& source, const std::string& name, const std::string& basedir,
              const std::string& module_name);
+    bool is_loaded_module_name(const std::string& name) const;
 };

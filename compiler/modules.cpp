@@ -148,8 +148,8 @@ struct located_module {
 // than its source in the current folder.
 located_module locate(const std::string& name, const compiler& importer)
 {
-    std::string kmd = host_path(name + ".kmd");
-    std::string source = host_path(name + ".kln");
+    std::string kmd = find_module_file(name + ".kmd");
+    std::string source = find_module_file(name + ".kln");
     bool have_source = file_exists(source);
     if (file_exists(kmd)) {
         if (have_source && older_than(kmd, source)) rebuild(file_stem(kmd), importer, importer.debug);
@@ -157,11 +157,11 @@ located_module locate(const std::string& name, const compiler& importer)
         rebuild(file_stem(source), importer, false);
     } else {
         std::string prefix = importer.basedir + "lib/";
-        std::string library_kmd = host_path(prefix + name + ".kmd");
+        std::string library_kmd = find_module_file(prefix + name + ".kmd");
         if (!file_exists(library_kmd)) throw "module '" + prefix + name + ".kmd' not found";
         return {library_kmd, prefix};
     }
-    kmd = host_path(name + ".kmd");
+    kmd = find_module_file(name + ".kmd");
     if (!file_exists(kmd)) throw "module '" + name + "' not found";
     return {kmd, ""};
 }

@@ -100,10 +100,10 @@ void read_default_value(compiler& c, variable_symbol& param)
     param.default_value = is_string ? "string(" + text + ")" : text;
 }
 
-void check_parameter_name(const header& h, const procedure_symbol& p, const std::string& name)
+// `earlier` holds the names of the parameters before this one.
+void check_parameter_name(const header& h, nocase_set& earlier, const std::string& name)
 {
-    for (const variable_symbol* other : p.parameters)
-        if (equal_nocase(other->name, name)) throw "duplicate identifier '" + name + "'";
+    if (!earlier.insert(name).second) throw "duplicate identifier '" + name + "'";
     check_reserved_word(name);
     // The body declares `result` in a FUNCTION and `me` in a method.
     if ((!h.is_sub && equal_nocase(name, "result")) || (h.cls && equal_nocase(name, "me")))
@@ -111,7 +111,7 @@ void check_parameter_name(const header& h, const procedure_symbol& p, const std:
 }
 
 // [BYREF | BYVAL] name [()] [AS type] [COLLECTION | DICTIONARY] [= default]
-variable_symbol* read_parameter(compiler& c, const header& h, const procedure_symbol& p)
+variable_symbol* read_parameter(compiler& c, const header& h, const procedure_symbol& p, nocase_set& earlier)
 {
     bool by_reference = c.byref_default;
     if (c.is_word("BYREF") || c.is_word("BYVAL")) {
@@ -119,7 +119,7 @@ variable_symbol* read_parameter(compiler& c, const header& h, const procedure_sy
         c.next();
     }
     if (c.lex.kind != identifier) throw "identifier expected";
-    check_parameter_name(h, p, c.lex.text);
+    check_parameter_name(h, earlier, c.lex.text);
     auto* param = new variable_symbol(c.lex.text, vis_local, c.scope_level + 1, nullptr);
     param->by_reference = by_reference;
     c.next();
@@ -147,9 +147,10 @@ variable_symbol* read_parameter(compiler& c, const header& h, const procedure_sy
 void read_parameters(compiler& c, const header& h, procedure_symbol& p)
 {
     c.next();
+    nocase_set names;
     if (!c.is_operator(")")) {
         for (;;) {
-            p.parameters.push_back(read_parameter(c, h, p));
+            p.parameters.push_back(read_parameter(c, h, p, names));
             if (c.is_operator(")")) break;
             if (!c.is_operator(",")) throw "comma or closing brace expected";
             c.next();
@@ -210,9 +211,7 @@ procedure_symbol* find_dotted_method(compiler& c, header& h, const std::string& 
     c.next();
     if (c.lex.kind != identifier) throw "identifier expected";
     std::string member = c.lex.text;
-    procedure_symbol* method = nullptr;
-    for (procedure_symbol* m : cls->methods)
-        if (equal_nocase(m->name, member)) method = m;
+    procedure_symbol* method = cls->methods.find_raw(member);
     if (!method) throw "'" + member + "' is not a member of '" + cls->name + "'";
     if (!c.defined_methods.insert({cls, method}).second) throw "function '" + member + "'already defined";
     h.cls = cls;
@@ -228,8 +227,7 @@ procedure_symbol* find_dotted_method(compiler& c, header& h, const std::string& 
 procedure_symbol* declare_method(compiler& c, header& h, const std::string& name, int visibility)
 {
     h.is_virtual = true;
-    for (const procedure_symbol* m : h.cls->methods)
-        if (equal_nocase(m->name, name)) throw "duplicate identifier '" + name + "'";
+    if (h.cls->methods.find_raw(name)) throw "duplicate identifier '" + name + "'";
     symbol* inherited;
     try {
         inherited = find_member(h.cls, name, true);

@@ -107,7 +107,7 @@ void translate_after_optional_word(compiler& c)
 // without being consumed (END x ends one as well).
 using statement_translator = void (*)(compiler&);
 
-const std::unordered_map<std::string, statement_translator, nocase_hash, nocase_equal> statement_words = {
+const nocase_map<statement_translator> statement_words = {
     {"EXIT", [](compiler& c) { c.translate_exit(); }},
     {"DIM", [](compiler& c) { c.translate_dim(vis_local); }},
     {"LET", translate_after_optional_word},

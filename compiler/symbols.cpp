@@ -486,29 +486,17 @@ symbol* read_symbol(std::istream& file, module* m)
 
 // --- class member look-ups ----------------------------------------------------
 
-namespace {
-
-template <class T>
-T* find_own(const std::vector<T*>& members, const std::string& name)
-{
-    for (auto it = members.rbegin(); it != members.rend(); ++it)
-        if (equal_nocase((*it)->name, name)) return *it;
-    return nullptr;
-}
-
-}  // namespace
-
 variable_symbol* find_data_member(class_symbol* cls, const std::string& name)
 {
     for (; cls; cls = cls->base_class)
-        if (variable_symbol* member = find_own(cls->data_members, name)) return member;
+        if (variable_symbol* member = cls->data_members.find_raw(name)) return member;
     throw not_found();
 }
 
 procedure_symbol* find_method(class_symbol* cls, const std::string& name)
 {
     for (; cls; cls = cls->base_class)
-        if (procedure_symbol* method = find_own(cls->methods, name)) return method;
+        if (procedure_symbol* method = cls->methods.find_raw(name)) return method;
     throw not_found();
 }
 
@@ -521,8 +509,8 @@ symbol* find_member(class_symbol* cls, const std::string& name, bool inherited)
             return find_method(cls, name);
         }
     }
-    if (variable_symbol* member = find_own(cls->data_members, name)) return member;
-    if (procedure_symbol* method = find_own(cls->methods, name)) return method;
+    if (variable_symbol* member = cls->data_members.find_raw(name)) return member;
+    if (procedure_symbol* method = cls->methods.find_raw(name)) return method;
     throw not_found();
 }
 

@@ -3,10 +3,12 @@
 #include "kln.h"
 
 #include <dirent.h>
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <vector>
 
@@ -188,6 +190,12 @@ std::string host_path(const std::string& path)
     if (equal_nocase(path, "nul")) return "/dev/null";
     std::string result(path);
     std::replace(result.begin(), result.end(), '\\', '/');
+    return result;
+}
+
+std::string find_module_file(const std::string& path)
+{
+    std::string result = host_path(path);
     if (result.empty() || access(result.c_str(), F_OK) == 0) return result;
     size_t slash = result.rfind('/');
     std::string folder = slash == std::string::npos ? "" : result.substr(0, slash + 1);
@@ -197,66 +205,76 @@ std::string host_path(const std::string& path)
 
 // --- the generated C++ file -----------------------------------------------------
 
-class output_file::block_buffer : public std::streambuf {
+class output_file::text_buffer : public std::streambuf {
 public:
-    block_buffer() { setp(data_, data_ + sizeof data_); }
-    ~block_buffer() override { close(); }
+    text_buffer() : text_(1 << 16) { setp(&text_[0], &text_[0] + text_.size()); }
 
+    // Checks that the file can be written, without changing it yet.
     bool open(const std::string& path)
     {
         close();
-        file_ = std::fopen(path.c_str(), "wb");
-        return file_ != nullptr;
+        int descriptor = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+        if (descriptor < 0) return false;
+        ::close(descriptor);
+        path_ = path;
+        return true;
     }
 
-    // False when a write or the close failed.
+    // Writes the whole text over the file. False when a write or the close failed.
     bool close()
     {
-        if (!file_) return true;
-        bool written = write_buffered();
-        bool closed = std::fclose(file_) == 0;
-        file_ = nullptr;
-        return written && closed;
+        if (path_.empty()) return true;
+        std::FILE* file = std::fopen(path_.c_str(), "wb");
+        path_.clear();
+        size_t length = size_t(pptr() - pbase());
+        setp(&text_[0], &text_[0] + text_.size());
+        if (!file) return false;
+        bool written = std::fwrite(text_.data(), 1, length, file) == length;
+        return std::fclose(file) == 0 && written;
     }
 
 protected:
     int_type overflow(int_type c) override
     {
-        if (!write_buffered()) return traits_type::eof();
-        if (!traits_type::eq_int_type(c, traits_type::eof())) {
-            *pptr() = traits_type::to_char_type(c);
-            pbump(1);
-        }
-        return traits_type::not_eof(c);
+        if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
+        make_room(1);
+        *pptr() = traits_type::to_char_type(c);
+        pbump(1);
+        return c;
     }
 
     std::streamsize xsputn(const char* text, std::streamsize length) override
     {
-        if (length > epptr() - pptr()) {
-            if (!write_buffered()) return 0;
-            if (length > epptr() - pptr()) return std::streamsize(std::fwrite(text, 1, size_t(length), file_));
-        }
+        make_room(size_t(length));
         std::memcpy(pptr(), text, size_t(length));
-        pbump(int(length));
+        advance(size_t(length));
         return length;
     }
 
-    int sync() override { return write_buffered() ? 0 : -1; }
-
 private:
-    // Hands the buffered bytes to the file; without an open file they are lost.
-    bool write_buffered()
+    void make_room(size_t needed)
     {
-        size_t length = size_t(pptr() - pbase());
-        setp(data_, data_ + sizeof data_);
-        return file_ && std::fwrite(data_, 1, length, file_) == length;
+        size_t used = size_t(pptr() - pbase());
+        if (text_.size() - used >= needed) return;
+        size_t size = text_.size();
+        while (size - used < needed) size *= 2;
+        text_.resize(size);
+        setp(&text_[0], &text_[0] + size);
+        advance(used);
     }
 
-    std::FILE* file_ = nullptr;
-    char data_[1 << 16];
+    // pbump takes an int; a text past 2 GiB moves in several steps.
+    void advance(size_t count)
+    {
+        for (; count > size_t(INT_MAX); count -= size_t(INT_MAX)) pbump(INT_MAX);
+        pbump(int(count));
+    }
+
+    std::vector<char> text_;
+    std::string path_;   // the open file, or "" when none is open
 };
 
-output_file::output_file() : std::ostream(nullptr), buffer_(new block_buffer)
+output_file::output_file() : std::ostream(nullptr), buffer_(new text_buffer)
 {
     rdbuf(buffer_.get());
 }

@@ -148,7 +148,7 @@ TEST(lexer, long_continuation_chains)
 // A UTF-8 byte-order mark is not skipped: the file fails at its first byte.
 TEST(lexer, byte_order_mark_is_an_invalid_character)
 {
-    std::istringstream in("\xef\xbb\xbfDIM x\n");
+    std::istringstream in("\xef\xbb\xbf" "DIM x\n");
     lexer lx(in);
     EXPECT_THROW(
         try { lx.next_token(); } catch (const char* message) {
