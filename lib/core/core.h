@@ -83,11 +83,13 @@ public:
     static int compare(const string& a, const string& b);
     static string concat(const string& a, const string& b);
 
-    // The text, writable (DLL buffers, #CPP code).
+    // The text, writable (DLL buffers, #CPP code). A block shared with other
+    // strings is first copied for this string alone, so a write through the
+    // pointer changes no other variable. A raw value is returned unchanged.
     char* text() const
     {
         if (is_raw()) return h;
-        if (h == __concat_result || h == __concat_left) __forget_concat();
+        if (header()[0] != 1 || h == __concat_result || h == __concat_left) make_writable();
         return bytes();
     }
     // The text, for reading only.
@@ -111,8 +113,11 @@ private:
     static void free_block(char* block) noexcept;
     static char* new_block(int length);
     static char* grown_spare(char* spare, int length);
+    void make_writable() const;
     char* bytes() const { return h + 2 * sizeof(int); }
-    char* h;
+    // Mutable: handing out a writable text may replace a shared block by a
+    // private copy of the same text, which leaves the value unchanged.
+    mutable char* h;
 };
 
 // ---------------------------------------------------------------------------

@@ -59,7 +59,8 @@ int raw_safe_length(const char* p)
 // copying all of r: a block nobody else can see is as fresh as a new one.
 //
 // The memory ends when r is freed, when a writable pointer to either block
-// is handed out (string::text), and when another concatenation replaces it.
+// is handed out (string::text; a shared block is copied for the writer
+// instead, so it stays), and when another concatenation replaces it.
 // Growth in place (+=) writes only beyond a block's length, so it never
 // changes the remembered prefix; a block that moves is followed.
 //
@@ -232,6 +233,22 @@ string& string::operator+=(const string& s)
     bytes()[length] = 0;
     header()[1] = length;
     return *this;
+}
+
+// Makes this string's block safe to write: a shared block (the static
+// "out of memory" block among them) is replaced by a private copy, and a
+// block of the last concatenation leaves that memory.
+void string::make_writable() const
+{
+    if (header()[0] == 1) {
+        __forget_concat();
+        return;
+    }
+    int n = length();
+    char* copy = new_block(n);
+    memcpy(copy + header_size, bytes(), n);
+    --header()[0];
+    h = copy;
 }
 
 int string::compare(const string& a, const string& b)
