@@ -65,7 +65,10 @@ public:
     string(const char* bytes, int count);
     string(const string& s) noexcept : h(s.h) { retain(); }
     string(string&& s) noexcept : h(s.h) { s.h = nullptr; }
-    ~string() { release(); }
+    // Only the raw test is inline: every `const string N = "…";` of a
+    // module registers its own destructor call at exit, and a whole release
+    // inlined in each of them makes such a module slow to compile.
+    ~string() { if (!is_raw()) release_block(h); }
 
     string& operator=(const string& s) noexcept { s.retain(); release(); h = s.h; return *this; }
     string& operator=(string&& s) noexcept
@@ -110,6 +113,7 @@ private:
     int* header() const { return reinterpret_cast<int*>(h); }
     void retain() const noexcept { if (!is_raw()) ++header()[0]; }
     void release() noexcept { if (!is_raw() && --header()[0] == 0) free_block(h); }
+    static void release_block(char* block) noexcept;
     static void free_block(char* block) noexcept;
     static char* new_block(int length);
     static char* grown_spare(char* spare, int length);

@@ -168,6 +168,13 @@ string::string(const char* p)
     copy_bytes(h + header_size, p, n);
 }
 
+// Takes the handle, not the string: a destructor that passes its object's
+// address to a call makes g++ keep the object in memory.
+void string::release_block(char* block) noexcept
+{
+    if (--reinterpret_cast<int*>(block)[0] == 0) free_block(block);
+}
+
 string::string(const char* bytes, int count) : h(new_block(count < 0 ? 0 : count))
 {
     if (count > 0) memcpy(h + header_size, bytes, count);
