@@ -168,11 +168,12 @@ string::string(const char* p)
     copy_bytes(h + header_size, p, n);
 }
 
-// Takes the handle, not the string: a destructor that passes its object's
-// address to a call makes g++ keep the object in memory.
-void string::release_block(char* block) noexcept
+// The destructor's release. It takes the handle, not the string: a
+// destructor that passes its object's address to a call makes g++ keep the
+// object in memory.
+void string::release_handle(char* handle) noexcept
 {
-    if (--reinterpret_cast<int*>(block)[0] == 0) free_block(block);
+    if (reinterpret_cast<std::size_t>(handle) >= 0x10000 && --reinterpret_cast<int*>(handle)[0] == 0) free_block(handle);
 }
 
 string::string(const char* bytes, int count) : h(new_block(count < 0 ? 0 : count))
