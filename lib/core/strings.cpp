@@ -149,10 +149,21 @@ inline char* string::new_block(int length)
     return block;
 }
 
-void string::free_block(char* block) noexcept
+namespace
+{
+// A block whose count reached 0 goes back to the storage, unless the
+// concatenation memory keeps it. Inline in both releases below, so that a
+// destructor's release is one call.
+inline __attribute__((always_inline)) void free_counted_block(char* block)
 {
     if (keeps_block(block)) return;
     __block_free(block, block_bytes(reinterpret_cast<int*>(block)[1]));
+}
+}
+
+void string::free_block(char* block) noexcept
+{
+    free_counted_block(block);
 }
 
 string::string() : h(new_block(0)) {}
@@ -173,7 +184,7 @@ string::string(const char* p)
 // object in memory.
 void string::release_handle(char* handle) noexcept
 {
-    if (reinterpret_cast<std::size_t>(handle) >= 0x10000 && --reinterpret_cast<int*>(handle)[0] == 0) free_block(handle);
+    if (reinterpret_cast<std::size_t>(handle) >= 0x10000 && --reinterpret_cast<int*>(handle)[0] == 0) free_counted_block(handle);
 }
 
 string::string(const char* bytes, int count) : h(new_block(count < 0 ? 0 : count))
