@@ -65,7 +65,11 @@ public:
     string(const char* bytes, int count);
     string(const string& s) noexcept : h(s.h) { retain(); }
     string(string&& s) noexcept : h(s.h) { s.h = nullptr; }
-    ~string() { release(); }
+    // The release is out of line: every `const string N = "…";` of a module
+    // registers its own destructor call at exit, and a release inlined in
+    // each of them makes such a module slow to compile. Where g++ knows the
+    // handle is raw (a string moved from), no call is left.
+    ~string() { if (!(__builtin_constant_p(is_raw()) && is_raw())) release_handle(h); }
 
     string& operator=(const string& s) noexcept { s.retain(); release(); h = s.h; return *this; }
     string& operator=(string&& s) noexcept
@@ -83,11 +87,13 @@ public:
     static int compare(const string& a, const string& b);
     static string concat(const string& a, const string& b);
 
-    // The text, writable (DLL buffers, #CPP code).
+    // The text, writable (DLL buffers, #CPP code). A block shared with other
+    // strings is first copied for this string alone, so a write through the
+    // pointer changes no other variable. A raw value is returned unchanged.
     char* text() const
     {
         if (is_raw()) return h;
-        if (h == __concat_result || h == __concat_left) __forget_concat();
+        if (header()[0] != 1 || h == __concat_result || h == __concat_left) make_writable();
         return bytes();
     }
     // The text, for reading only.
@@ -108,11 +114,16 @@ private:
     int* header() const { return reinterpret_cast<int*>(h); }
     void retain() const noexcept { if (!is_raw()) ++header()[0]; }
     void release() noexcept { if (!is_raw() && --header()[0] == 0) free_block(h); }
+    // The handle in a register: each destructor call of a constant is a jump.
+    __attribute__((regparm(1))) static void release_handle(char* handle) noexcept;
     static void free_block(char* block) noexcept;
     static char* new_block(int length);
     static char* grown_spare(char* spare, int length);
+    void make_writable() const;
     char* bytes() const { return h + 2 * sizeof(int); }
-    char* h;
+    // Mutable: handing out a writable text may replace a shared block by a
+    // private copy of the same text, which leaves the value unchanged.
+    mutable char* h;
 };
 
 // ---------------------------------------------------------------------------
@@ -165,6 +176,18 @@ public:
     variant(const apistring& a) : variant(string(a)) {}
     variant(const char* p) : variant(string(p)) {}
     template<int n> variant(const flstring<n>& f) : variant(string(f)) {}
+    variant(const variant& v) noexcept : kind(v.kind), number(v.number), text(v.text) {}
+    variant(variant&& v) noexcept : kind(v.kind), number(v.number), text(static_cast<string&&>(v.text)) {}
+    ~variant() { if (!text.is_raw()) text.~string(); }
+
+    variant& operator=(const variant& v) noexcept { kind = v.kind; number = v.number; text = v.text; return *this; }
+    variant& operator=(variant&& v) noexcept
+    {
+        kind = v.kind;
+        number = v.number;
+        text = static_cast<string&&>(v.text);
+        return *this;
+    }
 
     operator double() const { return number; }
     operator string() const { return str(); }
@@ -185,7 +208,9 @@ public:
 private:
     int kind;
     double number;
-    mutable string text;
+    // A union member, so that the destructor above skips a raw text (every
+    // number holds one) inline, without a call into the string's release.
+    union { mutable string text; };
 };
 
 // Reads the number grammar: leading blanks, sign, digits, fraction, exponent.
@@ -575,6 +600,8 @@ template<class T, class X> inline auto conv(T*, const X& x) -> decltype(__conver
 {
     return __convert<T>::from(x);
 }
+// A temporary string (`s = s + x`) is passed on, not copied and released.
+inline string conv(string*, string&& x) { return static_cast<string&&>(x); }
 
 // ---------------------------------------------------------------------------
 // event: one bound handler, an object (held uncounted) and one of its

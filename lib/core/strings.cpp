@@ -59,7 +59,8 @@ int raw_safe_length(const char* p)
 // copying all of r: a block nobody else can see is as fresh as a new one.
 //
 // The memory ends when r is freed, when a writable pointer to either block
-// is handed out (string::text), and when another concatenation replaces it.
+// is handed out (string::text; a shared block is copied for the writer
+// instead, so it stays), and when another concatenation replaces it.
 // Growth in place (+=) writes only beyond a block's length, so it never
 // changes the remembered prefix; a block that moves is followed.
 //
@@ -148,10 +149,21 @@ inline char* string::new_block(int length)
     return block;
 }
 
-void string::free_block(char* block) noexcept
+namespace
+{
+// A block whose count reached 0 goes back to the storage, unless the
+// concatenation memory keeps it. Inline in both releases below, so that a
+// destructor's release is one call.
+inline __attribute__((always_inline)) void free_counted_block(char* block)
 {
     if (keeps_block(block)) return;
     __block_free(block, block_bytes(reinterpret_cast<int*>(block)[1]));
+}
+}
+
+void string::free_block(char* block) noexcept
+{
+    free_counted_block(block);
 }
 
 string::string() : h(new_block(0)) {}
@@ -165,6 +177,14 @@ string::string(const char* p)
     int n = text_length(p);
     h = new_block(n);
     copy_bytes(h + header_size, p, n);
+}
+
+// The destructor's release. It takes the handle, not the string: a
+// destructor that passes its object's address to a call makes g++ keep the
+// object in memory.
+void string::release_handle(char* handle) noexcept
+{
+    if (reinterpret_cast<std::size_t>(handle) >= 0x10000 && --reinterpret_cast<int*>(handle)[0] == 0) free_counted_block(handle);
 }
 
 string::string(const char* bytes, int count) : h(new_block(count < 0 ? 0 : count))
@@ -232,6 +252,22 @@ string& string::operator+=(const string& s)
     bytes()[length] = 0;
     header()[1] = length;
     return *this;
+}
+
+// Makes this string's block safe to write: a shared block (the static
+// "out of memory" block among them) is replaced by a private copy, and a
+// block of the last concatenation leaves that memory.
+void string::make_writable() const
+{
+    if (header()[0] == 1) {
+        __forget_concat();
+        return;
+    }
+    int n = length();
+    char* copy = new_block(n);
+    memcpy(copy + header_size, bytes(), n);
+    --header()[0];
+    h = copy;
 }
 
 int string::compare(const string& a, const string& b)

@@ -148,6 +148,23 @@ extern "C" void Main()
 	embedded.text()[0] = 'x'; embedded.text()[2] = 'y';
 	print << string("[") << variant(embedded) << string("] [") << string((const char*)0) << string("] [") << variant(string((const char*)0)) << string("]\r\n");
 	print << 1e-7 << string(" ") << 123456789012345678.0 << string(" ") << -1e300 * 1e10 << string("\r\n");
+
+	// Copies, moves and assignments of a text variant count its block, and
+	// every variant releases it: counts inside, then after the scope.
+	string held("held");
+	{
+		variant first(held);
+		variant copied = first;
+		variant moved = static_cast<variant&&>(copied);
+		variant assigned(1.5);
+		assigned = first;
+		variant moved_into(2.5);
+		moved_into = static_cast<variant&&>(assigned);
+		variant number(3.5);
+		number = variant(4.5);
+		print << string("variant counts ") << held.refcount() << string(" ") << moved_into << string(" ") << number << string("\r\n");
+	}
+	print << string("variant counts after ") << held.refcount() << string("\r\n");
 }
 
 struct initialization { initialization(); };

@@ -1,0 +1,130 @@
+// Writable text pointers of shared strings: a write through one string's
+// text pointer (text(), unary &, the pointer casts, a DLL stub's argument)
+// changes that string alone, never another holder of the same block.
+namespace kln
+{
+namespace Sharing
+{
+	// DECLARE SUB UpperByValue LIB "user32" ALIAS "CharUpperA" (BYVAL s AS STRING)
+	void __stdcall UpperByValue(string s)
+	{
+		static void* dll = kln::getlibhandle(kln::string("user32"));
+		static union { void* ptr; void* (__stdcall *func)(void*); }; ptr = kln::getprocaddr(dll, "CharUpperA");
+		func(&s);
+	}
+	// DECLARE SUB UpperByReference LIB "user32" ALIAS "CharUpperA" (BYREF s AS STRING)
+	void __stdcall UpperByReference(string& s)
+	{
+		static void* dll = kln::getlibhandle(kln::string("user32"));
+		static union { void* ptr; void* (__stdcall *func)(void*); }; ptr = kln::getprocaddr(dll, "CharUpperA");
+		func(&s);
+	}
+
+const string Greeting = "hello";
+
+static void __stdcall Line(const char* label, variant value)
+{
+	print << label << string(": ") << value << string("\r\n");
+}
+
+// Each way of writing through a string's text pointer, applied to `target`.
+enum writer { through_text, through_address, through_char_cast, through_void_cast };
+static void __stdcall WriteFirst(string& target, writer how, char c)
+{
+	switch (how) {
+	case through_text: target.text()[0] = c; break;
+	case through_address: (&target)[0] = c; break;
+	case through_char_cast: ((char*)target)[0] = c; break;
+	case through_void_cast: static_cast<char*>((void*)target)[0] = c; break;
+	}
+}
+
+extern "C" void Main()
+{
+	// Two variables share one block; a write through one leaves the other.
+	const char* names[] = { "text()", "unary &", "(char*)", "(void*)" };
+	for (int how = through_text; how <= through_void_cast; ++how) {
+		string s("abc");
+		string t = s;
+		WriteFirst(s, writer(how), 'X');
+		Line(names[how], s + string(" ") + t + string(" counts ") + variant(s.refcount() * 10 + t.refcount()));
+	}
+
+	// A string that nobody shares is written in place, without a copy.
+	string alone("abc");
+	char* block = alone.handle();
+	alone.text()[0] = 'Y';
+	Line("unshared written in place", alone + string(" ") + variant(alone.handle() == block));
+
+	// A raw value stays raw.
+	string raw((const char*)5);
+	string raw_copy = raw;
+	Line("raw text pointer", (int)(std::size_t)raw.text());
+	Line("raw stays raw", raw.is_raw() && raw_copy.is_raw() && raw_copy.handle() == (char*)5);
+
+	// A constant of the module: its copies are written, the constant is not.
+	string greeting = Greeting;
+	greeting.text()[0] = 'J';
+	Line("constant", Greeting + string(" ") + greeting);
+
+	// The result of a concatenation, shared and then written, and a left
+	// operand kept by the concatenation memory.
+	string joined = string("ab") + string("c");
+	string held = joined;
+	joined.text()[0] = 'Q';
+	held = (kln::conv((string*)0, held + string("d") ));
+	joined = (kln::conv((string*)0, joined + string("e") ));
+	Line("shared result written", held + string(" ") + joined);
+	string result("ab");
+	result = (kln::conv((string*)0, result + string("c") ));
+	result.text()[0] = 'W';
+	result = (kln::conv((string*)0, result + string("d") ));
+	Line("unshared result written", result);
+
+	// The "out of memory" error is one static block: a caught copy written
+	// through its text pointer leaves the next error's text intact.
+	for (int round = 0; round < 2; ++round) {
+		try { string huge; huge.alloc(2000000000); }
+		catch (const string& e) {
+			string message = e;
+			message.text()[0] = 'O';
+			Line("out of memory", e + string(" / ") + message);
+		}
+	}
+
+	// A DLL writing into a BYVAL STRING writes into the stub's own copy;
+	// BYREF writes into the caller's variable and only there.
+	string shout("shout");
+	string other = shout;
+	UpperByValue(shout);
+	Line("by value", shout + string(" ") + other);
+	string single("single");
+	UpperByValue(single);
+	Line("by value, unshared", single);
+	UpperByReference(shout);
+	Line("by reference", shout + string(" ") + other);
+	string literal_held = Greeting;
+	UpperByReference(literal_held);
+	Line("by reference, constant", literal_held + string(" ") + Greeting);
+}
+
+struct initialization { initialization(); };
+initialization::initialization()
+// DLL loader
+{
+	kln::loadlib(kln::string("user32"));
+}
+struct finalization { ~finalization(); };
+finalization::~finalization()
+/* DLL unloader */ { kln::unloadlibs(); }
+
+struct __init_and_final
+{
+	Sharing::initialization __init_Sharing;
+	Sharing::finalization __final_Sharing;
+} *__init_and_final_ptr;
+
+extern "C" void __init_all() { __init_and_final_ptr = new __init_and_final; }
+extern "C" void __final_all() { delete __init_and_final_ptr; }
+}
+}
