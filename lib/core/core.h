@@ -600,8 +600,10 @@ template<class T, class X> inline auto conv(T*, const X& x) -> decltype(__conver
 {
     return __convert<T>::from(x);
 }
-// A temporary string (`s = s + x`) is passed on, not copied and released.
-inline string conv(string*, string&& x) { return static_cast<string&&>(x); }
+// A temporary string (`s = s + x`) is passed on as itself: no second
+// temporary is made, moved from and released. The result refers to the
+// caller's temporary, which lives to the end of the full expression.
+inline string&& conv(string*, string&& x) { return static_cast<string&&>(x); }
 
 // ---------------------------------------------------------------------------
 // event: one bound handler, an object (held uncounted) and one of its

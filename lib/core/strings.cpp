@@ -136,6 +136,70 @@ void __forget_concat()
 }
 
 // ---------------------------------------------------------------------------
+// The block of the last string made from a text pointer (a literal), kept
+// when its count reaches 0: the same literal is usually made again at once
+// (`s += "x"` in a loop), and taking the kept block back costs a comparison
+// instead of an allocation, a copy and a release. Only a block that nobody
+// holds is taken back, so every string made from a text still owns a fresh
+// block of count 1. The text is compared on every reuse: the pointer may be
+// a buffer whose content changed, and the block's own text may have been
+// written through its pointer.
+
+namespace
+{
+const char* literal_source;
+char* literal_block; // made from literal_source; null when there is none
+bool literal_kept;   // literal_block's count is 0 and nobody holds it
+
+// Whether the text at `p` is exactly the `length` bytes at `text`; reads no
+// byte of p beyond its terminator.
+bool same_text(const char* p, const char* text, int length)
+{
+    for (int i = 0; i < length; ++i)
+        if (p[i] != text[i] || p[i] == 0) return false;
+    return p[length] == 0;
+}
+
+// The kept block of the text at `p`, counted again, or null.
+char* reuse_literal(const char* p)
+{
+    if (p != literal_source || !literal_kept) return nullptr;
+    int* header = reinterpret_cast<int*>(literal_block);
+    if (!same_text(p, literal_block + header_size, header[1])) return nullptr;
+    header[0] = 1;
+    literal_kept = false;
+    return literal_block;
+}
+
+void free_kept_literal()
+{
+    if (literal_kept) __block_free(literal_block, block_bytes(reinterpret_cast<int*>(literal_block)[1]));
+    literal_kept = false;
+}
+
+void remember_literal(const char* p, char* block)
+{
+    free_kept_literal();
+    literal_source = p;
+    literal_block = block;
+}
+
+// A block whose text or storage changes in place is no literal any more.
+void forget_literal(char* block)
+{
+    if (block == literal_block) literal_block = nullptr;
+}
+
+// A block whose count reached 0: whether it is kept as the literal's.
+bool keeps_literal(char* block)
+{
+    if (block != literal_block) return false;
+    literal_kept = true;
+    return true;
+}
+}
+
+// ---------------------------------------------------------------------------
 // string
 
 inline char* string::new_block(int length)
@@ -151,12 +215,12 @@ inline char* string::new_block(int length)
 
 namespace
 {
-// A block whose count reached 0 goes back to the storage, unless the
-// concatenation memory keeps it. Inline in both releases below, so that a
-// destructor's release is one call.
+// A block whose count reached 0 goes back to the storage, unless it is
+// kept as the last literal's or by the concatenation memory. Inline in both
+// releases below, so that a destructor's release is one call.
 inline __attribute__((always_inline)) void free_counted_block(char* block)
 {
-    if (keeps_block(block)) return;
+    if (keeps_literal(block) || keeps_block(block)) return;
     __block_free(block, block_bytes(reinterpret_cast<int*>(block)[1]));
 }
 }
@@ -174,9 +238,11 @@ string::string(const char* p)
         h = const_cast<char*>(p);
         return;
     }
+    if ((h = reuse_literal(p))) return;
     int n = text_length(p);
     h = new_block(n);
     copy_bytes(h + header_size, p, n);
+    remember_literal(p, h);
 }
 
 // The destructor's release. It takes the handle, not the string: a
@@ -243,6 +309,7 @@ string& string::operator+=(const string& s)
 {
     if (is_raw() || header()[0] != 1) return *this = concat(*this, s);
     int la = length(), lb = s.length(), length = joined_length(la, lb);
+    forget_literal(h);
     if (block_bytes(length) > __block_class(block_bytes(la))) {
         char* moved = __block_resize(h, block_bytes(la), block_bytes(length));
         block_moved(h, moved);

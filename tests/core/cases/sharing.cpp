@@ -1,6 +1,8 @@
 // Writable text pointers of shared strings: a write through one string's
 // text pointer (text(), unary &, the pointer casts, a DLL stub's argument)
-// changes that string alone, never another holder of the same block.
+// changes that string alone, never another holder of the same block; and
+// a block reused for a string made from the same text pointer again shows
+// nothing of what its earlier holders did.
 namespace kln
 {
 namespace Sharing
@@ -37,6 +39,16 @@ static void __stdcall WriteFirst(string& target, writer how, char c)
 	case through_char_cast: ((char*)target)[0] = c; break;
 	case through_void_cast: static_cast<char*>((void*)target)[0] = c; break;
 	}
+}
+
+// The same text pointer each call, as a literal in a loop.
+static string Literal() { return string("lit"); }
+
+// A string made from `text`, written through its pointer, then released.
+static void __stdcall MakeAndWrite(const char* text, int position, char c)
+{
+	string s(text);
+	s.text()[position] = c;
 }
 
 extern "C" void Main()
@@ -91,6 +103,43 @@ extern "C" void Main()
 			Line("out of memory", e + string(" / ") + message);
 		}
 	}
+
+	// Strings made again from one text pointer: each owns a block of count
+	// 1, and nothing done to an earlier one reaches a later one.
+	{
+		string first = Literal(), second = Literal();
+		second.text()[0] = 'L';
+		Line("literal twice", first + string(" ") + second + string(" counts ") + variant(first.refcount() * 10 + second.refcount())
+		     + string(" ") + variant(first.handle() != second.handle()));
+	}
+	MakeAndWrite("lit", 0, 'X');
+	Line("literal after a write", Literal());
+	MakeAndWrite("lit", 1, 0);
+	string after_zero = Literal();
+	Line("literal after a 0 byte", after_zero + string(" ") + variant(after_zero.length()));
+	for (int round = 0; round < 2; ++round) {
+		string grown = Literal();
+		for (int i = 0; i < 40; ++i) grown += string("+");
+		string joined = Literal() + string("!");
+		Line("literal after growth", Literal() + string(" ") + variant(grown.length()) + string(" ") + joined);
+	}
+	{
+		string held = Literal();
+		{ string other = Literal(); other.text()[2] = 'd'; }
+		Line("literal held", held + string(" ") + Literal());
+	}
+
+	// A buffer made into a string, released, given new content and made
+	// into a string again: each string has the buffer's text of its moment.
+	char buffer[8] = "one";
+	const char* contents[] = { "one", "two", "tw", "two!", "", "two" };
+	string made[6];
+	for (int i = 0; i < 6; ++i) {
+		{ string passing(buffer); }
+		for (int k = 0; (buffer[k] = contents[i][k]) != 0; ++k) {}
+		made[i] = string(buffer);
+	}
+	Line("buffer", made[0] + string(",") + made[1] + string(",") + made[2] + string(",") + made[3] + string(",") + made[4] + string(",") + made[5]);
 
 	// A DLL writing into a BYVAL STRING writes into the stub's own copy;
 	// BYREF writes into the caller's variable and only there.
