@@ -247,10 +247,12 @@ string::string(const char* p)
 
 // The destructor's release. It takes the handle, not the string: a
 // destructor that passes its object's address to a call makes g++ keep the
-// object in memory.
+// object in memory. Only a block that is not the last literal's takes a
+// second call, so the release of a literal needs no stack frame.
 void string::release_handle(char* handle) noexcept
 {
-    if (reinterpret_cast<std::size_t>(handle) >= 0x10000 && --reinterpret_cast<int*>(handle)[0] == 0) free_counted_block(handle);
+    if (reinterpret_cast<std::size_t>(handle) < 0x10000 || --reinterpret_cast<int*>(handle)[0] != 0) return;
+    if (!keeps_literal(handle)) free_block(handle);
 }
 
 string::string(const char* bytes, int count) : h(new_block(count < 0 ? 0 : count))
@@ -290,7 +292,9 @@ char* string::grown_spare(char* spare, int length)
 {
     std::size_t spare_bytes = block_bytes(reinterpret_cast<int*>(spare)[1]), bytes = block_bytes(length);
     char* block = spare;
-    if (__block_class(spare_bytes) != __block_class(bytes)) {
+    // A text at least as long as the spare's that fits its block is of the
+    // same class.
+    if (bytes < spare_bytes || bytes > __block_class(spare_bytes)) {
         try {
             block = __block_resize(spare, spare_bytes, bytes);
         } catch (...) {
