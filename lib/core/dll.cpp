@@ -2,31 +2,42 @@
 // of the generated stubs.
 #include "runtime.h"
 
-#include <vector>
+#include <stdlib.h>
 #include <windows.h>
 
 namespace kln
 {
 namespace
 {
-std::vector<void*>& loaded_libraries()
-{
-    static std::vector<void*> libraries;
-    return libraries;
-}
+// The loaded libraries, a plain array grown by realloc: the list needs no
+// C++ library code, which keeps every program's static link small.
+HMODULE* loaded_libraries = nullptr;
+int loaded_count = 0;
+int loaded_capacity = 0;
 
 bool release_requested = false;
+
+// Room for one more library; false when the heap fails.
+bool reserve_one()
+{
+    if (loaded_count < loaded_capacity) return true;
+    int capacity = loaded_capacity ? loaded_capacity * 2 : 8;
+    void* grown = realloc(loaded_libraries, sizeof(HMODULE) * static_cast<std::size_t>(capacity));
+    if (!grown) return false;
+    loaded_libraries = static_cast<HMODULE*>(grown);
+    loaded_capacity = capacity;
+    return true;
+}
 }
 
 void loadlib(kln::string name)
 {
     HMODULE library = LoadLibraryA(name.chars());
-    try {
-        loaded_libraries().push_back(library);
-    } catch (const std::bad_alloc&) {
+    if (!reserve_one()) {
         FreeLibrary(library);
         __out_of_memory();
     }
+    loaded_libraries[loaded_count++] = library;
 }
 
 // Only records the request: the start-up object releases every library once,
@@ -40,9 +51,10 @@ void __release_libs()
 {
     if (!release_requested) return;
     release_requested = false;
-    std::vector<void*>& libraries = loaded_libraries();
-    for (void* library : libraries) FreeLibrary(static_cast<HMODULE>(library));
-    libraries.clear();
+    for (int i = 0; i < loaded_count; ++i) FreeLibrary(loaded_libraries[i]);
+    free(loaded_libraries);
+    loaded_libraries = nullptr;
+    loaded_count = loaded_capacity = 0;
 }
 
 void* getlibhandle(kln::string name)
