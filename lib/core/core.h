@@ -55,6 +55,7 @@ struct end {};
 // of them ends that reuse: it could change the text that reuse relies on.
 extern char* __concat_result;
 extern char* __concat_left;
+extern bool __concat_left_spare; // nobody holds __concat_left any more
 void __forget_concat();
 
 class string
@@ -67,9 +68,10 @@ public:
     string(string&& s) noexcept : h(s.h) { s.h = nullptr; }
     // The release is out of line: every `const string N = "…";` of a module
     // registers its own destructor call at exit, and a release inlined in
-    // each of them makes such a module slow to compile. Where g++ knows the
-    // handle is raw (a string moved from), no call is left.
-    ~string() { if (!(__builtin_constant_p(is_raw()) && is_raw())) release_handle(h); }
+    // each of them makes such a module slow to compile. Only a null handle
+    // (a string moved from) is skipped inline, so that g++ drops the call
+    // where it knows the string was moved from.
+    ~string() { if (h) release_handle(h); }
 
     string& operator=(const string& s) noexcept { s.retain(); release(); h = s.h; return *this; }
     string& operator=(string&& s) noexcept
@@ -113,12 +115,18 @@ private:
     string(adopt_tag, char* block) noexcept : h(block) {}
     int* header() const { return reinterpret_cast<int*>(h); }
     void retain() const noexcept { if (!is_raw()) ++header()[0]; }
-    void release() noexcept { if (!is_raw() && --header()[0] == 0) free_block(h); }
+    // The left operand of the last concatenation becomes its spare inline:
+    // `s = s + x` lets go of that block on every turn.
+    void release() noexcept
+    {
+        if (is_raw() || --header()[0] != 0) return;
+        if (h == __concat_left) __concat_left_spare = true;
+        else free_block(h);
+    }
     // The handle in a register: each destructor call of a constant is a jump.
     __attribute__((regparm(1))) static void release_handle(char* handle) noexcept;
     static void free_block(char* block) noexcept;
     static char* new_block(int length);
-    static char* grown_spare(char* spare, int length);
     void make_writable() const;
     char* bytes() const { return h + 2 * sizeof(int); }
     // Mutable: handing out a writable text may replace a shared block by a

@@ -70,22 +70,22 @@ int raw_safe_length(const char* p)
 
 char* __concat_result;
 char* __concat_left;
+bool __concat_left_spare;
 
 namespace
 {
-int left_length;    // r's text begins with the first left_length bytes of left's
-bool left_is_spare; // nobody holds the left block any more
+int left_length; // r's text begins with the first left_length bytes of left's
 
 void free_spare()
 {
-    if (left_is_spare) __block_free(__concat_left, block_bytes(reinterpret_cast<int*>(__concat_left)[1]));
+    if (__concat_left_spare) __block_free(__concat_left, block_bytes(reinterpret_cast<int*>(__concat_left)[1]));
 }
 
 void forget_blocks()
 {
     __concat_result = nullptr;
     __concat_left = nullptr;
-    left_is_spare = false;
+    __concat_left_spare = false;
 }
 
 // Remembers that the text of `result` begins with the first `length` bytes
@@ -96,14 +96,14 @@ void remember_concat(char* result, char* left, int length)
     __concat_result = result;
     __concat_left = left;
     left_length = length;
-    left_is_spare = false;
+    __concat_left_spare = false;
 }
 
 // For a concatenation onto `left`: the spare block, whose text is the first
 // `*prefix` bytes of left's, or null. The caller owns the block.
 char* take_spare(const char* left, int* prefix)
 {
-    if (left != __concat_result || !left_is_spare) return nullptr;
+    if (left != __concat_result || !__concat_left_spare) return nullptr;
     char* spare = __concat_left;
     *prefix = left_length;
     forget_blocks();
@@ -117,8 +117,8 @@ bool keeps_block(char* block)
         __forget_concat();
         return false;
     }
-    if (block != __concat_left || left_is_spare) return false;
-    left_is_spare = true;
+    if (block != __concat_left || __concat_left_spare) return false;
+    __concat_left_spare = true;
     return true;
 }
 
@@ -269,6 +269,34 @@ void string::alloc(int n)
     h = block;
 }
 
+namespace
+{
+// The spare block's storage resized for `bytes`; freed when that fails.
+char* resized_spare(char* spare, std::size_t spare_bytes, std::size_t bytes)
+{
+    try {
+        return __block_resize(spare, spare_bytes, bytes);
+    } catch (...) {
+        __block_free(spare, spare_bytes);
+        throw;
+    }
+}
+
+// The spare block made a counted block of a text of `length` bytes. A text
+// at least as long as the spare's that fits its block is of the same class,
+// so growth within the class costs no call.
+inline char* grown_spare(char* spare, int length)
+{
+    std::size_t spare_bytes = block_bytes(reinterpret_cast<int*>(spare)[1]), bytes = block_bytes(length);
+    char* block = spare;
+    if (bytes < spare_bytes || bytes > __block_class(spare_bytes)) block = resized_spare(spare, spare_bytes, bytes);
+    int* header = reinterpret_cast<int*>(block);
+    header[0] = 1;
+    header[1] = length;
+    return block;
+}
+}
+
 // A fresh block of a + b. The spare block of the last concatenation, when
 // it is a prefix of a, saves copying that prefix.
 string string::concat(const string& a, const string& b)
@@ -284,28 +312,6 @@ string string::concat(const string& a, const string& b)
     result.bytes()[length] = 0;
     remember_concat(result.h, keepable, la);
     return result;
-}
-
-// The spare block made a counted block of a text of `length` bytes; freed
-// when that fails.
-char* string::grown_spare(char* spare, int length)
-{
-    std::size_t spare_bytes = block_bytes(reinterpret_cast<int*>(spare)[1]), bytes = block_bytes(length);
-    char* block = spare;
-    // A text at least as long as the spare's that fits its block is of the
-    // same class.
-    if (bytes < spare_bytes || bytes > __block_class(spare_bytes)) {
-        try {
-            block = __block_resize(spare, spare_bytes, bytes);
-        } catch (...) {
-            __block_free(spare, spare_bytes);
-            throw;
-        }
-    }
-    int* header = reinterpret_cast<int*>(block);
-    header[0] = 1;
-    header[1] = length;
-    return block;
 }
 
 // s += x is s = s + x; a block that nobody shares grows in place.
