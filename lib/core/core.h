@@ -68,10 +68,9 @@ public:
     string(string&& s) noexcept : h(s.h) { s.h = nullptr; }
     // The release is out of line: every `const string N = "…";` of a module
     // registers its own destructor call at exit, and a release inlined in
-    // each of them makes such a module slow to compile. Only a null handle
-    // (a string moved from) is skipped inline, so that g++ drops the call
-    // where it knows the string was moved from.
-    ~string() { if (h) release_handle(h); }
+    // each of them makes such a module slow to compile. Where g++ knows the
+    // handle is raw (a string moved from), no call is left.
+    ~string() { if (!(__builtin_constant_p(is_raw()) && is_raw())) release_handle(h); }
 
     string& operator=(const string& s) noexcept { s.retain(); release(); h = s.h; return *this; }
     string& operator=(string&& s) noexcept
