@@ -126,6 +126,8 @@ private:
     __attribute__((regparm(1))) static void release_handle(char* handle) noexcept;
     static void free_block(char* block) noexcept;
     static char* new_block(int length);
+    static char* block_of_text(const char* p);
+    static char* concatenated(const string& a, const string& b);
     void make_writable() const;
     char* bytes() const { return h + 2 * sizeof(int); }
     // Mutable: handing out a writable text may replace a shared block by a

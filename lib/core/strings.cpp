@@ -151,17 +151,18 @@ const char* literal_source;
 char* literal_block; // made from literal_source; null when there is none
 bool literal_kept;   // literal_block's count is 0 and nobody holds it
 
-// Whether the text at `p` is exactly the `length` bytes at `text`; reads no
-// byte of p beyond its terminator.
-bool same_text(const char* p, const char* text, int length)
+// Whether the text at `p` is exactly the `length` bytes at `text`, which
+// are followed by a 0 byte (a 0 byte among them ends p too early). Reads
+// neither text beyond its terminator.
+inline __attribute__((always_inline)) bool same_text(const char* p, const char* text, int length)
 {
-    for (int i = 0; i < length; ++i)
-        if (p[i] != text[i] || p[i] == 0) return false;
-    return p[length] == 0;
+    for (int i = 0; p[i] == text[i]; ++i)
+        if (p[i] == 0) return i == length;
+    return false;
 }
 
 // The kept block of the text at `p`, counted again, or null.
-char* reuse_literal(const char* p)
+inline __attribute__((always_inline)) char* reuse_literal(const char* p)
 {
     if (p != literal_source || !literal_kept) return nullptr;
     int* header = reinterpret_cast<int*>(literal_block);
@@ -232,17 +233,25 @@ void string::free_block(char* block) noexcept
 
 string::string() : h(new_block(0)) {}
 
+// Taking back the kept block of a literal needs no stack frame: making a
+// new block is a call of its own.
 string::string(const char* p)
 {
     if (reinterpret_cast<std::size_t>(p) < 0x10000) {
         h = const_cast<char*>(p);
         return;
     }
-    if ((h = reuse_literal(p))) return;
+    char* kept = reuse_literal(p);
+    h = kept ? kept : block_of_text(p);
+}
+
+__attribute__((noinline)) char* string::block_of_text(const char* p)
+{
     int n = text_length(p);
-    h = new_block(n);
-    copy_bytes(h + header_size, p, n);
-    remember_literal(p, h);
+    char* block = new_block(n);
+    copy_bytes(block + header_size, p, n);
+    remember_literal(p, block);
+    return block;
 }
 
 // The destructor's release. It takes the handle, not the string: a
@@ -295,23 +304,57 @@ inline char* grown_spare(char* spare, int length)
     header[1] = length;
     return block;
 }
+
+// The spare block of the last concatenation extended to a + b, when a is
+// that concatenation's result, b is short and the text fits the spare's
+// block: the common `s = s + x`, with no call. Null otherwise.
+inline __attribute__((always_inline)) char* extended_spare(const string& a, const string& b)
+{
+    char* left = a.handle();
+    char* right = b.handle();
+    if (left != __concat_result || !__concat_left_spare || reinterpret_cast<std::size_t>(right) < 0x10000) return nullptr;
+    int lb = reinterpret_cast<int*>(right)[1];
+    if (lb > 16) return nullptr;
+    char* spare = __concat_left;
+    int la = reinterpret_cast<int*>(left)[1], kept = left_length, length = la + lb;
+    std::size_t spare_bytes = block_bytes(reinterpret_cast<int*>(spare)[1]), bytes = block_bytes(length);
+    if (length > longest_text || bytes < spare_bytes || bytes > __block_class(spare_bytes)) return nullptr;
+    copy_bytes(spare + header_size + kept, left + header_size + kept, la - kept);
+    copy_bytes(spare + header_size + la, right + header_size, lb);
+    spare[header_size + length] = 0;
+    reinterpret_cast<int*>(spare)[0] = 1;
+    reinterpret_cast<int*>(spare)[1] = length;
+    __concat_result = spare;
+    __concat_left = left;
+    left_length = la;
+    __concat_left_spare = false;
+    return spare;
+}
 }
 
 // A fresh block of a + b. The spare block of the last concatenation, when
 // it is a prefix of a, saves copying that prefix.
 string string::concat(const string& a, const string& b)
 {
+    char* block = extended_spare(a, b);
+    return string(adopt_tag(), block ? block : concatenated(a, b));
+}
+
+__attribute__((noinline)) char* string::concatenated(const string& a, const string& b)
+{
+    const char* left = a.chars();
+    const char* right = b.chars();
     int la = a.length(), lb = b.length(), length = joined_length(la, lb);
     int kept = 0;
     char* keepable = a.h == __concat_result ? a.h : nullptr;
     char* block = take_spare(a.h, &kept);
     block = block ? grown_spare(block, length) : new_block(length);
-    string result(adopt_tag(), block);
-    copy_bytes(result.bytes() + kept, a.chars() + kept, la - kept);
-    copy_bytes(result.bytes() + la, b.chars(), lb);
-    result.bytes()[length] = 0;
-    remember_concat(result.h, keepable, la);
-    return result;
+    char* text = block + header_size;
+    copy_bytes(text + kept, left + kept, la - kept);
+    copy_bytes(text + la, right, lb);
+    text[length] = 0;
+    remember_concat(block, keepable, la);
+    return block;
 }
 
 // s += x is s = s + x; a block that nobody shares grows in place.
