@@ -119,6 +119,27 @@ extern "C" void Main()
 		     + variant(grown.refcount() * 1000 + copies[0].refcount() * 100 + copies[1].refcount() * 10 + copies[2].refcount()));
 	}
 
+	// Right operands of `s = s + x` onto the last result: s itself, a raw
+	// value, a text longer than the short ones, and a left operand grown in
+	// place after the concatenation, so that the spare holds more than the
+	// shared prefix.
+	{
+		string s = string("ab") + string("c");
+		s = (kln::conv((string*)0, s + string("d") ));
+		s = (kln::conv((string*)0, s + s ));
+		s = (kln::conv((string*)0, s + string::from_handle((char*)7) ));
+		s = (kln::conv((string*)0, s + string("-0123456789abcdefghij") ));
+		s = (kln::conv((string*)0, s + string("!") ));
+		Line("right operands", s + string(" ") + variant(s.length()) + string(" ") + variant(s.refcount()));
+		string left = string("pq") + string("r");
+		string result = left + string("s");
+		left += string("XYZ");
+		left = string("gone");
+		result = (kln::conv((string*)0, result + string("t") ));
+		result = (kln::conv((string*)0, result + string("u") ));
+		Line("left grown after", result + string(" ") + left);
+	}
+
 	// The "out of memory" error is one static block: a caught copy written
 	// through its text pointer leaves the next error's text intact.
 	for (int round = 0; round < 2; ++round) {
