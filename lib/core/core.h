@@ -129,6 +129,7 @@ private:
     static char* block_of_text(const char* p);
     static char* concatenated(const string& a, const string& b);
     void make_writable() const;
+    void append(const string& s);
     char* bytes() const { return h + 2 * sizeof(int); }
     // Mutable: handing out a writable text may replace a shared block by a
     // private copy of the same text, which leaves the value unchanged.

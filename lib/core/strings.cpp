@@ -357,10 +357,30 @@ __attribute__((noinline)) char* string::concatenated(const string& a, const stri
     return block;
 }
 
-// s += x is s = s + x; a block that nobody shares grows in place.
+// s += x is s = s + x; a block that nobody shares grows in place. A short
+// text that fits the block's class is appended with no call.
 string& string::operator+=(const string& s)
 {
-    if (is_raw() || header()[0] != 1) return *this = concat(*this, s);
+    if (!is_raw() && !s.is_raw() && header()[0] == 1) {
+        int la = header()[1], lb = s.header()[1];
+        if (lb <= 16 && block_bytes(la + lb) <= __block_class(block_bytes(la))) {
+            forget_literal(h);
+            copy_bytes(bytes() + la, s.bytes(), lb);  // s may be *this: its first lb bytes
+            bytes()[la + lb] = 0;
+            header()[1] = la + lb;
+            return *this;
+        }
+    }
+    append(s);
+    return *this;
+}
+
+void string::append(const string& s)
+{
+    if (is_raw() || header()[0] != 1) {
+        *this = concat(*this, s);
+        return;
+    }
     int la = length(), lb = s.length(), length = joined_length(la, lb);
     forget_literal(h);
     if (block_bytes(length) > __block_class(block_bytes(la))) {
@@ -371,7 +391,6 @@ string& string::operator+=(const string& s)
     copy_bytes(bytes() + la, s.chars(), lb);  // s may be *this: read after the move
     bytes()[length] = 0;
     header()[1] = length;
-    return *this;
 }
 
 // Makes this string's block safe to write: a shared block (the static
