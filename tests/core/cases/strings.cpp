@@ -91,6 +91,11 @@ extern "C" void Main()
 	Line("append to shared", kept + string(" ") + grow);
 	grow += grow;
 	Line("append itself", grow);
+	string pair("xy");
+	pair += pair;
+	string pair_kept = pair;
+	pair_kept += pair_kept;
+	Line("append itself within the block", pair + string(" ") + pair_kept);
 	grow += "!";
 	grow += 5;
 	Line("append number", grow);
