@@ -55,6 +55,7 @@ struct end {};
 // of them ends that reuse: it could change the text that reuse relies on.
 extern char* __concat_result;
 extern char* __concat_left;
+extern bool __concat_left_spare; // nobody holds __concat_left any more
 void __forget_concat();
 
 class string
@@ -113,13 +114,22 @@ private:
     string(adopt_tag, char* block) noexcept : h(block) {}
     int* header() const { return reinterpret_cast<int*>(h); }
     void retain() const noexcept { if (!is_raw()) ++header()[0]; }
-    void release() noexcept { if (!is_raw() && --header()[0] == 0) free_block(h); }
+    // The left operand of the last concatenation becomes its spare inline:
+    // `s = s + x` lets go of that block on every turn.
+    void release() noexcept
+    {
+        if (is_raw() || --header()[0] != 0) return;
+        if (h == __concat_left) __concat_left_spare = true;
+        else free_block(h);
+    }
     // The handle in a register: each destructor call of a constant is a jump.
     __attribute__((regparm(1))) static void release_handle(char* handle) noexcept;
     static void free_block(char* block) noexcept;
     static char* new_block(int length);
-    static char* grown_spare(char* spare, int length);
+    static char* block_of_text(const char* p);
+    static char* concatenated(const string& a, const string& b);
     void make_writable() const;
+    void append(const string& s);
     char* bytes() const { return h + 2 * sizeof(int); }
     // Mutable: handing out a writable text may replace a shared block by a
     // private copy of the same text, which leaves the value unchanged.

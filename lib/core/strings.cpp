@@ -70,22 +70,22 @@ int raw_safe_length(const char* p)
 
 char* __concat_result;
 char* __concat_left;
+bool __concat_left_spare;
 
 namespace
 {
-int left_length;    // r's text begins with the first left_length bytes of left's
-bool left_is_spare; // nobody holds the left block any more
+int left_length; // r's text begins with the first left_length bytes of left's
 
 void free_spare()
 {
-    if (left_is_spare) __block_free(__concat_left, block_bytes(reinterpret_cast<int*>(__concat_left)[1]));
+    if (__concat_left_spare) __block_free(__concat_left, block_bytes(reinterpret_cast<int*>(__concat_left)[1]));
 }
 
 void forget_blocks()
 {
     __concat_result = nullptr;
     __concat_left = nullptr;
-    left_is_spare = false;
+    __concat_left_spare = false;
 }
 
 // Remembers that the text of `result` begins with the first `length` bytes
@@ -96,14 +96,14 @@ void remember_concat(char* result, char* left, int length)
     __concat_result = result;
     __concat_left = left;
     left_length = length;
-    left_is_spare = false;
+    __concat_left_spare = false;
 }
 
 // For a concatenation onto `left`: the spare block, whose text is the first
 // `*prefix` bytes of left's, or null. The caller owns the block.
 char* take_spare(const char* left, int* prefix)
 {
-    if (left != __concat_result || !left_is_spare) return nullptr;
+    if (left != __concat_result || !__concat_left_spare) return nullptr;
     char* spare = __concat_left;
     *prefix = left_length;
     forget_blocks();
@@ -117,8 +117,8 @@ bool keeps_block(char* block)
         __forget_concat();
         return false;
     }
-    if (block != __concat_left || left_is_spare) return false;
-    left_is_spare = true;
+    if (block != __concat_left || __concat_left_spare) return false;
+    __concat_left_spare = true;
     return true;
 }
 
@@ -151,17 +151,18 @@ const char* literal_source;
 char* literal_block; // made from literal_source; null when there is none
 bool literal_kept;   // literal_block's count is 0 and nobody holds it
 
-// Whether the text at `p` is exactly the `length` bytes at `text`; reads no
-// byte of p beyond its terminator.
-bool same_text(const char* p, const char* text, int length)
+// Whether the text at `p` is exactly the `length` bytes at `text`, which
+// are followed by a 0 byte (a 0 byte among them ends p too early). Reads
+// neither text beyond its terminator.
+inline __attribute__((always_inline)) bool same_text(const char* p, const char* text, int length)
 {
-    for (int i = 0; i < length; ++i)
-        if (p[i] != text[i] || p[i] == 0) return false;
-    return p[length] == 0;
+    for (int i = 0; p[i] == text[i]; ++i)
+        if (p[i] == 0) return i == length;
+    return false;
 }
 
 // The kept block of the text at `p`, counted again, or null.
-char* reuse_literal(const char* p)
+inline __attribute__((always_inline)) char* reuse_literal(const char* p)
 {
     if (p != literal_source || !literal_kept) return nullptr;
     int* header = reinterpret_cast<int*>(literal_block);
@@ -232,17 +233,25 @@ void string::free_block(char* block) noexcept
 
 string::string() : h(new_block(0)) {}
 
+// Taking back the kept block of a literal needs no stack frame: making a
+// new block is a call of its own.
 string::string(const char* p)
 {
     if (reinterpret_cast<std::size_t>(p) < 0x10000) {
         h = const_cast<char*>(p);
         return;
     }
-    if ((h = reuse_literal(p))) return;
+    char* kept = reuse_literal(p);
+    h = kept ? kept : block_of_text(p);
+}
+
+__attribute__((noinline)) char* string::block_of_text(const char* p)
+{
     int n = text_length(p);
-    h = new_block(n);
-    copy_bytes(h + header_size, p, n);
-    remember_literal(p, h);
+    char* block = new_block(n);
+    copy_bytes(block + header_size, p, n);
+    remember_literal(p, block);
+    return block;
 }
 
 // The destructor's release. It takes the handle, not the string: a
@@ -269,49 +278,109 @@ void string::alloc(int n)
     h = block;
 }
 
-// A fresh block of a + b. The spare block of the last concatenation, when
-// it is a prefix of a, saves copying that prefix.
-string string::concat(const string& a, const string& b)
+namespace
 {
-    int la = a.length(), lb = b.length(), length = joined_length(la, lb);
-    int kept = 0;
-    char* keepable = a.h == __concat_result ? a.h : nullptr;
-    char* block = take_spare(a.h, &kept);
-    block = block ? grown_spare(block, length) : new_block(length);
-    string result(adopt_tag(), block);
-    copy_bytes(result.bytes() + kept, a.chars() + kept, la - kept);
-    copy_bytes(result.bytes() + la, b.chars(), lb);
-    result.bytes()[length] = 0;
-    remember_concat(result.h, keepable, la);
-    return result;
+// The spare block's storage resized for `bytes`; freed when that fails.
+char* resized_spare(char* spare, std::size_t spare_bytes, std::size_t bytes)
+{
+    try {
+        return __block_resize(spare, spare_bytes, bytes);
+    } catch (...) {
+        __block_free(spare, spare_bytes);
+        throw;
+    }
 }
 
-// The spare block made a counted block of a text of `length` bytes; freed
-// when that fails.
-char* string::grown_spare(char* spare, int length)
+// The spare block made a counted block of a text of `length` bytes. A text
+// at least as long as the spare's that fits its block is of the same class,
+// so growth within the class costs no call.
+inline char* grown_spare(char* spare, int length)
 {
     std::size_t spare_bytes = block_bytes(reinterpret_cast<int*>(spare)[1]), bytes = block_bytes(length);
     char* block = spare;
-    // A text at least as long as the spare's that fits its block is of the
-    // same class.
-    if (bytes < spare_bytes || bytes > __block_class(spare_bytes)) {
-        try {
-            block = __block_resize(spare, spare_bytes, bytes);
-        } catch (...) {
-            __block_free(spare, spare_bytes);
-            throw;
-        }
-    }
+    if (bytes < spare_bytes || bytes > __block_class(spare_bytes)) block = resized_spare(spare, spare_bytes, bytes);
     int* header = reinterpret_cast<int*>(block);
     header[0] = 1;
     header[1] = length;
     return block;
 }
 
-// s += x is s = s + x; a block that nobody shares grows in place.
+// The spare block of the last concatenation extended to a + b, when a is
+// that concatenation's result, b is short and the text fits the spare's
+// block: the common `s = s + x`, with no call. Null otherwise.
+inline __attribute__((always_inline)) char* extended_spare(const string& a, const string& b)
+{
+    char* left = a.handle();
+    char* right = b.handle();
+    if (left != __concat_result || !__concat_left_spare || reinterpret_cast<std::size_t>(right) < 0x10000) return nullptr;
+    int lb = reinterpret_cast<int*>(right)[1];
+    if (lb > 16) return nullptr;
+    char* spare = __concat_left;
+    int la = reinterpret_cast<int*>(left)[1], kept = left_length, length = la + lb;
+    std::size_t spare_bytes = block_bytes(reinterpret_cast<int*>(spare)[1]), bytes = block_bytes(length);
+    if (length > longest_text || bytes < spare_bytes || bytes > __block_class(spare_bytes)) return nullptr;
+    copy_bytes(spare + header_size + kept, left + header_size + kept, la - kept);
+    copy_bytes(spare + header_size + la, right + header_size, lb);
+    spare[header_size + length] = 0;
+    reinterpret_cast<int*>(spare)[0] = 1;
+    reinterpret_cast<int*>(spare)[1] = length;
+    __concat_result = spare;
+    __concat_left = left;
+    left_length = la;
+    __concat_left_spare = false;
+    return spare;
+}
+}
+
+// A fresh block of a + b. The spare block of the last concatenation, when
+// it is a prefix of a, saves copying that prefix.
+string string::concat(const string& a, const string& b)
+{
+    char* block = extended_spare(a, b);
+    return string(adopt_tag(), block ? block : concatenated(a, b));
+}
+
+__attribute__((noinline)) char* string::concatenated(const string& a, const string& b)
+{
+    const char* left = a.chars();
+    const char* right = b.chars();
+    int la = a.length(), lb = b.length(), length = joined_length(la, lb);
+    int kept = 0;
+    char* keepable = a.h == __concat_result ? a.h : nullptr;
+    char* block = take_spare(a.h, &kept);
+    block = block ? grown_spare(block, length) : new_block(length);
+    char* text = block + header_size;
+    copy_bytes(text + kept, left + kept, la - kept);
+    copy_bytes(text + la, right, lb);
+    text[length] = 0;
+    remember_concat(block, keepable, la);
+    return block;
+}
+
+// s += x is s = s + x; a block that nobody shares grows in place. A short
+// text that fits the block's class is appended with no call.
 string& string::operator+=(const string& s)
 {
-    if (is_raw() || header()[0] != 1) return *this = concat(*this, s);
+    if (!is_raw() && !s.is_raw() && header()[0] == 1) {
+        int la = header()[1], lb = s.header()[1];
+        if (lb <= 16 && block_bytes(la + lb) <= __block_class(block_bytes(la))) {
+            forget_literal(h);
+            copy_bytes(bytes() + la, s.bytes(), lb);  // s may be *this: its first lb bytes
+            bytes()[la + lb] = 0;
+            header()[1] = la + lb;
+            return *this;
+        }
+    }
+    append(s);
+    return *this;
+}
+
+void string::append(const string& s)
+{
+    if (is_raw() || header()[0] != 1) {
+        *this = concat(*this, s);
+        return;
+    }
     int la = length(), lb = s.length(), length = joined_length(la, lb);
     forget_literal(h);
     if (block_bytes(length) > __block_class(block_bytes(la))) {
@@ -322,7 +391,6 @@ string& string::operator+=(const string& s)
     copy_bytes(bytes() + la, s.chars(), lb);  // s may be *this: read after the move
     bytes()[length] = 0;
     header()[1] = length;
-    return *this;
 }
 
 // Makes this string's block safe to write: a shared block (the static

@@ -93,6 +93,53 @@ extern "C" void Main()
 	result = (kln::conv((string*)0, result + string("d") ));
 	Line("unshared result written", result);
 
+	// The left operand of the last concatenation let go of by an assignment
+	// of another string, by alloc, or kept by a copy: the next concatenation
+	// onto the result still gives the right text, and nothing else changes.
+	{
+		string left = string("ab") + string("c");
+		string extended = left + string("d");
+		string other("zz");
+		left = other;
+		extended = (kln::conv((string*)0, extended + string("e") ));
+		Line("left assigned over", extended + string(" ") + left + string(" counts ")
+		     + variant(extended.refcount() * 10 + other.refcount()));
+		string reallocated = extended;
+		extended = (kln::conv((string*)0, extended + string("f") ));
+		reallocated.alloc(2);
+		extended = (kln::conv((string*)0, extended + string("g") ));
+		Line("left reallocated", extended + string(" ") + variant(reallocated.length()) + string(" ") + variant(extended.refcount()));
+		string grown = string("a") + string("b");
+		string copies[3];
+		for (int i = 0; i < 3; ++i) {
+			copies[i] = grown;
+			grown = (kln::conv((string*)0, grown + string("x") ));
+		}
+		Line("copies of the left", grown + string(" ") + copies[0] + string(" ") + copies[1] + string(" ") + copies[2] + string(" counts ")
+		     + variant(grown.refcount() * 1000 + copies[0].refcount() * 100 + copies[1].refcount() * 10 + copies[2].refcount()));
+	}
+
+	// Right operands of `s = s + x` onto the last result: s itself, a raw
+	// value, a text longer than the short ones, and a left operand grown in
+	// place after the concatenation, so that the spare holds more than the
+	// shared prefix.
+	{
+		string s = string("ab") + string("c");
+		s = (kln::conv((string*)0, s + string("d") ));
+		s = (kln::conv((string*)0, s + s ));
+		s = (kln::conv((string*)0, s + string::from_handle((char*)7) ));
+		s = (kln::conv((string*)0, s + string("-0123456789abcdefghij") ));
+		s = (kln::conv((string*)0, s + string("!") ));
+		Line("right operands", s + string(" ") + variant(s.length()) + string(" ") + variant(s.refcount()));
+		string left = string("pq") + string("r");
+		string result = left + string("s");
+		left += string("XYZ");
+		left = string("gone");
+		result = (kln::conv((string*)0, result + string("t") ));
+		result = (kln::conv((string*)0, result + string("u") ));
+		Line("left grown after", result + string(" ") + left);
+	}
+
 	// The "out of memory" error is one static block: a caught copy written
 	// through its text pointer leaves the next error's text intact.
 	for (int round = 0; round < 2; ++round) {

@@ -91,6 +91,11 @@ extern "C" void Main()
 	Line("append to shared", kept + string(" ") + grow);
 	grow += grow;
 	Line("append itself", grow);
+	string pair("xy");
+	pair += pair;
+	string pair_kept = pair;
+	pair_kept += pair_kept;
+	Line("append itself within the block", pair + string(" ") + pair_kept);
 	grow += "!";
 	grow += 5;
 	Line("append number", grow);
@@ -107,6 +112,19 @@ extern "C" void Main()
 	string twice = built + built;
 	built = (kln::conv((string*)0, built + built ));
 	Line("built + built", built == twice && built.length() == 600);
+	// Texts that outgrow the small block classes, built both ways: their
+	// heap blocks grow in place or move, and a copy taken halfway stays.
+	string by_concat, by_append, halfway;
+	for (int i = 0; i < 20000; ++i) {
+		string piece(i % 7 ? "xy" : "z");
+		by_concat = (kln::conv((string*)0, by_concat + piece ));
+		by_append += (kln::conv((string*)0, piece ));
+		if (i == 9999) halfway = by_concat;
+	}
+	int check = 0;
+	for (int i = 0; i < by_concat.length(); ++i) check = (check * 31 + by_concat.chars()[i]) & 0xFFFFFF;
+	Line("large texts", by_concat == by_append && by_concat.length() == 37142 && halfway.length() == 18571);
+	Line("large text check", check);
 	string from_raw = null_text + string("r");
 	from_raw = (kln::conv((string*)0, from_raw + string("s") ));
 	from_raw = (kln::conv((string*)0, from_raw + string("t") ));
