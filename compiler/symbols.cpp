@@ -136,9 +136,7 @@ symbol* read_class(std::istream& file, module* m, const std::string& name, int v
     m->types.push_back(c);
     if (read_flag(file)) {
         type_symbol* base = read_type_reference(*m, file);
-        // The class itself is already listed; as its own base, every walk
-        // up the base chain would loop for ever.
-        if (base->kind != class_kind || base == c) throw "invalid module format";
+        if (base->kind != class_kind) throw "invalid module format";
         c->base_class = static_cast<class_symbol*>(base);
     }
     for (int n = read_count(file); n > 0; --n)
