@@ -81,10 +81,6 @@ inline void __block_free(char* block, std::size_t bytes)
 // The block's storage for `new_bytes`, moved when its class changes.
 char* __block_resize(char* block, std::size_t old_bytes, std::size_t new_bytes);
 
-// The bytes of a string block with a text of `length` bytes: header, text
-// and terminator.
-inline std::size_t __string_bytes(int length) { return 2 * sizeof(int) + static_cast<std::size_t>(length) + 1; }
-
 // The fatal report that the start-up object installed (null in a DLL).
 typedef void (*fatal_report)(const string& message);
 extern fatal_report __installed_report;

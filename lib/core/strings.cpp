@@ -11,9 +11,10 @@ namespace
 const int header_size = 2 * sizeof(int);
 const int longest_text = 0x7FFFFFF0 - header_size;
 
+// What a block of a text of `length` bytes holds: header, text, terminator.
 std::size_t block_bytes(int length)
 {
-    return __string_bytes(length);
+    return header_size + static_cast<std::size_t>(length) + 1;
 }
 
 // The length of a concatenation; too long a text is out of memory.
