@@ -56,7 +56,6 @@ struct end {};
 extern char* __concat_result;
 extern char* __concat_left;
 extern bool __concat_left_spare; // nobody holds __concat_left any more
-void __forget_concat();
 
 class string
 {

@@ -89,6 +89,12 @@ void forget_blocks()
     __concat_left_spare = false;
 }
 
+void forget_concat()
+{
+    free_spare();
+    forget_blocks();
+}
+
 // Remembers that the text of `result` begins with the first `length` bytes
 // of the text of `left` (null when left cannot be kept).
 void remember_concat(char* result, char* left, int length)
@@ -115,7 +121,7 @@ char* take_spare(const char* left, int* prefix)
 bool keeps_block(char* block)
 {
     if (block == __concat_result) {
-        __forget_concat();
+        forget_concat();
         return false;
     }
     if (block != __concat_left || __concat_left_spare) return false;
@@ -128,12 +134,6 @@ void block_moved(char* from, char* to)
     if (from == __concat_result) __concat_result = to;
     if (from == __concat_left) __concat_left = to;
 }
-}
-
-void __forget_concat()
-{
-    free_spare();
-    forget_blocks();
 }
 
 // ---------------------------------------------------------------------------
@@ -400,7 +400,7 @@ void string::append(const string& s)
 void string::make_writable() const
 {
     if (header()[0] == 1) {
-        __forget_concat();
+        forget_concat();
         return;
     }
     int n = length();
