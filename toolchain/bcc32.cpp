@@ -122,7 +122,7 @@ std::string translate_compiler_line(const std::string& line) {
 void run_bcc32(const std::string& command_line, Report& report) {
     CompileRequest request = parse_bcc32(command_line);
     remove_old_output(object_file(request));
-    if (!file_exists(request.source)) throw Failure("unable to open file '" + request.source + "'");
+    require_input(request.source);
     ChildResult result = run_child(compile_command(request));
     for (const std::string& line : result.output) report.line(translate_compiler_line(line));
     if (!result.succeeded) {

@@ -31,4 +31,8 @@ void remove_old_output(const std::string& path) {
         throw Failure("unable to remove '" + path + "': " + std::strerror(errno));
 }
 
+void require_input(const std::string& path) {
+    if (!file_exists(path)) throw Failure("unable to open file '" + path + "'");
+}
+
 }  // namespace kiln

@@ -31,4 +31,7 @@ int run_frontend(const std::string& tool, const std::string& banner, int argc,
 // Removes a file that a failed run must not leave behind; a missing file is fine.
 void remove_old_output(const std::string& path);
 
+// Throws Failure("unable to open file ...") when the input file is missing.
+void require_input(const std::string& path);
+
 }  // namespace kiln

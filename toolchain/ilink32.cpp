@@ -229,8 +229,7 @@ void run_ilink32(const std::string& command_line, Report& report) {
     LinkRequest request = parse_ilink32(command_line);
     check_outputs_are_not_inputs(request);
     remove_old_output(request.output);
-    for (const std::string& input : link_inputs(request))
-        if (!file_exists(input)) throw Failure("unable to open file '" + input + "'");
+    for (const std::string& input : link_inputs(request)) require_input(input);
     std::vector<TemporaryObject> converted(request.resources.size());
     std::vector<std::string> resource_objects;
     for (std::size_t i = 0; i < request.resources.size(); ++i) {

@@ -53,15 +53,11 @@ bool is_member(const std::string& library, const std::string& object, Report& re
     return false;
 }
 
-void require_file(const std::string& path) {
-    if (!file_exists(path)) throw Failure("unable to open file '" + path + "'");
-}
-
 // Every object to add must exist before the library is touched, so a
 // command line with a missing object leaves the library as it was.
 void check_objects_to_add(const LibraryRequest& request) {
     for (const LibraryEdit& edit : request.edits)
-        if (edit.action == LibraryEdit::Action::add_or_replace) require_file(edit.object);
+        if (edit.action == LibraryEdit::Action::add_or_replace) require_input(edit.object);
 }
 
 }  // namespace
@@ -95,7 +91,7 @@ void run_tlib(const std::string& command_line, Report& report) {
     check_objects_to_add(request);
     for (const LibraryEdit& edit : request.edits) {
         if (edit.action == LibraryEdit::Action::remove) {
-            require_file(request.library);
+            require_input(request.library);
             if (!is_member(request.library, edit.object, report)) {
                 report.line("Warning " + report.tool() + ": '" + file_name_of(edit.object) + "' is not in '" +
                             request.library + "'");
