@@ -35,14 +35,10 @@ struct Diagnostic {
     bool is_warning = false;
 };
 
-bool is_number(const std::string& text) {
-    return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
-}
-
 // Splits "text:digits" into text and digits; false when it has no such end.
 bool split_number_suffix(const std::string& text, std::string& head, std::string& number) {
     std::size_t colon = text.find_last_of(':');
-    if (colon == std::string::npos || colon == 0 || !is_number(text.substr(colon + 1))) return false;
+    if (colon == std::string::npos || colon == 0 || !is_digits(text.substr(colon + 1))) return false;
     head = text.substr(0, colon);
     number = text.substr(colon + 1);
     return true;

@@ -52,6 +52,10 @@ bool starts_with(const std::string& text, const std::string& prefix) {
     return text.compare(0, prefix.size(), prefix) == 0;
 }
 
+bool is_digits(const std::string& text) {
+    return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+}
+
 std::string to_posix_path(std::string path) {
     std::replace(path.begin(), path.end(), '\\', '/');
     return path;

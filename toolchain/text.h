@@ -17,6 +17,8 @@ std::vector<std::string> split_words(const std::string& text);
 std::vector<std::string> split_at(const std::string& text, char separator);
 
 std::string to_lower(std::string text);
+// True for one or more decimal digits and nothing else.
+bool is_digits(const std::string& text);
 bool starts_with(const std::string& text, const std::string& prefix);
 
 // File names arrive with '\' or '/' as separator; the tools want '/'.

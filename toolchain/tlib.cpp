@@ -4,16 +4,11 @@
 #include "frontend.h"
 #include "text.h"
 
-#include <cctype>
-
 namespace kiln {
 namespace {
 
 bool is_page_size_option(const std::string& word) {
-    if (word.size() < 3 || to_lower(word.substr(0, 2)) != "/p") return false;
-    for (std::size_t i = 2; i < word.size(); ++i)
-        if (!std::isdigit(static_cast<unsigned char>(word[i]))) return false;
-    return true;
+    return to_lower(word.substr(0, 2)) == "/p" && is_digits(word.substr(2));
 }
 
 // /P<digits>, /C and /E describe the layout of the original library format;
