@@ -71,15 +71,11 @@ void write_member_line(compiler& c, const variable_symbol& member)
     c.output << ";" << c.indent_text();
 }
 
-// The members of the record being read, by name ignoring case, so that the
-// duplicate check stays cheap however many members a record has.
-using member_index = nocase_map<const variable_symbol*>;
-
 // One member declaration; the current token is its name.
-void translate_member(compiler& c, record_symbol& record, member_index& members)
+void translate_member(compiler& c, record_symbol& record)
 {
-    auto existing = members.find(c.lex.text);
-    if (existing != members.end()) throw "duplicate identifier '" + existing->second->cpp_name(false) + "'";
+    if (const variable_symbol* existing = record.fields.find_raw(c.lex.text))
+        throw "duplicate identifier '" + existing->cpp_name(false) + "'";
     auto* member = new variable_symbol(c.lex.text, vis_public, 0, nullptr);
     member->is_member = true;
     c.next();
@@ -88,7 +84,6 @@ void translate_member(compiler& c, record_symbol& record, member_index& members)
     if (member->type->visibility < record.visibility) throw "cannot use private type in public declaration";
     read_fixed_length(c, *member);
     record.fields.push_back(member);
-    members.emplace(member->name, member);
     write_member_line(c, *member);
 }
 
@@ -126,9 +121,8 @@ void compiler::translate_type(int visibility)
     output << indent_text();
     next();
     expect_end_of_statement();
-    member_index members;
     for (next_member_token(*this); !is_word("END"); next_member_token(*this)) {
-        translate_member(*this, *record, members);
+        translate_member(*this, *record);
         if (!at_end_of_statement() && !is_operator(","))
             throw "comma or end of statement expected";
     }

@@ -59,8 +59,7 @@ void check_visibility(const compiler& c, class_symbol* object_class, const symbo
 
 variable_symbol* find_field(const record_symbol* r, const std::string& name)
 {
-    for (variable_symbol* field : r->fields)
-        if (equal_nocase(field->name, name)) return field;
+    if (variable_symbol* field = r->fields.find_raw(name)) return field;
     undeclared(name);
 }
 

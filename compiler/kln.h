@@ -346,7 +346,7 @@ struct procedure_symbol : symbol {
 };
 
 struct record_symbol : type_symbol {
-    std::vector<variable_symbol*> fields;
+    named_list<variable_symbol> fields;
 
     record_symbol(std::string name, int visibility);
     void write(std::ostream& file) const override;
