@@ -193,9 +193,9 @@ struct nocase_equal {
     bool operator()(const std::string& a, const std::string& b) const { return equal_nocase(a, b); }
 };
 
-// Names ignoring case: the duplicate checks of declaration lists (DIM
-// groups, TYPE members, field groups, parameters) look names up here
-// instead of scanning the list, which stays linear on long lists.
+// Names ignoring case: the reserved and statement words, and the duplicate
+// checks of name lists kept without a named_list (DIM groups, field groups,
+// parameters), which stay linear on long lists.
 using nocase_set = std::unordered_set<std::string, nocase_hash, nocase_equal>;
 template <class T>
 using nocase_map = std::unordered_map<std::string, T, nocase_hash, nocase_equal>;
