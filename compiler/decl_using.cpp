@@ -11,16 +11,6 @@ void expect_identifier(const compiler& c)
     if (c.lex.kind != identifier) throw "identifier expected";
 }
 
-bool is_loaded(const compiler& c, const std::string& name)
-{
-    try {
-        module_list_find(c.loaded_modules, name);
-        return true;
-    } catch (const not_found&) {
-        return false;
-    }
-}
-
 // The newest entry of that name, aliases resolved, or null.
 symbol* find_own(const named_list<symbol>& list, const std::string& name)
 {
@@ -65,7 +55,7 @@ void compiler::translate_using()
         std::string name = capitalize(lex.text);
         // A module that is already loaded (System, an import, a repeated
         // name) is not read again.
-        if (!is_loaded(*this, name)) loaded_modules.push_back(module_load(name, *this, library));
+        if (!is_loaded_module_name(name)) loaded_modules.push_back(module_load(name, *this, library));
         next();
     } while (is_operator(","));
 }

@@ -485,6 +485,8 @@ struct compiler {
     const std::string& indent_text() const;   // "\n" + one TAB per indent level
     type_symbol* find_type(const std::string& name, module* m = nullptr);
     symbol* find_identifier(const std::string& name, module* m = nullptr);
+    // A module of that name (ignoring case) is loaded.
+    bool is_loaded_module_name(const std::string& name) const;
     // A class or record becomes a C++ struct in the module's namespace, and
     // generated code reaches every module's symbols as Module::Name: the name
     // of a new one may be no built-in type, no loaded module (whose namespace
@@ -619,5 +621,4 @@ private:
     // `source` is the host path of the source file found, or "" for none.
     compiler(const std::string& source, const std::string& name, const std::string& basedir,
              const std::string& module_name);
-    bool is_loaded_module_name(const std::string& name) const;
 };

@@ -178,13 +178,8 @@ void read_magic(std::istream& file)
 
 void read_imports(std::istream& file, compiler& c, bool library)
 {
-    for (std::string import = read_str(file); !import.empty(); import = read_str(file)) {
-        try {
-            module_list_find(c.loaded_modules, import);
-        } catch (const not_found&) {
-            c.loaded_modules.push_back(module_load(import, c, library));
-        }
-    }
+    for (std::string import = read_str(file); !import.empty(); import = read_str(file))
+        if (!c.is_loaded_module_name(import)) c.loaded_modules.push_back(module_load(import, c, library));
 }
 
 bool is_type_record(const symbol* s)
