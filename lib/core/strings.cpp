@@ -17,6 +17,13 @@ std::size_t block_bytes(int length)
     return header_size + static_cast<std::size_t>(length) + 1;
 }
 
+// Whether a block of `bytes` holds `new_bytes` without a resize: no fewer
+// bytes (a shorter text may belong to a smaller class) and within its class.
+inline bool grows_in_class(std::size_t bytes, std::size_t new_bytes)
+{
+    return new_bytes >= bytes && new_bytes <= __block_class(bytes);
+}
+
 // The length of a concatenation; too long a text is out of memory.
 int joined_length(int a, int b)
 {
@@ -292,14 +299,13 @@ char* resized_spare(char* spare, std::size_t spare_bytes, std::size_t bytes)
     }
 }
 
-// The spare block made a counted block of a text of `length` bytes. A text
-// at least as long as the spare's that fits its block is of the same class,
-// so growth within the class costs no call.
+// The spare block made a counted block of a text of `length` bytes; growth
+// within its class costs no call.
 inline char* grown_spare(char* spare, int length)
 {
     std::size_t spare_bytes = block_bytes(reinterpret_cast<int*>(spare)[1]), bytes = block_bytes(length);
     char* block = spare;
-    if (bytes < spare_bytes || bytes > __block_class(spare_bytes)) block = resized_spare(spare, spare_bytes, bytes);
+    if (!grows_in_class(spare_bytes, bytes)) block = resized_spare(spare, spare_bytes, bytes);
     int* header = reinterpret_cast<int*>(block);
     header[0] = 1;
     header[1] = length;
@@ -319,7 +325,7 @@ inline __attribute__((always_inline)) char* extended_spare(const string& a, cons
     char* spare = __concat_left;
     int la = reinterpret_cast<int*>(left)[1], kept = left_length, length = la + lb;
     std::size_t spare_bytes = block_bytes(reinterpret_cast<int*>(spare)[1]), bytes = block_bytes(length);
-    if (length > longest_text || bytes < spare_bytes || bytes > __block_class(spare_bytes)) return nullptr;
+    if (length > longest_text || !grows_in_class(spare_bytes, bytes)) return nullptr;
     copy_bytes(spare + header_size + kept, left + header_size + kept, la - kept);
     copy_bytes(spare + header_size + la, right + header_size, lb);
     spare[header_size + length] = 0;
@@ -364,7 +370,7 @@ string& string::operator+=(const string& s)
 {
     if (!is_raw() && !s.is_raw() && header()[0] == 1) {
         int la = header()[1], lb = s.header()[1];
-        if (lb <= 16 && block_bytes(la + lb) <= __block_class(block_bytes(la))) {
+        if (lb <= 16 && grows_in_class(block_bytes(la), block_bytes(la + lb))) {
             forget_literal(h);
             copy_bytes(bytes() + la, s.bytes(), lb);  // s may be *this: its first lb bytes
             bytes()[la + lb] = 0;
@@ -384,7 +390,7 @@ void string::append(const string& s)
     }
     int la = length(), lb = s.length(), length = joined_length(la, lb);
     forget_literal(h);
-    if (block_bytes(length) > __block_class(block_bytes(la))) {
+    if (!grows_in_class(block_bytes(la), block_bytes(length))) {
         char* moved = __block_resize(h, block_bytes(la), block_bytes(length));
         block_moved(h, moved);
         h = moved;
