@@ -20,9 +20,12 @@ struct SectionName {
 };
 
 const SectionName sectionNames[] = {
-    {"main", Section::Main},         {"options", Section::Options},
-    {"colors", Section::Colors},     {"keywords", Section::Keywords},
-    {"attributes", Section::Attributes}, {"operators", Section::Operators},
+    {"main", Section::Main},
+    {"options", Section::Options},
+    {"colors", Section::Colors},
+    {"keywords", Section::Keywords},
+    {"attributes", Section::Attributes},
+    {"operators", Section::Operators},
 };
 
 template <typename Field>
