@@ -1,6 +1,6 @@
 #include "ProcScanner.h"
 
-#include "AsciiText.h"
+#include "../controls/Texts.h"
 
 #include <algorithm>
 #include <cstring>
@@ -53,12 +53,12 @@ std::vector<ProcEntry> ScanProcedures(const std::string& text)
     std::vector<ProcEntry> entries;
     const std::vector<std::string> lines = SplitCrLfLines(text);
     for (std::size_t i = 0; i < lines.size(); ++i) {
-        const std::string head = TrimSpaces(lines[i].substr(0, lines[i].find('(')));
-        const std::string key = ToLowerAscii(head);
+        const std::string head = Trim(lines[i].substr(0, lines[i].find('(')));
+        const std::string key = LowerCase(head);
         for (const HeadingKind& kind : headingKinds) {
             const std::size_t prefixLength = std::strlen(kind.prefix);
             if (key.compare(0, prefixLength, kind.prefix) == 0) {
-                const std::string name = TrimSpaces(head.substr(prefixLength));
+                const std::string name = Trim(head.substr(prefixLength));
                 entries.push_back(ProcEntry{name + kind.suffix, static_cast<int>(i)});
                 break;
             }

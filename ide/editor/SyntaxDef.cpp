@@ -1,6 +1,6 @@
 #include "SyntaxDef.h"
 
-#include "AsciiText.h"
+#include "../controls/Texts.h"
 
 #include <algorithm>
 #include <fstream>
@@ -162,7 +162,7 @@ std::optional<int64_t> ParseInteger(const std::string& text)
 
 std::optional<bool> ParseBoolean(const std::string& text)
 {
-    const std::string lower = ToLowerAscii(text);
+    const std::string lower = LowerCase(text);
     if (lower == "true") return true;
     if (lower == "false") return false;
     if (const std::optional<int64_t> number = ParseInteger(text)) return *number != 0;
@@ -197,7 +197,7 @@ void ApplyValue(SyntaxDef& def, Section section, const std::string& key, const s
             def.indentsize = static_cast<int16_t>(*parsed);
         }
     } else if (section == Section::Options && key == "langstyle") {
-        def.langstyle = ToLowerAscii(value) == "sgml" ? 1 : 0;
+        def.langstyle = LowerCase(value) == "sgml" ? 1 : 0;
     }
 }
 
@@ -208,7 +208,7 @@ bool IsHeader(const std::string& line)
 
 Section SectionOf(const std::string& header)
 {
-    const std::string name = ToLowerAscii(header.substr(1, header.size() - 2));
+    const std::string name = LowerCase(header.substr(1, header.size() - 2));
     for (const SectionName& known : sectionNames) {
         if (name == known.name) return known.section;
     }
@@ -225,8 +225,8 @@ void ApplyLine(SyntaxDef& def, Section section, const std::string& line)
     }
     const std::string::size_type equals = line.find('=');
     if (equals == std::string::npos) return;
-    const std::string key = TrimSpaces(ToLowerAscii(line.substr(0, equals)));
-    ApplyValue(def, section, key, TrimSpaces(line.substr(equals + 1)));
+    const std::string key = Trim(LowerCase(line.substr(0, equals)));
+    ApplyValue(def, section, key, Trim(line.substr(equals + 1)));
 }
 
 }  // namespace
@@ -261,9 +261,5 @@ std::string SplitChars(const std::string& text)
     return joined;
 }
 
-std::string StripNull(const std::string& text)
-{
-    return text.substr(0, text.find('\0'));
-}
 
 }  // namespace kforge

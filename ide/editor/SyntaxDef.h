@@ -63,7 +63,5 @@ SyntaxDef LoadSyntax(const std::string& path);
 // A text of fewer than 2 characters unchanged, else its characters joined by LF.
 std::string SplitChars(const std::string& text);
 
-// The text up to its first NUL character.
-std::string StripNull(const std::string& text);
 
 }  // namespace kforge

@@ -1,7 +1,7 @@
 #include "CommandTemplate.h"
 
 #include "Paths.h"
-#include "Texts.h"
+#include "../controls/Texts.h"
 
 namespace kforge {
 

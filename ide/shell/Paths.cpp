@@ -1,6 +1,6 @@
 #include "Paths.h"
 
-#include "Texts.h"
+#include "../controls/Texts.h"
 
 #include <vector>
 
@@ -92,10 +92,6 @@ std::string GetFileExt(const std::string& path) {
     std::string name = GetFileName(path);
     auto dot = name.rfind('.');
     return dot == std::string::npos ? name : name.substr(dot + 1);
-}
-
-std::string StripNull(const std::string& text) {
-    return text.substr(0, text.find('\0'));
 }
 
 bool IsRelativePath(const std::string& path) {

@@ -14,8 +14,6 @@ std::string GetPath(const std::string& path);
 std::string GetFileTitle(const std::string& path);
 // C:\a\b.kln gives kln; the whole file name when it has no dot.
 std::string GetFileExt(const std::string& path);
-// The text up to its first NUL character.
-std::string StripNull(const std::string& text);
 
 // False for a path that starts with a backslash or names a drive ("X:..."),
 // as PathIsRelativeA answers; an empty path counts as relative.

@@ -1,7 +1,7 @@
 #include "SolutionFile.h"
 
 #include "Paths.h"
-#include "Texts.h"
+#include "../controls/Texts.h"
 
 #include <algorithm>
 

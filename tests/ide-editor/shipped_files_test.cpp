@@ -6,7 +6,7 @@
 // (syntax/kln.syn and the argument file); LIBRARY_SOURCES_DIR holds the .kln
 // sources of the library modules.
 
-#include "AsciiText.h"
+#include "controls/Texts.h"
 #include "SyntaxDef.h"
 
 #include <gtest/gtest.h>
@@ -112,7 +112,7 @@ TEST_F(KlnSyn, KeywordListIsClean)
         SCOPED_TRACE(word);
         EXPECT_FALSE(word.empty());  // two blanks in a row would give an empty entry
         EXPECT_TRUE(std::regex_match(word, std::regex("[A-Z]+"))) << "case normalising writes this spelling";
-        EXPECT_TRUE(lowerWords.insert(ToLowerAscii(word)).second) << "listed twice";
+        EXPECT_TRUE(lowerWords.insert(LowerCase(word)).second) << "listed twice";
     }
 }
 
@@ -159,7 +159,7 @@ TEST_F(KlnSyn, KeywordsHoldNoCppOnlyWords)
         "switch", "default", "break", "delete", "typeid", "type_info", "namespace", "kln",
     };
     std::set<std::string> lowerKeywords;
-    for (const std::string& word : Keywords()) lowerKeywords.insert(ToLowerAscii(word));
+    for (const std::string& word : Keywords()) lowerKeywords.insert(LowerCase(word));
     for (const char* word : cppWords) EXPECT_EQ(lowerKeywords.count(word), 0u) << word;
 }
 
@@ -183,14 +183,14 @@ std::map<std::string, std::string> ReadArgumentsList(const std::string& bytes)
         if (!line.empty() && line.back() == '\r') line.pop_back();
         if (line.empty() || line[0] == ';') continue;
         if (line[0] == '[') {
-            inSection = ToLowerAscii(line) == "[argumentslist]";
+            inSection = LowerCase(line) == "[argumentslist]";
             continue;
         }
         const std::string::size_type equals = line.find('=');
         EXPECT_NE(equals, std::string::npos) << line;
         if (!inSection || equals == std::string::npos) continue;
-        const std::string key = ToLowerAscii(TrimSpaces(line.substr(0, equals)));
-        EXPECT_TRUE(entries.emplace(key, TrimSpaces(line.substr(equals + 1))).second) << "twice: " << key;
+        const std::string key = LowerCase(Trim(line.substr(0, equals)));
+        EXPECT_TRUE(entries.emplace(key, Trim(line.substr(equals + 1))).second) << "twice: " << key;
     }
     return entries;
 }
@@ -206,7 +206,7 @@ std::map<std::string, std::string> PublicRoutines(const std::string& source)
         std::smatch match;
         if (!std::regex_match(line, match, heading)) continue;
         const std::string list = match[2].matched ? match[2].str() : "()";
-        routines[ToLowerAscii(match[1])] = match[1].str() + list + match[3].str();
+        routines[LowerCase(match[1])] = match[1].str() + list + match[3].str();
     }
     return routines;
 }

@@ -1,6 +1,6 @@
 #include "MemoryIni.h"
 
-#include "shell/Texts.h"
+#include "controls/Texts.h"
 
 #include <algorithm>
 

@@ -39,11 +39,6 @@ TEST(Paths, PathTexts) {
     }
 }
 
-TEST(Paths, StripNullCutsAtTheFirstNul) {
-    EXPECT_EQ(StripNull(std::string("C:\\a\0\0b", 7)), "C:\\a");
-    EXPECT_EQ(StripNull("C:\\a"), "C:\\a");
-    EXPECT_EQ(StripNull(std::string(3, '\0')), "");
-}
 
 TEST(Paths, RelativeIsWhatNamesNeitherARootNorADrive) {
     for (const char* path : {"main.kln", "sub\\a.kln", "..\\x.kln", ".\\a", ""}) {

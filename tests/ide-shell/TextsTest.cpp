@@ -1,4 +1,4 @@
-#include "shell/Texts.h"
+#include "controls/Texts.h"
 
 #include <gtest/gtest.h>
 

@@ -47,6 +47,10 @@ std::string ReplaceAll(const std::string& text, const std::string& what, const s
     return result.append(text, from, std::string::npos);
 }
 
+std::string StripNull(const std::string& text) {
+    return text.substr(0, text.find('\0'));
+}
+
 std::optional<std::int32_t> ParseInt32(const std::string& text) {
     std::string digits = Trim(text);
     bool negative = StartsWith(digits, "-");

@@ -1,4 +1,4 @@
-// Text helpers shared by the shell's portable units. Letter case is ASCII
+// Text helpers shared by the IDE's portable units. Letter case is ASCII
 // case, and "blanks" are spaces only, as the IDE's texts and files use them.
 #pragma once
 
@@ -20,6 +20,9 @@ bool EqualsIgnoreCase(const std::string& a, const std::string& b);
 
 // Every occurrence of what, left to right; inserted text is not searched again.
 std::string ReplaceAll(const std::string& text, const std::string& what, const std::string& with);
+
+// The text up to its first NUL character.
+std::string StripNull(const std::string& text);
 
 // A decimal number with an optional sign and surrounding blanks that fits in
 // 32 bits; nothing for any other text.
