@@ -77,14 +77,6 @@ std::u16string OwnDosPath() {
     }
 }
 
-std::u16string CurrentDosFolder() {
-    DWORD size = GetCurrentDirectoryW(0, nullptr);
-    if (size == 0) return u"";
-    std::u16string buffer(size, u'\0');
-    DWORD length = GetCurrentDirectoryW(size, reinterpret_cast<WCHAR*>(buffer.data()));
-    return length == 0 || length >= size ? u"" : buffer.substr(0, length);
-}
-
 const WCHAR* AsWide(const std::u16string& text) {
     return reinterpret_cast<const WCHAR*>(text.c_str());
 }
@@ -164,14 +156,6 @@ int ReportCannotRun(const std::string& launcherName, const std::string& reason) 
     return kCannotRunStatus;
 }
 
-// Why the child could not become the tool: the step and its errno, sent
-// through a close-on-exec pipe that stays empty when the exec succeeds.
-enum class ChildStep : int { EnterFolder, Execute };
-struct ChildFailure {
-    ChildStep step;
-    int error;
-};
-
 // Marks every descriptor above the standard ones close-on-exec, so the tool
 // inherits none of Wine's own (the server socket, mapped files).
 void CloseWineDescriptorsOnExec() {
@@ -180,9 +164,13 @@ void CloseWineDescriptorsOnExec() {
     for (int fd = 3; fd < limit; ++fd) fcntl(fd, F_SETFD, FD_CLOEXEC);
 }
 
-// Runs in the forked child, so it makes async-signal-safe calls only.
+// Runs in the forked child, so it makes async-signal-safe calls only. The
+// child keeps the launcher's Unix working folder, which Wine set to its
+// Windows current folder when it started the launcher. When the exec
+// fails, its errno goes to failureFd, a close-on-exec pipe that otherwise
+// closes empty.
 [[noreturn]] void BecomeTool(pid_t launcherPid, int outputFd, int errorFd, int failureFd,
-                             const char* folder, const char* program, char** argv, char** envp) {
+                             const char* program, char** argv, char** envp) {
     // The tool dies with the launcher: Wine ends a terminated process
     // without running any of its code.
     prctl(PR_SET_PDEATHSIG, SIGKILL);
@@ -200,22 +188,18 @@ void CloseWineDescriptorsOnExec() {
     dup2(errorFd, STDERR_FILENO);
     CloseWineDescriptorsOnExec();
 
-    ChildFailure failure{ChildStep::EnterFolder, 0};
-    if (*folder == '\0' || chdir(folder) == 0) {
-        execve(program, argv, envp);
-        failure.step = ChildStep::Execute;
-    }
-    failure.error = errno;
-    ssize_t ignored = write(failureFd, &failure, sizeof failure);
+    execve(program, argv, envp);
+    int error = errno;
+    ssize_t ignored = write(failureFd, &error, sizeof error);
     (void)ignored;
     _exit(kCannotRunStatus);
 }
 
 class ToolRun {
 public:
-    ToolRun(ToolLocation location, std::vector<std::string> arguments, std::string folder)
+    ToolRun(ToolLocation location, std::vector<std::string> arguments)
         : location_(std::move(location)), arguments_(std::move(arguments)),
-          folder_(std::move(folder)), output_(OutputHandle(STD_OUTPUT_HANDLE)),
+          output_(OutputHandle(STD_OUTPUT_HANDLE)),
           error_(OutputHandle(STD_ERROR_HANDLE)) {}
 
     // Starts the tool, relays its output until it closes and returns the
@@ -225,30 +209,31 @@ public:
         // output then goes where its output goes, in order.
         bool separateErrors = error_ != nullptr;
         int outputPipe[2], errorPipe[2] = {-1, -1}, failurePipe[2];
-        if (pipe2(outputPipe, O_CLOEXEC) != 0) return CannotRun("a pipe", errno);
-        if (separateErrors && pipe2(errorPipe, O_CLOEXEC) != 0) return CannotRun("a pipe", errno);
-        if (pipe2(failurePipe, O_CLOEXEC) != 0) return CannotRun("a pipe", errno);
+        if (pipe2(outputPipe, O_CLOEXEC) != 0 ||
+            (separateErrors && pipe2(errorPipe, O_CLOEXEC) != 0) ||
+            pipe2(failurePipe, O_CLOEXEC) != 0)
+            return CannotRun("no pipe: ", errno);
 
         std::vector<std::string> environment = ToolEnvironment(location_.binFolder);
         std::vector<char*> argv = PointersTo(arguments_);
         std::vector<char*> envp = PointersTo(environment);
         pid_t launcherPid = getpid();
         pid_t child = fork();
-        if (child < 0) return CannotRun("a process", errno);
+        if (child < 0) return CannotRun("no process: ", errno);
         if (child == 0)
             BecomeTool(launcherPid, outputPipe[1], separateErrors ? errorPipe[1] : outputPipe[1],
-                       failurePipe[1], folder_.c_str(), location_.program.c_str(), argv.data(),
-                       envp.data());
+                       failurePipe[1], location_.program.c_str(), argv.data(), envp.data());
         close(outputPipe[1]);
         if (separateErrors) close(errorPipe[1]);
         close(failurePipe[1]);
 
-        ChildFailure failure{};
-        bool started = ReadFully(failurePipe[0], &failure, sizeof failure) != sizeof failure;
+        int execError = 0;
+        bool started = ReadFully(failurePipe[0], &execError, sizeof execError) != sizeof execError;
         close(failurePipe[0]);
         Relay(outputPipe[0], separateErrors ? errorPipe[0] : -1);
-        int status = WaitFor(child);
-        if (!started) return ReportChildFailure(failure);
+        int status = 0;
+        if (!WaitFor(child, status)) return CannotRun("no exit status: ", errno);
+        if (!started) return CannotRun("", execError);
         if (WIFSIGNALED(status)) return 128 + WTERMSIG(status);
         return WEXITSTATUS(status);
     }
@@ -265,11 +250,10 @@ private:
         return total;
     }
 
-    static int WaitFor(pid_t child) {
-        int status = 0;
+    static bool WaitFor(pid_t child, int& status) {
         while (waitpid(child, &status, 0) < 0)
-            if (errno != EINTR) return 0;
-        return status;
+            if (errno != EINTR) return false;
+        return true;
     }
 
     // Copies the tool's output pipes to the Windows handles until both
@@ -306,19 +290,14 @@ private:
         for (const Stream& stream : streams) close(stream.fd);
     }
 
-    int ReportChildFailure(const ChildFailure& failure) {
-        if (failure.step == ChildStep::EnterFolder)
-            return CannotRun(location_.program + " in " + folder_, failure.error);
-        return CannotRun(location_.program, failure.error);
-    }
-
-    int CannotRun(const std::string& what, int error) {
-        return ReportCannotRun(location_.launcherName, what + ": " + std::strerror(error));
+    // "<program>: <step><reason>", the step naming what failed before the exec.
+    int CannotRun(const std::string& step, int error) {
+        return ReportCannotRun(location_.launcherName,
+                               location_.program + ": " + step + std::strerror(error));
     }
 
     ToolLocation location_;
     std::vector<std::string> arguments_;
-    std::string folder_;
     HANDLE output_;
     HANDLE error_;
 };
@@ -333,6 +312,5 @@ extern "C" int wmain(int argc, WCHAR** argv) {
         return ReportCannotRun("launcher", "its tool: its own file has no Unix path");
     std::vector<std::string> arguments{location.program};
     for (int i = 1; i < argc; ++i) arguments.push_back(ToolArgument(argv[i]));
-    std::string folder = UnixPath(AsWide(CurrentDosFolder()));
-    return ToolRun(std::move(location), std::move(arguments), std::move(folder)).Run();
+    return ToolRun(std::move(location), std::move(arguments)).Run();
 }
