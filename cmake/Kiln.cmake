@@ -3,12 +3,15 @@
 #
 #   KILN_ROOT          the tool chain's base folder, staged in the build folder:
 #                      bin/ (kln, bcc32, ilink32, tlib), lib/core/, lib/, samples/
-#   MINGW_CXX, MINGW_AR, MINGW_WINDRES   the cross tools for Windows parts
+#   MINGW_CXX, MINGW_AR, MINGW_WINDRES   the i686 cross tools for Windows parts
+#   MINGW64_CXX        the x86-64 cross compiler, for the harness's Windows helpers
 #   KILN_FIXED_FLAGS   the compiler flags shared by bcc32 and the run-time build
 #   KILN_HARNESS       tests/harness in the source tree (winrun, dismiss-box, ...)
 #   KILN_HARNESS_BIN   the harness's Windows helpers in the build tree
 #   KILN_WINEPREFIX    the Wine prefix of this build's tests
 #   KILN_DISPLAY       the Xvfb display of this build's windowed tests
+
+include(GoogleTest)
 
 set(KILN_ROOT ${CMAKE_BINARY_DIR}/kiln)
 set(KILN_HARNESS ${CMAKE_SOURCE_DIR}/tests/harness)
@@ -21,6 +24,7 @@ file(MAKE_DIRECTORY ${KILN_ROOT}/bin ${KILN_ROOT}/lib/core ${KILN_ROOT}/samples
 find_program(MINGW_CXX i686-w64-mingw32-g++ REQUIRED)
 find_program(MINGW_AR i686-w64-mingw32-ar REQUIRED)
 find_program(MINGW_WINDRES i686-w64-mingw32-windres REQUIRED)
+find_program(MINGW64_CXX x86_64-w64-mingw32-g++ REQUIRED)
 
 file(STRINGS ${CMAKE_SOURCE_DIR}/toolchain/fixed-flags.txt KILN_FIXED_FLAGS)
 set_property(DIRECTORY APPEND PROPERTY CMAKE_CONFIGURE_DEPENDS
@@ -68,17 +72,27 @@ function(kiln_mingw_object)
     VERBATIM)
 endfunction()
 
-# kiln_mingw_executable(OUTPUT <file.exe> SOURCES <file.cpp>... [FLAGS <flag>...] [LIBS <lib>...])
+# kiln_mingw_executable(OUTPUT <file.exe> SOURCES <file.cpp>... [ARCH i686|x86_64]
+#                       [FLAGS <flag>...] [LIBS <lib>...])
 # Builds a statically linked Windows program (console unless FLAGS holds
-# -mwindows) with MINGW_CXX, for helpers and test fixtures. Adds the custom
-# command only; make a target depend on the OUTPUT.
+# -mwindows) for helpers and test fixtures: i686 with MINGW_CXX (the
+# default), or x86_64 with MINGW64_CXX for the helpers that tests use to
+# look at windows, which must run on every host. Adds the custom command
+# only; make a target depend on the OUTPUT.
 function(kiln_mingw_executable)
-  cmake_parse_arguments(PARSE_ARGV 0 arg "" "OUTPUT" "SOURCES;FLAGS;LIBS")
+  cmake_parse_arguments(PARSE_ARGV 0 arg "" "OUTPUT;ARCH" "SOURCES;FLAGS;LIBS")
+  if(NOT arg_ARCH OR arg_ARCH STREQUAL "i686")
+    set(compiler ${MINGW_CXX})
+  elseif(arg_ARCH STREQUAL "x86_64")
+    set(compiler ${MINGW64_CXX})
+  else()
+    message(FATAL_ERROR "kiln_mingw_executable: unknown ARCH ${arg_ARCH}")
+  endif()
   get_filename_component(output_dir ${arg_OUTPUT} DIRECTORY)
   add_custom_command(
     OUTPUT ${arg_OUTPUT}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${output_dir}
-    COMMAND ${MINGW_CXX} -std=gnu++17 -O1 -static ${arg_FLAGS} -o ${arg_OUTPUT} ${arg_SOURCES} ${arg_LIBS}
+    COMMAND ${compiler} -std=gnu++17 -O1 -static ${arg_FLAGS} -o ${arg_OUTPUT} ${arg_SOURCES} ${arg_LIBS}
     DEPENDS ${arg_SOURCES}
     COMMENT "Building the Windows program ${arg_OUTPUT}"
     VERBATIM)
@@ -97,7 +111,8 @@ add_test(NAME kiln-xvfb-stop COMMAND ${KILN_HARNESS}/xvfb-session stop)
 add_test(NAME kiln-wine-start COMMAND ${KILN_HARNESS}/wine-session start)
 add_test(NAME kiln-wine-stop COMMAND ${KILN_HARNESS}/wine-session stop)
 set_tests_properties(kiln-wine-start kiln-wine-stop kiln-xvfb-start kiln-xvfb-stop
-                     PROPERTIES ENVIRONMENT "${kiln_session_environment}" TIMEOUT 180)
+                     PROPERTIES ENVIRONMENT "${kiln_session_environment}" TIMEOUT 180
+                                LABELS harness)
 set_tests_properties(kiln-xvfb-start PROPERTIES FIXTURES_SETUP kiln_xvfb)
 set_tests_properties(kiln-xvfb-stop PROPERTIES FIXTURES_CLEANUP kiln_xvfb)
 set_tests_properties(kiln-wine-start PROPERTIES FIXTURES_SETUP kiln_wine FIXTURES_REQUIRED kiln_xvfb)
@@ -107,6 +122,19 @@ set_tests_properties(kiln-wine-stop PROPERTIES FIXTURES_CLEANUP kiln_wine FIXTUR
 set(kiln_test_environment
     KILN_ROOT=${KILN_ROOT} KILN_HARNESS=${KILN_HARNESS} KILN_HARNESS_BIN=${KILN_HARNESS_BIN}
     "PATH=${KILN_ROOT}/bin:$ENV{PATH}")
+
+# Every test carries two labels: its area (the folder under tests/ or bench/
+# that defines it: lexer, compiler, core, ...) and how it runs: `host`
+# (native only), `wine-i686` (runs 32-bit Windows programs: skipped on a
+# host that cannot run i386 code), `wine-x86_64` (runs 64-bit Windows
+# programs only, so on every host); windowed tests also carry `windowed`.
+# `ctest -L host` runs the native tests alone, `ctest -L core` one area.
+function(kiln_test_area out)
+  file(RELATIVE_PATH relative ${CMAKE_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
+  string(REGEX REPLACE "^(tests|bench)/" "" relative "${relative}")
+  string(REGEX REPLACE "/.*" "" area "${relative}")
+  set(${out} ${area} PARENT_SCOPE)
+endfunction()
 
 # kiln_host_test(NAME <name> COMMAND <cmd>... [WORKING_DIRECTORY <dir>] [TIMEOUT <s>])
 # A native test (no Wine) with KILN_ROOT, KILN_HARNESS and PATH set so that
@@ -119,12 +147,32 @@ function(kiln_host_test)
   if(NOT arg_TIMEOUT)
     set(arg_TIMEOUT 120)
   endif()
+  kiln_test_area(area)
   add_test(NAME ${arg_NAME} COMMAND ${arg_COMMAND} WORKING_DIRECTORY ${arg_WORKING_DIRECTORY})
   set_tests_properties(${arg_NAME} PROPERTIES ENVIRONMENT "${kiln_test_environment}"
-                                              TIMEOUT ${arg_TIMEOUT})
+                                              TIMEOUT ${arg_TIMEOUT} LABELS "${area};host")
 endfunction()
 
-# kiln_wine_test(NAME <name> COMMAND <cmd>... [WORKING_DIRECTORY <dir>] [WINDOWED] [TIMEOUT <s>])
+# kiln_gtest(<target> PREFIX <name prefix>)
+# Registers the GoogleTest cases of a native test program, named
+# <prefix>.<suite>.<case>, with the labels of kiln_host_test. The cases are
+# found when ctest runs; a test file included after the discovery's own
+# labels them (discovery passes a list-valued property on as two words).
+function(kiln_gtest target)
+  cmake_parse_arguments(PARSE_ARGV 1 arg "" "PREFIX" "")
+  kiln_test_area(area)
+  gtest_discover_tests(${target} TEST_PREFIX ${arg_PREFIX}. DISCOVERY_MODE PRE_TEST
+                       TEST_LIST ${target}_cases)
+  set(labels_file ${CMAKE_CURRENT_BINARY_DIR}/${target}_labels.cmake)
+  file(WRITE ${labels_file}
+       "foreach(name IN LISTS ${target}_cases)\n"
+       "  set_tests_properties(\"\${name}\" PROPERTIES LABELS \"${area};host\")\n"
+       "endforeach()\n")
+  set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${labels_file})
+endfunction()
+
+# kiln_wine_test(NAME <name> COMMAND <cmd>... [WORKING_DIRECTORY <dir>] [WINDOWED] [X86_64]
+#                [TIMEOUT <s>])
 # A test that runs Windows programs: the command (usually a script that
 # builds with the front-ends and runs the result with ${KILN_HARNESS}/winrun)
 # gets the environment of kiln_host_test plus WINEPREFIX (this build's
@@ -133,12 +181,16 @@ endfunction()
 # programs that open windows; use winwait-window and dismiss-box there.
 # Other tests run without DISPLAY, so a window or message box that a console
 # test opens by mistake fails at once instead of waiting for a click.
+# A test runs 32-bit programs unless it says X86_64: such a test is skipped
+# when it meets a 32-bit program on a host that cannot run one (winrun
+# prints the skip line, see tests/harness/wine-lib.sh), after everything
+# before that point (building its programs) has run.
 # Default TIMEOUT 120 s; still run every program through winrun, which has
 # its own time limit.
 # Example:
 #   kiln_wine_test(NAME toolchain.console COMMAND ${CMAKE_CURRENT_SOURCE_DIR}/run-case console)
 function(kiln_wine_test)
-  cmake_parse_arguments(PARSE_ARGV 0 arg "WINDOWED" "NAME;WORKING_DIRECTORY;TIMEOUT" "COMMAND")
+  cmake_parse_arguments(PARSE_ARGV 0 arg "WINDOWED;X86_64" "NAME;WORKING_DIRECTORY;TIMEOUT" "COMMAND")
   set(host_arguments NAME ${arg_NAME} COMMAND ${arg_COMMAND})
   if(arg_WORKING_DIRECTORY)
     list(APPEND host_arguments WORKING_DIRECTORY ${arg_WORKING_DIRECTORY})
@@ -147,12 +199,22 @@ function(kiln_wine_test)
     list(APPEND host_arguments TIMEOUT ${arg_TIMEOUT})
   endif()
   kiln_host_test(${host_arguments})
+  kiln_test_area(area)
   set_property(TEST ${arg_NAME} APPEND PROPERTY ENVIRONMENT
                WINEPREFIX=${KILN_WINEPREFIX} WINEDEBUG=-all)
   set_property(TEST ${arg_NAME} APPEND PROPERTY FIXTURES_REQUIRED kiln_wine kiln_xvfb)
+  if(arg_X86_64)
+    set(labels ${area} wine-x86_64)
+  else()
+    set(labels ${area} wine-i686)
+    set_tests_properties(${arg_NAME} PROPERTIES SKIP_REGULAR_EXPRESSION "kiln-skip: "
+                                                SKIP_RETURN_CODE 77)
+  endif()
   if(arg_WINDOWED)
+    list(APPEND labels windowed)
     set_property(TEST ${arg_NAME} APPEND PROPERTY ENVIRONMENT DISPLAY=${KILN_DISPLAY})
   else()
     set_property(TEST ${arg_NAME} APPEND PROPERTY ENVIRONMENT_MODIFICATION DISPLAY=unset:)
   endif()
+  set_tests_properties(${arg_NAME} PROPERTIES LABELS "${labels}")
 endfunction()

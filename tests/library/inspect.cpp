@@ -145,7 +145,7 @@ int class_info(int, char** argv)
     HWND window = parse_window(argv[2]);
     if (!IsWindow(window)) return 1;
     return print_class_info(GetClassLongA(window, GCL_STYLE), GetClassLongA(window, GCL_CBWNDEXTRA),
-                            (HBRUSH)(INT_PTR)GetClassLongA(window, GCL_HBRBACKGROUND));
+                            (HBRUSH)GetClassLongPtrA(window, GCLP_HBRBACKGROUND));
 }
 
 int system_class_info(int, char** argv)

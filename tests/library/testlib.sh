@@ -3,6 +3,7 @@
 # spawn.exe) as its first argument, and KILN_ROOT, KILN_HARNESS, WINEPREFIX
 # (and DISPLAY for windowed tests) from the test's environment.
 set -euo pipefail
+source "$KILN_HARNESS/wine-lib.sh"
 
 here=$(dirname "$(readlink -f "${BASH_SOURCE[0]}")")
 source_root=$(dirname "$(dirname "$here")")
@@ -34,8 +35,19 @@ build_program() {
     fi
 }
 
+# skip_unless_all_runnable WORD...: the test is skipped when a word names a
+# program (a helper's, or one handed to a helper) that this host cannot run.
+skip_unless_all_runnable() {
+    local word
+    for word in "$@"; do
+        [[ -f $word ]] && skip_unless_runnable "$word"
+    done
+    return 0
+}
+
 # run [-t SECONDS] PROGRAM.exe [ARGS...]: runs a Windows program under the harness's time limit.
 run() {
+    skip_unless_all_runnable "$@"
     "$KILN_HARNESS/winrun" "$@"
 }
 
@@ -45,6 +57,7 @@ run() {
 start_program() {
     local log=$1
     shift
+    skip_unless_all_runnable "$@"
     setsid "$KILN_HARNESS/winrun" -t 60 "$@" > "$log" 2>&1 &
     program=$!
 }
