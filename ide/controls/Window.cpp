@@ -13,7 +13,7 @@ Window::~Window() {
 }
 
 bool Window::Create(const WindowSpec& spec) {
-    if (!RegisterOnce(spec)) {
+    if (hwnd_ || !RegisterOnce(spec)) {
         return false;
     }
     alive_ = std::make_shared<bool>(true);

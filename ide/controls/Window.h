@@ -46,7 +46,7 @@ protected:
     Window() = default;
 
     // Registers the class if needed and creates the window; false when
-    // either fails.
+    // either fails or the object has its window already.
     bool Create(const WindowSpec& spec);
 
     // Handles one message of the window; the default is DefWindowProcA.
