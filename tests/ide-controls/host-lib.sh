@@ -1,0 +1,84 @@
+# Driving kforge-testhost from a test script; sourced. The host runs in the
+# current folder with winrun (a time limit of its own) and talks through
+# the files "commands" and "results" there (see ide/controls/testhost).
+#   host_start HOST.exe      start it and wait for its window
+#   host_do COMMAND...       run one command; its output lines go to $host_output
+#                            (not a subshell's job: the command count lives here)
+#   host_wait_for REGEX      wait for a result line (events come any time)
+#   host_click NAME          a real left click in the middle of a named window
+#   expect_line REGEX TEXT   fail unless a line of TEXT matches
+#   host_stop                quit and wait for the host's end
+# Every wait has a time limit; a failure names the step and ends the test.
+
+host_commands=0
+host_results_seen=0
+
+host_fail() {
+    echo "FAIL: $*" >&2
+    [[ -f results ]] && sed 's/^/  results: /' results >&2
+    host_kill
+    exit 1
+}
+
+# Waits up to 10 s for a line of the results file matching REGEX.
+host_wait_line() {
+    local regex=$1 deadline=$((SECONDS + 10))
+    while ((SECONDS < deadline)); do
+        grep -nE -m1 "$regex" results 2>/dev/null && return 0
+        kill -0 "$host_pid" 2>/dev/null || host_fail "the host ended while waiting for /$regex/"
+        sleep 0.05
+    done
+    return 1
+}
+
+# Ends a host that is still running, with its whole process group.
+host_kill() {
+    [[ -n ${host_pid:-} ]] || return 0
+    kill -- "-$host_pid" 2>/dev/null
+    wait "$host_pid" 2>/dev/null
+    host_pid=
+}
+
+host_start() {
+    : >commands
+    rm -f results
+    # A process group of its own, so host_kill reaches Wine's process too.
+    setsid "$KILN_HARNESS/winrun" -t 90 "$1" commands results &
+    host_pid=$!
+    host_wait_line '^ready$' >/dev/null || host_fail "the host did not start"
+    "$KILN_HARNESS/winwait-window" -t 20 '^kforge test host$' >/dev/null || host_fail "no host window"
+}
+
+host_do() {
+    host_commands=$((host_commands + 1))
+    echo "$*" >>commands
+    local marker
+    marker=$(host_wait_line "^(done|error) $host_commands(:|$)") || host_fail "no answer to: $*"
+    local marker_line=${marker%%:*}
+    host_output=$(sed -n "$((host_results_seen + 1)),$((marker_line - 1))p" results)
+    host_results_seen=$marker_line
+    [[ ${marker#*:} == done* ]] || host_fail "$* -> ${marker#*:}"
+}
+
+host_wait_for() {
+    host_wait_line "$1" >/dev/null || host_fail "no result line matches /$1/"
+}
+
+host_click() {
+    host_do where "$1"
+    read -r _ left top right bottom <<<"$host_output"
+    # The pointer first arrives, so that Wine knows the window under it.
+    xdotool mousemove $(((left + right) / 2)) $(((top + bottom) / 2))
+    sleep 0.2
+    xdotool click 1
+}
+
+expect_line() {
+    grep -qE "$1" <<<"$2" || host_fail "expected a line matching /$1/ in: $2"
+}
+
+host_stop() {
+    echo quit >>commands
+    wait "$host_pid" || host_fail "the host ended with status $?"
+    host_pid=
+}
