@@ -178,7 +178,8 @@ endfunction()
 # gets the environment of kiln_host_test plus WINEPREFIX (this build's
 # prefix) and WINEDEBUG=-all, and runs while this build's persistent
 # wineserver (and its Xvfb display) is up. WINDOWED tests get DISPLAY, for
-# programs that open windows; use winwait-window and dismiss-box there.
+# programs that open windows; use winwait-window and dismiss-box there. They
+# run one at a time (the resource lock kiln_display).
 # Other tests run without DISPLAY, so a window or message box that a console
 # test opens by mistake fails at once instead of waiting for a click.
 # A test runs 32-bit programs unless it says X86_64: such a test is skipped
@@ -213,6 +214,9 @@ function(kiln_wine_test)
   if(arg_WINDOWED)
     list(APPEND labels windowed)
     set_property(TEST ${arg_NAME} APPEND PROPERTY ENVIRONMENT DISPLAY=${KILN_DISPLAY})
+    # Windowed tests share one display and its pointer: one at a time, so
+    # no window of another test covers the one being clicked or captured.
+    set_property(TEST ${arg_NAME} PROPERTY RESOURCE_LOCK kiln_display)
   else()
     set_property(TEST ${arg_NAME} APPEND PROPERTY ENVIRONMENT_MODIFICATION DISPLAY=unset:)
   endif()

@@ -31,9 +31,12 @@ host_wait_line() {
     return 1
 }
 
-# Ends a host that is still running, with its whole process group.
+# Ends a host that is still running, with its whole process group. winrun's
+# time limit (timeout) runs in a process group of its own; told to end, it
+# ends the program too.
 host_kill() {
     [[ -n ${host_pid:-} ]] || return 0
+    pkill -TERM -P "$host_pid" 2>/dev/null
     kill -- "-$host_pid" 2>/dev/null
     wait "$host_pid" 2>/dev/null
     host_pid=
