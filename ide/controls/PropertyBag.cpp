@@ -1,5 +1,7 @@
 #include "PropertyBag.h"
 
+#include "Texts.h"
+
 #include <optional>
 #include <set>
 
@@ -12,19 +14,6 @@ namespace {
 //   uint32 key length, key bytes, uint8 kind (the variant's index), payload:
 //   nothing (empty), int32, one byte 0/1 (bool), uint32 length + bytes (text, bytes).
 constexpr char signature[] = {'K', 'P', 'B', '1'};
-
-char LowerAscii(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
-std::string LowerAscii(std::string text) {
-    for (char& c : text) c = LowerAscii(c);
-    return text;
-}
-
-bool EqualIgnoringAsciiCase(const std::string& a, const std::string& b) {
-    return LowerAscii(a) == LowerAscii(b);
-}
 
 class ByteWriter {
 public:
@@ -132,7 +121,7 @@ void PropertyBag::Write(const std::string& key, const PropertyValue& value,
 
 std::optional<std::size_t> PropertyBag::IndexOf(const std::string& key) const {
     for (std::size_t i = 0; i < entries_.size(); ++i) {
-        if (EqualIgnoringAsciiCase(entries_[i].key, key)) return i;
+        if (EqualsIgnoreCase(entries_[i].key, key)) return i;
     }
     return std::nullopt;
 }
@@ -160,7 +149,7 @@ PropertyBag PropertyBag::FromBytes(const std::vector<std::uint8_t>& bytes) {
     // The count is not trusted for reserving: each entry must be read first.
     for (std::uint32_t i = 0; i < *count; ++i) {
         std::optional<std::string> key = in.Sized<std::string>();
-        if (!key || !lowerKeys.insert(LowerAscii(*key)).second) return {};
+        if (!key || !lowerKeys.insert(LowerCase(*key)).second) return {};
         std::optional<PropertyValue> value = ReadValue(in);
         if (!value) return {};
         bag.entries_.push_back({std::move(*key), std::move(*value)});
