@@ -146,8 +146,10 @@ public:
     std::string text;          // the current token
     std::string line_text;     // filled by read_rest_of_line
     int kind = end_of_statement;
-    int line = 1;              // physical line of the current token
-    int column = 1;            // column at which the current token began
+    // Where the current token began: the physical line and column. A line
+    // end is on the line it ends; the end of input is where the text ends.
+    int line = 1;
+    int column = 1;
 
     explicit lexer(std::istream& input);
     void next_token();
@@ -157,6 +159,7 @@ public:
 private:
     std::string source_;       // the whole input, read once
     size_t pos_ = 0;           // index of the current character
+    int physical_line_ = 1;    // grows when an LF is consumed
     int running_column_ = 1;
     bool at_end_ = false;      // the current token is the end of input
     int current() const { return pos_ < source_.size() ? (unsigned char)source_[pos_] : -1; }
@@ -164,6 +167,8 @@ private:
     void take_to(size_t end);  // append the characters up to index `end` to text
     template <class Accept> size_t span_end(size_t from, Accept accept) const;
     void read_token();
+    void next_line();
+    bool at_crlf() const;
     void continue_line();
     void read_directive();
     void read_identifier();

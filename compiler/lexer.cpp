@@ -2,9 +2,11 @@
 //
 // The whole input is read once; the lexer then walks it with one character
 // of look-ahead. A line ends at LF (CR is a blank), so CR LF and LF-only
-// files give the same tokens, and `line` counts physical lines: it grows
-// exactly when an LF is consumed. End of input is a state of its own, not a
-// byte value, so every byte 0x00-0xFF can appear in strings and comments.
+// files give the same tokens. The line counter grows exactly when an LF is
+// consumed; `line` and `column` are where the current token began, so a
+// line end (LF, CR LF, or a comment up to the LF) is placed on the line it
+// ends. End of input is a state of its own, not a byte value, so every byte
+// 0x00-0xFF can appear in strings and comments.
 #include "kln.h"
 
 #include <array>
@@ -88,18 +90,19 @@ void lexer::continue_line()
 void lexer::read_token()
 {
     for (;;) {
-        while (is_blank(current())) {
+        while (is_blank(current()) && !at_crlf()) {
             advance();
             ++running_column_;
         }
         text.clear();
+        line = physical_line_;
+        column = running_column_;
         int c = current();
         if (c == end_of_input) {
             kind = end_of_statement;
             at_end_ = true;
             return;
         }
-        column = running_column_;
         if (c == '/' && pos_ + 1 < source_.size() && source_[pos_ + 1] == '*') {
             skip_block_comment();
             continue;
@@ -111,11 +114,13 @@ void lexer::read_token()
     if (c == '#') return read_directive();
     if (c == '\'') {
         while (current() != end_of_input && current() != '\n') advance();
-        if (current() == '\n') {
-            advance();
-            ++line;
-            running_column_ = 1;
-        }
+        if (current() == '\n') next_line();
+        kind = end_of_statement;
+        return;
+    }
+    if (c == '\r' || c == '\n') {
+        if (c == '\r') advance();
+        next_line();
         kind = end_of_statement;
         return;
     }
@@ -151,12 +156,6 @@ void lexer::read_token()
         }
         return;
     case '(': case ')': case ',': case '.': case ';': case '=': case '[': case ']':
-        return;
-    case '\n':
-        text.clear();
-        ++line;
-        running_column_ = 1;
-        kind = end_of_statement;
         return;
     case ':':
         text.clear();
@@ -265,6 +264,21 @@ void lexer::read_string()
     kind = string_or_directive;
 }
 
+// Steps over the LF that ends a line.
+void lexer::next_line()
+{
+    advance();
+    ++physical_line_;
+    running_column_ = 1;
+}
+
+// A CR directly before an LF begins the line end, so CR LF and LF-only
+// sources place it at the same column.
+bool lexer::at_crlf() const
+{
+    return current() == '\r' && pos_ + 1 < source_.size() && source_[pos_ + 1] == '\n';
+}
+
 // Current character is the '/' of "/*". The comment ends at the first '/'
 // after a '*' (the opening '*' counts, so "/*/" is a whole comment) or at
 // end of input.
@@ -276,12 +290,11 @@ void lexer::skip_block_comment()
     for (;;) {
         int c = current();
         if (c == end_of_input) return;
-        advance();
         if (c == '\n') {
-            ++line;
-            running_column_ = 1;
-        } else if (c != '\r') {
-            ++running_column_;
+            next_line();
+        } else {
+            advance();
+            if (c != '\r') ++running_column_;
         }
         if (c == '/' && previous == '*') return;
         previous = c;
@@ -295,11 +308,8 @@ void lexer::read_rest_of_line()
 {
     line_text.clear();
     if (current() == '\r') advance();
-    if (current() == '\n') {
-        advance();
-        ++line;
-        running_column_ = 1;
-    }
+    if (current() == '\n') next_line();
+    line = physical_line_;
     if (current() == end_of_input) at_end_ = true;
     while (current() != end_of_input && current() != '\r' && current() != '\n') {
         if (current() != '\t') line_text.push_back((char)current());

@@ -116,7 +116,7 @@ INSTANTIATE_TEST_SUITE_P(edge_cases, errors, ::testing::Values(
     error_case{"\xe9", "invalid character"}
 ), error_number);
 
-TEST(lexer, end_of_input_repeats_and_keeps_position)
+TEST(lexer, end_of_input_repeats_where_the_text_ends)
 {
     std::istringstream in("abc  ");
     lexer lx(in);
@@ -128,8 +128,34 @@ TEST(lexer, end_of_input_repeats_and_keeps_position)
         EXPECT_EQ(lx.kind, end_of_statement);
         EXPECT_EQ(lx.text, "");
         EXPECT_EQ(lx.line, 1);
-        EXPECT_EQ(lx.column, 1);
+        EXPECT_EQ(lx.column, 6);
     }
+}
+
+// The positions of the end-of-statement tokens of a source, as "line,column".
+std::string line_end_positions(const std::string& source)
+{
+    std::istringstream in(source);
+    lexer lx(in);
+    std::vector<std::string> seen;
+    do {
+        lx.next_token();
+        if (lx.kind == end_of_statement) seen.push_back(std::to_string(lx.line) + "," + std::to_string(lx.column));
+    } while (!lx.at_eof());
+    return joined(seen);
+}
+
+// A line end is placed on the line it ends, where it begins: at the LF, at
+// the CR of a CR LF pair, at the apostrophe of a trailing comment; the end
+// of input is where the text ends.
+TEST(lexer, line_ends_are_on_the_line_they_end)
+{
+    EXPECT_EQ(line_end_positions("ab\ncd\n"), "1,3 2,3 3,1");
+    EXPECT_EQ(line_end_positions("ab\r\ncd\r\n"), "1,3 2,3 3,1");
+    EXPECT_EQ(line_end_positions("ab\rcd\r"), "1,7");
+    EXPECT_EQ(line_end_positions("ab ' note\r\ncd"), "1,4 2,3");
+    EXPECT_EQ(line_end_positions("ab /* one\ntwo */\ncd"), "2,7 3,3");
+    EXPECT_EQ(line_end_positions("ab _\n  cd\n"), "2,5 3,1");
 }
 
 // Any number of continuations, on one line or over many, is lexed without
@@ -202,10 +228,10 @@ std::vector<std::string> raw_lines(const std::string& source)
 TEST(lexer, cpp_block_lines)
 {
     EXPECT_EQ(joined(raw_lines("#CPP\r\nint a;\r\n\r\n\tint b;\r\n#KLN\r\nx")),
-              "int a;  int b; next=1@6");
-    EXPECT_EQ(joined(raw_lines("#CPP\nint a;\n\n\tint b;\n#KLN\nx")), "int a;  int b; next=1@6");
-    EXPECT_EQ(joined(raw_lines("#CPP text\r\nmore\r\n#KLN\r\n")), "text more next=1@4");
-    EXPECT_EQ(joined(raw_lines("#CPP \r\nmore\r\n#KLN\r\n")), "more next=1@4");
+              "int a;  int b; next=1@5");
+    EXPECT_EQ(joined(raw_lines("#CPP\nint a;\n\n\tint b;\n#KLN\nx")), "int a;  int b; next=1@5");
+    EXPECT_EQ(joined(raw_lines("#CPP text\r\nmore\r\n#KLN\r\n")), "text more next=1@3");
+    EXPECT_EQ(joined(raw_lines("#CPP \r\nmore\r\n#KLN\r\n")), "more next=1@3");
     EXPECT_EQ(joined(raw_lines("#CPP\r\nint a;")), "int a; <eof> next=1@2");
 }
 
