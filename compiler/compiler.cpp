@@ -65,14 +65,18 @@ void compiler::compile(bool library, bool debug)
 {
     this->library = library;
     this->debug = debug;
+    std::string interface;
+    // A module file that its importers could not read is an error of this
+    // module, found at its end.
     try {
         translate_module();
+        if (library) interface = module_file_text(this_module, loaded_modules);
     } catch (const char* message) {
         throw parse_error{message, this_module.name, lex.line, lex.column};
     } catch (const std::string& message) {
         throw parse_error{message, this_module.name, lex.line, lex.column};
     }
-    if (library) write_module_file(this_module, *this);
+    if (library) write_module_file(this_module.name, interface);
 }
 
 // One text per level, built once; a deque keeps earlier texts in place.

@@ -219,6 +219,9 @@ std::string compiler::eval_constexpr(bool& is_string)
         prefix p = read_prefix(*this);
         operand o = read_primary(*this);
         combine(result, op, o, p);
+        // The module file keeps the value with its quotes; doubling a text
+        // line by line would otherwise grow it without end.
+        if (result.is_string && result.text.size() + 2 > max_module_string) throw "string constant too long";
         op = binary_operator(*this);
         if (op.empty()) break;
         next();

@@ -88,12 +88,19 @@ std::string get_ext(const std::string& path);
 std::string change_ext(const std::string& path, const std::string& ext);
 std::string default_ext(const std::string& path, const std::string& ext);
 bool file_exists(const std::string& path);
+// The longest text of one module-file string. The reader refuses longer
+// ones; the writer refuses them too, and so does the folding of string
+// constants, whose values the module file keeps.
+const size_t max_module_string = 1 << 20;
+
 int32_t read_int(std::istream& in);             // throws "invalid module format" at end of file
 void write_int(int32_t value, std::ostream& out);
 // A record count of a module file; "invalid module format" when it is
 // negative or larger than the bytes left in the file.
 int32_t read_count(std::istream& in);
 std::string read_str(std::istream& in);         // throws "invalid module format" at end of file or past the cap
+// Throws a message when the reader could not read the text back: longer
+// than max_module_string, or holding a NUL byte, which would end it early.
 void write_str(const std::string& text, std::ostream& out);
 std::string float_to_str(float value);          // "%f"
 std::string int_to_str(int32_t value);          // "%d"
@@ -419,7 +426,10 @@ struct module {
 // the module's namespace block into the compiler's output. The caller
 // appends the result to the loaded-module list.
 module* module_load(const std::string& name, compiler& c, bool library);
-void write_module_file(module& m, compiler& c);
+// The module file of a module as its importers read it. Throws a message
+// naming the declaration whose text the reader could not read back.
+std::string module_file_text(const module& m, const std::vector<module*>& loaded_modules);
+void write_module_file(const std::string& module_name, const std::string& text);
 type_symbol* read_type_reference(module& m, std::istream& file);
 void write_type_reference(const type_symbol* type, std::ostream& file);
 void emit_namespace_block(module& m, std::ostream& out);

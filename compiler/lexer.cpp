@@ -9,6 +9,7 @@
 // 0x00-0xFF can appear in strings and comments.
 #include "kln.h"
 
+#include <algorithm>
 #include <array>
 #include <vector>
 
@@ -30,27 +31,36 @@ int hex_value(int c)
     return -1;
 }
 
-// Lower-case words that would clash with C++ (or with the names the
-// generated code uses for itself) and get their first letter upper-cased.
-const char* const cpp_clash_words[] = {
-    "unsigned", "signed", "char", "short", "int", "long", "bool", "float", "double", "void",
-    "auto", "static", "register", "const", "mutable", "volatile", "private", "public",
-    "extern", "protected", "struct", "class", "union", "enum", "typedef", "typename",
-    "if", "do", "while", "for", "switch", "case", "default", "break", "try", "catch",
-    "throw", "new", "delete", "sizeof", "typeid", "type_info", "namespace", "using",
-    "kln", "is",
+// Words that would clash with C++ in the generated code: every C++17
+// keyword and alternative operator name, GNU's typeof, the std::type_info
+// that class checks name, the names the generated code gives its own parts
+// (kln, the run-time namespace; is, the selector of SELECT CASE), and every
+// macro that the generated code meets.
+const char* const cpp_words[] = {
+    "alignas", "alignof", "and", "and_eq", "asm", "auto", "bitand", "bitor", "bool", "break", "case",
+    "catch", "char", "char16_t", "char32_t", "class", "compl", "const", "const_cast", "constexpr",
+    "continue", "decltype", "default", "delete", "do", "double", "dynamic_cast", "else", "enum",
+    "explicit", "export", "extern", "false", "float", "for", "friend", "goto", "if", "inline", "int",
+    "long", "mutable", "namespace", "new", "noexcept", "not", "not_eq", "nullptr", "operator", "or",
+    "or_eq", "private", "protected", "public", "register", "reinterpret_cast", "return", "short",
+    "signed", "sizeof", "static", "static_assert", "static_cast", "struct", "switch", "template",
+    "this", "thread_local", "throw", "true", "try", "typedef", "typeid", "typename", "typeof",
+    "type_info", "union", "unsigned", "using", "virtual", "void", "volatile", "wchar_t", "while",
+    "xor", "xor_eq", "kln", "is",
+#include "cpp_macro_names.inc"
 };
 
-// The clash words grouped by their first letter, so that the rename
-// compares an identifier with a handful of words at most.
-const std::vector<std::string>& clash_words_starting_with(char letter)
+// The clash words grouped by their first character and sorted, so that the
+// rename looks at a handful of words at most.
+const std::vector<std::string>& clash_words_starting_with(char first)
 {
     static const auto groups = [] {
-        std::array<std::vector<std::string>, 26> by_letter;
-        for (const char* word : cpp_clash_words) by_letter[word[0] - 'a'].push_back(word);
-        return by_letter;
+        std::array<std::vector<std::string>, 128> by_first;
+        for (const char* word : cpp_words) by_first[(unsigned char)word[0] & 127].push_back(word);
+        for (auto& group : by_first) std::sort(group.begin(), group.end());
+        return by_first;
     }();
-    return groups[letter - 'a'];
+    return groups[(unsigned char)first & 127];
 }
 
 }  // namespace
@@ -213,12 +223,16 @@ void lexer::read_identifier()
     kind = identifier;   // a lone "_" is a line continuation, handled by next_token
 }
 
+// A clash word gets the case of its first letter swapped (int becomes Int,
+// NULL becomes nULL, __GNUC__ becomes __gNUC__). Kiln names compare ignoring
+// case, so the renamed name still means the same.
 void lexer::rename_cpp_clash()
 {
-    if (text[0] < 'a' || text[0] > 'z') return;
-    for (const std::string& word : clash_words_starting_with(text[0])) {
-        if (text == word) {
-            text[0] = (char)(text[0] - 'a' + 'A');
+    const std::vector<std::string>& words = clash_words_starting_with(text[0]);
+    if (!std::binary_search(words.begin(), words.end(), text)) return;
+    for (char& c : text) {
+        if (is_identifier_start(c) && c != '_') {
+            c = (char)(c ^ ('a' - 'A'));
             return;
         }
     }
@@ -248,14 +262,20 @@ void lexer::read_hex_number()
 }
 
 // The literal keeps its quotes and has every backslash doubled, so its text
-// is already a valid C++ string literal.
+// is already a valid C++ string literal. A NUL byte is refused: C++ and the
+// module file would both end the text there.
 void lexer::read_string()
 {
+    size_t start = pos_;
     text.push_back('"');
     advance();
     for (;;) {
         int c = current();
         if (c == end_of_input || c == '\r' || c == '\n') throw "string constant exceeds line";
+        if (c == 0) {
+            column += int(pos_ - start);   // the NUL's own column
+            throw "NUL character in string constant";
+        }
         text.push_back((char)c);
         advance();
         if (c == '"') break;

@@ -259,12 +259,25 @@ void emit_identifiers(const module& m, std::ostream& out)
     out << "\n}";
 }
 
+// A name as an error message quotes it: a very long one is cut short.
+std::string quoted_name(const std::string& name)
+{
+    const size_t shown = 40;
+    return "'" + (name.size() > shown ? name.substr(0, shown) + "..." : name) + "'";
+}
+
 void write_public(const named_list<symbol>& list, std::ostream& file)
 {
     int32_t count = int32_t(std::count_if(list.begin(), list.end(), is_public));
     write_int(count, file);
-    for (const symbol* s : list)
-        if (is_public(s)) s->write(file);
+    for (const symbol* s : list) {
+        if (!is_public(s)) continue;
+        try {
+            s->write(file);
+        } catch (const char* why) {
+            throw why + std::string(" in the declaration of ") + quoted_name(s->name);
+        }
+    }
 }
 
 }  // namespace
@@ -326,17 +339,24 @@ module* module_load(const std::string& name, compiler& c, bool library)
     return m.release();
 }
 
-void write_module_file(module& m, compiler& c)
+std::string module_file_text(const module& m, const std::vector<module*>& loaded_modules)
 {
-    std::ofstream file(host_path(m.name + ".kmd"), std::ios::binary | std::ios::trunc);
-    if (!file) throw "Error opening module file";
+    std::ostringstream file;
     file.write(module_magic, 4);
     file.put(char(version_major)).put(char(version_minor)).put(char(version_release));
-    for (size_t i = 1; i < c.loaded_modules.size(); ++i) write_str(c.loaded_modules[i]->name, file);
+    for (size_t i = 1; i < loaded_modules.size(); ++i) write_str(loaded_modules[i]->name, file);
     write_str("", file);
     file.put(char(m.has_initialization)).put(char(m.has_finalization));
     write_public(m.types, file);
     write_public(m.identifiers, file);
+    return file.str();
+}
+
+void write_module_file(const std::string& module_name, const std::string& text)
+{
+    std::ofstream file(host_path(module_name + ".kmd"), std::ios::binary | std::ios::trunc);
+    if (!file) throw "Error opening module file";
+    file.write(text.data(), std::streamsize(text.size()));
     file.close();
     if (!file) throw "Error writing module file";
 }

@@ -30,8 +30,6 @@ size_t ext_dot(const std::string& path)
     return std::string::npos;
 }
 
-const size_t max_module_string = 1 << 20;   // a sane cap for one .kmd string
-
 [[noreturn]] void invalid_module_format()
 {
     throw "invalid module format";
@@ -144,6 +142,8 @@ std::string read_str(std::istream& in)
 
 void write_str(const std::string& text, std::ostream& out)
 {
+    if (text.size() > max_module_string) throw "text too long for the module file";
+    if (text.find('\0') != std::string::npos) throw "NUL byte in a text of the module file";
     out.write(text.c_str(), std::streamsize(text.size() + 1));
 }
 

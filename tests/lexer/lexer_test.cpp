@@ -73,6 +73,7 @@ INSTANTIATE_TEST_SUITE_P(edge_cases, tokens, ::testing::Values(
     token_case{"a /* one\ntwo */ b", "2:a 2:b"},
     token_case{"a /*/ b", "2:a 2:b"},
     token_case{"int Int auto zebra my_int int% kln is", "2:Int 2:Int 2:Auto 2:zebra 2:my_int 2:int% 2:Kln 2:Is"},
+    token_case{"this NULL __GNUC__ _cdecl nULL __x", "2:This 2:nULL 2:__gNUC__ 2:_Cdecl 2:nULL 2:__x"},
     token_case{"_x", "2:_x"},
     token_case{"x _", "2:x"},
     token_case{"a _\n_\r\n_ ' c\nb", "2:a 2:b"},
@@ -158,6 +159,30 @@ TEST(lexer, line_ends_are_on_the_line_they_end)
     EXPECT_EQ(line_end_positions("ab _\n  cd\n"), "2,5 3,1");
 }
 
+std::string single_token(const std::string& source)
+{
+    lexed result = lex_all(source);
+    return result.tokens.size() == 1 ? result.tokens[0].substr(2) : "<" + joined(result.tokens) + ">";
+}
+
+// Every C++ word and every macro name that the generated code meets is
+// renamed, ignoring case to the same name, and into a name that is none of
+// them.
+TEST(lexer, cpp_words_and_macro_names_get_names_of_their_own)
+{
+    const char* const words[] = {
+        "this", "return", "template", "virtual", "operator", "true", "nullptr", "friend", "typeof",
+        "char16_t", "static_assert", "xor_eq",
+#include "cpp_macro_names.inc"
+    };
+    for (const char* word : words) {
+        std::string renamed = single_token(word);
+        EXPECT_NE(renamed, word);
+        EXPECT_TRUE(equal_nocase(renamed, word)) << word;
+        EXPECT_EQ(single_token(renamed), renamed) << word;
+    }
+}
+
 // Any number of continuations, on one line or over many, is lexed without
 // growing the stack.
 TEST(lexer, long_continuation_chains)
@@ -184,6 +209,25 @@ TEST(lexer, byte_order_mark_is_an_invalid_character)
         const char*);
     EXPECT_EQ(lx.line, 1);
     EXPECT_EQ(lx.column, 1);
+}
+
+// A NUL byte would end the text early in C++ and in the module file.
+TEST(lexer, nul_in_a_string_is_an_error_at_its_column)
+{
+    std::istringstream in(std::string("x\n  y = \"ab\0c\"", 14));
+    lexer lx(in);
+    lx.next_token();
+    lx.next_token();
+    lx.next_token();
+    lx.next_token();
+    EXPECT_THROW(
+        try { lx.next_token(); } catch (const char* message) {
+            EXPECT_STREQ(message, "NUL character in string constant");
+            throw;
+        },
+        const char*);
+    EXPECT_EQ(lx.line, 2);
+    EXPECT_EQ(lx.column, 10);
 }
 
 TEST(lexer, lines_and_columns_are_physical)
