@@ -94,13 +94,11 @@ void emit_class_head(compiler& c, const class_symbol* cls)
 }
 
 // Every class lists the inherited ClassName first.
+// A built-in base may lack ClassName: then there is nothing to inherit.
 void inherit_class_name(class_symbol* cls)
 {
-    try {
-        cls->methods.push_back(find_method(cls->base_class, "ClassName"));
-    } catch (const not_found&) {
-        // A built-in base without ClassName: nothing to inherit.
-    }
+    if (procedure_symbol* class_name = find_method(cls->base_class, "ClassName"))
+        cls->methods.push_back(class_name);
 }
 
 void emit_type_record(compiler& c, const class_symbol* cls)
@@ -124,23 +122,13 @@ int read_access_keyword(const compiler& c)
     throw "access specifier expected";
 }
 
-bool is_member_name_taken(class_symbol* cls, const std::string& name)
-{
-    try {
-        find_member(cls, name, true);
-        return true;
-    } catch (const not_found&) {
-        return false;
-    }
-}
-
 // A field name must be new in the class, its bases and its own group, and
 // differ from the class's name (C++ refuses a field named like its class).
 void read_field_name(compiler& c, class_symbol* cls, std::vector<std::string>& names, nocase_set& group)
 {
     if (c.lex.kind != identifier) throw "identifier expected";
     const std::string& name = c.lex.text;
-    if (group.count(name) || equal_nocase(name, cls->name) || is_member_name_taken(cls, name))
+    if (group.count(name) || equal_nocase(name, cls->name) || find_member(cls, name, true))
         throw "duplicate identifier '" + name + "'";
     check_reserved_word(name);
     names.push_back(name);
@@ -214,7 +202,7 @@ void translate_field_group(compiler& c, class_symbol* cls, int visibility)
         c.next();
         type = c.parse_typename();
     } else {
-        type = c.find_type("VARIANT");
+        type = c.require_type("VARIANT");
     }
     check_type_visibility(cls, type);
     int container = read_container_mark(c, is_array);

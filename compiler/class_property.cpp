@@ -40,12 +40,8 @@ bool is_own_member(const class_symbol* cls, const variable_symbol* member)
 // new. Any other member of that name is a duplicate.
 variable_symbol* find_redeclared_property(class_symbol* cls, const std::string& name)
 {
-    symbol* found;
-    try {
-        found = find_member(cls, name, true);
-    } catch (const not_found&) {
-        return nullptr;
-    }
+    symbol* found = find_member(cls, name, true);
+    if (!found) return nullptr;
     auto* member = dynamic_cast<variable_symbol*>(found);
     if (!member || !is_property(member) || is_own_member(cls, member)) throw "duplicate identifier " + name;
     return member;
@@ -59,7 +55,7 @@ variable_symbol* read_new_property(compiler& c, class_symbol* cls, const std::st
         c.next();
         type = c.parse_typename();
     } else {
-        type = c.find_type("VARIANT");
+        type = c.require_type("VARIANT");
     }
     if (type->visibility < cls->visibility) throw "cannot use private type in public declaration";
     auto* property = new variable_symbol(name, visibility, c.scope_level, type);

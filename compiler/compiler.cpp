@@ -26,7 +26,7 @@ std::string source_path(const std::string& name)
 
 type_symbol* as_type(symbol* s)
 {
-    return static_cast<type_symbol*>(s->resolve());
+    return s ? static_cast<type_symbol*>(s->resolve()) : nullptr;
 }
 
 }  // namespace
@@ -95,7 +95,13 @@ type_symbol* compiler::find_type(const std::string& name, module* m)
     if (m) return as_type(named_list_find(m->types, key));
     for (module* loaded : loaded_modules)
         if (symbol* s = loaded->types.find_raw(key)) return as_type(s);
-    throw not_found("type not found");
+    return nullptr;
+}
+
+type_symbol* compiler::require_type(const std::string& name, module* m)
+{
+    if (type_symbol* type = find_type(name, m)) return type;
+    throw "undefined type";
 }
 
 symbol* compiler::find_identifier(const std::string& name, module* m)
@@ -104,19 +110,25 @@ symbol* compiler::find_identifier(const std::string& name, module* m)
     if (symbol* s = this_module.identifiers.find_raw(name)) return s->resolve();
     for (size_t i = loaded_modules.size(); i-- > 1;)
         if (symbol* s = loaded_modules[i]->identifiers.find_raw(name)) return s->resolve();
-    throw not_found("identifier not found");
+    return nullptr;
 }
 
-bool compiler::is_loaded_module_name(const std::string& name) const
+symbol* compiler::require_identifier(const std::string& name, module* m)
 {
-    for (const module* m : loaded_modules)
-        if (equal_nocase(m->name, name)) return true;
-    return false;
+    if (symbol* s = find_identifier(name, m)) return s;
+    throw "undeclared identifier '" + name + "'";
+}
+
+module* compiler::find_module(const std::string& name) const
+{
+    for (auto it = loaded_modules.rbegin(); it != loaded_modules.rend(); ++it)
+        if (equal_nocase((*it)->name, name)) return *it;
+    return nullptr;
 }
 
 void compiler::check_new_type_name(const std::string& name) const
 {
-    if (is_builtin_type_name(name) || is_loaded_module_name(name)) throw "duplicate identifier '" + name + "'";
+    if (is_builtin_type_name(name) || find_module(name)) throw "duplicate identifier '" + name + "'";
     check_reserved_word(name);
 }
 
@@ -124,7 +136,7 @@ void compiler::check_type_names_against_modules() const
 {
     for (const symbol* type : this_module.types) {
         bool is_struct = type->kind == record_kind || type->kind == class_kind;
-        if (is_struct && is_loaded_module_name(type->name)) throw "duplicate identifier '" + type->name + "'";
+        if (is_struct && find_module(type->name)) throw "duplicate identifier '" + type->name + "'";
     }
 }
 

@@ -86,17 +86,16 @@ operand read_named_constant(compiler& c)
     std::string name = c.lex.text;
     c.next();
     symbol* found;
-    try {
-        if (c.is_operator(".")) {
-            c.next();
-            if (c.lex.kind != identifier) throw "identifier expected";
-            found = c.find_identifier(c.lex.text, module_list_find(c.loaded_modules, name));
-            c.next();
-        } else {
-            found = c.find_identifier(name);
-        }
-    } catch (const not_found&) {
-        throw "undeclared identifier '" + name + "'";
+    if (c.is_operator(".")) {
+        c.next();
+        if (c.lex.kind != identifier) throw "identifier expected";
+        module* owner = c.find_module(name);
+        found = owner ? c.find_identifier(c.lex.text, owner) : nullptr;
+        if (!found) throw "undeclared identifier '" + name + "'";
+        c.next();
+    } else {
+        found = c.find_identifier(name);
+        if (!found) throw "undeclared identifier '" + name + "'";
     }
     if (found->kind != constant_kind) throw "constant expected";
     auto* constant = static_cast<constant_symbol*>(found);
@@ -298,7 +297,7 @@ void compiler::translate_enum(int visibility)
     next();
     if (lex.kind == identifier) {
         check_reserved_word(lex.text);
-        this_module.types.push_back(new alias_symbol(lex.text, visibility, find_type("LONG"), true));
+        this_module.types.push_back(new alias_symbol(lex.text, visibility, require_type("LONG"), true));
         next();
     }
     if (!at_end_of_statement()) throw "newline expected";

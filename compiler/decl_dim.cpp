@@ -107,7 +107,7 @@ void read_type(compiler& c, dim_group& group, int visibility)
         if (group.is_new && group.type->kind != class_kind) throw "class name expected";
     } else {
         symbol first(variable_kind, group.names.front(), visibility);
-        group.type = c.find_type(suffix_type_name(&first));
+        group.type = c.require_type(suffix_type_name(&first));
     }
     if (group.type->visibility < visibility) throw "cannot use private type in public declaration";
 }
@@ -214,27 +214,12 @@ type_symbol* compiler::parse_typename()
     if (lex.kind != identifier) throw "identifier expected";
     std::string first = lex.text;
     next();
-    if (!is_operator(".")) {
-        try {
-            return find_type(first);
-        } catch (const not_found&) {
-            throw "undefined type";
-        }
-    }
+    if (!is_operator(".")) return require_type(first);
     next();
     if (lex.kind != identifier) throw "identifier expected";
-    module* owner;
-    try {
-        owner = module_list_find(loaded_modules, first);
-    } catch (const not_found&) {
-        throw "module '" + first + "'not found";
-    }
-    type_symbol* type;
-    try {
-        type = find_type(lex.text, owner);
-    } catch (const not_found&) {
-        throw "undefined type";
-    }
+    module* owner = find_module(first);
+    if (!owner) throw "module '" + first + "'not found";
+    type_symbol* type = require_type(lex.text, owner);
     next();
     return type;
 }

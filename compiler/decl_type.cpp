@@ -42,7 +42,7 @@ void read_member_dimensions(compiler& c, variable_symbol& member)
 
 type_symbol* read_member_type(compiler& c, const variable_symbol& member)
 {
-    if (!c.is_word("AS")) return c.find_type(suffix_type_name(&member));
+    if (!c.is_word("AS")) return c.require_type(suffix_type_name(&member));
     c.next();
     return c.parse_typename();
 }

@@ -39,7 +39,7 @@ class_symbol* builtin_class(compiler& c, const std::string& name)
     auto* cls = new class_symbol(name, vis_public, nullptr);
     cls->methods.push_back(builtin_method("Initialize", vis_protected, nullptr));
     cls->methods.push_back(builtin_method("Terminate", vis_protected, nullptr));
-    cls->methods.push_back(builtin_method("ClassName", vis_public, c.find_type("STRING")));
+    cls->methods.push_back(builtin_method("ClassName", vis_public, c.require_type("STRING")));
     cls->methods.push_back(builtin_stream_method("SaveToStream", cls));
     cls->methods.push_back(builtin_stream_method("LoadFromStream", cls));
     return cls;
@@ -55,7 +55,7 @@ void compiler::translate_using()
         std::string name = capitalize(lex.text);
         // A module that is already loaded (System, an import, a repeated
         // name) is not read again.
-        if (!is_loaded_module_name(name)) loaded_modules.push_back(module_load(name, *this, library));
+        if (!find_module(name)) loaded_modules.push_back(module_load(name, *this, library));
         next();
     } while (is_operator(","));
 }

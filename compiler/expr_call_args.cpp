@@ -29,12 +29,7 @@ std::string parameter_type_text(const variable_symbol& p)
 
 procedure_symbol* look_up_procedure(compiler& c)
 {
-    symbol* s = nullptr;
-    try {
-        s = c.find_identifier(c.lex.text);
-    } catch (const not_found&) {
-        undeclared(c.lex.text);
-    }
+    symbol* s = c.require_identifier(c.lex.text);
     if (s->kind != procedure_kind) throw "global function expected";
     return static_cast<procedure_symbol*>(s);
 }

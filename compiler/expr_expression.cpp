@@ -16,11 +16,7 @@ void expect_operator(const compiler& c, const char* op, const char* message)
 
 type_symbol* builtin_type(compiler& c, const char* name)
 {
-    try {
-        return c.find_type(name);
-    } catch (const not_found&) {
-        throw std::string("undefined type");
-    }
+    return c.require_type(name);
 }
 
 bool is_record(const type_symbol* t) { return t && t->kind == record_kind; }
@@ -106,49 +102,21 @@ void write_type_spelling(std::ostream& out, const type_symbol* t)
     else out << t->cpp_name(true);
 }
 
-bool names_identifier(compiler& c, const std::string& name)
-{
-    try {
-        c.find_identifier(name);
-        return true;
-    } catch (const not_found&) {
-        return false;
-    }
-}
-
-type_symbol* find_type_or_null(compiler& c, const std::string& name, module* m = nullptr)
-{
-    try {
-        return c.find_type(name, m);
-    } catch (const not_found&) {
-        return nullptr;
-    }
-}
-
-module* loaded_module(const compiler& c, const std::string& name)
-{
-    try {
-        return module_list_find(c.loaded_modules, name);
-    } catch (const not_found&) {
-        return nullptr;
-    }
-}
-
 // Inside "SIZEOF(": a name that is a type (also Module.Type) and no
 // identifier takes the type form; anything else is an expression.
 void translate_sizeof_contents(state& st)
 {
     compiler& c = st.c;
     const std::string name = c.lex.text;
-    if (c.lex.kind != identifier || names_identifier(c, name)) {
+    if (c.lex.kind != identifier || c.find_identifier(name)) {
         translate_value(c, st.out);
-    } else if (find_type_or_null(c, name)) {
+    } else if (c.find_type(name)) {
         write_type_spelling(st.out, c.parse_typename());
-    } else if (module* m = loaded_module(c, name)) {
+    } else if (module* m = c.find_module(name)) {
         c.next();
         expect_operator(c, ".", "dot expected");
         c.next();
-        type_symbol* t = c.lex.kind == identifier ? find_type_or_null(c, c.lex.text, m) : nullptr;
+        type_symbol* t = c.lex.kind == identifier ? c.find_type(c.lex.text, m) : nullptr;
         if (t) {
             write_type_spelling(st.out, t);
             c.next();
@@ -183,11 +151,7 @@ void translate_sizeof(state& st)
 // A procedure of this module that is no method.
 procedure_symbol* global_procedure(compiler& c)
 {
-    symbol* s = nullptr;
-    try {
-        if (c.lex.kind == identifier) s = c.find_identifier(c.lex.text, &c.this_module);
-    } catch (const not_found&) {
-    }
+    symbol* s = c.lex.kind == identifier ? c.find_identifier(c.lex.text, &c.this_module) : nullptr;
     auto* p = s && s->kind == procedure_kind ? static_cast<procedure_symbol*>(s) : nullptr;
     if (!p || p->is_method) throw "global function expected";
     return p;
@@ -210,11 +174,7 @@ void translate_addressof(state& st)
 symbol* module_member(compiler& c, module* m)
 {
     if (c.lex.kind != identifier) throw "identifier expected";
-    try {
-        return c.find_identifier(c.lex.text, m);
-    } catch (const not_found&) {
-        undeclared(c.lex.text);
-    }
+    return c.require_identifier(c.lex.text, m);
 }
 
 // The symbol the current name stands for: visible in scope, or a member
@@ -226,11 +186,8 @@ symbol* find_operand_symbol(state& st)
         st.req.first_module = nullptr;
         return module_member(c, m);
     }
-    try {
-        return c.find_identifier(c.lex.text);
-    } catch (const not_found&) {
-    }
-    module* m = loaded_module(c, c.lex.text);
+    if (symbol* s = c.find_identifier(c.lex.text)) return s;
+    module* m = c.find_module(c.lex.text);
     if (!m) return nullptr;
     c.next();
     expect_operator(c, ".", "dot expected");
@@ -273,7 +230,7 @@ void translate_identifier(state& st, bool after_minus)
 {
     symbol* s = find_operand_symbol(st);
     if (!s) {
-        if (find_type_or_null(st.c, st.c.lex.text)) throw "variable or function call expected";
+        if (st.c.find_type(st.c.lex.text)) throw "variable or function call expected";
         declare_automatically(st);
     } else if (s->kind == constant_kind) {
         translate_constant(st, static_cast<constant_symbol*>(s), after_minus);

@@ -15,12 +15,7 @@ using namespace expr;
 
 bool is_own_member(class_symbol* cls, const std::string& name)
 {
-    try {
-        find_member(cls, name, false);
-        return true;
-    } catch (const not_found&) {
-        return false;
-    }
+    return find_member(cls, name, false) != nullptr;
 }
 
 // A property reached through: its getter is called.
@@ -76,12 +71,7 @@ symbol* look_up_member(state& st)
         return find_field(static_cast<record_symbol*>(st.type), name);
     }
     auto* cls = static_cast<class_symbol*>(st.type);
-    symbol* member = nullptr;
-    try {
-        member = find_member(cls, name, true);
-    } catch (const not_found&) {
-        undeclared(name);
-    }
+    symbol* member = require_member(cls, name);
     check_visibility(c, cls, member);
     st.out << "->";
     return member;
@@ -151,12 +141,8 @@ void check_end_of_operand(state& st)
 symbol* find_in_bases(const compiler& c, const std::string& name, class_symbol*& owner)
 {
     for (owner = c.current_class->base_class; owner; owner = owner->base_class) {
-        symbol* member = nullptr;
-        try {
-            member = find_member(owner, name, false);
-        } catch (const not_found&) {
-            continue;
-        }
+        symbol* member = find_member(owner, name, false);
+        if (!member) continue;
         if (member->kind == variable_kind && !is_property(member)) throw "property get or set expected";
         return member;
     }

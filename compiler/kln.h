@@ -18,8 +18,9 @@
 //
 // Errors are thrown values: a translator throws a message as a `const char*`
 // or a std::string; `compiler::compile` turns it into a positioned
-// parse_error; main prints it. Two internal signals (not_found, not_lvalue)
-// are caught where they arise and never reach the user as such.
+// parse_error; main prints it. Look-ups report "not there" by a null result
+// (find_…) or by the message a user reads (require_…). One internal signal
+// (not_lvalue) is caught where it arises and never reaches the user as such.
 #pragma once
 
 #include <cstdint>
@@ -57,13 +58,6 @@ struct parse_error {
     std::string module;
     int line;
     int column;
-};
-
-// A failed look-up in a named list: "no elements matching key",
-// "type not found" or "identifier not found". Callers catch it to look
-// elsewhere, declare automatically, or report a message of their own.
-struct not_found : std::out_of_range {
-    explicit not_found(const char* what = "no elements matching key") : std::out_of_range(what) {}
 };
 
 // Raised by the expression translator when an assignable operand was asked
@@ -401,10 +395,13 @@ bool is_builtin_type_name(const std::string& name);
 // The type name implied by a name's last character ($ STRING, % SHORT, ...).
 std::string suffix_type_name(const symbol* s);
 
-// Class member look-ups; each throws not_found when nothing matches.
+// Class member look-ups; null when nothing matches. `inherited` also
+// searches the bases, nearest first.
 variable_symbol* find_data_member(class_symbol* cls, const std::string& name);
 procedure_symbol* find_method(class_symbol* cls, const std::string& name);
 symbol* find_member(class_symbol* cls, const std::string& name, bool inherited);
+// An own or inherited member; throws "undeclared identifier '…'".
+symbol* require_member(class_symbol* cls, const std::string& name);
 bool is_derived_from(const class_symbol* cls, const class_symbol* other);
 
 // ---------------------------------------------------------------------------
@@ -435,9 +432,8 @@ void write_type_reference(const type_symbol* type, std::ostream& file);
 void emit_namespace_block(module& m, std::ostream& out);
 void write_header(module& m, std::string file_name);
 
-// A named list look-up that resolves aliases and throws not_found.
+// The newest entry of that name in a named list, aliases resolved, or null.
 symbol* named_list_find(const named_list<symbol>& list, const std::string& name);
-module* module_list_find(const std::vector<module*>& list, const std::string& name);
 
 // ---------------------------------------------------------------------------
 // Reserved words and the build driver (build.cpp)
@@ -498,10 +494,15 @@ struct compiler {
     ~compiler();
     void compile(bool library, bool debug);
     const std::string& indent_text() const;   // "\n" + one TAB per indent level
+    // Look-ups of types and identifiers in one module (m) or across the
+    // loaded modules: find_… returns null when nothing matches, require_…
+    // throws "undefined type" or "undeclared identifier '…'".
     type_symbol* find_type(const std::string& name, module* m = nullptr);
+    type_symbol* require_type(const std::string& name, module* m = nullptr);
     symbol* find_identifier(const std::string& name, module* m = nullptr);
-    // A module of that name (ignoring case) is loaded.
-    bool is_loaded_module_name(const std::string& name) const;
+    symbol* require_identifier(const std::string& name, module* m = nullptr);
+    // The loaded module of that name (ignoring case), or null.
+    module* find_module(const std::string& name) const;
     // A class or record becomes a C++ struct in the module's namespace, and
     // generated code reaches every module's symbols as Module::Name: the name
     // of a new one may be no built-in type, no loaded module (whose namespace

@@ -54,11 +54,7 @@ std::set<type_symbol*> placeholders;
 
 type_symbol* find_own_type(module& m, const std::string& name)
 {
-    try {
-        return dynamic_cast<type_symbol*>(named_list_find(m.types, name));
-    } catch (const not_found&) {
-        return nullptr;
-    }
+    return dynamic_cast<type_symbol*>(named_list_find(m.types, name));
 }
 
 void resolve_placeholder(module& m, type_symbol*& type)
@@ -99,8 +95,6 @@ void resolve_placeholders(module& m)
             for (variable_symbol* field : static_cast<record_symbol*>(s)->fields) resolve_placeholders(m, field);
         if (s->kind == class_kind) resolve_placeholders(m, static_cast<class_symbol*>(s));
     }
-    for (type_symbol* placeholder : placeholders) delete placeholder;
-    placeholders.clear();
 }
 
 // --- finding and rebuilding module files --------------------------------------
@@ -179,7 +173,7 @@ void read_magic(std::istream& file)
 void read_imports(std::istream& file, compiler& c, bool library)
 {
     for (std::string import = read_str(file); !import.empty(); import = read_str(file))
-        if (!c.is_loaded_module_name(import)) c.loaded_modules.push_back(module_load(import, c, library));
+        if (!c.find_module(import)) c.loaded_modules.push_back(module_load(import, c, library));
 }
 
 bool is_type_record(const symbol* s)
@@ -204,9 +198,21 @@ void check_base_chains(const module& m)
     }
 }
 
+// Marks the module whose type section is being read; a damaged section
+// that ends the reading early leaves no mark and no placeholder behind.
+struct type_section_mark {
+    explicit type_section_mark(module& m) { module_reading_types = &m; }
+    ~type_section_mark()
+    {
+        module_reading_types = nullptr;
+        for (type_symbol* placeholder : placeholders) delete placeholder;
+        placeholders.clear();
+    }
+};
+
 void read_types(std::istream& file, module& m)
 {
-    module_reading_types = &m;
+    type_section_mark mark(m);
     for (int n = read_count(file); n > 0; --n)
         if (!is_type_record(read_symbol(file, &m))) throw "invalid module format";
     module_reading_types = nullptr;
@@ -287,15 +293,7 @@ void write_public(const named_list<symbol>& list, std::ostream& file)
 symbol* named_list_find(const named_list<symbol>& list, const std::string& name)
 {
     symbol* s = list.find_raw(name);
-    if (!s) throw not_found();
-    return s->resolve();
-}
-
-module* module_list_find(const std::vector<module*>& list, const std::string& name)
-{
-    for (auto it = list.rbegin(); it != list.rend(); ++it)
-        if (equal_nocase((*it)->name, name)) return *it;
-    throw not_found();
+    return s ? s->resolve() : nullptr;
 }
 
 type_symbol* read_type_reference(module& m, std::istream& file)
@@ -304,11 +302,8 @@ type_symbol* read_type_reference(module& m, std::istream& file)
     std::string type_name = read_str(file);
     module* owner = &m;
     if (!module_name.empty() && !equal_nocase(module_name, m.name)) {
-        try {
-            owner = module_list_find(m.compiler->loaded_modules, module_name);
-        } catch (const not_found&) {
-            never_happens(module_name, type_name);
-        }
+        owner = m.compiler->find_module(module_name);
+        if (!owner) never_happens(module_name, type_name);
     }
     if (type_symbol* type = find_own_type(*owner, type_name)) return type;
     if (owner != module_reading_types) never_happens(module_name, type_name);

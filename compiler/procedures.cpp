@@ -200,12 +200,8 @@ procedure_symbol* declare_new_procedure(compiler& c, header& h, const std::strin
 procedure_symbol* find_dotted_method(compiler& c, header& h, const std::string& class_name)
 {
     if (h.cls || h.declaration) throw "class specifier is not allowed here";
-    symbol* type;
-    try {
-        type = named_list_find(c.this_module.types, class_name);
-    } catch (const not_found&) {
-        throw "undefined class";
-    }
+    symbol* type = named_list_find(c.this_module.types, class_name);
+    if (!type) throw "undefined class";
     if (type->kind != class_kind) throw "'" + class_name + "' is not a class";
     auto* cls = static_cast<class_symbol*>(type);
     c.next();
@@ -228,12 +224,8 @@ procedure_symbol* declare_method(compiler& c, header& h, const std::string& name
 {
     h.is_virtual = true;
     if (h.cls->methods.find_raw(name)) throw "duplicate identifier '" + name + "'";
-    symbol* inherited;
-    try {
-        inherited = find_member(h.cls, name, true);
-    } catch (const not_found&) {
-        return declare_new_procedure(c, h, name, visibility);
-    }
+    symbol* inherited = find_member(h.cls, name, true);
+    if (!inherited) return declare_new_procedure(c, h, name, visibility);
     if (inherited->kind != procedure_kind) throw "duplicate identifier '" + name + "'";
     auto* method = static_cast<procedure_symbol*>(inherited);
     if (method->visibility != visibility) throw "scope mismatch";
@@ -245,8 +237,6 @@ procedure_symbol* declare_method(compiler& c, header& h, const std::string& name
 // A module-level header: a new procedure, or the definition of a declared one.
 procedure_symbol* find_or_declare_procedure(compiler& c, header& h, const std::string& name, int visibility)
 {
-    // A plain look-up, not the not-found signal: most headers declare a new
-    // procedure, and a thrown signal costs more than the rest of the header.
     symbol* found = c.this_module.identifiers.find_raw(name);
     if (!found) return declare_new_procedure(c, h, name, visibility);
     found = found->resolve();

@@ -20,12 +20,7 @@ void translate_handler_binding(compiler& c)
     if (!c.current_class) throw "must be inside of class to set event handler";
     if (c.lex.kind != identifier) throw "identifier expected";
     std::string name = c.lex.text;
-    symbol* member;
-    try {
-        member = find_member(c.current_class, name, true);
-    } catch (const not_found&) {
-        throw "undeclared identifier '" + name + "'";
-    }
+    symbol* member = require_member(c.current_class, name);
     auto* handler = member->kind == procedure_kind ? static_cast<procedure_symbol*>(member) : nullptr;
     bool valid = handler && !handler->result_type && handler->parameters.size() == 1 &&
                  handler->parameters[0]->type->kind == class_kind;

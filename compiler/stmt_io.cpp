@@ -49,12 +49,8 @@ const int max_redim_dimensions = 4;
 
 variable_symbol* find_array(compiler& c, const std::string& name)
 {
-    symbol* found;
-    try {
-        found = c.find_identifier(name);
-    } catch (const not_found&) {
-        throw "undeclared array '" + name + "'";
-    }
+    symbol* found = c.find_identifier(name);
+    if (!found) throw "undeclared array '" + name + "'";
     auto* array = found->kind == variable_kind ? static_cast<variable_symbol*>(found) : nullptr;
     if (!array || !array->is_array) throw "array expected";
     return array;

@@ -65,11 +65,7 @@ variable_symbol* as_loop_variable(symbol* found)
 
 variable_symbol* find_loop_variable(compiler& c, const std::string& name)
 {
-    try {
-        return as_loop_variable(c.find_identifier(name));
-    } catch (const not_found&) {
-        throw "undeclared identifier '" + name + "'";
-    }
+    return as_loop_variable(c.require_identifier(name));
 }
 
 // The block around FOR and FOR EACH that scopes the loop's own variables.
@@ -222,13 +218,12 @@ variable_symbol* translate_counter(compiler& c, const std::string& name)
         write_declared_type(c, counter->type);
         return counter;
     }
-    try {
-        variable_symbol* counter = as_loop_variable(c.find_identifier(name));
+    if (symbol* found = c.find_identifier(name)) {
+        variable_symbol* counter = as_loop_variable(found);
         if (counter->type->kind == record_kind) throw "illegal counter type";
         return counter;
-    } catch (const not_found&) {
-        if (c.explicit_option) throw "undeclared identifier '" + name + "'";
     }
+    if (c.explicit_option) throw "undeclared identifier '" + name + "'";
     c.output << "float ";
     auto* counter = new variable_symbol(name, vis_local, c.scope_level, expr::builtin_type(c, "SINGLE"));
     c.this_module.identifiers.push_back(counter);

@@ -60,17 +60,13 @@ T* read_part(std::istream& file, module* m, int kind, bool is_member)
 symbol* find_alias_target(module* m, const std::string& target, bool refers_to_type)
 {
     named_list<symbol>& own = refers_to_type ? m->types : m->identifiers;
-    try {
-        return named_list_find(own, target);
-    } catch (const not_found&) {
-    }
-    try {
-        if (refers_to_type) return m->compiler->find_type(target);
-        return m->compiler->find_identifier(target);
-    } catch (const not_found&) {
+    if (symbol* s = named_list_find(own, target)) return s;
+    symbol* found = refers_to_type ? static_cast<symbol*>(m->compiler->find_type(target))
+                                   : m->compiler->find_identifier(target);
+    if (!found)
         throw "error loading module - THIS SHOULD NEVER HAPPEN!\n\tmname = '" + m->name + "'  tname = '" +
             target + "'";
-    }
+    return found;
 }
 
 // A string value is a quoted C++ literal; the translators take its quotes off.
@@ -488,28 +484,30 @@ variable_symbol* find_data_member(class_symbol* cls, const std::string& name)
 {
     for (; cls; cls = cls->base_class)
         if (variable_symbol* member = cls->data_members.find_raw(name)) return member;
-    throw not_found();
+    return nullptr;
 }
 
 procedure_symbol* find_method(class_symbol* cls, const std::string& name)
 {
     for (; cls; cls = cls->base_class)
         if (procedure_symbol* method = cls->methods.find_raw(name)) return method;
-    throw not_found();
+    return nullptr;
 }
 
 symbol* find_member(class_symbol* cls, const std::string& name, bool inherited)
 {
     if (inherited) {
-        try {
-            return find_data_member(cls, name);
-        } catch (const not_found&) {
-            return find_method(cls, name);
-        }
+        if (variable_symbol* member = find_data_member(cls, name)) return member;
+        return find_method(cls, name);
     }
     if (variable_symbol* member = cls->data_members.find_raw(name)) return member;
-    if (procedure_symbol* method = cls->methods.find_raw(name)) return method;
-    throw not_found();
+    return cls->methods.find_raw(name);
+}
+
+symbol* require_member(class_symbol* cls, const std::string& name)
+{
+    if (symbol* member = find_member(cls, name, true)) return member;
+    throw "undeclared identifier '" + name + "'";
 }
 
 bool is_derived_from(const class_symbol* cls, const class_symbol* other)

@@ -1,0 +1,112 @@
+// fuzz_kln.cpp: a fuzz harness of kln for sources and module files, built by
+// hand with clang's libFuzzer and the sanitizers; not part of the build or CI.
+//
+// Build (from the source folder, after a normal build has made
+// build/compiler/generated and build/kiln/lib/System.kmd):
+//
+//   for mode in source module; do
+//     clang++ -std=c++17 -g -O1 -fsanitize=fuzzer,address,undefined -DFUZZ_MODE_$mode \
+//         -Icompiler -Ibuild/compiler/generated -o build/fuzz-$mode \
+//         compiler/fuzz/fuzz_kln.cpp $(ls compiler/*.cpp | grep -v /main.cpp)
+//   done
+//
+// Run (KILN_FUZZ_BASE is the tool chain whose lib/ holds System.kmd; symbol
+// records live as long as a compilation's process, so leaks are not checked
+// and each worker restarts now and then):
+//
+//   export KILN_FUZZ_BASE=$PWD/build/kiln/
+//   mkdir -p build/fuzz-corpus-source build/fuzz-corpus-module
+//   build/fuzz-source -fork=2 -ignore_crashes=0 -detect_leaks=0 -rss_limit_mb=4096 \
+//       -max_total_time=600 -max_len=4096 build/fuzz-corpus-source lib samples
+//   build/fuzz-module -fork=2 -detect_leaks=0 -rss_limit_mb=4096 -max_total_time=600 \
+//       build/fuzz-corpus-module <folder with .kmd files of some libraries>
+//
+// Source mode compiles the input as a library module with debug marks and,
+// when that succeeds, a module that imports it, so that every module file
+// the writer makes is read back. Module mode reads the input as the module
+// file of an imported module. Every input must end in success or in one of
+// the errors that kln reports; a crash, a hang, a sanitizer report or any
+// other thrown kind is a finding. No tool runs: PATH is emptied.
+#include "kln.h"
+
+#include <unistd.h>
+
+#include <cstdio>
+#include <cstdlib>
+#include <fstream>
+
+bool no_exceptions = false;
+bool no_convert = false;
+bool library_option = false;
+
+namespace {
+
+std::string base_folder()
+{
+    const char* base = std::getenv("KILN_FUZZ_BASE");
+    if (!base) {
+        std::fprintf(stderr, "fuzz_kln: set KILN_FUZZ_BASE to the tool chain folder (ending in '/')\n");
+        std::abort();
+    }
+    return base;
+}
+
+// A scratch folder of this process, made the current folder once.
+void enter_scratch_folder()
+{
+    static bool entered = false;
+    if (entered) return;
+    char folder[] = "/tmp/kln-fuzz-XXXXXX";
+    if (!mkdtemp(folder) || chdir(folder) != 0) std::abort();
+    setenv("PATH", "/nonexistent", 1);
+    entered = true;
+}
+
+void write_file(const char* name, const uint8_t* data, size_t size)
+{
+    std::ofstream file(name, std::ios::binary | std::ios::trunc);
+    file.write(reinterpret_cast<const char*>(data), std::streamsize(size));
+}
+
+void write_text(const char* name, const std::string& text)
+{
+    write_file(name, reinterpret_cast<const uint8_t*>(text.data()), text.size());
+}
+
+// Compiles one module as kln -p would; true when it succeeded. The errors
+// that kln reports end the compilation and are expected.
+bool compile(const std::string& name, bool library)
+{
+    no_exceptions = no_convert = library_option = false;
+    try {
+        compiler c(name, base_folder());
+        c.compile(library, true);
+        c.output.close();
+        return true;
+    } catch (const parse_error&) {
+    } catch (const tool_failure&) {
+    } catch (const std::string&) {
+    } catch (const char*) {
+    }
+    return false;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    enter_scratch_folder();
+    std::remove("Fuzz.kln");
+    std::remove("Fuzz.kmd");
+#ifdef FUZZ_MODE_source
+    write_file("Fuzz.kln", data, size);
+    if (!compile("Fuzz", true)) return 0;
+    write_text("Importer.kln", "USING Fuzz\nSUB Main\nEND SUB\n");
+#else
+    write_file("Fuzz.kmd", data, size);
+    write_text("Importer.kln", "USING Fuzz\nSUB Main\nEND SUB\n");
+#endif
+    compile("Importer", false);
+    std::remove("Importer.kln");
+    return 0;
+}
