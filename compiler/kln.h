@@ -4,12 +4,12 @@
 // Stages, one source file each (see CMakeLists.txt):
 //   main.cpp        command line, banner, error line, exit status
 //   util.cpp        file-name, string and binary-file helpers, host paths
-//   lexer.cpp       tokens
+//   lexer.cpp       tokens, reserved words
 //   symbols.cpp     symbol kinds, C++ spelling, module-file records
 //   modules.cpp     module records, .kmd writer/reader, loader, header
 //   compiler.cpp    compiler object, scopes, look-ups
 //   frame.cpp       outer level of a module, default sections, #CPP
-//   build.cpp       reserved words, bcc32/tlib/ilink32 command lines
+//   build.cpp       bcc32/tlib/ilink32 runs
 //   decl_*.cpp      DIM and type names, TYPE, CONST/ENUM, OPTION, USING/ALIAS/BUILTIN
 //   expr_*.cpp      expressions, member access, containers, call arguments
 //   stmt_*.cpp      statement loop and dispatcher, assignments, loops, I/O, TRY/SELECT
@@ -179,6 +179,11 @@ private:
     void skip_block_comment();
     void rename_cpp_clash();
 };
+
+// Reserved words (lexer.cpp): the words of the language that no declared
+// name may take.
+bool is_reserved_word(const std::string& name);
+void check_reserved_word(const std::string& name);   // throws "illegal use of reserved word '…' as identifier"
 
 // ---------------------------------------------------------------------------
 // Named lists: pointers in insertion order, searched from the back so that
@@ -434,12 +439,6 @@ void write_header(module& m, std::string file_name);
 
 // The newest entry of that name in a named list, aliases resolved, or null.
 symbol* named_list_find(const named_list<symbol>& list, const std::string& name);
-
-// ---------------------------------------------------------------------------
-// Reserved words and the build driver (build.cpp)
-
-bool is_reserved_word(const std::string& name);
-void check_reserved_word(const std::string& name);   // throws "illegal use of reserved word '…' as identifier"
 
 // ---------------------------------------------------------------------------
 // DLL bindings: the LIB clause of a DECLARE read by the procedure translator.

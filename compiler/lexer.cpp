@@ -1,4 +1,4 @@
-// Tokens of a Kiln source file.
+// Tokens of a Kiln source file, and the reserved words of the language.
 //
 // The whole input is read once; the lexer then walks it with one character
 // of look-ahead. A line ends at LF (CR is a blank), so CR LF and LF-only
@@ -63,7 +63,29 @@ const std::vector<std::string>& clash_words_starting_with(char first)
     return groups[(unsigned char)first & 127];
 }
 
+// The words of the language that no declared name may take.
+const char* const reserved_words[] = {
+    "PUBLIC", "PRIVATE", "PROTECTED", "PUBLISHED", "DIM", "SUB", "FUNCTION", "PROPERTY", "SET", "GET", "LET",
+    "END", "GOTO", "CONST", "AS", "USING", "INTERFACE", "OPTION", "EXIT", "CALL", "IF", "THEN", "ELSE",
+    "ELSEIF", "DO", "WHILE", "UNTIL", "LOOP", "WEND", "FOR", "TO", "STEP", "NEXT", "SELECT", "CASE", "TRY",
+    "CATCH", "THROW", "PRINT", "INPUT", "BYTE", "SHORT", "LONG", "INTEGER", "WORD", "DWORD", "ENUM",
+    "SINGLE", "DOUBLE", "DECIMAL", "BOOLEAN", "OBJECT", "VARIANT", "CLASS", "EXTENDS", "TYPE", "ALIAS",
+    "BUILTIN", "DECLARE", "EXTERNAL", "INITIALIZATION", "FINALIZATION", "COLLECTION", "DICTIONARY",
+    "ITERATE", "INCR", "DECR", "SWAP", "EXPORT", "#CPP", "#KLN",
+};
+
 }  // namespace
+
+bool is_reserved_word(const std::string& name)
+{
+    static const nocase_set words(std::begin(reserved_words), std::end(reserved_words));
+    return words.count(name) != 0;
+}
+
+void check_reserved_word(const std::string& name)
+{
+    if (is_reserved_word(name)) throw "illegal use of reserved word '" + name + "' as identifier";
+}
 
 lexer::lexer(std::istream& input)
 {
