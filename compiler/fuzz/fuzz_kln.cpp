@@ -11,15 +11,15 @@
 //   done
 //
 // Run (KILN_FUZZ_BASE is the tool chain whose lib/ holds System.kmd; symbol
-// records live as long as a compilation's process, so leaks are not checked
-// and each worker restarts now and then):
+// records live as long as a compilation's process, so leaks are not checked;
+// libFuzzer changes into a scratch folder, so its folders are absolute):
 //
-//   export KILN_FUZZ_BASE=$PWD/build/kiln/
+//   export KILN_FUZZ_BASE=$PWD/build/kiln/ ASAN_OPTIONS=detect_leaks=0
 //   mkdir -p build/fuzz-corpus-source build/fuzz-corpus-module
-//   build/fuzz-source -fork=2 -ignore_crashes=0 -detect_leaks=0 -rss_limit_mb=4096 \
-//       -max_total_time=600 -max_len=4096 build/fuzz-corpus-source lib samples
-//   build/fuzz-module -fork=2 -detect_leaks=0 -rss_limit_mb=4096 -max_total_time=600 \
-//       build/fuzz-corpus-module <folder with .kmd files of some libraries>
+//   build/fuzz-source -fork=2 -timeout=20 -max_total_time=600 -max_len=4096 \
+//       -artifact_prefix=$PWD/build/fuzz-source- $PWD/build/fuzz-corpus-source $PWD/lib
+//   build/fuzz-module -fork=2 -timeout=20 -max_total_time=600 -max_len=8192 \
+//       -artifact_prefix=$PWD/build/fuzz-module- $PWD/build/fuzz-corpus-module $PWD/build/kiln/lib
 //
 // Source mode compiles the input as a library module with debug marks and,
 // when that succeeds, a module that imports it, so that every module file
