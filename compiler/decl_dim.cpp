@@ -60,11 +60,11 @@ void read_names(compiler& c, dim_group& group)
 // `lo TO hi`, or `hi` alone, whose lower bound is 0.
 void read_bound_pair(compiler& c, std::ostream& text)
 {
-    c.translate_expression(false, false, false, false, text);
+    c.translate_expression({}, text);
     if (c.is_word("TO")) {
         c.next();
         text << ", ";
-        c.translate_expression(false, false, false, false, text);
+        c.translate_expression({}, text);
     } else {
         text << ", 0";
     }
@@ -181,13 +181,13 @@ void write_value_initializer(compiler& c, const dim_group& group)
     c.next();
     if (no_convert) {
         c.output << " = ";
-        c.translate_expression_to_output();
+        c.translate_expression({}, c.output);
         return;
     }
     std::string spelling = group.type->cpp_name(true);
     if (group.type->kind == class_kind) spelling = "kln::ref<class " + spelling + "> ";
     c.output << " = kln::conv((" << spelling << "*)0, ";
-    c.translate_expression_to_output();
+    c.translate_expression({}, c.output);
     c.output << ")";
 }
 

@@ -151,15 +151,11 @@ private:
         return translate_assignable(r, container_expected(p.container));
     }
 
-    // The not-assignable signal becomes an ordinary error here: it must not
-    // reach the statement translator, which would take it for a call.
     type_symbol* translate_assignable(const request& r, const char* message)
     {
-        try {
-            return expr::translate(c_, r, out_);
-        } catch (const not_lvalue&) {
-            throw message;
-        }
+        expression argument = c_.translate_expression(r, out_);
+        if (argument.kind != expression::form::target) throw message;
+        return argument.type;
     }
 
     // BYVAL: a number taken as an address.

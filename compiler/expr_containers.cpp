@@ -119,7 +119,7 @@ void translate_container_method(state& st, const variable_symbol* v, bool as_mem
     c.next();
     if (c.lex.kind != identifier) throw "identifier expected";
     type_symbol* result = translate_method_call(st, v, as_member);
-    if (st.req.want_lvalue) raise_not_lvalue();   // "c.Add(x)" as a statement
+    if (st.stop_unless_target(expression::form::call)) return;   // "c.Add(x)" as a statement
     if (!result) throw "SUB calls cannot be used in expressions";
     st.composite = true;
     st.current = nullptr;
@@ -161,14 +161,13 @@ void translate_variable_suffix(state& st, variable_symbol* v, bool as_member)
 void translate_bound_function(state& st, bool upper)
 {
     compiler& c = st.c;
-    if (st.req.want_lvalue) raise_not_lvalue();
     st.out << (upper ? "kln::ubound(" : "kln::lbound(");
     c.next();
     expect_operator(c, "(", "brace expected");
     c.next();
     request whole_array;
     whole_array.want_array = true;
-    translate(c, whole_array, st.out);
+    c.translate_expression(whole_array, st.out);
     if (c.is_operator(",")) {
         st.out << ", ";
         c.next();

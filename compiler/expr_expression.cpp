@@ -1,8 +1,7 @@
 // expr_expression.cpp: the expression loop. Operands and operators are
-// written in source order (the C++ compiler's precedence groups them),
+// written in source order (the C++ compiler's precedence groups them), and
 // names are resolved (with automatic VARIANT declaration for a first
-// assignment), and an assignment target gets its operator and the opening
-// of the value's conversion.
+// assignment). The result tells the caller what the expression was.
 #include "expr.h"
 
 #include <algorithm>
@@ -39,11 +38,9 @@ const char* container_expected(int wanted_container)
     return wanted_container == dictionary_container ? "dictionary expected" : "collection expected";
 }
 
-void raise_not_lvalue() { throw not_lvalue(); }
-
 void undeclared(const std::string& name) { throw std::string("undeclared identifier '" + name + "'"); }
 
-type_symbol* translate_value(compiler& c, std::ostream& out) { return translate(c, request{}, out); }
+type_symbol* translate_value(compiler& c, std::ostream& out) { return c.translate_expression({}, out).type; }
 
 }   // namespace expr
 
@@ -51,18 +48,11 @@ namespace {
 
 using namespace expr;
 
-// Literals, parentheses, NEW, SIZEOF and ADDRESSOF are never assignable.
-void require_rvalue(const state& st)
-{
-    if (st.req.want_lvalue) raise_not_lvalue();
-}
-
 // ---------------------------------------------------------------------------
 // Operand forms other than names
 
 void translate_parenthesised(state& st)
 {
-    require_rvalue(st);
     compiler& c = st.c;
     st.out << "( ";
     c.next();
@@ -74,7 +64,6 @@ void translate_parenthesised(state& st)
 
 void translate_literal(state& st)
 {
-    require_rvalue(st);
     compiler& c = st.c;
     bool is_number = c.lex.kind == number;
     if (is_number) st.out << c.lex.text;
@@ -85,7 +74,6 @@ void translate_literal(state& st)
 
 void translate_new(state& st)
 {
-    require_rvalue(st);
     compiler& c = st.c;
     c.next();
     type_symbol* t = c.parse_typename();
@@ -124,7 +112,7 @@ void translate_sizeof_contents(state& st)
         }
         request inner;
         inner.first_module = m;
-        translate(c, inner, st.out);
+        c.translate_expression(inner, st.out);
     } else {
         translate_value(c, st.out);   // reports the unknown name
     }
@@ -132,7 +120,6 @@ void translate_sizeof_contents(state& st)
 
 void translate_sizeof(state& st)
 {
-    require_rvalue(st);
     compiler& c = st.c;
     c.next();
     st.out << "sizeof(";
@@ -159,7 +146,6 @@ procedure_symbol* global_procedure(compiler& c)
 
 void translate_addressof(state& st)
 {
-    require_rvalue(st);
     compiler& c = st.c;
     c.next();
     st.out << "((unsigned long)" << global_procedure(c)->cpp_name(true) << ")";
@@ -214,7 +200,7 @@ void declare_automatically(state& st)
 void translate_constant(state& st, constant_symbol* k, bool after_minus)
 {
     if (st.req.want_lvalue) {
-        if (st.req.bare_lvalue) raise_not_lvalue();
+        if (st.req.bare_lvalue) return (void)st.stop_unless_target(expression::form::not_target);
         throw "not an lvalue";
     }
     const std::string& value = k->value;
@@ -241,18 +227,29 @@ void translate_identifier(state& st, bool after_minus)
     } else {
         throw "variable or function call expected";
     }
-    translate_postfix(st);
+    if (!st.stopped) translate_postfix(st);
 }
 
+// Literals, parentheses, NEW, SIZEOF, ADDRESSOF and the bound functions are
+// never assignable: where a target is asked for, the translation stops at them.
 void translate_operand(state& st, bool after_minus)
 {
     compiler& c = st.c;
+    const auto not_target = expression::form::not_target;
     if (st.req.first_module) return translate_identifier(st, after_minus);
-    if (c.is_operator("(")) return translate_parenthesised(st);
-    if (c.lex.kind == number || (c.lex.kind == string_or_directive && c.lex.text[0] == '"'))
-        return translate_literal(st);
+    if (c.is_operator("(")) {
+        if (!st.stop_unless_target(not_target)) translate_parenthesised(st);
+        return;
+    }
+    if (c.lex.kind == number || (c.lex.kind == string_or_directive && c.lex.text[0] == '"')) {
+        if (!st.stop_unless_target(not_target)) translate_literal(st);
+        return;
+    }
     // NOT here is a second prefix: one operand takes one prefix at most.
     if (c.lex.kind != identifier || c.is_word("NOT")) throw "expression expected";
+    bool value_only = c.is_word("NEW") || c.is_word("LBOUND") || c.is_word("UBOUND") || c.is_word("SIZEOF")
+                      || c.is_word("ADDRESSOF");
+    if (value_only && st.stop_unless_target(not_target)) return;
     if (c.is_word("NEW")) translate_new(st);
     else if (c.is_word("LBOUND") || c.is_word("UBOUND")) translate_bound_function(st, c.is_word("UBOUND"));
     else if (c.is_word("SIZEOF")) translate_sizeof(st);
@@ -291,7 +288,7 @@ void translate_prefixed_operand(state& st)
     // After "Module." only the member's name may follow.
     std::string prefix = st.req.first_module ? "" : read_prefix(st.c);
     if (!prefix.empty()) {
-        require_rvalue(st);
+        if (st.stop_unless_target(expression::form::not_target)) return;
         st.composite = true;
         st.out << prefix;
     }
@@ -327,20 +324,20 @@ struct operator_spelling {
 };
 
 const operator_spelling symbol_operators[] = {
-    {"+", " +", compiler::additive},         {"-", " -", compiler::additive},
-    {"*", " *", compiler::multiplicative},   {"/", " /", compiler::multiplicative},
-    {">", " >", compiler::relational},       {"<", " <", compiler::relational},
-    {">=", " >=", compiler::relational},     {"<=", " <=", compiler::relational},
-    {"<>", " !=", compiler::equality},       {"=", " ==", compiler::equality},
+    {"+", " +", additive},         {"-", " -", additive},
+    {"*", " *", multiplicative},   {"/", " /", multiplicative},
+    {">", " >", relational},       {"<", " <", relational},
+    {">=", " >=", relational},     {"<=", " <=", relational},
+    {"<>", " !=", equality},       {"=", " ==", equality},
 };
 
 const operator_spelling word_operators[] = {
-    {"MOD", " %", compiler::multiplicative}, {"AND", " &&", compiler::logical_and},
-    {"XOR", " ^", compiler::bit_xor},        {"OR", " ||", compiler::logical_or},
+    {"MOD", " %", multiplicative}, {"AND", " &&", logical_and},
+    {"XOR", " ^", bit_xor},        {"OR", " ||", logical_or},
 };
 
 const operator_spelling bitwise_operators[] = {
-    {"AND", " &", compiler::bit_and}, {"OR", " |", compiler::bit_or},
+    {"AND", " &", bit_and}, {"OR", " |", bit_or},
 };
 
 // A one-token binary operator at the current token, or null. "=" ends an
@@ -378,42 +375,9 @@ bool translate_binary_operator(state& st)
     if (!op) return false;
     st.out << op->cpp;
     st.loosest = std::max(st.loosest, op->level);
-    require_rvalue(st);
+    if (st.stop_unless_target(expression::form::not_target)) return false;
     c.next();
     return true;
-}
-
-// ---------------------------------------------------------------------------
-// The assignment target's tail: the operator (not consumed) and the opening
-// of the value's conversion, which the statement translator closes.
-
-bool at_assignment_operator(const compiler& c)
-{
-    for (const char* op : {"=", "+=", "-=", "*=", "/=", "++", "--"})
-        if (c.is_operator(op)) return true;
-    return false;
-}
-
-// A property target is set through its setter, with "=" only.
-void check_property_target(const state& st)
-{
-    auto* p = static_cast<const variable_symbol*>(st.current);
-    if (!p->has_setter) throw std::string("property '" + p->name + "' is read-only");
-    if (!st.c.is_operator("=")) throw "this operation is not supported on properties";
-}
-
-void write_target_tail(state& st)
-{
-    compiler& c = st.c;
-    bool increment = c.is_operator("++") || c.is_operator("--");
-    if (st.type && equal_nocase(st.type->name, "EVENT")) st.out << ".set";
-    else if (is_property(st.current)) check_property_target(st);
-    else if (!at_assignment_operator(c)) return;   // the statement reports the missing operator
-    else if (increment) st.out << compiler::step_by_one_text(st.type, c.is_operator("++"));
-    else st.out << " " << c.lex.text << " ";
-    if (increment) return;
-    st.out << "(";
-    if (!no_convert) st.out << "kln::conv((" << conv_type_text(st.type) << "*)0, ";
 }
 
 // Parentheses, indices and arguments recurse; a depth limit keeps a
@@ -430,39 +394,37 @@ struct nesting_guard {
     ~nesting_guard() { --nesting; }
 };
 
+// What the expression was. A target was asked for: the expression ended at
+// its one operand, which is one, or stopped at an operand that is none.
+expression::form result_form(const state& st)
+{
+    if (st.stopped) return st.stopped_as;
+    return st.req.want_lvalue ? expression::form::target : expression::form::value;
+}
+
 }   // namespace
 
-namespace expr {
-
-type_symbol* translate(compiler& c, const request& req, std::ostream& out, int* loosest)
+expression compiler::translate_expression(const expression_request& request, std::ostream& out)
 {
     nesting_guard guard;
-    state st{c, out, req};
+    expr::state st{*this, out, request};
     for (bool first = true;; first = false) {
         if (!first) out << ' ';
         translate_prefixed_operand(st);
-        if (gate_ends_expression(st) || !translate_binary_operator(st)) break;
+        if (st.stopped || gate_ends_expression(st) || !translate_binary_operator(st)) break;
     }
-    if (st.statement_form()) write_target_tail(st);
-    if (loosest) *loosest = st.loosest;
-    return st.type;
+    expression result;
+    result.kind = result_form(st);
+    result.type = st.type;
+    result.named = st.current;
+    result.loosest = st.loosest;
+    return result;
 }
 
-}   // namespace expr
-
-compiler::value_text compiler::translate_value_text()
+void compiler::write_value_beside(const std::string& text, const expression& value, int beside)
 {
-    std::ostringstream text;
-    value_text value;
-    value.type = expr::translate(*this, expr::request{}, text, &value.loosest);
-    value.text = text.str();
-    return value;
-}
-
-void compiler::write_value_beside(const value_text& value, int beside)
-{
-    if (value.loosest >= beside) output << "( " << value.text << " )";
-    else output << value.text;
+    if (value.loosest >= beside) output << "( " << text << " )";
+    else output << text;
 }
 
 const char* compiler::step_by_one_text(const type_symbol* t, bool up)
@@ -471,13 +433,3 @@ const char* compiler::step_by_one_text(const type_symbol* t, bool up)
     return up ? "++" : "--";
 }
 
-type_symbol* compiler::translate_expression(bool want_lvalue, bool bare_lvalue, bool want_array,
-                                            bool want_collection, std::ostream& out)
-{
-    expr::request req;
-    req.want_lvalue = want_lvalue;
-    req.bare_lvalue = bare_lvalue;
-    req.want_array = want_array;
-    req.want_collection = want_collection;
-    return expr::translate(*this, req, out);
-}

@@ -32,7 +32,7 @@ void translate_call(state& st, procedure_symbol* p)
     type_symbol* result = st.c.translate_call_args(p, st.statement_form(), st.out);
     st.current = p;
     if (!result) {
-        if (st.req.want_lvalue) raise_not_lvalue();
+        if (st.stop_unless_target(expression::form::call)) return;
         throw "SUB calls cannot be used in expressions";
     }
     st.type = result;
@@ -85,6 +85,7 @@ void translate_member_chain(state& st)
         symbol* member = look_up_member(st);
         st.out << member->cpp_name(false);
         translate_reference(st, member, true);
+        if (st.stopped) return;
     }
 }
 
@@ -126,10 +127,11 @@ void check_end_of_operand(state& st)
     const request& r = st.req;
     const symbol* s = st.current;
     if (is_property(s)) {
-        if (r.bare_lvalue) raise_not_lvalue();   // a getter/setter pair has no address
+        // A getter/setter pair has no address.
+        if (r.bare_lvalue && st.stop_unless_target(expression::form::not_target)) return;
         if (!r.want_lvalue) call_getter(st);
-    } else if (r.want_lvalue && s && s->kind == procedure_kind) {
-        raise_not_lvalue();
+    } else if (s && s->kind == procedure_kind && st.stop_unless_target(expression::form::call)) {
+        return;
     }
     if (r.want_array && !is_array_variable(s)) throw "array expected";
     if (r.want_collection && !is_container_variable(s, r.wanted_container))
@@ -167,7 +169,7 @@ void translate_postfix(state& st)
 {
     if (!st.req.want_lvalue && is_class(st.type) && st.c.is_word("IS")) translate_class_check(st);
     translate_member_chain(st);
-    check_end_of_operand(st);
+    if (!st.stopped) check_end_of_operand(st);
 }
 
 // "SUPER.Name": the base implementation, called without virtual dispatch.
@@ -185,8 +187,8 @@ void translate_super(state& st)
     st.out << owner->cpp_name(true) << "::" << member->cpp_name(false);
     st.type = owner;
     translate_reference(st, member, true);
-    translate_member_chain(st);
-    check_end_of_operand(st);
+    if (!st.stopped) translate_member_chain(st);
+    if (!st.stopped) check_end_of_operand(st);
 }
 
 void check_bare_member(const compiler& c, const symbol* s)

@@ -19,8 +19,8 @@
 // Errors are thrown values: a translator throws a message as a `const char*`
 // or a std::string; `compiler::compile` turns it into a positioned
 // parse_error; main prints it. Look-ups report "not there" by a null result
-// (find_…) or by the message a user reads (require_…). One internal signal
-// (not_lvalue) is caught where it arises and never reaches the user as such.
+// (find_…) or by the message a user reads (require_…); the expression
+// translator tells what an expression was by its result.
 #pragma once
 
 #include <cstdint>
@@ -58,12 +58,6 @@ struct parse_error {
     std::string module;
     int line;
     int column;
-};
-
-// Raised by the expression translator when an assignable operand was asked
-// for and the operand is not one; tells a call statement from an assignment.
-struct not_lvalue : std::invalid_argument {
-    not_lvalue() : std::invalid_argument("not an lvalue") {}
 };
 
 // A build tool (bcc32, tlib, ilink32) exited with a failure status.
@@ -450,6 +444,36 @@ struct lib_binding {
 };
 
 // ---------------------------------------------------------------------------
+// Expressions: what a declaration or statement asks of one expression, and
+// what the expression turned out to be.
+
+struct expression_request {
+    bool want_lvalue = false;      // one assignable operand: an assignment's target, or a call statement
+    bool bare_lvalue = false;      // ... that nothing follows (SWAP, INPUT, BYREF arguments)
+    bool want_array = false;       // one operand that is a whole dynamic array
+    bool want_collection = false;  // one operand that is a whole container
+    int wanted_container = no_container;   // with want_collection: only this kind (0 = either)
+    module* first_module = nullptr;        // the first operand names a member of this module,
+                                           // whose "Module." has already been read
+};
+
+// C++ binding levels of the binary operators an expression writes, from the
+// tightest to the loosest.
+enum cpp_level { no_operator = 0, multiplicative = 5, additive, shift, relational = 9, equality,
+                 bit_and, bit_xor, bit_or, logical_and, logical_or };
+
+struct expression {
+    // A value; an assignable target (when one was asked for); or, where a
+    // target was asked for, a call or another operand that is none, after
+    // which the translation stopped.
+    enum class form { value, target, call, not_target };
+    form kind = form::value;
+    type_symbol* type = nullptr;
+    symbol* named = nullptr;       // what a target names: a variable, property or event
+    int loosest = no_operator;     // the loosest binary operator outside parentheses
+};
+
+// ---------------------------------------------------------------------------
 // The compiler object: one per module being translated.
 
 struct compiler {
@@ -548,29 +572,15 @@ struct compiler {
     void translate_builtin(int visibility);
 
     // --- expr_expression.cpp, expr_members.cpp, expr_containers.cpp, expr_call_args.cpp
-    type_symbol* translate_expression(bool want_lvalue, bool bare_lvalue, bool want_array,
-                                      bool want_collection, std::ostream& out);
-    type_symbol* translate_expression_to_output(bool want_lvalue = false, bool bare_lvalue = false,
-                                                bool want_array = false, bool want_collection = false) {
-        return translate_expression(want_lvalue, bare_lvalue, want_array, want_collection, output);
-    }
+    // The one entry of the expression translator: writes the expression's
+    // C++ text to `out`. Asked for a target, it writes the target alone; the
+    // statement writes the assignment around it.
+    expression translate_expression(const expression_request& request, std::ostream& out);
     type_symbol* translate_call_args(procedure_symbol* procedure, bool statement_form, std::ostream& out);
-    // C++ binding levels of the binary operators an expression writes, from
-    // the tightest to the loosest.
-    enum cpp_level { no_operator = 0, multiplicative = 5, additive, shift, relational = 9, equality,
-                     bit_and, bit_xor, bit_or, logical_and, logical_or };
-    // A value as text of its own, with the level of its loosest operator
-    // outside parentheses.
-    struct value_text {
-        std::string text;
-        type_symbol* type;
-        int loosest;
-    };
-    value_text translate_value_text();
-    // Writes a value that stands beside a C++ operator of level `beside`:
-    // in parentheses when its own loosest operator binds as loosely or more
-    // loosely, so that C++ groups it as the source does.
-    void write_value_beside(const value_text& value, int beside);
+    // Writes a value's text that stands beside a C++ operator of level
+    // `beside`: in parentheses when its own loosest operator binds as loosely
+    // or more loosely, so that C++ groups it as the source does.
+    void write_value_beside(const std::string& text, const expression& value, int beside);
     // The text that steps an operand of type t by one: "++" or "--", but
     // " += 1" or " -= 1" for a BOOLEAN, on which C++17 has no ++ or --.
     static const char* step_by_one_text(const type_symbol* t, bool up);

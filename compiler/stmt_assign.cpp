@@ -1,6 +1,6 @@
 // stmt_assign.cpp: assignments, increments, event bindings and call
 // statements: every statement that does not start with a keyword.
-#include "kln.h"
+#include "expr.h"
 
 namespace {
 
@@ -29,9 +29,43 @@ void translate_handler_binding(compiler& c)
     c.next();
 }
 
-void translate_assignment_statement(compiler& c)
+// A property target is set through its setter, with "=" only.
+void check_property_target(const compiler& c, const variable_symbol& property)
 {
-    type_symbol* target = c.translate_expression_to_output(true);
+    if (!property.has_setter) throw std::string("property '" + property.name + "' is read-only");
+    if (!c.is_operator("=")) throw "this operation is not supported on properties";
+}
+
+bool is_event(const type_symbol* type)
+{
+    return type && equal_nocase(type->name, "EVENT");
+}
+
+// What follows the written target: the operator and the opening of the
+// value's conversion, which translate_assignment_statement closes; or, for
+// ++ and --, the whole step. An event is bound with .set, a property is set
+// through its setter.
+void write_target_tail(compiler& c, const expression& target)
+{
+    bool increment = c.is_operator("++") || c.is_operator("--");
+    if (is_event(target.type))
+        c.output << ".set";
+    else if (expr::is_property(target.named))
+        check_property_target(c, *static_cast<const variable_symbol*>(target.named));
+    else if (!increment && !is_assignment_operator(c))
+        return;   // the statement reports the missing operator
+    else if (increment)
+        c.output << compiler::step_by_one_text(target.type, c.is_operator("++"));
+    else
+        c.output << " " << c.lex.text << " ";
+    if (increment) return;
+    c.output << "(";
+    if (!no_convert) c.output << "kln::conv((" << expr::conv_type_text(target.type) << "*)0, ";
+}
+
+void translate_assignment_statement(compiler& c, const expression& target)
+{
+    write_target_tail(c, target);
     if (c.is_operator("++") || c.is_operator("--")) {
         c.output << ";";
         c.next();
@@ -39,24 +73,27 @@ void translate_assignment_statement(compiler& c)
     }
     if (!is_assignment_operator(c)) throw "assignment operator expected";
     c.next();
-    if (target && equal_nocase(target->name, "EVENT")) {
+    if (is_event(target.type)) {
         translate_handler_binding(c);
     } else {
-        type_symbol* value = c.translate_expression_to_output();
-        if (target && target->kind == record_kind && value != target) throw "type mismatch";
+        type_symbol* value = c.translate_expression({}, c.output).type;
+        if (target.type && target.type->kind == record_kind && value != target.type) throw "type mismatch";
     }
     c.output << (no_convert ? " )" : " ))") << ";";
 }
 
 }  // namespace
 
-// A call statement is told from an assignment by the not-assignable signal:
-// the expression translator writes the call, then raises it.
+// A statement that does not start with a keyword is an assignment when its
+// first operand is a target, and otherwise a call: the expression translator
+// has written the call, and stopped where the operand ended.
 void compiler::translate_assignment()
 {
-    try {
-        translate_assignment_statement(*this);
-    } catch (const not_lvalue&) {
+    expression_request statement_target;
+    statement_target.want_lvalue = true;
+    expression target = translate_expression(statement_target, output);
+    if (target.kind == expression::form::target)
+        translate_assignment_statement(*this, target);
+    else
         output << ";";
-    }
 }

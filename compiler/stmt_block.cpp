@@ -21,11 +21,12 @@ void skip_empty_statements(compiler& c)
 
 type_symbol* translate_assignable(compiler& c)
 {
-    try {
-        return c.translate_expression_to_output(true, true);
-    } catch (const not_lvalue&) {
-        throw "lvalue expected";
-    }
+    expression_request assignable;
+    assignable.want_lvalue = true;
+    assignable.bare_lvalue = true;
+    expression operand = c.translate_expression(assignable, c.output);
+    if (operand.kind != expression::form::target) throw "lvalue expected";
+    return operand.type;
 }
 
 void translate_indented_block(compiler& c)
@@ -249,7 +250,7 @@ void translate_step(compiler& c, bool up)
     if (c.is_operator(",")) {
         c.output << (up ? " += " : " -= ");
         c.next();
-        c.translate_expression_to_output();
+        c.translate_expression({}, c.output);
     } else {
         c.output << compiler::step_by_one_text(type, up);
     }

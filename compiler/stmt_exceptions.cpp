@@ -99,19 +99,19 @@ void compiler::translate_throw()
 {
     output << "throw ";
     next();
-    translate_expression_to_output();
+    translate_expression({}, output);
     output << ";";
 }
 
 void compiler::translate_raise()
 {
     next();
-    type_symbol* type = translate_expression_to_output();
+    type_symbol* type = translate_expression({}, output).type;
     if (!type || !equal_nocase(type->name, "EVENT")) throw "event expected";
     if (!is_operator("(")) throw "braces expected";
     output << ".raise(";
     next();
-    translate_expression_to_output();
+    translate_expression({}, output);
     if (!is_operator(")")) throw "closing brace expected";
     output << ");";
     next();
@@ -125,14 +125,17 @@ namespace {
 void translate_case_item(compiler& c)
 {
     c.output << "(";
-    compiler::value_text value = c.translate_value_text();
+    std::ostringstream first;
+    expression value = c.translate_expression({}, first);
     if (c.is_word("TO")) {
-        c.write_value_beside(value, compiler::relational);
+        c.write_value_beside(first.str(), value, relational);
         c.output << " <= is && is <= ";
         c.next();
-        c.write_value_beside(c.translate_value_text(), compiler::relational);
+        std::ostringstream last;
+        expression upper = c.translate_expression({}, last);
+        c.write_value_beside(last.str(), upper, relational);
     } else {
-        c.write_value_beside(value, compiler::equality);
+        c.write_value_beside(first.str(), value, equality);
         c.output << " == is";
     }
     c.output << ")";
@@ -179,7 +182,7 @@ void compiler::translate_select()
     output << "{";
     ++indent;
     output << indent_text() << "variant is = ";
-    translate_expression_to_output();
+    translate_expression({}, output);
     expect_end_of_statement();
     output << ";" << indent_text() << "if (false);";
     skip_empty_statements(*this);

@@ -10,7 +10,9 @@ void compiler::translate_print()
     next();
     for (;;) {
         output << " << ";
-        write_value_beside(translate_value_text(), shift);
+        std::ostringstream text;
+        expression item = translate_expression({}, text);
+        write_value_beside(text.str(), item, shift);
         if (is_operator(",")) {
             next();
         } else if (is_operator(";")) {
@@ -59,11 +61,11 @@ variable_symbol* find_array(compiler& c, const std::string& name)
 // One dimension: "lo, hi" for `lo TO hi`, "n, 0" for `n`.
 void translate_bound_pair(compiler& c)
 {
-    c.translate_expression_to_output();
+    c.translate_expression({}, c.output);
     if (c.is_word("TO")) {
         c.output << ", ";
         c.next();
-        c.translate_expression_to_output();
+        c.translate_expression({}, c.output);
     } else {
         c.output << ", 0";
     }

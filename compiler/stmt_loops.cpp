@@ -23,7 +23,7 @@ void translate_loop_body(compiler& c)
 void write_condition(compiler& c)
 {
     c.next();
-    c.translate_expression_to_output();
+    c.translate_expression({}, c.output);
 }
 
 // A body that follows a header line: the header must end there.
@@ -267,10 +267,10 @@ void compiler::translate_for()
     output << counter << " = ";
     if (!is_operator("=")) throw "assignment expected";
     next();
-    translate_expression_to_output();
+    translate_expression({}, output);
     output << ";" << indent_text() << "float __limit = ";
     expect_word(*this, "TO", "TO expected");
-    translate_expression_to_output();
+    translate_expression({}, output);
     std::string step = translate_step(*this);
     output << ";" << indent_text() << "while ( " << counter << (step[0] == '-' ? " >=" : " <=") << " __limit )"
            << indent_text() << "{";
@@ -331,7 +331,7 @@ void compiler::translate_for_each()
     expr::request container;
     container.want_collection = true;
     container.wanted_container = key ? dictionary_container : no_container;
-    type_symbol* element_type = expr::translate(*this, container, output);
+    type_symbol* element_type = translate_expression(container, output).type;
     if (!element_fits(element_type, element->type)) throw "type mismatch";
     output << ".iterate();" << indent_text();
     expect_end_of_statement();
