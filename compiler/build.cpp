@@ -41,7 +41,7 @@ void remove_file(const std::string& path)
     std::remove(host_path(path).c_str());
 }
 
-command_line compile_command(const std::string& m)
+command_line compile_command(const std::string& m, bool no_exceptions)
 {
     command_line command{"bcc32", "-d", "-O2", "-c", "-w-"};
     if (no_exceptions) command.push_back("-x-");
@@ -54,7 +54,7 @@ command_line compile_command(const std::string& m)
 // block does not run.
 command_line startup_objects(const compiler& c)
 {
-    std::string core = c.basedir + "lib/core/";
+    std::string core = c.run.basedir + "lib/core/";
     if (c.dll) return {"-aa", "-Tpd", "c0d32.obj"};
     if (c.console) return {"-ap", "c0x32.obj", core + (c.debug ? "stc_dev.obj" : "stc.obj")};
     return {"-aa", "-Tpe", "c0w32.obj", core + (c.debug ? "stw_dev.obj" : "stw.obj")};
@@ -67,7 +67,7 @@ command_line link_command(const compiler& c)
     const std::string& m = c.this_module.name;
     command_line command{"ilink32", "-Gn"};
     for (std::string& word : startup_objects(c)) command.push_back(std::move(word));
-    command.push_back(c.basedir + "lib/core/" + (c.debug ? "core_dev.obj" : "core.obj"));
+    command.push_back(c.run.basedir + "lib/core/" + (c.debug ? "core_dev.obj" : "core.obj"));
     command.push_back(m + ".obj");
     command.push_back("," + m + (c.dll ? ".dll" : ".exe") + ",nul,cw32mt.lib");
     command.push_back("import32.lib");
@@ -88,8 +88,8 @@ void compiler::build()
     if (abort_build) return;
     const std::string& m = this_module.name;
     std::string failed_tool;
-    if (!run_tool(compile_command(m))) failed_tool = "bcc32";
-    if (library || library_option) {
+    if (!run_tool(compile_command(m, run.no_exceptions))) failed_tool = "bcc32";
+    if (library || run.library_option) {
         if (failed_tool.empty() && !run_tool({"tlib", "/P32", m + ".lib", "-+" + m})) failed_tool = "tlib";
         remove_file(m + ".bak");
     } else {

@@ -1,6 +1,6 @@
 // compiler.cpp: the compiler object of one module, its scopes and the
 // look-ups of types and identifiers across the loaded modules.
-#include "kln.h"
+#include "module_file.h"
 
 #include <deque>
 
@@ -31,20 +31,20 @@ type_symbol* as_type(symbol* s)
 
 }  // namespace
 
-compiler::compiler(const std::string& name, const std::string& basedir, const std::string& module_name)
-    : compiler(source_path(name), name, basedir, module_name)
+compiler::compiler(const std::string& name, session& run, const std::string& module_name)
+    : compiler(source_path(name), name, run, module_name)
 {
 }
 
 // Without a given module name the module takes the spelling of the source
 // file found, so that a name typed in another case (kln -l kapp for
 // KApp.kln) still names the same namespace and .kmd, .lib and .cpp files.
-compiler::compiler(const std::string& source, const std::string& name, const std::string& basedir,
+compiler::compiler(const std::string& source, const std::string& name, session& run,
                    const std::string& module_name)
     : input(source, std::ios::binary),
       lex(input),
-      this_module(module_name.empty() ? capitalize(strip_ext(source.empty() ? name : source)) : module_name, this),
-      basedir(basedir)
+      this_module(module_name.empty() ? capitalize(strip_ext(source.empty() ? name : source)) : module_name),
+      run(run)
 {
     if (!input.is_open()) throw "Error opening input file";
     const std::string& own_name = this_module.name;
@@ -90,12 +90,8 @@ const std::string& compiler::indent_text() const
 
 type_symbol* compiler::find_type(const std::string& name, module* m)
 {
-    static const std::string apistring_name = "APISTRING";
-    const std::string& key = apistring && equal_nocase(name, "STRING") ? apistring_name : name;
-    if (m) return as_type(named_list_find(m->types, key));
-    for (module* loaded : loaded_modules)
-        if (symbol* s = loaded->types.find_raw(key)) return as_type(s);
-    return nullptr;
+    if (!m) return find_type_in(loaded_modules, name, apistring);
+    return as_type(named_list_find(m->types, type_lookup_name(name, apistring)));
 }
 
 type_symbol* compiler::require_type(const std::string& name, module* m)
@@ -106,11 +102,7 @@ type_symbol* compiler::require_type(const std::string& name, module* m)
 
 symbol* compiler::find_identifier(const std::string& name, module* m)
 {
-    if (m) return named_list_find(m->identifiers, name);
-    if (symbol* s = this_module.identifiers.find_raw(name)) return s->resolve();
-    for (size_t i = loaded_modules.size(); i-- > 1;)
-        if (symbol* s = loaded_modules[i]->identifiers.find_raw(name)) return s->resolve();
-    return nullptr;
+    return m ? named_list_find(m->identifiers, name) : find_identifier_in(loaded_modules, name);
 }
 
 symbol* compiler::require_identifier(const std::string& name, module* m)
@@ -121,9 +113,19 @@ symbol* compiler::require_identifier(const std::string& name, module* m)
 
 module* compiler::find_module(const std::string& name) const
 {
-    for (auto it = loaded_modules.rbegin(); it != loaded_modules.rend(); ++it)
-        if (equal_nocase((*it)->name, name)) return *it;
-    return nullptr;
+    return find_module_in(loaded_modules, name);
+}
+
+void compiler::load_import(const std::string& name)
+{
+    if (find_module(name)) return;
+    size_t first_new = loaded_modules.size();
+    load_module(name, loaded_modules, apistring, debug, run);
+    for (size_t i = first_new; i < loaded_modules.size(); ++i) {
+        output << "\n}\n\n";
+        emit_namespace_block(*loaded_modules[i], output);
+        output << "\n\nnamespace " << this_module.name << "\n{\n\n";
+    }
 }
 
 void compiler::check_new_type_name(const std::string& name) const

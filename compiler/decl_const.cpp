@@ -5,7 +5,7 @@
 // literal that the lexer produced. Operators apply strictly from left to
 // right (no precedence); the first operand decides whether the expression
 // is a string or a number.
-#include "kln.h"
+#include "module_file.h"
 
 #include <cmath>
 #include <cstdio>

@@ -179,7 +179,7 @@ void write_value_initializer(compiler& c, const dim_group& group)
 {
     check_initializable(group);
     c.next();
-    if (no_convert) {
+    if (c.run.no_convert) {
         c.output << " = ";
         c.translate_expression({}, c.output);
         return;

@@ -49,7 +49,7 @@ void compiler::translate_option()
         else if (is_word("BYVAL"))
             byref_default = false;
         else if (is_word("LIBRARY"))
-            library_option = true;
+            run.library_option = true;
         else
             throw "unknown option";
         next();

@@ -55,7 +55,7 @@ void compiler::translate_using()
         std::string name = capitalize(lex.text);
         // A module that is already loaded (System, an import, a repeated
         // name) is not read again.
-        if (!find_module(name)) loaded_modules.push_back(module_load(name, *this, library));
+        load_import(name);
         next();
     } while (is_operator(","));
 }

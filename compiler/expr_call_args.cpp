@@ -98,7 +98,7 @@ private:
             c_.next();
         }
         if (index > 0) out_ << ", ";
-        bool head = !byval && !p.by_reference && !is_any(p.type) && !no_convert;
+        bool head = !byval && !p.by_reference && !is_any(p.type) && !c_.run.no_convert;
         if (head) out_ << "kln::conv((" << parameter_type_text(p) << "*)0, ";
         if (c_.is_operator(",")) {
             if (p.default_value.empty()) throw "argument not optional";
@@ -161,9 +161,9 @@ private:
     // BYVAL: a number taken as an address.
     type_symbol* translate_pointer_value(const char* cast)
     {
-        out_ << cast << (no_convert ? " " : "kln::conv((int*)0, ");
+        out_ << cast << (c_.run.no_convert ? " " : "kln::conv((int*)0, ");
         type_symbol* t = translate_value(c_, out_);
-        if (!no_convert) out_ << ")";
+        if (!c_.run.no_convert) out_ << ")";
         return t;
     }
 

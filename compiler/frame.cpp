@@ -104,7 +104,7 @@ void write_file_head(compiler& c)
 {
     open_output(c, host_path(change_ext(c.this_module.name, "cpp")));
     if (c.debug) c.output << "#define __KLN_DEBUG\n";
-    c.output << "#include \"" << c.basedir << "lib/core/core.h\"\n"
+    c.output << "#include \"" << c.run.basedir << "lib/core/core.h\"\n"
              << "\nnamespace kln\n{\nnamespace " << c.this_module.name << "\n{\n\n";
 }
 
@@ -163,7 +163,7 @@ void compiler::translate_module()
         translate_interface_head(*this);
     else
         write_file_head(*this);
-    if (!equal_nocase(this_module.name, "SYSTEM")) loaded_modules.push_back(module_load("System", *this, library));
+    if (!equal_nocase(this_module.name, "SYSTEM")) load_import("System");
     output << indent_text();
     translate_declarations(*this);
     check_module_classes();

@@ -3,10 +3,12 @@
 // The compiler reads one Kiln module and writes one C++ translation unit.
 // Stages, one source file each (see CMakeLists.txt):
 //   main.cpp        command line, banner, error line, exit status
-//   util.cpp        file-name, string and binary-file helpers, host paths
+//   util.cpp        file-name and string helpers, host paths
 //   lexer.cpp       tokens, reserved words
-//   symbols.cpp     symbol kinds, C++ spelling, module-file records
-//   modules.cpp     module records, .kmd writer/reader, loader, header
+//   symbols.cpp     symbol kinds, C++ spelling, declarations for importers, look-ups
+//   module_file.cpp the .kmd writer and reader (module_file.h)
+//   loader.cpp      finding, rebuilding and reading imported modules
+//   session.cpp     the run's shared switches and the rebuild of stale imports
 //   compiler.cpp    compiler object, scopes, look-ups
 //   frame.cpp       outer level of a module, default sections, #CPP
 //   build.cpp       bcc32/tlib/ilink32 runs
@@ -38,16 +40,11 @@
 #include <vector>
 
 // ---------------------------------------------------------------------------
-// Version and process-wide switches
+// Version
 
 const int version_major = 2;   // also the .kmd version bytes
 const int version_minor = 0;
 const int version_release = 1;
-
-// Shared with nested compilations of imported modules, hence not members.
-extern bool no_exceptions;     // -x: bcc32 gets "-x-"
-extern bool no_convert;        // -c: no kln::conv wrappers
-extern bool library_option;    // OPTION LIBRARY: the build makes a library
 
 // ---------------------------------------------------------------------------
 // Errors and internal signals
@@ -76,20 +73,6 @@ std::string get_ext(const std::string& path);
 std::string change_ext(const std::string& path, const std::string& ext);
 std::string default_ext(const std::string& path, const std::string& ext);
 bool file_exists(const std::string& path);
-// The longest text of one module-file string. The reader refuses longer
-// ones; the writer refuses them too, and so does the folding of string
-// constants, whose values the module file keeps.
-const size_t max_module_string = 1 << 20;
-
-int32_t read_int(std::istream& in);             // throws "invalid module format" at end of file
-void write_int(int32_t value, std::ostream& out);
-// A record count of a module file; "invalid module format" when it is
-// negative or larger than the bytes left in the file.
-int32_t read_count(std::istream& in);
-std::string read_str(std::istream& in);         // throws "invalid module format" at end of file or past the cap
-// Throws a message when the reader could not read the text back: longer
-// than max_module_string, or holding a NUL byte, which would end it early.
-void write_str(const std::string& text, std::ostream& out);
 std::string float_to_str(float value);          // "%f"
 std::string int_to_str(int32_t value);          // "%d"
 std::string capitalize(const std::string& text);
@@ -296,7 +279,6 @@ struct symbol {
     virtual ~symbol() = default;
 
     virtual std::string cpp_name(bool qualified = true) const;   // name rule
-    virtual void write(std::ostream& file) const;                // module-file record
     virtual void emit_declaration(std::ostream& out) const;      // declaration for importers
     virtual symbol* resolve() { return this; }
 };
@@ -306,7 +288,6 @@ struct constant_symbol : symbol {
     bool is_string = false;
 
     constant_symbol(std::string name, int visibility);
-    void write(std::ostream& file) const override;
     void emit_declaration(std::ostream& out) const override;
 };
 
@@ -333,7 +314,6 @@ struct variable_symbol : symbol {
 
     variable_symbol(std::string name, int visibility, int scope_level, type_symbol* type);
     std::string type_text() const;     // kln::array<…> / kln::collection<…> / kln::ref<class …>
-    void write(std::ostream& file) const override;
     void emit_declaration(std::ostream& out) const override;
 };
 
@@ -346,7 +326,6 @@ struct procedure_symbol : symbol {
     bool generic = false;
 
     procedure_symbol(std::string name, int visibility, bool defined, bool is_method, type_symbol* result_type);
-    void write(std::ostream& file) const override;
     void emit_declaration(std::ostream& out) const override;     // prototype
 };
 
@@ -354,7 +333,6 @@ struct record_symbol : type_symbol {
     named_list<variable_symbol> fields;
 
     record_symbol(std::string name, int visibility);
-    void write(std::ostream& file) const override;
     void emit_declaration(std::ostream& out) const override;     // struct
 };
 
@@ -364,7 +342,6 @@ struct class_symbol : type_symbol {
     named_list<procedure_symbol> methods;
 
     class_symbol(std::string name, int visibility, class_symbol* base_class);
-    void write(std::ostream& file) const override;
     void emit_declaration(std::ostream& out) const override;     // class
 };
 
@@ -373,15 +350,8 @@ struct alias_symbol : symbol {
     bool refers_to_type;
 
     alias_symbol(std::string name, int visibility, symbol* target, bool refers_to_type);
-    void write(std::ostream& file) const override;
     symbol* resolve() override { return target; }
 };
-
-// Reads one record of a module file; a kind byte outside 1..7 is an
-// "invalid module format".
-// Types, records, classes and type aliases enter the module's type list
-// themselves, as soon as their name is known.
-symbol* read_symbol(std::istream& file, struct module* m);
 
 bool is_class(const type_symbol* type);   // false for null
 // A value of the type as declarations spell it: "kln::ref<class X>" for a class.
@@ -404,7 +374,7 @@ symbol* require_member(class_symbol* cls, const std::string& name);
 bool is_derived_from(const class_symbol* cls, const class_symbol* other);
 
 // ---------------------------------------------------------------------------
-// Modules (modules.cpp)
+// Modules: the module being translated and those it imports.
 
 struct module {
     std::string name;
@@ -413,26 +383,56 @@ struct module {
     named_list<symbol> identifiers;
     bool has_initialization = false;
     bool has_finalization = false;
-    struct compiler* compiler;
 
-    module(std::string name, struct compiler* owner) : name(std::move(name)), compiler(owner) {}
+    explicit module(std::string name) : name(std::move(name)) {}
 };
-
-// Finds, rebuilds when missing or stale, and reads a module file; writes
-// the module's namespace block into the compiler's output. The caller
-// appends the result to the loaded-module list.
-module* module_load(const std::string& name, compiler& c, bool library);
-// The module file of a module as its importers read it. Throws a message
-// naming the declaration whose text the reader could not read back.
-std::string module_file_text(const module& m, const std::vector<module*>& loaded_modules);
-void write_module_file(const std::string& module_name, const std::string& text);
-type_symbol* read_type_reference(module& m, std::istream& file);
-void write_type_reference(const type_symbol* type, std::ostream& file);
-void emit_namespace_block(module& m, std::ostream& out);
-void write_header(module& m, std::string file_name);
 
 // The newest entry of that name in a named list, aliases resolved, or null.
 symbol* named_list_find(const named_list<symbol>& list, const std::string& name);
+
+// Look-ups across the loaded modules (the importing module first, then the
+// others in load order); null when nothing matches. A type is found in the
+// module loaded first; an identifier in the importing module, then in the
+// module loaded last. With `apistring`, STRING is read as APISTRING.
+type_symbol* find_type_in(const std::vector<module*>& loaded, const std::string& name, bool apistring);
+// The name a type look-up searches for: APISTRING for STRING under OPTION APISTRING.
+const std::string& type_lookup_name(const std::string& name, bool apistring);
+symbol* find_identifier_in(const std::vector<module*>& loaded, const std::string& name);
+module* find_module_in(const std::vector<module*>& loaded, const std::string& name);
+
+// The declarations that a module shows its importers, as C++ text: its
+// namespace block in the importer's C++ file, and the -h header.
+void emit_namespace_block(module& m, std::ostream& out);
+void write_header(module& m, std::string file_name);
+
+// ---------------------------------------------------------------------------
+// The session: one run of kln, owned by the driver. It holds what the
+// compilations of the run share: the module named on the command line and
+// the imports whose stale module files it rebuilds (session.cpp).
+
+struct session {
+    std::string basedir;               // the tool chain's root, ending in '/'
+    bool no_exceptions = false;        // -x: bcc32 gets "-x-"
+    bool no_convert = false;           // -c: no kln::conv wrappers
+    bool library_option = false;       // OPTION LIBRARY of the module being compiled: the build makes a library
+    // The modules being compiled or loaded, outermost first: importing one
+    // of them again is a circular reference.
+    std::vector<std::string> modules_in_progress;
+
+    // Compiles a module's source as a library with a compiler of its own and
+    // builds it. The module keeps the given spelling, so that its .kmd, .lib
+    // and namespace agree with the name its importer knows it by; its OPTION
+    // LIBRARY stays with it.
+    void rebuild(const std::string& name, bool debug);
+};
+
+// Loads the module `name` for the importing module loaded[0]: finds its
+// module file, rebuilding it first when it is missing or older than its
+// source, and reads it; before it, every module the file imports that is
+// not loaded yet. Each module joins `loaded` when complete; returns the one
+// asked for (loader.cpp).
+module* load_module(const std::string& name, std::vector<module*>& loaded, bool apistring, bool debug,
+                    session& run);
 
 // ---------------------------------------------------------------------------
 // DLL bindings: the LIB clause of a DECLARE read by the procedure translator.
@@ -481,7 +481,7 @@ struct compiler {
     output_file output;
     lexer lex;
     module this_module;
-    std::string basedir;               // the tool chain's root, ending in '/'
+    session& run;                      // the run this compilation belongs to
     std::string resource_file;         // OPTION RESOURCE
     std::string line_buffer;           // last raw line of a #CPP block
     std::vector<module*> loaded_modules;       // entry 0 is &this_module
@@ -513,7 +513,7 @@ struct compiler {
     // Throws the open and illegal-name errors. The module takes the spelling
     // of its source file, unless `module_name` gives it (a rebuilt import
     // keeps the name its importer knows it by).
-    compiler(const std::string& name, const std::string& basedir, const std::string& module_name = "");
+    compiler(const std::string& name, session& run, const std::string& module_name = "");
     ~compiler();
     void compile(bool library, bool debug);
     const std::string& indent_text() const;   // "\n" + one TAB per indent level
@@ -526,6 +526,9 @@ struct compiler {
     symbol* require_identifier(const std::string& name, module* m = nullptr);
     // The loaded module of that name (ignoring case), or null.
     module* find_module(const std::string& name) const;
+    // Loads a module (USING, and System) unless it is loaded already, and
+    // writes the namespace blocks of the modules that the load added.
+    void load_import(const std::string& name);
     // A class or record becomes a C++ struct in the module's namespace, and
     // generated code reaches every module's symbols as Module::Name: the name
     // of a new one may be no built-in type, no loaded module (whose namespace
@@ -644,6 +647,6 @@ struct compiler {
 
 private:
     // `source` is the host path of the source file found, or "" for none.
-    compiler(const std::string& source, const std::string& name, const std::string& basedir,
+    compiler(const std::string& source, const std::string& name, session& run,
              const std::string& module_name);
 };

@@ -7,16 +7,13 @@
 #include <cstdio>
 #include <iostream>
 
-bool no_exceptions = false;
-bool no_convert = false;
-bool library_option = false;
-
 namespace {
 
 const int usage_status = 1;
 const int error_status = 2;
 
 struct run_settings {
+    session run;                       // the -x and -c switches, the base folder
     std::string module_name;
     bool library = false;
     bool header = false;
@@ -39,8 +36,8 @@ void apply_switch(char letter, run_settings& settings)
         case 'p': settings.dump_only = true; break;
         case 'h': settings.header = true; break;
         case 'r': settings.debug = false; break;
-        case 'x': no_exceptions = true; break;
-        case 'c': no_convert = true; break;
+        case 'x': settings.run.no_exceptions = true; break;
+        case 'c': settings.run.no_convert = true; break;
         default: break;   // unknown letters are ignored
     }
 }
@@ -83,9 +80,10 @@ long long now_ms()
 // with the process instead of node by node (a fifth of the time of a large
 // module). After an error it is destroyed, which drops the translated text:
 // an existing C++ file keeps its content.
-void compile_and_build(const run_settings& settings)
+void compile_and_build(run_settings& settings)
 {
-    std::unique_ptr<compiler> c(new compiler(settings.module_name, base_folder()));
+    settings.run.basedir = base_folder();
+    std::unique_ptr<compiler> c(new compiler(settings.module_name, settings.run));
     c->compile(settings.library, settings.debug);
     if (settings.header) write_header(c->this_module, "");
     if (!settings.dump_only) {
@@ -98,7 +96,7 @@ void compile_and_build(const run_settings& settings)
 
 // Runs the compilation; prints the one error line and returns the exit
 // status when anything fails.
-int run(const run_settings& settings)
+int run(run_settings& settings)
 {
     long long start = now_ms();
     std::cout << "Compiling module: " << settings.module_name << "\n"

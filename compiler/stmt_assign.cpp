@@ -60,7 +60,7 @@ void write_target_tail(compiler& c, const expression& target)
         c.output << " " << c.lex.text << " ";
     if (increment) return;
     c.output << "(";
-    if (!no_convert) c.output << "kln::conv((" << expr::conv_type_text(target.type) << "*)0, ";
+    if (!c.run.no_convert) c.output << "kln::conv((" << expr::conv_type_text(target.type) << "*)0, ";
 }
 
 void translate_assignment_statement(compiler& c, const expression& target)
@@ -79,7 +79,7 @@ void translate_assignment_statement(compiler& c, const expression& target)
         type_symbol* value = c.translate_expression({}, c.output).type;
         if (target.type && target.type->kind == record_kind && value != target.type) throw "type mismatch";
     }
-    c.output << (no_convert ? " )" : " ))") << ";";
+    c.output << (c.run.no_convert ? " )" : " ))") << ";";
 }
 
 }  // namespace

@@ -1,5 +1,5 @@
 // symbols.cpp: the seven symbol kinds, their C++ spelling, the declarations
-// written for importing modules, and their module-file records.
+// that a module shows its importers, and the look-ups in symbol lists.
 #include "kln.h"
 
 #include <cmath>
@@ -19,138 +19,6 @@ const struct {
     {"VARIANT", "variant"},    {"EVENT", "event"},         {"ANY", "void*"},
     {"OBJECT", "object"},
 };
-
-int read_byte(std::istream& file)
-{
-    int c = file.get();
-    if (c == EOF) throw "invalid module format";
-    return c;
-}
-
-bool read_flag(std::istream& file)
-{
-    return read_byte(file) != 0;
-}
-
-void write_byte(int value, std::ostream& file)
-{
-    file.put(char(value));
-}
-
-void write_header_fields(const symbol& s, std::ostream& file)
-{
-    write_byte(s.kind, file);
-    write_str(s.name, file);
-    write_byte(s.visibility, file);
-}
-
-// Reads a record that must be of the given kind: parameters, fields and
-// data members are variables, methods are procedures.
-template <class T>
-T* read_part(std::istream& file, module* m, int kind, bool is_member)
-{
-    symbol* s = read_symbol(file, m);
-    if (s->kind != kind) throw "invalid module format";
-    s->is_member = is_member;
-    return static_cast<T*>(s);
-}
-
-// The alias target named in a module file: the module's own list first,
-// then the modules loaded by the importing compiler.
-symbol* find_alias_target(module* m, const std::string& target, bool refers_to_type)
-{
-    named_list<symbol>& own = refers_to_type ? m->types : m->identifiers;
-    if (symbol* s = named_list_find(own, target)) return s;
-    symbol* found = refers_to_type ? static_cast<symbol*>(m->compiler->find_type(target))
-                                   : m->compiler->find_identifier(target);
-    if (!found)
-        throw "error loading module - THIS SHOULD NEVER HAPPEN!\n\tmname = '" + m->name + "'  tname = '" +
-            target + "'";
-    return found;
-}
-
-// A string value is a quoted C++ literal; the translators take its quotes off.
-bool is_quoted(const std::string& text)
-{
-    return text.size() >= 2 && text.front() == '"' && text.back() == '"';
-}
-
-symbol* read_constant(std::istream& file, const std::string& name, int visibility)
-{
-    auto* c = new constant_symbol(name, visibility);
-    c->is_string = read_flag(file);
-    c->value = read_str(file);
-    if (c->is_string && !is_quoted(c->value)) throw "invalid module format";
-    return c;
-}
-
-symbol* read_variable(std::istream& file, module* m, const std::string& name, int visibility)
-{
-    auto* v = new variable_symbol(name, visibility, 0, read_type_reference(*m, file));
-    v->is_array = read_flag(file);
-    v->by_reference = read_flag(file);
-    v->has_getter = read_flag(file);
-    v->has_setter = read_flag(file);
-    v->container = read_byte(file);
-    if (v->container > dictionary_container) throw "invalid module format";
-    v->fixed_length = read_int(file);
-    v->dimension_count = read_int(file);
-    if (v->dimension_count < 0 || v->dimension_count > 5) throw "invalid module format";
-    for (int i = 0; i < v->dimension_count; ++i) v->dimensions[i] = read_int(file);
-    v->default_value = read_str(file);
-    return v;
-}
-
-symbol* read_procedure(std::istream& file, module* m, const std::string& name, int visibility)
-{
-    type_symbol* result = read_flag(file) ? read_type_reference(*m, file) : nullptr;
-    bool is_method = read_flag(file);
-    auto* p = new procedure_symbol(name, visibility, true, is_method, result);
-    p->c_linkage = read_flag(file);
-    p->generic = read_flag(file);
-    for (int n = read_count(file); n > 0; --n)
-        p->parameters.push_back(read_part<variable_symbol>(file, m, variable_kind, false));
-    return p;
-}
-
-// Types enter the module's type list before their own fields are read, so
-// that the fields (and later records) can refer to them.
-symbol* read_record(std::istream& file, module* m, const std::string& name, int visibility)
-{
-    auto* r = new record_symbol(name, visibility);
-    r->module = m;
-    m->types.push_back(r);
-    for (int n = read_count(file); n > 0; --n)
-        r->fields.push_back(read_part<variable_symbol>(file, m, variable_kind, true));
-    return r;
-}
-
-symbol* read_class(std::istream& file, module* m, const std::string& name, int visibility)
-{
-    auto* c = new class_symbol(name, visibility, nullptr);
-    c->module = m;
-    m->types.push_back(c);
-    if (read_flag(file)) {
-        type_symbol* base = read_type_reference(*m, file);
-        if (base->kind != class_kind) throw "invalid module format";
-        c->base_class = static_cast<class_symbol*>(base);
-    }
-    for (int n = read_count(file); n > 0; --n)
-        c->data_members.push_back(read_part<variable_symbol>(file, m, variable_kind, true));
-    for (int n = read_count(file); n > 0; --n)
-        c->methods.push_back(read_part<procedure_symbol>(file, m, procedure_kind, true));
-    return c;
-}
-
-symbol* read_alias(std::istream& file, module* m, const std::string& name, int visibility)
-{
-    bool refers_to_type = read_byte(file) != 0;
-    symbol* target = find_alias_target(m, read_str(file), refers_to_type);
-    auto* a = new alias_symbol(name, visibility, target, refers_to_type);
-    a->module = m;
-    if (refers_to_type) m->types.push_back(a);
-    return a;
-}
 
 }  // namespace
 
@@ -389,96 +257,99 @@ void class_symbol::emit_declaration(std::ostream& out) const
     out << "};\n";
 }
 
-// --- module-file records ----------------------------------------------------
+// --- a module's declarations for importers ---------------------------------------------
 
-void symbol::write(std::ostream& file) const
+namespace {
+
+bool is_public(const symbol* s)
 {
-    write_header_fields(*this, file);
+    return s && s->visibility == vis_public;
 }
 
-void constant_symbol::write(std::ostream& file) const
+void emit_block_head(const module& m, std::ostream& out)
 {
-    write_header_fields(*this, file);
-    write_byte(is_string, file);
-    write_str(value, file);
+    out << "namespace " << m.name << "\n{\n\n";
+    if (m.has_initialization) out << "struct initialization { initialization(); };\n";
+    if (m.has_finalization) out << "struct finalization { ~finalization(); };\n";
+    out << "\n";
+    for (const symbol* s : m.types)
+        if (is_public(s) && s->kind == class_kind && !equal_nocase(s->name, "OBJECT"))
+            out << "class " << s->cpp_name(false) << ";\n";
 }
 
-void variable_symbol::write(std::ostream& file) const
+void emit_identifiers(const module& m, std::ostream& out)
 {
-    write_header_fields(*this, file);
-    write_type_reference(type, file);
-    write_byte(is_array, file);
-    write_byte(by_reference, file);
-    write_byte(has_getter, file);
-    write_byte(has_setter, file);
-    write_byte(container, file);
-    write_int(fixed_length, file);
-    write_int(dimension_count, file);
-    for (int i = 0; i < dimension_count; ++i) write_int(dimensions[i], file);
-    write_str(default_value, file);
+    for (const symbol* s : m.identifiers)
+        if (is_public(s)) s->emit_declaration(out);
+    out << "\n}";
 }
 
-void procedure_symbol::write(std::ostream& file) const
+}  // namespace
+
+void emit_namespace_block(module& m, std::ostream& out)
 {
-    write_header_fields(*this, file);
-    write_byte(result_type != nullptr, file);
-    if (result_type) write_type_reference(result_type, file);
-    write_byte(is_method, file);
-    write_byte(c_linkage, file);
-    write_byte(generic, file);
-    write_int(int32_t(parameters.size()), file);
-    for (const variable_symbol* parameter : parameters) parameter->write(file);
+    emit_block_head(m, out);
+    for (const symbol* s : m.types)
+        if (is_public(s)) s->emit_declaration(out);
+    emit_identifiers(m, out);
 }
 
-void record_symbol::write(std::ostream& file) const
+// The module's own public types are spelled with their module qualifier
+// from here on, as an importer spells them.
+void write_header(module& m, std::string file_name)
 {
-    write_header_fields(*this, file);
-    write_int(int32_t(fields.size()), file);
-    for (const variable_symbol* field : fields) field->write(file);
-}
-
-void class_symbol::write(std::ostream& file) const
-{
-    write_header_fields(*this, file);
-    write_byte(base_class != nullptr, file);
-    if (base_class) write_type_reference(base_class, file);
-    write_int(int32_t(data_members.size()), file);
-    for (const variable_symbol* member : data_members) member->write(file);
-    write_int(int32_t(methods.size()), file);
-    for (const procedure_symbol* method : methods) method->write(file);
-}
-
-void alias_symbol::write(std::ostream& file) const
-{
-    write_header_fields(*this, file);
-    write_byte(refers_to_type, file);
-    write_str(target->name, file);
-}
-
-symbol* read_symbol(std::istream& file, module* m)
-{
-    int kind = read_byte(file);
-    std::string name = read_str(file);
-    int visibility = read_byte(file);
-    symbol* s = nullptr;
-    switch (kind) {
-        case constant_kind: s = read_constant(file, name, visibility); break;
-        case type_kind:
-            s = new type_symbol(name, type_kind, visibility);
-            m->types.push_back(s);
-            break;
-        case variable_kind: s = read_variable(file, m, name, visibility); break;
-        case procedure_kind: s = read_procedure(file, m, name, visibility); break;
-        case record_kind: s = read_record(file, m, name, visibility); break;
-        case class_kind: s = read_class(file, m, name, visibility); break;
-        case alias_kind: s = read_alias(file, m, name, visibility); break;
-        default: throw "invalid module format";
+    if (file_name.empty()) file_name = m.name + ".h";
+    std::ofstream out(host_path(file_name), std::ios::binary | std::ios::trunc);
+    if (!out) throw "Error opening header file";
+    emit_block_head(m, out);
+    for (symbol* s : m.types) {
+        if (!is_public(s)) continue;
+        s->module = &m;
+        s->emit_declaration(out);
     }
-    s->module = m;
-    return s;
+    emit_identifiers(m, out);
+    out.close();
+    if (!out) throw "Error writing header file";
 }
 
-// --- class member look-ups ----------------------------------------------------
+// --- look-ups ----------------------------------------------------------------------
+
+symbol* named_list_find(const named_list<symbol>& list, const std::string& name)
+{
+    symbol* s = list.find_raw(name);
+    return s ? s->resolve() : nullptr;
+}
+
+const std::string& type_lookup_name(const std::string& name, bool apistring)
+{
+    static const std::string apistring_name = "APISTRING";
+    return apistring && equal_nocase(name, "STRING") ? apistring_name : name;
+}
+
+type_symbol* find_type_in(const std::vector<module*>& loaded, const std::string& name, bool apistring)
+{
+    const std::string& key = type_lookup_name(name, apistring);
+    for (module* m : loaded)
+        if (symbol* s = m->types.find_raw(key)) return static_cast<type_symbol*>(s->resolve());
+    return nullptr;
+}
+
+symbol* find_identifier_in(const std::vector<module*>& loaded, const std::string& name)
+{
+    if (symbol* s = loaded[0]->identifiers.find_raw(name)) return s->resolve();
+    for (size_t i = loaded.size(); i-- > 1;)
+        if (symbol* s = loaded[i]->identifiers.find_raw(name)) return s->resolve();
+    return nullptr;
+}
+
+module* find_module_in(const std::vector<module*>& loaded, const std::string& name)
+{
+    for (auto it = loaded.rbegin(); it != loaded.rend(); ++it)
+        if (equal_nocase((*it)->name, name)) return *it;
+    return nullptr;
+}
+
+// Class members.
 
 variable_symbol* find_data_member(class_symbol* cls, const std::string& name)
 {

@@ -35,10 +35,6 @@
 #include <cstdlib>
 #include <fstream>
 
-bool no_exceptions = false;
-bool no_convert = false;
-bool library_option = false;
-
 namespace {
 
 std::string base_folder()
@@ -77,9 +73,10 @@ void write_text(const char* name, const std::string& text)
 // that kln reports end the compilation and are expected.
 bool compile(const std::string& name, bool library)
 {
-    no_exceptions = no_convert = library_option = false;
+    session run;
+    run.basedir = base_folder();
     try {
-        compiler c(name, base_folder());
+        compiler c(name, run);
         c.compile(library, true);
         c.output.close();
         return true;
