@@ -176,19 +176,11 @@ int read_container_mark(compiler& c, bool is_array)
     return container;
 }
 
-// The closers come in the order class, container, array.
+// A field's array closes without the blank after it.
 std::string field_type_text(const type_symbol* type, bool is_array, int container)
 {
-    const bool is_class = type->kind == class_kind;
-    std::string text;
-    if (is_array) text += "kln::array<";
-    if (container == collection_container) text += "kln::collection<";
-    if (container == dictionary_container) text += "kln::dictionary<";
-    if (is_class) text += "kln::ref<class ";
-    text += type->cpp_name();
-    if (is_class) text += "> ";
-    if (container != no_container) text += "> ";
-    if (is_array) text += ">";
+    std::string text = container_type_text(conv_type_text(type), is_array, container);
+    if (is_array) text.pop_back();
     return text;
 }
 

@@ -15,17 +15,9 @@ bool is_property(const variable_symbol* member)
     return member->has_getter || member->has_setter;
 }
 
-// The value type as accessors spell it.
-std::string accessor_type_text(const variable_symbol* property)
-{
-    const type_symbol* type = property->type;
-    if (type->kind == class_kind) return "kln::ref<class " + type->cpp_name() + "> ";
-    return type->cpp_name();
-}
-
 void emit_accessor_declarations(compiler& c, const variable_symbol* property)
 {
-    const std::string t = accessor_type_text(property);
+    const std::string t = conv_type_text(property->type);
     const std::string n = property->cpp_name(false);
     if (property->has_getter) c.output << "\tvirtual " << t << " " << n << "();" << c.indent_text();
     if (property->has_setter) c.output << "\tvirtual void " << n << "(" << t << ");" << c.indent_text();
@@ -131,7 +123,7 @@ body_head read_body_head(compiler& c)
 // is the new value, in a getter the value to return.
 void open_body(compiler& c, const body_head& head)
 {
-    const std::string t = accessor_type_text(head.property);
+    const std::string t = conv_type_text(head.property->type);
     const std::string n = head.property->cpp_name(false);
     c.begin_body(head.is_get ? compiler::property_get_body : compiler::property_set_body, n);
     c.push_scope();
@@ -145,7 +137,7 @@ void open_body(compiler& c, const body_head& head)
     c.add_class_members_to_scope(head.cls, head.property);
     c.push_scope();
     add_local(c, "me", head.cls, c.scope_level);
-    c.output << c.indent_text() << "kln::ref<class " << head.cls->cpp_name() << "> me(this, true);";
+    c.output << c.indent_text() << me_declaration_text(head.cls);
     if (head.is_get) add_local(c, head.property->name, head.property->type, c.scope_level);
 }
 

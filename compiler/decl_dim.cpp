@@ -129,17 +129,7 @@ void read_container(compiler& c, dim_group& group)
 // with "> ", so the name then follows two blanks.
 std::string declared_type_text(const dim_group& group)
 {
-    bool is_class = group.type->kind == class_kind;
-    std::string text;
-    if (group.is_array) text += "kln::array<";
-    if (group.container == collection_container) text += "kln::collection<";
-    if (group.container == dictionary_container) text += "kln::dictionary<";
-    if (is_class) text += "kln::ref<class ";
-    text += group.type->cpp_name(true);
-    if (is_class) text += "> ";
-    if (group.is_array) text += "> ";
-    if (group.container != no_container) text += "> ";
-    return text + " ";
+    return container_type_text(conv_type_text(group.type), group.is_array, group.container) + " ";
 }
 
 void declare_names(compiler& c, const dim_group& group, int visibility)
@@ -170,8 +160,7 @@ void check_initializable(const dim_group& group)
 void write_new_initializer(compiler& c, const dim_group& group)
 {
     check_initializable(group);
-    std::string spelling = group.type->cpp_name(true);
-    c.output << " = kln::ref<class " << spelling << ">(new (class " << spelling << "))";
+    c.output << " = " << new_object_text(group.type);
 }
 
 // `= expression`, converted to the declared type unless -c is given.
@@ -184,9 +173,7 @@ void write_value_initializer(compiler& c, const dim_group& group)
         c.translate_expression({}, c.output);
         return;
     }
-    std::string spelling = group.type->cpp_name(true);
-    if (group.type->kind == class_kind) spelling = "kln::ref<class " + spelling + "> ";
-    c.output << " = kln::conv((" << spelling << "*)0, ";
+    c.output << " = kln::conv((" << conv_type_text(group.type) << "*)0, ";
     c.translate_expression({}, c.output);
     c.output << ")";
 }

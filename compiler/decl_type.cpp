@@ -59,14 +59,7 @@ void read_fixed_length(compiler& c, variable_symbol& member)
 
 void write_member_line(compiler& c, const variable_symbol& member)
 {
-    bool is_class = member.type->kind == class_kind;
-    if (is_class) c.output << "kln::ref<class ";
-    if (member.fixed_length)
-        c.output << "kln::flstring<" << member.fixed_length << "> ";
-    else
-        c.output << member.type->cpp_name(true);
-    if (is_class) c.output << ">";
-    c.output << " " << member.cpp_name(false);
+    c.output << record_field_type_text(member) << " " << member.cpp_name(false);
     for (int i = 0; i < member.dimension_count; ++i) c.output << "[" << member.dimensions[i] << "]";
     c.output << ";" << c.indent_text();
 }

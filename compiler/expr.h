@@ -66,8 +66,6 @@ void expect_operator(const compiler& c, const char* op, const char* message);
 type_symbol* builtin_type(compiler& c, const char* name);
 bool is_record(const type_symbol* t);
 bool is_property(const symbol* s);
-// The C++ type a conversion head names: "kln::ref<class X> " for a class.
-std::string conv_type_text(const type_symbol* t);
 // "collection expected" or "dictionary expected".
 const char* container_expected(int wanted_container);
 // "undeclared identifier '<name>'".

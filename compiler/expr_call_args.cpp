@@ -17,14 +17,7 @@ bool is_string_type(const type_symbol* t) { return type_named(t, "STRING") || ty
 // The parameter's full C++ type, as its conversion head names it.
 std::string parameter_type_text(const variable_symbol& p)
 {
-    std::string text;
-    if (p.is_array) text += "kln::array<";
-    if (p.container == collection_container) text += "kln::collection<";
-    if (p.container == dictionary_container) text += "kln::dictionary<";
-    text += conv_type_text(p.type);
-    if (p.container != no_container) text += "> ";
-    if (p.is_array) text += "> ";
-    return text;
+    return container_type_text(conv_type_text(p.type), p.is_array, p.container);
 }
 
 procedure_symbol* look_up_procedure(compiler& c)

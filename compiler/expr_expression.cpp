@@ -27,12 +27,6 @@ bool is_property(const symbol* s)
     return v->has_getter || v->has_setter;
 }
 
-std::string conv_type_text(const type_symbol* t)
-{
-    if (is_class(t)) return "kln::ref<class " + t->cpp_name(true) + "> ";
-    return t ? t->cpp_name(true) : std::string();
-}
-
 const char* container_expected(int wanted_container)
 {
     return wanted_container == dictionary_container ? "dictionary expected" : "collection expected";
@@ -78,16 +72,8 @@ void translate_new(state& st)
     c.next();
     type_symbol* t = c.parse_typename();
     if (!is_class(t)) throw "class expected";
-    std::string name = t->cpp_name(true);
-    st.out << "kln::ref<class " << name << ">(new (class " << name << "))";
+    st.out << new_object_text(t);
     st.type = t;
-}
-
-// A type as a declaration spells it: a class through its reference.
-void write_type_spelling(std::ostream& out, const type_symbol* t)
-{
-    if (is_class(t)) out << "kln::ref<class " << t->cpp_name(true) << ">";
-    else out << t->cpp_name(true);
 }
 
 // Inside "SIZEOF(": a name that is a type (also Module.Type) and no
@@ -99,14 +85,14 @@ void translate_sizeof_contents(state& st)
     if (c.lex.kind != identifier || c.find_identifier(name)) {
         translate_value(c, st.out);
     } else if (c.find_type(name)) {
-        write_type_spelling(st.out, c.parse_typename());
+        st.out << value_type_text(c.parse_typename());
     } else if (module* m = c.find_module(name)) {
         c.next();
         expect_operator(c, ".", "dot expected");
         c.next();
         type_symbol* t = c.lex.kind == identifier ? c.find_type(c.lex.text, m) : nullptr;
         if (t) {
-            write_type_spelling(st.out, t);
+            st.out << value_type_text(t);
             c.next();
             return;
         }
@@ -129,7 +115,7 @@ void translate_sizeof(state& st)
         expect_operator(c, ")", "closing brace expected");
         c.next();
     } else {
-        write_type_spelling(st.out, c.parse_typename());
+        st.out << value_type_text(c.parse_typename());
     }
     st.out << ")";
     st.type = builtin_type(c, "DWORD");

@@ -354,8 +354,25 @@ struct alias_symbol : symbol {
 };
 
 bool is_class(const type_symbol* type);   // false for null
+
+// C++ spellings of types. A class is held through its counted reference,
+// "kln::ref<class X>"; the spellings differ only in the blanks that the
+// generated text has always had.
+std::string reference_type_text(const type_symbol* cls);
 // A value of the type as declarations spell it: "kln::ref<class X>" for a class.
 std::string value_type_text(const type_symbol* type);
+// The type as a conversion head, a local or an accessor names it:
+// "kln::ref<class X> " for a class, "" for none.
+std::string conv_type_text(const type_symbol* type);
+// An element type inside the dynamic array and the collection or
+// dictionary that hold it: "kln::array<kln::collection<int> > ".
+std::string container_type_text(const std::string& element, bool is_array, int container);
+// A TYPE field's type: a class through its reference, STRING * n as "kln::flstring<n> ".
+std::string record_field_type_text(const variable_symbol& field);
+// A new object of a class: "kln::ref<class X>(new (class X))".
+std::string new_object_text(const type_symbol* cls);
+// The `me` of a method or property body: "kln::ref<class X> me(this, true);".
+std::string me_declaration_text(const type_symbol* cls);
 
 // True for the names of the built-in type spelling table (LONG, STRING,
 // OBJECT, ...): a record or class of such a name would clash with it.

@@ -314,7 +314,7 @@ void write_body_start(compiler& c, const header& h, procedure_symbol& p)
     }
     ++c.indent;
     if (p.result_type) declare_local(c, "result", p.result_type, value_type_text(p.result_type) + " result;");
-    if (h.dotted) declare_local(c, "me", h.cls, "kln::ref<class " + h.cls->cpp_name() + "> me(this, true);");
+    if (h.dotted) declare_local(c, "me", h.cls, me_declaration_text(h.cls));
 }
 
 void translate_body(compiler& c, const header& h, procedure_symbol& p)

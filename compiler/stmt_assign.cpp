@@ -60,7 +60,7 @@ void write_target_tail(compiler& c, const expression& target)
         c.output << " " << c.lex.text << " ";
     if (increment) return;
     c.output << "(";
-    if (!c.run.no_convert) c.output << "kln::conv((" << expr::conv_type_text(target.type) << "*)0, ";
+    if (!c.run.no_convert) c.output << "kln::conv((" << conv_type_text(target.type) << "*)0, ";
 }
 
 void translate_assignment_statement(compiler& c, const expression& target)

@@ -39,7 +39,7 @@ void translate_block_after_header(compiler& c)
 // The declared type of a loop variable: "T " or "kln::ref<class T>  ".
 void write_declared_type(compiler& c, type_symbol* type)
 {
-    c.output << expr::conv_type_text(type) << " ";
+    c.output << conv_type_text(type) << " ";
 }
 
 // `AS type` of a loop variable: a new variable of the loop's scope.

@@ -27,10 +27,51 @@ bool is_class(const type_symbol* type)
     return type && type->kind == class_kind;
 }
 
+// --- C++ spellings of types: the one place that writes them ---------------------
+
+std::string reference_type_text(const type_symbol* cls)
+{
+    return "kln::ref<class " + cls->cpp_name(true) + ">";
+}
+
 std::string value_type_text(const type_symbol* type)
 {
-    if (is_class(type)) return "kln::ref<class " + type->cpp_name(true) + ">";
-    return type->cpp_name(true);
+    return is_class(type) ? reference_type_text(type) : type->cpp_name(true);
+}
+
+std::string conv_type_text(const type_symbol* type)
+{
+    if (!type) return "";
+    return is_class(type) ? reference_type_text(type) + " " : type->cpp_name(true);
+}
+
+std::string container_type_text(const std::string& element, bool is_array, int container)
+{
+    std::string text;
+    if (is_array) text += "kln::array<";
+    if (container == collection_container) text += "kln::collection<";
+    if (container == dictionary_container) text += "kln::dictionary<";
+    text += element;
+    if (container != no_container) text += "> ";
+    if (is_array) text += "> ";
+    return text;
+}
+
+std::string record_field_type_text(const variable_symbol& field)
+{
+    if (is_class(field.type)) return reference_type_text(field.type);
+    if (field.fixed_length) return "kln::flstring<" + std::to_string(field.fixed_length) + "> ";
+    return field.type->cpp_name(true);
+}
+
+std::string new_object_text(const type_symbol* cls)
+{
+    return reference_type_text(cls) + "(new (class " + cls->cpp_name(true) + "))";
+}
+
+std::string me_declaration_text(const type_symbol* cls)
+{
+    return reference_type_text(cls) + " me(this, true);";
 }
 
 // --- construction -----------------------------------------------------------
@@ -135,14 +176,7 @@ std::string type_symbol::cpp_name(bool qualified) const
 
 std::string variable_symbol::type_text() const
 {
-    std::string text;
-    if (is_array) text += "kln::array<";
-    if (container == collection_container) text += "kln::collection<";
-    if (container == dictionary_container) text += "kln::dictionary<";
-    text += value_type_text(type);
-    if (container != no_container) text += "> ";
-    if (is_array) text += "> ";
-    return text;
+    return container_type_text(value_type_text(type), is_array, container);
 }
 
 // --- declarations for importers -----------------------------------------------
@@ -202,12 +236,7 @@ void record_symbol::emit_declaration(std::ostream& out) const
     if (equal_nocase(name, "EVENT") || equal_nocase(name, "ANY")) return;
     out << "\nstruct " << cpp_name(false) << "\n{";
     for (const variable_symbol* field : fields) {
-        out << "\n\t" << (is_class(field->type) ? "kln::ref<class " : "");
-        if (field->fixed_length)
-            out << "kln::flstring<" << field->fixed_length << "> ";
-        else
-            out << field->type->cpp_name(true);
-        out << (is_class(field->type) ? ">" : "") << " " << field->cpp_name(false);
+        out << "\n\t" << record_field_type_text(*field) << " " << field->cpp_name(false);
         for (int d = 0; field->dimension_count && d < 5 && field->dimensions[d]; ++d)
             out << "[" << field->dimensions[d] << "]";
         out << ";";
