@@ -1,6 +1,6 @@
 // build.cpp: the build that turns the generated C++ file into a library, a
 // program or a DLL with bcc32, tlib and ilink32.
-#include "kln.h"
+#include "compiler.h"
 
 #include <spawn.h>
 #include <sys/wait.h>

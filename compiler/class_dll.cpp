@@ -15,7 +15,7 @@
 // - The handle is cached on the first call, so a binding called before its
 //   library is loaded (for instance from the program's own INITIALIZATION,
 //   which runs before its imports' sections) keeps a null handle.
-#include "kln.h"
+#include "compiler.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 // define them. A derived class redeclares an inherited property by its bare
 // name, and must then define both accessors again, since C++ needs the
 // definitions of the virtuals it declares.
-#include "kln.h"
+#include "compiler.h"
 
 namespace {
 

@@ -14,7 +14,7 @@
 // process-wide; the run-time releases it once, after the last finalization,
 // so every FINALIZATION may still call bindings. LIB clauses written after
 // the INITIALIZATION section are not loaded by it. END skips finalization.
-#include "kln.h"
+#include "compiler.h"
 
 namespace {
 

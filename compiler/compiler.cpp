@@ -1,5 +1,6 @@
 // compiler.cpp: the compiler object of one module, its scopes and the
 // look-ups of types and identifiers across the loaded modules.
+#include "compiler.h"
 #include "module_file.h"
 
 #include <deque>

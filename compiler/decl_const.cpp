@@ -5,6 +5,7 @@
 // literal that the lexer produced. Operators apply strictly from left to
 // right (no precedence); the first operand decides whether the expression
 // is a string or a number.
+#include "compiler.h"
 #include "module_file.h"
 
 #include <cmath>

@@ -4,7 +4,7 @@
 // One DIM statement is a list of groups; each group shares one type, one
 // array flag, one container kind and one bound list, and becomes one C++
 // declaration ending in "; ".
-#include "kln.h"
+#include "compiler.h"
 
 #include <sstream>
 

@@ -1,6 +1,6 @@
 // decl_option.cpp: the OPTION statement. It writes no C++; it sets the
 // switches that later declarations and the build driver read.
-#include "kln.h"
+#include "compiler.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 // Member sizes (static dimensions, STRING * n) are constant expressions
 // evaluated here, so that the struct has the same layout in this module
 // and in every module that imports it.
-#include "kln.h"
+#include "compiler.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -2,7 +2,7 @@
 // a type or identifier of this module) and DECLARE BUILTIN (types and
 // classes that the run-time library defines). None of them writes C++ code
 // beyond a comment.
-#include "kln.h"
+#include "compiler.h"
 
 namespace {
 

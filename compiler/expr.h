@@ -4,7 +4,7 @@
 // an expression use too.
 #pragma once
 
-#include "kln.h"
+#include "compiler.h"
 
 namespace expr {
 

@@ -1,7 +1,7 @@
 // frame.cpp: the outer level of a module. Writes the head of the C++ file,
 // loads System, hands each module-level declaration to its translator,
 // and writes the default sections, the program's start-up block and the end.
-#include "kln.h"
+#include "compiler.h"
 
 namespace {
 

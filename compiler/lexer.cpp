@@ -7,7 +7,7 @@
 // line end (LF, CR LF, or a comment up to the LF) is placed on the line it
 // ends. End of input is a state of its own, not a byte value, so every byte
 // 0x00-0xFF can appear in strings and comments.
-#include "kln.h"
+#include "lexer.h"
 
 #include <algorithm>
 #include <array>

@@ -1,6 +1,7 @@
 // loader.cpp: the module loader. Finds an imported module's file in the
 // current folder or the tool chain's lib folder, has the session rebuild it
 // first when it is missing or older than its source, and reads it.
+#include "loader.h"
 #include "module_file.h"
 
 #include <sys/stat.h>

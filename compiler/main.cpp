@@ -1,7 +1,7 @@
 // main.cpp: the kln command line. Prints the banner, reads the switches,
 // compiles one module, optionally writes its header, runs the build, and
 // reports either the time taken or the first error.
-#include "kln.h"
+#include "compiler.h"
 
 #include <chrono>
 #include <cstdio>

@@ -2,7 +2,7 @@
 // read for every module that imports one (see module_file.cpp).
 #pragma once
 
-#include "kln.h"
+#include "symbols.h"
 
 #include <functional>
 

@@ -1,7 +1,7 @@
 // session.cpp: the rebuild of an imported module whose module file is
 // missing or stale, the one place where loading a module leads back into
 // translation.
-#include "kln.h"
+#include "compiler.h"
 
 void session::rebuild(const std::string& name, bool debug)
 {

@@ -2,7 +2,7 @@
 // procedure translator and the translators of bodies in classes.
 #pragma once
 
-#include "kln.h"
+#include "compiler.h"
 
 // Takes the next token when the current one is the keyword, else throws `message`.
 void expect_word(compiler& c, const char* word, const char* message);

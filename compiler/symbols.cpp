@@ -1,6 +1,6 @@
 // symbols.cpp: the seven symbol kinds, their C++ spelling, the declarations
 // that a module shows its importers, and the look-ups in symbol lists.
-#include "kln.h"
+#include "symbols.h"
 
 #include <cmath>
 #include <cstdlib>

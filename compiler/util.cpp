@@ -1,6 +1,6 @@
 // util.cpp: file-name and string helpers, and the mapping of
 // the compiler's file names onto the host file system.
-#include "kln.h"
+#include "util.h"
 
 #include <dirent.h>
 #include <fcntl.h>

@@ -27,7 +27,7 @@
 // file of an imported module. Every input must end in success or in one of
 // the errors that kln reports; a crash, a hang, a sanitizer report or any
 // other thrown kind is a finding. No tool runs: PATH is emptied.
-#include "kln.h"
+#include "compiler.h"
 
 #include <unistd.h>
 
