@@ -107,7 +107,7 @@ body_head read_body_head(compiler& c)
     if (!head.is_get && !c.is_word("SET")) throw "GET or SET expected";
     c.next();
     head.cls = read_own_class(c);
-    c.current_class = head.cls;
+    c.body.current_class = head.cls;
     c.next();
     if (!c.is_operator(".")) throw "dot expected";
     c.next();
@@ -125,7 +125,7 @@ void open_body(compiler& c, const body_head& head)
 {
     const std::string t = conv_type_text(head.property->type);
     const std::string n = head.property->cpp_name(false);
-    c.begin_body(head.is_get ? compiler::property_get_body : compiler::property_set_body, n);
+    c.begin_body(head.is_get ? body_kind::property_get : body_kind::property_set, n);
     c.push_scope();
     // The setter's value parameter belongs to the body's outermost block.
     if (!head.is_get) add_local(c, head.property->name, head.property->type, c.scope_level + 1);
@@ -150,7 +150,7 @@ void close_body(compiler& c, const body_head& head)
     c.output << c.indent_text() << "}";
     expect_end_words(c, head.is_get);
     c.end_body();
-    c.current_class = nullptr;
+    c.body.current_class = nullptr;
 }
 
 } // namespace

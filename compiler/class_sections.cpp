@@ -38,7 +38,7 @@ void begin_section(compiler& c, const section_kind& kind, bool& seen)
     c.push_scope();
     ++c.indent;
     if (c.debug) c.output << c.indent_text() << "kln::dbg_func(\"" << c.this_module.name << "." << kind.word << "\");";
-    c.begin_body(compiler::section_body);
+    c.begin_body(body_kind::section);
     c.next();
 }
 

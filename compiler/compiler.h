@@ -90,6 +90,20 @@ struct expression {
 };
 
 // ---------------------------------------------------------------------------
+// The body being translated: a procedure, a property accessor or a section.
+
+// What EXIT SUB/FUNCTION/PROPERTY return and whether that return is traced.
+enum class body_kind { none, sub, function, property_get, property_set, section };
+
+struct body_state {
+    body_kind kind = body_kind::none;
+    std::string result;                        // PROPERTY GET: the local variable the body returns
+    std::map<std::string, bool> labels;        // label → defined
+    int loop_depth = 0;                        // loops around the current statement (EXIT DO/FOR)
+    class_symbol* current_class = nullptr;     // a method's or accessor's class; null elsewhere
+};
+
+// ---------------------------------------------------------------------------
 // The compiler object: one per module being translated.
 
 struct compiler {
@@ -102,8 +116,6 @@ struct compiler {
     std::string line_buffer;           // last raw line of a #CPP block
     std::vector<module*> loaded_modules;       // entry 0 is &this_module
     std::vector<std::string> library_names;    // LIB expressions, first appearance, no duplicates
-    std::map<std::string, bool> label_map;     // label → defined, for one procedure body
-    class_symbol* current_class = nullptr;
     bool library = false;
     bool dll = false;
     bool abort_build = false;
@@ -113,17 +125,12 @@ struct compiler {
     bool byref_default = false;
     bool apistring = false;
     bool debug = false;
-    // The body being translated decides what EXIT SUB/FUNCTION/PROPERTY return
-    // and whether that return is traced; see begin_body.
-    enum body_kind { no_body, sub_body, function_body, property_get_body, property_set_body, section_body };
-    int body = no_body;
-    std::string body_result;           // PROPERTY GET: the local variable the body returns
+    body_state body;
     // (class, method) pairs whose `SUB Class.Member` body was translated: an
     // override shares the inherited symbol, so its `defined` byte cannot tell.
     std::set<std::pair<const symbol*, const symbol*>> defined_methods;
     int indent = 0;
     int scope_level = 0;
-    int loop_depth = 0;
 
     // --- compiler.cpp: object, scopes, look-ups
     // Throws the open and illegal-name errors. The module takes the spelling
@@ -213,10 +220,10 @@ struct compiler {
     void translate_decr();
     void translate_label();
     void translate_goto();
-    // Per-body state of procedures, property bodies and sections: sets the
-    // body kind (and the returned variable of a GET body) and clears the
-    // label map; end_body reports the first label used but never defined.
-    void begin_body(int kind, const std::string& result_variable = "");
+    // Starts a procedure, property or section body: sets its kind (and the
+    // returned variable of a GET body) and clears the labels; end_body
+    // reports the first label used but never defined.
+    void begin_body(body_kind kind, const std::string& result_variable = "");
     void end_body();
     // --- stmt_assign.cpp
     void translate_assignment();

@@ -43,7 +43,7 @@ void translate_call(state& st, procedure_symbol* p)
 // other code sees public members only.
 void check_visibility(const compiler& c, class_symbol* object_class, const symbol* member)
 {
-    class_symbol* current = c.current_class;
+    class_symbol* current = c.body.current_class;
     if (is_derived_from(current, object_class)) {
         if (member->visibility == vis_private && !is_own_member(current, member->name))
             closed_for_descendants(member->name);
@@ -142,7 +142,7 @@ void check_end_of_operand(state& st)
 // of this name among its own members.
 symbol* find_in_bases(const compiler& c, const std::string& name, class_symbol*& owner)
 {
-    for (owner = c.current_class->base_class; owner; owner = owner->base_class) {
+    for (owner = c.body.current_class->base_class; owner; owner = owner->base_class) {
         symbol* member = find_member(owner, name, false);
         if (!member) continue;
         if (member->kind == variable_kind && !is_property(member)) throw "property get or set expected";
@@ -176,7 +176,7 @@ void translate_postfix(state& st)
 void translate_super(state& st)
 {
     compiler& c = st.c;
-    if (!c.current_class) throw "SUPER is only legal in methods";
+    if (!c.body.current_class) throw "SUPER is only legal in methods";
     c.next();
     expect_operator(c, ".", "dot expected");
     c.next();
@@ -193,8 +193,8 @@ void translate_super(state& st)
 
 void check_bare_member(const compiler& c, const symbol* s)
 {
-    if (!s->is_member || s->visibility != vis_private || !c.current_class) return;
-    if (!is_own_member(c.current_class, s->name)) closed_for_descendants(s->name);
+    if (!s->is_member || s->visibility != vis_private || !c.body.current_class) return;
+    if (!is_own_member(c.body.current_class, s->name)) closed_for_descendants(s->name);
 }
 
 }   // namespace expr

@@ -212,7 +212,7 @@ procedure_symbol* find_dotted_method(compiler& c, header& h, const std::string& 
     if (!c.defined_methods.insert({cls, method}).second) throw "function '" + member + "'already defined";
     h.cls = cls;
     h.dotted = true;
-    c.current_class = cls;
+    c.body.current_class = cls;
     c.next();
     check_kind(h, *method, member);
     c.expect_end_of_statement();
@@ -320,7 +320,7 @@ void write_body_start(compiler& c, const header& h, procedure_symbol& p)
 void translate_body(compiler& c, const header& h, procedure_symbol& p)
 {
     c.expect_end_of_statement();
-    c.begin_body(h.is_sub ? compiler::sub_body : compiler::function_body);
+    c.begin_body(h.is_sub ? body_kind::sub : body_kind::function);
     push_member_scope(c, h.dotted ? h.cls : nullptr);
     push_parameter_scope(c, p);
     write_body_start(c, h, p);
@@ -366,7 +366,7 @@ void compiler::translate_procedure(int visibility, bool declaration, class_symbo
         next();
     }
     if (!h.declaration) translate_body(*this, h, *p);
-    if (h.dotted) current_class = nullptr;
+    if (h.dotted) body.current_class = nullptr;
 }
 
 void compiler::add_class_members_to_scope(class_symbol* cls, const symbol* except)

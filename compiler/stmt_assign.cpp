@@ -17,15 +17,15 @@ bool is_assignment_operator(const compiler& c)
 // method OnClick, a SUB taking one object, to the event.
 void translate_handler_binding(compiler& c)
 {
-    if (!c.current_class) throw "must be inside of class to set event handler";
+    if (!c.body.current_class) throw "must be inside of class to set event handler";
     if (c.lex.kind != identifier) throw "identifier expected";
     std::string name = c.lex.text;
-    symbol* member = require_member(c.current_class, name);
+    symbol* member = require_member(c.body.current_class, name);
     auto* handler = member->kind == procedure_kind ? static_cast<procedure_symbol*>(member) : nullptr;
     bool valid = handler && !handler->result_type && handler->parameters.size() == 1 &&
                  handler->parameters[0]->type->kind == class_kind;
     if (!valid) throw "'" + name + "' is not a valid event handler";
-    c.output << "this, &" << c.current_class->cpp_name() << "::" << handler->cpp_name(false);
+    c.output << "this, &" << c.body.current_class->cpp_name() << "::" << handler->cpp_name(false);
     c.next();
 }
 

@@ -39,30 +39,30 @@ void translate_indented_block(compiler& c)
 
 void write_body_return(compiler& c)
 {
-    bool traced = c.body == compiler::sub_body || c.body == compiler::function_body ||
-                  c.body == compiler::section_body;
+    bool traced = c.body.kind == body_kind::sub || c.body.kind == body_kind::function ||
+                  c.body.kind == body_kind::section;
     if (c.debug && traced) c.output << "kln::dbg_endfunc();" << c.indent_text();
-    if (c.body == compiler::function_body)
+    if (c.body.kind == body_kind::function)
         c.output << "return result;";
-    else if (c.body == compiler::property_get_body)
-        c.output << "return " << c.body_result << ";";
+    else if (c.body.kind == body_kind::property_get)
+        c.output << "return " << c.body.result << ";";
     else
         c.output << "return;";
 }
 
 // --- per-body state ------------------------------------------------------------
 
-void compiler::begin_body(int kind, const std::string& result_variable)
+void compiler::begin_body(body_kind kind, const std::string& result_variable)
 {
-    body = kind;
-    body_result = result_variable;
-    label_map.clear();
+    body.kind = kind;
+    body.result = result_variable;
+    body.labels.clear();
 }
 
 void compiler::end_body()
 {
-    body = no_body;
-    for (const auto& label : label_map)
+    body.kind = body_kind::none;
+    for (const auto& label : body.labels)
         if (!label.second) throw "undefined label '" + label.first + "'";
 }
 
@@ -188,7 +188,7 @@ bool compiler::translate_statement()
 
 void compiler::translate_label()
 {
-    bool& defined = label_map[lex.text];
+    bool& defined = body.labels[lex.text];
     if (defined) throw "duplicate label name";
     defined = true;
     output << "__label_" << lex.text << ":;";
@@ -199,7 +199,7 @@ void compiler::translate_goto()
 {
     next();
     if (lex.kind != identifier) throw "label expected";
-    label_map.emplace(lex.text, false);
+    body.labels.emplace(lex.text, false);
     output << "goto __label_" << lex.text << ";";
     next();
 }
@@ -210,14 +210,14 @@ void compiler::translate_exit()
 {
     next();
     if (is_word("DO") || is_word("FOR")) {
-        if (loop_depth <= 0) throw "EXIT DO/FOR outside of the loop";
+        if (body.loop_depth <= 0) throw "EXIT DO/FOR outside of the loop";
         output << "break;";
     } else if (is_word("FUNCTION") || is_word("SUB")) {
         write_body_return(*this);
     } else if (is_word("PROPERTY")) {
         next();
         if (!is_word("GET") && !is_word("SET")) throw "GET or SET expected";
-        if (body != property_get_body && body != property_set_body) throw "EXIT PROPERTY outside of property";
+        if (body.kind != body_kind::property_get && body.kind != body_kind::property_set) throw "EXIT PROPERTY outside of property";
         write_body_return(*this);
     } else {
         throw "DO, FOR, FUNCTION, SUB or PROPERTY expected";

@@ -15,9 +15,9 @@ void translate_single_statement(compiler& c)
 // The body of a loop: counted for EXIT DO/FOR.
 void translate_loop_body(compiler& c)
 {
-    ++c.loop_depth;
+    ++c.body.loop_depth;
     translate_indented_block(c);
-    --c.loop_depth;
+    --c.body.loop_depth;
 }
 
 void write_condition(compiler& c)
@@ -74,7 +74,7 @@ void open_loop_scope(compiler& c, const char* comment)
     c.output << comment << c.indent_text() << "{";
     c.push_scope();
     ++c.indent;
-    ++c.loop_depth;
+    ++c.body.loop_depth;
     c.output << c.indent_text();
 }
 
@@ -96,7 +96,7 @@ void translate_body_to_next(compiler& c)
     c.next();
     if (!c.at_end_of_statement()) c.next();
     --c.indent;
-    --c.loop_depth;
+    --c.body.loop_depth;
 }
 
 }  // namespace
