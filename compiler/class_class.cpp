@@ -22,7 +22,7 @@ bool is_forward_only(const class_symbol* cls)
 }
 
 // A class of a name not yet in the module's type list.
-class_symbol* add_new_class(compiler& c, const std::string& name, int visibility)
+class_symbol* add_new_class(compiler& c, const std::string& name, visibility_level visibility)
 {
     c.check_new_type_name(name);
     auto* cls = new class_symbol(name, visibility, nullptr);
@@ -50,10 +50,10 @@ private:
     std::streambuf* saved_;
 };
 
-class_symbol* declare_class(compiler& c, int visibility)
+class_symbol* declare_class(compiler& c, visibility_level visibility)
 {
     c.next();
-    if (c.lex.kind != identifier) throw "identifier expected";
+    if (c.lex.kind != token_kind::identifier) throw "identifier expected";
     const std::string name = c.lex.text;
     if (symbol* existing = c.this_module.types.find_raw(name)) {
         auto* cls = dynamic_cast<class_symbol*>(existing);
@@ -114,7 +114,7 @@ void emit_type_record(compiler& c, const class_symbol* cls)
     out << c.indent_text();
 }
 
-int read_access_keyword(const compiler& c)
+visibility_level read_access_keyword(const compiler& c)
 {
     if (c.is_word("PRIVATE")) return vis_private;
     if (c.is_word("PROTECTED")) return vis_protected;
@@ -126,7 +126,7 @@ int read_access_keyword(const compiler& c)
 // differ from the class's name (C++ refuses a field named like its class).
 void read_field_name(compiler& c, class_symbol* cls, std::vector<std::string>& names, nocase_set& group)
 {
-    if (c.lex.kind != identifier) throw "identifier expected";
+    if (c.lex.kind != token_kind::identifier) throw "identifier expected";
     const std::string& name = c.lex.text;
     if (group.count(name) || equal_nocase(name, cls->name) || find_member(cls, name, true))
         throw "duplicate identifier '" + name + "'";
@@ -163,21 +163,21 @@ bool read_array_mark(compiler& c)
     return true;
 }
 
-int read_container_mark(compiler& c, bool is_array)
+container_kind read_container_mark(compiler& c, bool is_array)
 {
-    int container = c.is_word("COLLECTION")   ? collection_container
-                    : c.is_word("DICTIONARY") ? dictionary_container
-                                               : no_container;
-    if (container == no_container) return no_container;
+    container_kind container = c.is_word("COLLECTION")   ? container_kind::collection
+                               : c.is_word("DICTIONARY") ? container_kind::dictionary
+                                                         : container_kind::none;
+    if (container == container_kind::none) return container_kind::none;
     if (is_array)
-        throw container == collection_container ? "array of collections is not allowed"
+        throw container == container_kind::collection ? "array of collections is not allowed"
                                                 : "array of dictionaries is not allowed";
     c.next();
     return container;
 }
 
 // A field's array closes without the blank after it.
-std::string field_type_text(const type_symbol* type, bool is_array, int container)
+std::string field_type_text(const type_symbol* type, bool is_array, container_kind container)
 {
     std::string text = container_type_text(conv_type_text(type), is_array, container);
     if (is_array) text.pop_back();
@@ -185,7 +185,7 @@ std::string field_type_text(const type_symbol* type, bool is_array, int containe
 }
 
 // One group: names [()] [AS type] [COLLECTION | DICTIONARY].
-void translate_field_group(compiler& c, class_symbol* cls, int visibility)
+void translate_field_group(compiler& c, class_symbol* cls, visibility_level visibility)
 {
     std::vector<std::string> names = read_field_names(c, cls);
     bool is_array = read_array_mark(c);
@@ -197,7 +197,7 @@ void translate_field_group(compiler& c, class_symbol* cls, int visibility)
         type = c.require_type("VARIANT");
     }
     check_type_visibility(cls, type);
-    int container = read_container_mark(c, is_array);
+    container_kind container = read_container_mark(c, is_array);
 
     c.output << field_type_text(type, is_array, container) << " ";
     for (size_t i = 0; i < names.size(); ++i) {
@@ -211,7 +211,7 @@ void translate_field_group(compiler& c, class_symbol* cls, int visibility)
     c.output << "; ";
 }
 
-void translate_fields(compiler& c, class_symbol* cls, int visibility)
+void translate_fields(compiler& c, class_symbol* cls, visibility_level visibility)
 {
     translate_field_group(c, cls, visibility);
     while (c.is_operator(",")) {
@@ -223,7 +223,7 @@ void translate_fields(compiler& c, class_symbol* cls, int visibility)
 // A method line's declaration text. A GENERIC method is declared as the
 // overload set that importers see; the overloads other than its own
 // heading come from the module's #CPP text.
-std::string translate_method(compiler& c, class_symbol* cls, int visibility)
+std::string translate_method(compiler& c, class_symbol* cls, visibility_level visibility)
 {
     std::string text;
     {
@@ -251,7 +251,7 @@ std::string translate_members(compiler& c, class_symbol* cls)
             c.next();
             return methods;
         }
-        int visibility = read_access_keyword(c);
+        visibility_level visibility = read_access_keyword(c);
         c.next();
         if (c.is_word("SUB") || c.is_word("FUNCTION")) {
             methods += translate_method(c, cls, visibility);
@@ -269,10 +269,10 @@ std::string translate_members(compiler& c, class_symbol* cls)
 
 } // namespace
 
-void compiler::translate_class_forward(int visibility)
+void compiler::translate_class_forward(visibility_level visibility)
 {
     next();
-    if (lex.kind != identifier) throw "identifier expected";
+    if (lex.kind != token_kind::identifier) throw "identifier expected";
     const std::string name = lex.text;
     if (this_module.types.find_raw(name)) throw "duplicate identifier '" + name + "'";
     class_symbol* cls = add_new_class(*this, name, visibility);
@@ -280,7 +280,7 @@ void compiler::translate_class_forward(int visibility)
     next();
 }
 
-void compiler::translate_class(int visibility)
+void compiler::translate_class(visibility_level visibility)
 {
     class_symbol* cls = declare_class(*this, visibility);
     output << "class " << cls->cpp_name();

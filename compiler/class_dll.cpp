@@ -21,7 +21,7 @@ namespace {
 
 bool is_string_literal(const lexer& lex)
 {
-    return lex.kind == string_or_directive && !lex.text.empty() && lex.text[0] == '"';
+    return lex.kind == token_kind::string_or_directive && !lex.text.empty() && lex.text[0] == '"';
 }
 
 // The entry name asked for when no ALIAS is given: the procedure's name
@@ -50,7 +50,7 @@ void check_parameter_name(const variable_symbol& parameter)
 
 void check_parameter_kind(const variable_symbol& parameter)
 {
-    if (parameter.is_array || parameter.container != no_container || parameter.type->kind == class_kind)
+    if (parameter.is_array || parameter.container != container_kind::none || parameter.type->kind == symbol_kind::class_)
         throw "DLL functions cannot take objects";
 }
 
@@ -60,7 +60,7 @@ std::string result_text(const procedure_symbol& procedure)
 {
     const type_symbol* result = procedure.result_type;
     if (!result) return "void";
-    if (result->kind == class_kind || equal_nocase(result->name, "VARIANT"))
+    if (result->kind == symbol_kind::class_ || equal_nocase(result->name, "VARIANT"))
         throw "DLL functions cannot return objects";
     if (equal_nocase(result->name, "STRING") || equal_nocase(result->name, "APISTRING")) return "char*";
     return result->cpp_name();

@@ -40,7 +40,7 @@ variable_symbol* find_redeclared_property(class_symbol* cls, const std::string& 
 }
 
 // [AS type] [READONLY | WRITEONLY] of a new property.
-variable_symbol* read_new_property(compiler& c, class_symbol* cls, const std::string& name, int visibility)
+variable_symbol* read_new_property(compiler& c, class_symbol* cls, const std::string& name, visibility_level visibility)
 {
     type_symbol* type;
     if (c.is_word("AS")) {
@@ -66,7 +66,7 @@ variable_symbol* read_new_property(compiler& c, class_symbol* cls, const std::st
 
 class_symbol* read_own_class(compiler& c)
 {
-    symbol* found = c.lex.kind == identifier ? c.this_module.types.find_raw(c.lex.text) : nullptr;
+    symbol* found = c.lex.kind == token_kind::identifier ? c.this_module.types.find_raw(c.lex.text) : nullptr;
     auto* cls = found ? dynamic_cast<class_symbol*>(found->resolve()) : nullptr;
     if (!cls) throw "class name expected";
     return cls;
@@ -74,7 +74,7 @@ class_symbol* read_own_class(compiler& c)
 
 variable_symbol* read_own_property(compiler& c, class_symbol* cls)
 {
-    variable_symbol* member = c.lex.kind == identifier ? cls->data_members.find_raw(c.lex.text) : nullptr;
+    variable_symbol* member = c.lex.kind == token_kind::identifier ? cls->data_members.find_raw(c.lex.text) : nullptr;
     if (!member || !is_property(member)) throw "property name expected";
     return member;
 }
@@ -115,7 +115,7 @@ body_head read_body_head(compiler& c)
     if (!head.is_get && !head.property->has_setter) throw "property is read-only";
     if (head.is_get && !head.property->has_getter) throw "property is write-only";
     c.next();
-    if (c.lex.kind != end_of_statement) throw "newline expected";
+    if (c.lex.kind != token_kind::end_of_statement) throw "newline expected";
     return head;
 }
 
@@ -155,10 +155,10 @@ void close_body(compiler& c, const body_head& head)
 
 } // namespace
 
-void compiler::translate_property_member(int visibility, class_symbol* cls)
+void compiler::translate_property_member(visibility_level visibility, class_symbol* cls)
 {
     next();
-    if (lex.kind != identifier) throw "identifier expected";
+    if (lex.kind != token_kind::identifier) throw "identifier expected";
     const std::string name = lex.text;
     // The accessors are member functions, which C++ may not name like the class.
     if (equal_nocase(name, cls->name)) throw "method cannot have the same name as its class";

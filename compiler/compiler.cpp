@@ -138,7 +138,7 @@ void compiler::check_new_type_name(const std::string& name) const
 void compiler::check_type_names_against_modules() const
 {
     for (const symbol* type : this_module.types) {
-        bool is_struct = type->kind == record_kind || type->kind == class_kind;
+        bool is_struct = type->kind == symbol_kind::record || type->kind == symbol_kind::class_;
         if (is_struct && find_module(type->name)) throw "duplicate identifier '" + type->name + "'";
     }
 }
@@ -166,5 +166,5 @@ void compiler::add_main_procedure()
 
 void compiler::expect_end_of_statement()
 {
-    if (lex.kind != end_of_statement) throw "end of statement expected";
+    if (lex.kind != token_kind::end_of_statement) throw "end of statement expected";
 }

@@ -68,15 +68,15 @@ struct expression_request {
     bool bare_lvalue = false;      // ... that nothing follows (SWAP, INPUT, BYREF arguments)
     bool want_array = false;       // one operand that is a whole dynamic array
     bool want_collection = false;  // one operand that is a whole container
-    int wanted_container = no_container;   // with want_collection: only this kind (0 = either)
+    container_kind wanted_container = container_kind::none;   // with want_collection: only this kind (0 = either)
     module* first_module = nullptr;        // the first operand names a member of this module,
                                            // whose "Module." has already been read
 };
 
 // C++ binding levels of the binary operators an expression writes, from the
 // tightest to the loosest.
-enum cpp_level { no_operator = 0, multiplicative = 5, additive, shift, relational = 9, equality,
-                 bit_and, bit_xor, bit_or, logical_and, logical_or };
+enum class cpp_level { none = 0, multiplicative = 5, additive, shift, relational = 9, equality,
+                       bit_and, bit_xor, bit_or, logical_and, logical_or };
 
 struct expression {
     // A value; an assignable target (when one was asked for); or, where a
@@ -86,7 +86,7 @@ struct expression {
     form kind = form::value;
     type_symbol* type = nullptr;
     symbol* named = nullptr;       // what a target names: a variable, property or event
-    int loosest = no_operator;     // the loosest binary operator outside parentheses
+    cpp_level loosest = cpp_level::none;   // the loosest binary operator outside parentheses
 };
 
 // ---------------------------------------------------------------------------
@@ -167,12 +167,12 @@ struct compiler {
     // Throws "end of statement expected" unless the current token ends the statement.
     void expect_end_of_statement();
     // The current token is the keyword `word` (ignoring case).
-    bool is_word(const char* word) const { return lex.kind == identifier && equal_nocase(lex.text, word); }
+    bool is_word(const char* word) const { return lex.kind == token_kind::identifier && equal_nocase(lex.text, word); }
     // The current token is the operator `op` (compared exactly).
     bool is_operator(const char* op) const {
-        return lex.kind == operator_token && std::strcmp(lex.text.c_str(), op) == 0;
+        return lex.kind == token_kind::operator_token && std::strcmp(lex.text.c_str(), op) == 0;
     }
-    bool at_end_of_statement() const { return lex.kind == end_of_statement; }
+    bool at_end_of_statement() const { return lex.kind == token_kind::end_of_statement; }
 
     // --- frame.cpp: the outer level
     void translate_module();
@@ -183,19 +183,19 @@ struct compiler {
 
     // --- decl_dim.cpp: type names and DIM
     type_symbol* parse_typename();
-    void translate_dim(int visibility);
+    void translate_dim(visibility_level visibility);
     // --- decl_type.cpp
-    void translate_type(int visibility);
+    void translate_type(visibility_level visibility);
     // --- decl_const.cpp
     std::string eval_constexpr(bool& is_string);
-    void translate_const(int visibility);
-    void translate_enum(int visibility);
+    void translate_const(visibility_level visibility);
+    void translate_enum(visibility_level visibility);
     // --- decl_option.cpp
     void translate_option();
     // --- decl_using.cpp
     void translate_using();
     void translate_alias();
-    void translate_builtin(int visibility);
+    void translate_builtin(visibility_level visibility);
 
     // --- expr_expression.cpp, expr_members.cpp, expr_containers.cpp, expr_call_args.cpp
     // The one entry of the expression translator: writes the expression's
@@ -206,7 +206,7 @@ struct compiler {
     // Writes a value's text that stands beside a C++ operator of level
     // `beside`: in parentheses when its own loosest operator binds as loosely
     // or more loosely, so that C++ groups it as the source does.
-    void write_value_beside(const std::string& text, const expression& value, int beside);
+    void write_value_beside(const std::string& text, const expression& value, cpp_level beside);
     // The text that steps an operand of type t by one: "++" or "--", but
     // " += 1" or " -= 1" for a BOOLEAN, on which C++17 has no ++ or --.
     static const char* step_by_one_text(const type_symbol* t, bool up);
@@ -245,7 +245,7 @@ struct compiler {
     void translate_select();
 
     // --- procedures.cpp
-    void translate_procedure(int visibility, bool declaration, class_symbol* cls);
+    void translate_procedure(visibility_level visibility, bool declaration, class_symbol* cls);
     // The members of the class and its bases, visible by their bare names in a body.
     void add_class_members_to_scope(class_symbol* cls, const symbol* except = nullptr);
 
@@ -255,12 +255,12 @@ struct compiler {
     // Writes the stub body that replaces the ";" of a LIB declaration.
     void emit_lib_stub(const procedure_symbol& procedure, const lib_binding& binding);
     // --- class_class.cpp
-    void translate_class(int visibility);
-    void translate_class_forward(int visibility);
+    void translate_class(visibility_level visibility);
+    void translate_class_forward(visibility_level visibility);
     // At the end of the module: every forward-declared class was defined.
     void check_module_classes();
     // --- class_property.cpp
-    void translate_property_member(int visibility, class_symbol* cls);
+    void translate_property_member(visibility_level visibility, class_symbol* cls);
     void translate_property_body();
     // --- class_sections.cpp
     void translate_initialization();

@@ -89,7 +89,7 @@ operand read_named_constant(compiler& c)
     symbol* found;
     if (c.is_operator(".")) {
         c.next();
-        if (c.lex.kind != identifier) throw "identifier expected";
+        if (c.lex.kind != token_kind::identifier) throw "identifier expected";
         module* owner = c.find_module(name);
         found = owner ? c.find_identifier(c.lex.text, owner) : nullptr;
         if (!found) throw "undeclared identifier '" + name + "'";
@@ -98,7 +98,7 @@ operand read_named_constant(compiler& c)
         found = c.find_identifier(name);
         if (!found) throw "undeclared identifier '" + name + "'";
     }
-    if (found->kind != constant_kind) throw "constant expected";
+    if (found->kind != symbol_kind::constant) throw "constant expected";
     auto* constant = static_cast<constant_symbol*>(found);
     if (constant->is_string) return {unquote(constant->value), true};
     return {constant->value, false};
@@ -131,20 +131,20 @@ operand read_parenthesised(compiler& c)
 operand read_primary(compiler& c)
 {
     switch (c.lex.kind) {
-    case number: {
+    case token_kind::number: {
         operand result{c.lex.text, false};
         c.next();
         return result;
     }
-    case string_or_directive: {
+    case token_kind::string_or_directive: {
         if (c.lex.text[0] != '"') throw "constant expected";   // a '#' directive
         operand result{unquote(c.lex.text), true};
         c.next();
         return result;
     }
-    case identifier:
+    case token_kind::identifier:
         return read_named_constant(c);
-    case operator_token:
+    case token_kind::operator_token:
         if (c.lex.text == "(") return read_parenthesised(c);
         throw "constant expression expected";
     default:
@@ -230,10 +230,10 @@ std::string compiler::eval_constexpr(bool& is_string)
     return is_string ? "\"" + result.text + "\"" : number_text(result.value);
 }
 
-void compiler::translate_const(int visibility)
+void compiler::translate_const(visibility_level visibility)
 {
     next();
-    if (lex.kind != identifier) throw "identifier expected";
+    if (lex.kind != token_kind::identifier) throw "identifier expected";
     std::string name = lex.text;
     check_reserved_word(name);
     next();
@@ -272,9 +272,9 @@ void skip_blank_lines(compiler& c)
 }
 
 // `Name [= value]`: an explicit value restarts the count.
-void translate_enum_member(compiler& c, int visibility, int32_t& counter)
+void translate_enum_member(compiler& c, visibility_level visibility, int32_t& counter)
 {
-    if (c.lex.kind != identifier) throw "identifier expected";
+    if (c.lex.kind != token_kind::identifier) throw "identifier expected";
     auto* member = new constant_symbol(c.lex.text, visibility);
     check_reserved_word(member->name);
     c.next();
@@ -293,10 +293,10 @@ void translate_enum_member(compiler& c, int visibility, int32_t& counter)
 
 }  // namespace
 
-void compiler::translate_enum(int visibility)
+void compiler::translate_enum(visibility_level visibility)
 {
     next();
-    if (lex.kind == identifier) {
+    if (lex.kind == token_kind::identifier) {
         check_reserved_word(lex.text);
         this_module.types.push_back(new alias_symbol(lex.text, visibility, require_type("LONG"), true));
         next();

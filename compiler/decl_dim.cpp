@@ -18,7 +18,7 @@ struct dim_group {
     std::string bounds;                // "(…)" as C++ text; "" or "()" writes nothing
     bool is_new = false;
     type_symbol* type = nullptr;
-    int container = no_container;
+    container_kind container = container_kind::none;
 };
 
 // A name may hide a variable of an outer scope; anything else it meets in
@@ -27,7 +27,7 @@ void check_new_name(compiler& c, const std::string& name, const dim_group& group
 {
     if (symbol* found = c.this_module.identifiers.find_raw(name)) {
         found = found->resolve();
-        bool outer_variable = found->kind == variable_kind
+        bool outer_variable = found->kind == symbol_kind::variable
             && static_cast<variable_symbol*>(found)->scope_level < c.scope_level;
         if (!outer_variable) throw "duplicate identifier '" + found->name + "'";
     }
@@ -38,7 +38,7 @@ void check_new_name(compiler& c, const std::string& name, const dim_group& group
 
 void read_one_name(compiler& c, dim_group& group)
 {
-    if (c.lex.kind != identifier) throw "identifier expected";
+    if (c.lex.kind != token_kind::identifier) throw "identifier expected";
     check_new_name(c, c.lex.text, group);
     group.names.push_back(c.lex.text);
     group.name_set.insert(c.lex.text);
@@ -95,7 +95,7 @@ void read_bounds(compiler& c, dim_group& group)
 }
 
 // `AS [NEW] type`, or the type that the first name's suffix selects.
-void read_type(compiler& c, dim_group& group, int visibility)
+void read_type(compiler& c, dim_group& group, visibility_level visibility)
 {
     if (c.is_word("AS")) {
         c.next();
@@ -104,9 +104,9 @@ void read_type(compiler& c, dim_group& group, int visibility)
             c.next();
         }
         group.type = c.parse_typename();
-        if (group.is_new && group.type->kind != class_kind) throw "class name expected";
+        if (group.is_new && group.type->kind != symbol_kind::class_) throw "class name expected";
     } else {
-        symbol first(variable_kind, group.names.front(), visibility);
+        symbol first(symbol_kind::variable, group.names.front(), visibility);
         group.type = c.require_type(suffix_type_name(&first));
     }
     if (group.type->visibility < visibility) throw "cannot use private type in public declaration";
@@ -116,11 +116,11 @@ void read_container(compiler& c, dim_group& group)
 {
     if (c.is_word("COLLECTION")) {
         if (group.is_array) throw "array of collections is not allowed";
-        group.container = collection_container;
+        group.container = container_kind::collection;
         c.next();
     } else if (c.is_word("DICTIONARY")) {
         if (group.is_array) throw "array of dictionaries is not allowed";
-        group.container = dictionary_container;
+        group.container = container_kind::dictionary;
         c.next();
     }
 }
@@ -132,7 +132,7 @@ std::string declared_type_text(const dim_group& group)
     return container_type_text(conv_type_text(group.type), group.is_array, group.container) + " ";
 }
 
-void declare_names(compiler& c, const dim_group& group, int visibility)
+void declare_names(compiler& c, const dim_group& group, visibility_level visibility)
 {
     const char* separator = "";
     for (const std::string& name : group.names) {
@@ -151,10 +151,10 @@ void declare_names(compiler& c, const dim_group& group, int visibility)
 void check_initializable(const dim_group& group)
 {
     if (group.names.size() > 1) throw "cannot initialize groups";
-    if (group.type->kind == record_kind) throw "structures cannot be initialized";
+    if (group.type->kind == symbol_kind::record) throw "structures cannot be initialized";
     if (group.is_array) throw "arrays cannot be initialized";
-    if (group.container == collection_container) throw "collections cannot be initialized";
-    if (group.container == dictionary_container) throw "dictionaries cannot be initialized";
+    if (group.container == container_kind::collection) throw "collections cannot be initialized";
+    if (group.container == container_kind::dictionary) throw "dictionaries cannot be initialized";
 }
 
 void write_new_initializer(compiler& c, const dim_group& group)
@@ -178,7 +178,7 @@ void write_value_initializer(compiler& c, const dim_group& group)
     c.output << ")";
 }
 
-void translate_group(compiler& c, int visibility)
+void translate_group(compiler& c, visibility_level visibility)
 {
     dim_group group;
     read_names(c, group);
@@ -198,12 +198,12 @@ void translate_group(compiler& c, int visibility)
 
 type_symbol* compiler::parse_typename()
 {
-    if (lex.kind != identifier) throw "identifier expected";
+    if (lex.kind != token_kind::identifier) throw "identifier expected";
     std::string first = lex.text;
     next();
     if (!is_operator(".")) return require_type(first);
     next();
-    if (lex.kind != identifier) throw "identifier expected";
+    if (lex.kind != token_kind::identifier) throw "identifier expected";
     module* owner = find_module(first);
     if (!owner) throw "module '" + first + "'not found";
     type_symbol* type = require_type(lex.text, owner);
@@ -211,7 +211,7 @@ type_symbol* compiler::parse_typename()
     return type;
 }
 
-void compiler::translate_dim(int visibility)
+void compiler::translate_dim(visibility_level visibility)
 {
     if (is_word("DIM")) next();
     for (;;) {

@@ -20,7 +20,7 @@ bool read_on_off(compiler& c)
 void read_resource_file(compiler& c)
 {
     c.next();
-    if (c.lex.kind != string_or_directive || c.lex.text[0] != '"') throw "resource file expected";
+    if (c.lex.kind != token_kind::string_or_directive || c.lex.text[0] != '"') throw "resource file expected";
     c.resource_file = c.lex.text.substr(1, c.lex.text.size() - 2);
     if (!file_exists(c.resource_file)) throw "resource file not found";
     c.next();

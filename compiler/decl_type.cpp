@@ -88,13 +88,13 @@ void next_member_token(compiler& c)
         c.next();
         if (c.lex.at_eof()) throw "unexpected end of file";
     } while (c.at_end_of_statement());
-    if (c.lex.kind != identifier) throw "identifier expected";
+    if (c.lex.kind != token_kind::identifier) throw "identifier expected";
 }
 
-record_symbol* declare_record(compiler& c, int visibility)
+record_symbol* declare_record(compiler& c, visibility_level visibility)
 {
     c.next();
-    if (c.lex.kind != identifier) throw "identifier expected";
+    if (c.lex.kind != token_kind::identifier) throw "identifier expected";
     std::string name = c.lex.text;
     if (symbol* existing = c.this_module.types.find_raw(name))
         throw "duplicate identifier '" + existing->resolve()->cpp_name(true) + "'";
@@ -106,7 +106,7 @@ record_symbol* declare_record(compiler& c, int visibility)
 
 }  // namespace
 
-void compiler::translate_type(int visibility)
+void compiler::translate_type(visibility_level visibility)
 {
     record_symbol* record = declare_record(*this, visibility);
     output << "struct " << record->cpp_name(false) << indent_text() << "{";

@@ -8,7 +8,7 @@ namespace {
 
 void expect_identifier(const compiler& c)
 {
-    if (c.lex.kind != identifier) throw "identifier expected";
+    if (c.lex.kind != token_kind::identifier) throw "identifier expected";
 }
 
 // The newest entry of that name, aliases resolved, or null.
@@ -18,7 +18,7 @@ symbol* find_own(const named_list<symbol>& list, const std::string& name)
     return found ? found->resolve() : nullptr;
 }
 
-procedure_symbol* builtin_method(const char* name, int visibility, type_symbol* result)
+procedure_symbol* builtin_method(const char* name, visibility_level visibility, type_symbol* result)
 {
     auto* method = new procedure_symbol(name, visibility, true, true, result);
     method->is_member = true;
@@ -80,7 +80,7 @@ void compiler::translate_alias()
     next();
 }
 
-void compiler::translate_builtin(int visibility)
+void compiler::translate_builtin(visibility_level visibility)
 {
     next();
     if (is_word("TYPE")) {

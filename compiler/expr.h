@@ -18,7 +18,7 @@ struct state {
     symbol* current = nullptr;     // what the operand names so far; null for a computed value
     type_symbol* type = nullptr;   // the operand's type so far
     bool composite = false;        // prefixed, container element or method result, indexed array
-    int loosest = no_operator;     // the loosest binary operator written at this level
+    cpp_level loosest = cpp_level::none;   // the loosest binary operator written at this level
     // Set when a target was asked for and the operand is none: the
     // translation stops where it met it, and the caller decides.
     bool stopped = false;
@@ -67,7 +67,7 @@ type_symbol* builtin_type(compiler& c, const char* name);
 bool is_record(const type_symbol* t);
 bool is_property(const symbol* s);
 // "collection expected" or "dictionary expected".
-const char* container_expected(int wanted_container);
+const char* container_expected(container_kind wanted_container);
 // "undeclared identifier '<name>'".
 [[noreturn]] void undeclared(const std::string& name);
 

@@ -23,7 +23,7 @@ std::string parameter_type_text(const variable_symbol& p)
 procedure_symbol* look_up_procedure(compiler& c)
 {
     symbol* s = c.require_identifier(c.lex.text);
-    if (s->kind != procedure_kind) throw "global function expected";
+    if (s->kind != symbol_kind::procedure) throw "global function expected";
     return static_cast<procedure_symbol*>(s);
 }
 
@@ -109,7 +109,7 @@ private:
             if (!procedure_.generic) out_ << "&";
             return translate_assignable(bare_lvalue(), "not an lvalue");
         }
-        if (p.by_reference && !p.is_array && p.container == no_container) {
+        if (p.by_reference && !p.is_array && p.container == container_kind::none) {
             type_symbol* t = translate_assignable(bare_lvalue(), "not an lvalue");
             if (t != p.type) throw "type mismatch";
             return t;

@@ -86,7 +86,7 @@ type_symbol* translate_method_call(state& st, const variable_symbol* v, bool as_
 {
     compiler& c = st.c;
     const std::string name = c.lex.text;
-    bool dictionary = v->container == dictionary_container;
+    bool dictionary = v->container == container_kind::dictionary;
     if (equal_nocase(name, "Add") || equal_nocase(name, "Insert")) {
         if (dictionary) throw "ADD cannot be used on dictionaries";
         translate_add(st, v);
@@ -117,7 +117,7 @@ void translate_container_method(state& st, const variable_symbol* v, bool as_mem
     compiler& c = st.c;
     st.out << ".";
     c.next();
-    if (c.lex.kind != identifier) throw "identifier expected";
+    if (c.lex.kind != token_kind::identifier) throw "identifier expected";
     type_symbol* result = translate_method_call(st, v, as_member);
     if (st.stop_unless_target(expression::form::call)) return;   // "c.Add(x)" as a statement
     if (!result) throw "SUB calls cannot be used in expressions";
@@ -155,7 +155,7 @@ void translate_variable_suffix(state& st, variable_symbol* v, bool as_member)
 {
     bool fixed = !is_property(v) && v->dimension_count > 0;
     if (v->is_array || fixed) translate_indexing(st, v, fixed);
-    else if (v->container != no_container) translate_container_access(st, v, as_member);
+    else if (v->container != container_kind::none) translate_container_access(st, v, as_member);
 }
 
 void translate_bound_function(state& st, bool upper)

@@ -18,18 +18,18 @@ type_symbol* builtin_type(compiler& c, const char* name)
     return c.require_type(name);
 }
 
-bool is_record(const type_symbol* t) { return t && t->kind == record_kind; }
+bool is_record(const type_symbol* t) { return t && t->kind == symbol_kind::record; }
 
 bool is_property(const symbol* s)
 {
-    if (!s || s->kind != variable_kind) return false;
+    if (!s || s->kind != symbol_kind::variable) return false;
     auto* v = static_cast<const variable_symbol*>(s);
     return v->has_getter || v->has_setter;
 }
 
-const char* container_expected(int wanted_container)
+const char* container_expected(container_kind wanted_container)
 {
-    return wanted_container == dictionary_container ? "dictionary expected" : "collection expected";
+    return wanted_container == container_kind::dictionary ? "dictionary expected" : "collection expected";
 }
 
 void undeclared(const std::string& name) { throw std::string("undeclared identifier '" + name + "'"); }
@@ -59,7 +59,7 @@ void translate_parenthesised(state& st)
 void translate_literal(state& st)
 {
     compiler& c = st.c;
-    bool is_number = c.lex.kind == number;
+    bool is_number = c.lex.kind == token_kind::number;
     if (is_number) st.out << c.lex.text;
     else st.out << "string(" << c.lex.text << ")";
     st.type = builtin_type(c, is_number ? "DOUBLE" : "STRING");
@@ -82,7 +82,7 @@ void translate_sizeof_contents(state& st)
 {
     compiler& c = st.c;
     const std::string name = c.lex.text;
-    if (c.lex.kind != identifier || c.find_identifier(name)) {
+    if (c.lex.kind != token_kind::identifier || c.find_identifier(name)) {
         translate_value(c, st.out);
     } else if (c.find_type(name)) {
         st.out << value_type_text(c.parse_typename());
@@ -90,7 +90,7 @@ void translate_sizeof_contents(state& st)
         c.next();
         expect_operator(c, ".", "dot expected");
         c.next();
-        type_symbol* t = c.lex.kind == identifier ? c.find_type(c.lex.text, m) : nullptr;
+        type_symbol* t = c.lex.kind == token_kind::identifier ? c.find_type(c.lex.text, m) : nullptr;
         if (t) {
             st.out << value_type_text(t);
             c.next();
@@ -124,8 +124,8 @@ void translate_sizeof(state& st)
 // A procedure of this module that is no method.
 procedure_symbol* global_procedure(compiler& c)
 {
-    symbol* s = c.lex.kind == identifier ? c.find_identifier(c.lex.text, &c.this_module) : nullptr;
-    auto* p = s && s->kind == procedure_kind ? static_cast<procedure_symbol*>(s) : nullptr;
+    symbol* s = c.lex.kind == token_kind::identifier ? c.find_identifier(c.lex.text, &c.this_module) : nullptr;
+    auto* p = s && s->kind == symbol_kind::procedure ? static_cast<procedure_symbol*>(s) : nullptr;
     if (!p || p->is_method) throw "global function expected";
     return p;
 }
@@ -145,7 +145,7 @@ void translate_addressof(state& st)
 // Current token: a member name of module m (its "m." already read).
 symbol* module_member(compiler& c, module* m)
 {
-    if (c.lex.kind != identifier) throw "identifier expected";
+    if (c.lex.kind != token_kind::identifier) throw "identifier expected";
     return c.require_identifier(c.lex.text, m);
 }
 
@@ -204,9 +204,9 @@ void translate_identifier(state& st, bool after_minus)
     if (!s) {
         if (st.c.find_type(st.c.lex.text)) throw "variable or function call expected";
         declare_automatically(st);
-    } else if (s->kind == constant_kind) {
+    } else if (s->kind == symbol_kind::constant) {
         translate_constant(st, static_cast<constant_symbol*>(s), after_minus);
-    } else if (s->kind == variable_kind || s->kind == procedure_kind) {
+    } else if (s->kind == symbol_kind::variable || s->kind == symbol_kind::procedure) {
         check_bare_member(st.c, s);
         st.out << s->cpp_name(true);
         translate_reference(st, s, s->is_member);
@@ -227,12 +227,12 @@ void translate_operand(state& st, bool after_minus)
         if (!st.stop_unless_target(not_target)) translate_parenthesised(st);
         return;
     }
-    if (c.lex.kind == number || (c.lex.kind == string_or_directive && c.lex.text[0] == '"')) {
+    if (c.lex.kind == token_kind::number || (c.lex.kind == token_kind::string_or_directive && c.lex.text[0] == '"')) {
         if (!st.stop_unless_target(not_target)) translate_literal(st);
         return;
     }
     // NOT here is a second prefix: one operand takes one prefix at most.
-    if (c.lex.kind != identifier || c.is_word("NOT")) throw "expression expected";
+    if (c.lex.kind != token_kind::identifier || c.is_word("NOT")) throw "expression expected";
     bool value_only = c.is_word("NEW") || c.is_word("LBOUND") || c.is_word("UBOUND") || c.is_word("SIZEOF")
                       || c.is_word("ADDRESSOF");
     if (value_only && st.stop_unless_target(not_target)) return;
@@ -261,7 +261,7 @@ std::string read_prefix(compiler& c)
     }
     if (!c.is_operator("[")) return "";
     c.next();
-    if (c.lex.kind != identifier || c.lex.text != "NOT") throw "NOT expected";
+    if (c.lex.kind != token_kind::identifier || c.lex.text != "NOT") throw "NOT expected";
     c.next();
     expect_operator(c, "]", "closing brace expected");
     c.next();
@@ -306,24 +306,24 @@ bool gate_ends_expression(const state& st)
 struct operator_spelling {
     const char* source;
     const char* cpp;
-    int level;   // C++ binding level
+    cpp_level level;   // C++ binding level
 };
 
 const operator_spelling symbol_operators[] = {
-    {"+", " +", additive},         {"-", " -", additive},
-    {"*", " *", multiplicative},   {"/", " /", multiplicative},
-    {">", " >", relational},       {"<", " <", relational},
-    {">=", " >=", relational},     {"<=", " <=", relational},
-    {"<>", " !=", equality},       {"=", " ==", equality},
+    {"+", " +", cpp_level::additive},         {"-", " -", cpp_level::additive},
+    {"*", " *", cpp_level::multiplicative},   {"/", " /", cpp_level::multiplicative},
+    {">", " >", cpp_level::relational},       {"<", " <", cpp_level::relational},
+    {">=", " >=", cpp_level::relational},     {"<=", " <=", cpp_level::relational},
+    {"<>", " !=", cpp_level::equality},       {"=", " ==", cpp_level::equality},
 };
 
 const operator_spelling word_operators[] = {
-    {"MOD", " %", multiplicative}, {"AND", " &&", logical_and},
-    {"XOR", " ^", bit_xor},        {"OR", " ||", logical_or},
+    {"MOD", " %", cpp_level::multiplicative}, {"AND", " &&", cpp_level::logical_and},
+    {"XOR", " ^", cpp_level::bit_xor},        {"OR", " ||", cpp_level::logical_or},
 };
 
 const operator_spelling bitwise_operators[] = {
-    {"AND", " &", bit_and}, {"OR", " |", bit_or},
+    {"AND", " &", cpp_level::bit_and}, {"OR", " |", cpp_level::bit_or},
 };
 
 // A one-token binary operator at the current token, or null. "=" ends an
@@ -407,7 +407,7 @@ expression compiler::translate_expression(const expression_request& request, std
     return result;
 }
 
-void compiler::write_value_beside(const std::string& text, const expression& value, int beside)
+void compiler::write_value_beside(const std::string& text, const expression& value, cpp_level beside)
 {
     if (value.loosest >= beside) output << "( " << text << " )";
     else output << text;

@@ -64,7 +64,7 @@ symbol* look_up_member(state& st)
     compiler& c = st.c;
     if (!is_record(st.type) && !is_class(st.type))
         throw std::string("'" + st.type->name + "' is not an aggregate type");
-    if (c.lex.kind != identifier) throw "identifier expected";
+    if (c.lex.kind != token_kind::identifier) throw "identifier expected";
     const std::string& name = c.lex.text;
     if (is_record(st.type)) {
         st.out << ".";
@@ -112,14 +112,14 @@ void translate_class_check(state& st)
 
 bool is_array_variable(const symbol* s)
 {
-    return s && s->kind == variable_kind && static_cast<const variable_symbol*>(s)->is_array;
+    return s && s->kind == symbol_kind::variable && static_cast<const variable_symbol*>(s)->is_array;
 }
 
-bool is_container_variable(const symbol* s, int wanted_container)
+bool is_container_variable(const symbol* s, container_kind wanted_container)
 {
-    if (!s || s->kind != variable_kind) return false;
-    int container = static_cast<const variable_symbol*>(s)->container;
-    return container != no_container && (wanted_container == no_container || container == wanted_container);
+    if (!s || s->kind != symbol_kind::variable) return false;
+    container_kind container = static_cast<const variable_symbol*>(s)->container;
+    return container != container_kind::none && (wanted_container == container_kind::none || container == wanted_container);
 }
 
 void check_end_of_operand(state& st)
@@ -130,7 +130,7 @@ void check_end_of_operand(state& st)
         // A getter/setter pair has no address.
         if (r.bare_lvalue && st.stop_unless_target(expression::form::not_target)) return;
         if (!r.want_lvalue) call_getter(st);
-    } else if (s && s->kind == procedure_kind && st.stop_unless_target(expression::form::call)) {
+    } else if (s && s->kind == symbol_kind::procedure && st.stop_unless_target(expression::form::call)) {
         return;
     }
     if (r.want_array && !is_array_variable(s)) throw "array expected";
@@ -145,7 +145,7 @@ symbol* find_in_bases(const compiler& c, const std::string& name, class_symbol*&
     for (owner = c.body.current_class->base_class; owner; owner = owner->base_class) {
         symbol* member = find_member(owner, name, false);
         if (!member) continue;
-        if (member->kind == variable_kind && !is_property(member)) throw "property get or set expected";
+        if (member->kind == symbol_kind::variable && !is_property(member)) throw "property get or set expected";
         return member;
     }
     undeclared(name);
@@ -157,7 +157,7 @@ namespace expr {
 
 void translate_reference(state& st, symbol* s, bool as_member)
 {
-    if (s->kind == procedure_kind) return translate_call(st, static_cast<procedure_symbol*>(s));
+    if (s->kind == symbol_kind::procedure) return translate_call(st, static_cast<procedure_symbol*>(s));
     auto* v = static_cast<variable_symbol*>(s);
     st.current = v;
     st.type = v->type;
@@ -180,7 +180,7 @@ void translate_super(state& st)
     c.next();
     expect_operator(c, ".", "dot expected");
     c.next();
-    if (c.lex.kind != identifier) throw "identifier expected";
+    if (c.lex.kind != token_kind::identifier) throw "identifier expected";
     class_symbol* owner = nullptr;
     symbol* member = find_in_bases(c, c.lex.text, owner);
     if (member->visibility == vis_private) closed_for_descendants(member->name);

@@ -5,7 +5,7 @@
 
 namespace {
 
-void translate_declare(compiler& c, int visibility)
+void translate_declare(compiler& c, visibility_level visibility)
 {
     c.next();
     const std::string& word = c.lex.text;
@@ -24,7 +24,7 @@ void translate_declare(compiler& c, int visibility)
     }
 }
 
-void translate_definition(compiler& c, int visibility)
+void translate_definition(compiler& c, visibility_level visibility)
 {
     c.translate_procedure(visibility, false, nullptr);
 }
@@ -33,28 +33,28 @@ void translate_definition(compiler& c, int visibility)
 // on the keyword and returns on the token after its declaration.
 const struct {
     std::string keyword;
-    void (*translate)(compiler&, int visibility);
+    void (*translate)(compiler&, visibility_level visibility);
 } declaration_handlers[] = {
-    {"OPTION", [](compiler& c, int) { c.translate_option(); }},
-    {"CONST", [](compiler& c, int v) { c.translate_const(v); }},
-    {"ENUM", [](compiler& c, int v) { c.translate_enum(v); }},
-    {"INITIALIZATION", [](compiler& c, int) { c.translate_initialization(); }},
-    {"FINALIZATION", [](compiler& c, int) { c.translate_finalization(); }},
+    {"OPTION", [](compiler& c, visibility_level) { c.translate_option(); }},
+    {"CONST", [](compiler& c, visibility_level v) { c.translate_const(v); }},
+    {"ENUM", [](compiler& c, visibility_level v) { c.translate_enum(v); }},
+    {"INITIALIZATION", [](compiler& c, visibility_level) { c.translate_initialization(); }},
+    {"FINALIZATION", [](compiler& c, visibility_level) { c.translate_finalization(); }},
     {"DECLARE", translate_declare},
     {"SUB", translate_definition},
     {"FUNCTION", translate_definition},
     {"EXPORT", translate_definition},
-    {"PROPERTY", [](compiler& c, int) { c.translate_property_body(); }},
-    {"DIM", [](compiler& c, int v) { c.translate_dim(v); }},
-    {"TYPE", [](compiler& c, int v) { c.translate_type(v); }},
-    {"CLASS", [](compiler& c, int v) { c.translate_class(v); }},
-    {"USING", [](compiler& c, int) { c.translate_using(); }},
-    {"ALIAS", [](compiler& c, int) { c.translate_alias(); }},
-    {"#CPP", [](compiler& c, int) { c.translate_cpp_block(); }},
-    {"#KLN", [](compiler&, int) {}},   // left for the end-of-statement check
+    {"PROPERTY", [](compiler& c, visibility_level) { c.translate_property_body(); }},
+    {"DIM", [](compiler& c, visibility_level v) { c.translate_dim(v); }},
+    {"TYPE", [](compiler& c, visibility_level v) { c.translate_type(v); }},
+    {"CLASS", [](compiler& c, visibility_level v) { c.translate_class(v); }},
+    {"USING", [](compiler& c, visibility_level) { c.translate_using(); }},
+    {"ALIAS", [](compiler& c, visibility_level) { c.translate_alias(); }},
+    {"#CPP", [](compiler& c, visibility_level) { c.translate_cpp_block(); }},
+    {"#KLN", [](compiler&, visibility_level) {}},   // left for the end-of-statement check
 };
 
-void translate_declaration(compiler& c, int visibility)
+void translate_declaration(compiler& c, visibility_level visibility)
 {
     for (const auto& handler : declaration_handlers) {
         if (equal_nocase(c.lex.text, handler.keyword)) {
@@ -62,10 +62,10 @@ void translate_declaration(compiler& c, int visibility)
             return;
         }
     }
-    if (c.lex.kind != end_of_statement) c.translate_dim(visibility);   // a declaration without DIM
+    if (c.lex.kind != token_kind::end_of_statement) c.translate_dim(visibility);   // a declaration without DIM
 }
 
-int read_visibility(compiler& c)
+visibility_level read_visibility(compiler& c)
 {
     static const std::string private_word = "PRIVATE", public_word = "PUBLIC";
     if (equal_nocase(c.lex.text, private_word)) {
@@ -110,8 +110,8 @@ void write_file_head(compiler& c)
 
 void translate_declarations(compiler& c)
 {
-    while (!(c.lex.kind == end_of_statement && c.lex.at_eof())) {
-        if (c.lex.kind != end_of_statement) {
+    while (!(c.lex.kind == token_kind::end_of_statement && c.lex.at_eof())) {
+        if (c.lex.kind != token_kind::end_of_statement) {
             translate_declaration(c, read_visibility(c));
             c.expect_end_of_statement();
         }

@@ -102,7 +102,7 @@ bool lexer::at_eof() const
 void lexer::next_token()
 {
     read_token();
-    while (kind == identifier && text == "_") continue_line();
+    while (kind == token_kind::identifier && text == "_") continue_line();
     running_column_ += (int)text.size();
 }
 
@@ -115,7 +115,7 @@ void lexer::continue_line()
     running_column_ += 1;
     read_token();
     running_column_ += (int)text.size();
-    if (kind != end_of_statement) throw "newline expected";
+    if (kind != token_kind::end_of_statement) throw "newline expected";
     read_token();
 }
 
@@ -131,7 +131,7 @@ void lexer::read_token()
         column = running_column_;
         int c = current();
         if (c == end_of_input) {
-            kind = end_of_statement;
+            kind = token_kind::end_of_statement;
             at_end_ = true;
             return;
         }
@@ -147,13 +147,13 @@ void lexer::read_token()
     if (c == '\'') {
         while (current() != end_of_input && current() != '\n') advance();
         if (current() == '\n') next_line();
-        kind = end_of_statement;
+        kind = token_kind::end_of_statement;
         return;
     }
     if (c == '\r' || c == '\n') {
         if (c == '\r') advance();
         next_line();
-        kind = end_of_statement;
+        kind = token_kind::end_of_statement;
         return;
     }
     if (is_identifier_start(c)) return read_identifier();
@@ -161,7 +161,7 @@ void lexer::read_token()
     if (c == '&') return read_hex_number();
     if (c == '"') return read_string();
 
-    kind = operator_token;
+    kind = token_kind::operator_token;
     text.push_back((char)c);
     advance();
     int n = current();
@@ -191,7 +191,7 @@ void lexer::read_token()
         return;
     case ':':
         text.clear();
-        kind = end_of_statement;
+        kind = token_kind::end_of_statement;
         return;
     default:
         text.clear();
@@ -211,7 +211,7 @@ void lexer::read_directive()
         advance();
         ++running_column_;
     }
-    kind = string_or_directive;
+    kind = token_kind::string_or_directive;
 }
 
 // Appends the characters from the current one up to `end` to the token.
@@ -238,11 +238,11 @@ void lexer::read_identifier()
     if (current() == ':' && pos_ + 1 < source_.size()
         && (source_[pos_ + 1] == '\n' || source_[pos_ + 1] == '\r')) {
         advance();   // the ':' of a label; the line end stays current
-        kind = label;
+        kind = token_kind::label;
         return;
     }
     rename_cpp_clash();
-    kind = identifier;   // a lone "_" is a line continuation, handled by next_token
+    kind = token_kind::identifier;   // a lone "_" is a line continuation, handled by next_token
 }
 
 // A clash word gets the case of its first letter swapped (int becomes Int,
@@ -266,7 +266,7 @@ void lexer::read_number()
     if (end < source_.size() && source_[end] == '.') end = span_end(end + 1, [](int c) { return is_digit(c); });
     take_to(end);
     if (current() == '&') advance();
-    kind = number;
+    kind = token_kind::number;
 }
 
 void lexer::read_hex_number()
@@ -280,7 +280,7 @@ void lexer::read_hex_number()
         value = value * 16 + (uint32_t)digit;
     if (current() == '&') advance();
     text = std::to_string(value);
-    kind = number;
+    kind = token_kind::number;
 }
 
 // The literal keeps its quotes and has every backslash doubled, so its text
@@ -303,7 +303,7 @@ void lexer::read_string()
         if (c == '"') break;
         if (c == '\\') text.push_back('\\');
     }
-    kind = string_or_directive;
+    kind = token_kind::string_or_directive;
 }
 
 // Steps over the LF that ends a line.
@@ -357,6 +357,6 @@ void lexer::read_rest_of_line()
         if (current() != '\t') line_text.push_back((char)current());
         advance();
     }
-    kind = end_of_statement;
+    kind = token_kind::end_of_statement;
     column = 1;
 }

@@ -4,7 +4,7 @@
 
 #include "util.h"
 
-enum token_kind {
+enum class token_kind {
     end_of_statement = 1,
     identifier = 2,
     number = 3,
@@ -17,7 +17,7 @@ class lexer {
 public:
     std::string text;          // the current token
     std::string line_text;     // filled by read_rest_of_line
-    int kind = end_of_statement;
+    token_kind kind = token_kind::end_of_statement;
     // Where the current token began: the physical line and column. A line
     // end is on the line it ends; the end of input is where the text ends.
     int line = 1;

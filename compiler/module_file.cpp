@@ -30,8 +30,8 @@ bool is_public(const symbol* s)
 
 bool is_type_record(const symbol* s)
 {
-    if (s->kind == alias_kind) return static_cast<const alias_symbol*>(s)->refers_to_type;
-    return s->kind == type_kind || s->kind == record_kind || s->kind == class_kind;
+    if (s->kind == symbol_kind::alias) return static_cast<const alias_symbol*>(s)->refers_to_type;
+    return s->kind == symbol_kind::type || s->kind == symbol_kind::record || s->kind == symbol_kind::class_;
 }
 
 // --- writing --------------------------------------------------------------------
@@ -56,7 +56,7 @@ void write_variable_fields(const variable_symbol& v, std::ostream& file)
     write_byte(v.by_reference, file);
     write_byte(v.has_getter, file);
     write_byte(v.has_setter, file);
-    write_byte(v.container, file);
+    write_byte(int(v.container), file);
     write_int(v.fixed_length, file);
     write_int(v.dimension_count, file);
     for (int i = 0; i < v.dimension_count; ++i) write_int(v.dimensions[i], file);
@@ -86,26 +86,26 @@ void write_class_fields(const class_symbol& c, std::ostream& file)
 
 void write_record(const symbol& s, std::ostream& file)
 {
-    write_byte(s.kind, file);
+    write_byte(int(s.kind), file);
     write_str(s.name, file);
     write_byte(s.visibility, file);
     switch (s.kind) {
-    case constant_kind: {
+    case symbol_kind::constant: {
         auto& c = static_cast<const constant_symbol&>(s);
         write_byte(c.is_string, file);
         write_str(c.value, file);
         break;
     }
-    case variable_kind: write_variable_fields(static_cast<const variable_symbol&>(s), file); break;
-    case procedure_kind: write_procedure_fields(static_cast<const procedure_symbol&>(s), file); break;
-    case record_kind: {
+    case symbol_kind::variable: write_variable_fields(static_cast<const variable_symbol&>(s), file); break;
+    case symbol_kind::procedure: write_procedure_fields(static_cast<const procedure_symbol&>(s), file); break;
+    case symbol_kind::record: {
         auto& r = static_cast<const record_symbol&>(s);
         write_int(int32_t(r.fields.size()), file);
         for (const variable_symbol* field : r.fields) write_record(*field, file);
         break;
     }
-    case class_kind: write_class_fields(static_cast<const class_symbol&>(s), file); break;
-    case alias_kind: {
+    case symbol_kind::class_: write_class_fields(static_cast<const class_symbol&>(s), file); break;
+    case symbol_kind::alias: {
         auto& a = static_cast<const alias_symbol&>(s);
         write_byte(a.refers_to_type, file);
         write_str(a.target->name, file);
@@ -163,7 +163,7 @@ void check_base_chains(const module& m)
 {
     std::set<const class_symbol*> ending;
     for (const symbol* s : m.types) {
-        if (s->kind != class_kind) continue;
+        if (s->kind != symbol_kind::class_) continue;
         std::set<const class_symbol*> walked;
         for (auto* c = static_cast<const class_symbol*>(s); c && !ending.count(c); c = c->base_class)
             if (!walked.insert(c).second) invalid_module_format();
@@ -257,7 +257,7 @@ private:
     // Reads a record that must be of the given kind: parameters, fields and
     // data members are variables, methods are procedures.
     template <class T>
-    T* read_part(int kind, bool is_member)
+    T* read_part(symbol_kind kind, bool is_member)
     {
         symbol* s = read_symbol();
         if (s->kind != kind) invalid_module_format();
@@ -270,28 +270,28 @@ private:
     // type list themselves, as soon as their name is known.
     symbol* read_symbol()
     {
-        int kind = read_byte();
+        auto kind = symbol_kind(read_byte());
         std::string name = read_str(file_);
-        int visibility = read_byte();
+        auto visibility = visibility_level(read_byte());
         symbol* s = nullptr;
         switch (kind) {
-        case constant_kind: s = read_constant(name, visibility); break;
-        case type_kind:
-            s = new type_symbol(name, type_kind, visibility);
+        case symbol_kind::constant: s = read_constant(name, visibility); break;
+        case symbol_kind::type:
+            s = new type_symbol(name, symbol_kind::type, visibility);
             m_.types.push_back(s);
             break;
-        case variable_kind: s = read_variable(name, visibility); break;
-        case procedure_kind: s = read_procedure(name, visibility); break;
-        case record_kind: s = read_record(name, visibility); break;
-        case class_kind: s = read_class(name, visibility); break;
-        case alias_kind: s = read_alias(name, visibility); break;
+        case symbol_kind::variable: s = read_variable(name, visibility); break;
+        case symbol_kind::procedure: s = read_procedure(name, visibility); break;
+        case symbol_kind::record: s = read_record(name, visibility); break;
+        case symbol_kind::class_: s = read_class(name, visibility); break;
+        case symbol_kind::alias: s = read_alias(name, visibility); break;
         default: invalid_module_format();
         }
         s->module = &m_;
         return s;
     }
 
-    symbol* read_constant(const std::string& name, int visibility)
+    symbol* read_constant(const std::string& name, visibility_level visibility)
     {
         auto* c = new constant_symbol(name, visibility);
         c->is_string = read_flag();
@@ -300,15 +300,16 @@ private:
         return c;
     }
 
-    symbol* read_variable(const std::string& name, int visibility)
+    symbol* read_variable(const std::string& name, visibility_level visibility)
     {
         auto* v = new variable_symbol(name, visibility, 0, read_type_reference());
         v->is_array = read_flag();
         v->by_reference = read_flag();
         v->has_getter = read_flag();
         v->has_setter = read_flag();
-        v->container = read_byte();
-        if (v->container > dictionary_container) invalid_module_format();
+        int container = read_byte();
+        if (container > int(container_kind::dictionary)) invalid_module_format();
+        v->container = container_kind(container);
         v->fixed_length = read_int(file_);
         v->dimension_count = read_int(file_);
         if (v->dimension_count < 0 || v->dimension_count > 5) invalid_module_format();
@@ -317,7 +318,7 @@ private:
         return v;
     }
 
-    symbol* read_procedure(const std::string& name, int visibility)
+    symbol* read_procedure(const std::string& name, visibility_level visibility)
     {
         type_symbol* result = read_flag() ? read_type_reference() : nullptr;
         bool is_method = read_flag();
@@ -325,42 +326,42 @@ private:
         p->c_linkage = read_flag();
         p->generic = read_flag();
         for (int n = read_count(file_); n > 0; --n)
-            p->parameters.push_back(read_part<variable_symbol>(variable_kind, false));
+            p->parameters.push_back(read_part<variable_symbol>(symbol_kind::variable, false));
         return p;
     }
 
     // Types enter the module's type list before their own fields are read,
     // so that the fields (and later records) can refer to them.
-    symbol* read_record(const std::string& name, int visibility)
+    symbol* read_record(const std::string& name, visibility_level visibility)
     {
         auto* r = new record_symbol(name, visibility);
         r->module = &m_;
         m_.types.push_back(r);
         for (int n = read_count(file_); n > 0; --n)
-            r->fields.push_back(read_part<variable_symbol>(variable_kind, true));
+            r->fields.push_back(read_part<variable_symbol>(symbol_kind::variable, true));
         return r;
     }
 
-    symbol* read_class(const std::string& name, int visibility)
+    symbol* read_class(const std::string& name, visibility_level visibility)
     {
         auto* c = new class_symbol(name, visibility, nullptr);
         c->module = &m_;
         m_.types.push_back(c);
         if (read_flag()) {
             type_symbol* base = read_type_reference();
-            if (base->kind != class_kind) invalid_module_format();
+            if (base->kind != symbol_kind::class_) invalid_module_format();
             c->base_class = static_cast<class_symbol*>(base);
         }
         for (int n = read_count(file_); n > 0; --n)
-            c->data_members.push_back(read_part<variable_symbol>(variable_kind, true));
+            c->data_members.push_back(read_part<variable_symbol>(symbol_kind::variable, true));
         for (int n = read_count(file_); n > 0; --n)
-            c->methods.push_back(read_part<procedure_symbol>(procedure_kind, true));
+            c->methods.push_back(read_part<procedure_symbol>(symbol_kind::procedure, true));
         return c;
     }
 
     // The alias target: the module's own list first, then the modules
     // loaded by the importer.
-    symbol* read_alias(const std::string& name, int visibility)
+    symbol* read_alias(const std::string& name, visibility_level visibility)
     {
         bool refers_to_type = read_byte() != 0;
         std::string target_name = read_str(file_);
@@ -394,7 +395,7 @@ private:
         if (c->base_class) {
             type_symbol* base = c->base_class;
             resolve_placeholder(base);
-            if (base->kind != class_kind) invalid_module_format();
+            if (base->kind != symbol_kind::class_) invalid_module_format();
             c->base_class = static_cast<class_symbol*>(base);
         }
         for (variable_symbol* member : c->data_members) resolve_placeholder(member->type);
@@ -404,9 +405,9 @@ private:
     void resolve_placeholders()
     {
         for (symbol* s : m_.types) {
-            if (s->kind == record_kind)
+            if (s->kind == symbol_kind::record)
                 for (variable_symbol* field : static_cast<record_symbol*>(s)->fields) resolve_placeholder(field->type);
-            if (s->kind == class_kind) resolve_placeholders(static_cast<class_symbol*>(s));
+            if (s->kind == symbol_kind::class_) resolve_placeholders(static_cast<class_symbol*>(s));
         }
     }
 };

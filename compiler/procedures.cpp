@@ -25,7 +25,7 @@ void check_type_visibility(const type_symbol* type, const header& h, const proce
 }
 
 // [EXPORT | EXTERNAL] (SUB | FUNCTION) name: returns the name.
-std::string read_header_start(compiler& c, header& h, int& visibility)
+std::string read_header_start(compiler& c, header& h, visibility_level& visibility)
 {
     if (c.is_word("EXPORT")) {
         if (!c.dll) throw "functions can only be exported from DLLs";
@@ -41,7 +41,7 @@ std::string read_header_start(compiler& c, header& h, int& visibility)
     else if (!c.is_word("FUNCTION"))
         throw "SUB or FUNCTION expected";
     c.next();
-    if (c.lex.kind != identifier) throw "identifier expected";
+    if (c.lex.kind != token_kind::identifier) throw "identifier expected";
     std::string name = c.lex.text;
     c.next();
     return name;
@@ -66,11 +66,11 @@ void check_redefinition(const compiler& c, const header& h, const procedure_symb
 
 void read_container_keyword(compiler& c, variable_symbol& param)
 {
-    int container = c.is_word("COLLECTION") ? collection_container
-                    : c.is_word("DICTIONARY") ? dictionary_container : no_container;
-    if (container == no_container) return;
+    container_kind container = c.is_word("COLLECTION") ? container_kind::collection
+                    : c.is_word("DICTIONARY") ? container_kind::dictionary : container_kind::none;
+    if (container == container_kind::none) return;
     if (param.is_array)
-        throw container == collection_container ? "array of collections is not allowed"
+        throw container == container_kind::collection ? "array of collections is not allowed"
                                                 : "array of dictionaries is not allowed";
     param.container = container;
     c.next();
@@ -80,11 +80,11 @@ void read_container_keyword(compiler& c, variable_symbol& param)
 // reference and objects (counted references) by value.
 void apply_passing_mode(variable_symbol& param)
 {
-    if (param.is_array || param.container != no_container)
+    if (param.is_array || param.container != container_kind::none)
         param.by_reference = true;
     else if (equal_nocase(param.type->name, "ANY"))
         param.by_reference = false;
-    else if (param.type->kind == record_kind)
+    else if (param.type->kind == symbol_kind::record)
         param.by_reference = true;
     else if (is_class(param.type))
         param.by_reference = false;
@@ -118,7 +118,7 @@ variable_symbol* read_parameter(compiler& c, const header& h, const procedure_sy
         by_reference = c.is_word("BYREF");
         c.next();
     }
-    if (c.lex.kind != identifier) throw "identifier expected";
+    if (c.lex.kind != token_kind::identifier) throw "identifier expected";
     check_parameter_name(h, earlier, c.lex.text);
     auto* param = new variable_symbol(c.lex.text, vis_local, c.scope_level + 1, nullptr);
     param->by_reference = by_reference;
@@ -174,7 +174,7 @@ void read_result_type(compiler& c, const header& h, procedure_symbol& p)
 
 // --- finding or creating the procedure symbol --------------------------------------
 
-procedure_symbol* declare_new_procedure(compiler& c, header& h, const std::string& name, int visibility)
+procedure_symbol* declare_new_procedure(compiler& c, header& h, const std::string& name, visibility_level visibility)
 {
     if (h.cls && equal_nocase(name, h.cls->name)) throw "method cannot have the same name as its class";
     auto* p = new procedure_symbol(name, visibility, false, h.cls != nullptr, nullptr);
@@ -202,10 +202,10 @@ procedure_symbol* find_dotted_method(compiler& c, header& h, const std::string& 
     if (h.cls || h.declaration) throw "class specifier is not allowed here";
     symbol* type = named_list_find(c.this_module.types, class_name);
     if (!type) throw "undefined class";
-    if (type->kind != class_kind) throw "'" + class_name + "' is not a class";
+    if (type->kind != symbol_kind::class_) throw "'" + class_name + "' is not a class";
     auto* cls = static_cast<class_symbol*>(type);
     c.next();
-    if (c.lex.kind != identifier) throw "identifier expected";
+    if (c.lex.kind != token_kind::identifier) throw "identifier expected";
     std::string member = c.lex.text;
     procedure_symbol* method = cls->methods.find_raw(member);
     if (!method) throw "'" + member + "' is not a member of '" + cls->name + "'";
@@ -220,13 +220,13 @@ procedure_symbol* find_dotted_method(compiler& c, header& h, const std::string& 
 }
 
 // A method line inside CLASS: a new method, or an override of an inherited one.
-procedure_symbol* declare_method(compiler& c, header& h, const std::string& name, int visibility)
+procedure_symbol* declare_method(compiler& c, header& h, const std::string& name, visibility_level visibility)
 {
     h.is_virtual = true;
     if (h.cls->methods.find_raw(name)) throw "duplicate identifier '" + name + "'";
     symbol* inherited = find_member(h.cls, name, true);
     if (!inherited) return declare_new_procedure(c, h, name, visibility);
-    if (inherited->kind != procedure_kind) throw "duplicate identifier '" + name + "'";
+    if (inherited->kind != symbol_kind::procedure) throw "duplicate identifier '" + name + "'";
     auto* method = static_cast<procedure_symbol*>(inherited);
     if (method->visibility != visibility) throw "scope mismatch";
     check_redefinition(c, h, *method, name);
@@ -235,12 +235,12 @@ procedure_symbol* declare_method(compiler& c, header& h, const std::string& name
 }
 
 // A module-level header: a new procedure, or the definition of a declared one.
-procedure_symbol* find_or_declare_procedure(compiler& c, header& h, const std::string& name, int visibility)
+procedure_symbol* find_or_declare_procedure(compiler& c, header& h, const std::string& name, visibility_level visibility)
 {
     symbol* found = c.this_module.identifiers.find_raw(name);
     if (!found) return declare_new_procedure(c, h, name, visibility);
     found = found->resolve();
-    if (found->kind != procedure_kind) throw "duplicate identifier '" + name + "'";
+    if (found->kind != symbol_kind::procedure) throw "duplicate identifier '" + name + "'";
     auto* p = static_cast<procedure_symbol*>(found);
     if (h.declaration) throw "function '" + name + "' already declared";
     if (p->defined) throw "function '" + name + "'already defined";
@@ -339,7 +339,7 @@ void translate_body(compiler& c, const header& h, procedure_symbol& p)
 
 }  // namespace
 
-void compiler::translate_procedure(int visibility, bool declaration, class_symbol* cls)
+void compiler::translate_procedure(visibility_level visibility, bool declaration, class_symbol* cls)
 {
     header h;
     h.declaration = declaration;

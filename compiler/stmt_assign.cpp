@@ -18,12 +18,12 @@ bool is_assignment_operator(const compiler& c)
 void translate_handler_binding(compiler& c)
 {
     if (!c.body.current_class) throw "must be inside of class to set event handler";
-    if (c.lex.kind != identifier) throw "identifier expected";
+    if (c.lex.kind != token_kind::identifier) throw "identifier expected";
     std::string name = c.lex.text;
     symbol* member = require_member(c.body.current_class, name);
-    auto* handler = member->kind == procedure_kind ? static_cast<procedure_symbol*>(member) : nullptr;
+    auto* handler = member->kind == symbol_kind::procedure ? static_cast<procedure_symbol*>(member) : nullptr;
     bool valid = handler && !handler->result_type && handler->parameters.size() == 1 &&
-                 handler->parameters[0]->type->kind == class_kind;
+                 handler->parameters[0]->type->kind == symbol_kind::class_;
     if (!valid) throw "'" + name + "' is not a valid event handler";
     c.output << "this, &" << c.body.current_class->cpp_name() << "::" << handler->cpp_name(false);
     c.next();
@@ -77,7 +77,7 @@ void translate_assignment_statement(compiler& c, const expression& target)
         translate_handler_binding(c);
     } else {
         type_symbol* value = c.translate_expression({}, c.output).type;
-        if (target.type && target.type->kind == record_kind && value != target.type) throw "type mismatch";
+        if (target.type && target.type->kind == symbol_kind::record && value != target.type) throw "type mismatch";
     }
     c.output << (c.run.no_convert ? " )" : " ))") << ";";
 }

@@ -141,7 +141,7 @@ const nocase_map<statement_translator> statement_words = {
 
 bool is_directive(const compiler& c, const char* directive)
 {
-    return c.lex.kind == string_or_directive && equal_nocase(c.lex.text, directive);
+    return c.lex.kind == token_kind::string_or_directive && equal_nocase(c.lex.text, directive);
 }
 
 // END alone ends the program; END followed by a word closes a block.
@@ -159,15 +159,15 @@ bool compiler::translate_statement()
 {
     statement_nesting_guard guard;
     skip_empty_statements(*this);
-    if (lex.kind == label) {
+    if (lex.kind == token_kind::label) {
         translate_label();
         return true;
     }
     bool cpp_block = is_directive(*this, "#CPP");
-    if (lex.kind != identifier && !cpp_block && !is_directive(*this, "#KLN")) throw "statement expected";
+    if (lex.kind != token_kind::identifier && !cpp_block && !is_directive(*this, "#KLN")) throw "statement expected";
     if (debug) output << "kln::dbg_line(" << lex.line << "); ";
     if (is_word("END")) return translate_end(*this);
-    auto word = lex.kind == identifier ? statement_words.find(lex.text) : statement_words.end();
+    auto word = lex.kind == token_kind::identifier ? statement_words.find(lex.text) : statement_words.end();
     if (word != statement_words.end()) {
         if (!word->second) return false;
         word->second(*this);
@@ -176,7 +176,7 @@ bool compiler::translate_statement()
     if (cpp_block) {
         translate_cpp_block();
         output << indent_text();
-    } else if (lex.kind == identifier) {
+    } else if (lex.kind == token_kind::identifier) {
         translate_assignment();
     }
     // A "#KLN" outside a verbatim block stays as the current token, so the
@@ -198,7 +198,7 @@ void compiler::translate_label()
 void compiler::translate_goto()
 {
     next();
-    if (lex.kind != identifier) throw "label expected";
+    if (lex.kind != token_kind::identifier) throw "label expected";
     body.labels.emplace(lex.text, false);
     output << "goto __label_" << lex.text << ";";
     next();

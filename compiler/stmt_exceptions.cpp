@@ -31,7 +31,7 @@ type_symbol* parse_catch_type(compiler& c, const variable_symbol& variable)
 // `CATCH name [AS type]`: declares the handler's variable in its scope.
 void translate_typed_handler(compiler& c, std::set<type_symbol*>& caught)
 {
-    if (c.lex.kind != identifier) throw "identifier expected";
+    if (c.lex.kind != token_kind::identifier) throw "identifier expected";
     auto* variable = new variable_symbol(c.lex.text, vis_local, c.scope_level, nullptr);
     c.next();
     variable->type = parse_catch_type(c, *variable);
@@ -128,14 +128,14 @@ void translate_case_item(compiler& c)
     std::ostringstream first;
     expression value = c.translate_expression({}, first);
     if (c.is_word("TO")) {
-        c.write_value_beside(first.str(), value, relational);
+        c.write_value_beside(first.str(), value, cpp_level::relational);
         c.output << " <= is && is <= ";
         c.next();
         std::ostringstream last;
         expression upper = c.translate_expression({}, last);
-        c.write_value_beside(last.str(), upper, relational);
+        c.write_value_beside(last.str(), upper, cpp_level::relational);
     } else {
-        c.write_value_beside(first.str(), value, equality);
+        c.write_value_beside(first.str(), value, cpp_level::equality);
         c.output << " == is";
     }
     c.output << ")";

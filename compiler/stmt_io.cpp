@@ -12,7 +12,7 @@ void compiler::translate_print()
         output << " << ";
         std::ostringstream text;
         expression item = translate_expression({}, text);
-        write_value_beside(text.str(), item, shift);
+        write_value_beside(text.str(), item, cpp_level::shift);
         if (is_operator(",")) {
             next();
         } else if (is_operator(";")) {
@@ -53,7 +53,7 @@ variable_symbol* find_array(compiler& c, const std::string& name)
 {
     symbol* found = c.find_identifier(name);
     if (!found) throw "undeclared array '" + name + "'";
-    auto* array = found->kind == variable_kind ? static_cast<variable_symbol*>(found) : nullptr;
+    auto* array = found->kind == symbol_kind::variable ? static_cast<variable_symbol*>(found) : nullptr;
     if (!array || !array->is_array) throw "array expected";
     return array;
 }
@@ -90,7 +90,7 @@ void translate_redim_bounds(compiler& c)
 void compiler::translate_redim()
 {
     next();
-    if (lex.kind != identifier) throw "identifier expected";
+    if (lex.kind != token_kind::identifier) throw "identifier expected";
     variable_symbol* array = find_array(*this, lex.text);
     output << array->cpp_name() << ".redim(";
     next();

@@ -47,7 +47,7 @@ variable_symbol* declare_loop_variable(compiler& c, const std::string& name)
 {
     c.next();
     type_symbol* type = c.parse_typename();
-    if (type->kind == record_kind) throw "illegal counter type";
+    if (type->kind == symbol_kind::record) throw "illegal counter type";
     auto* variable = new variable_symbol(name, vis_local, c.scope_level, type);
     c.this_module.identifiers.push_back(variable);
     return variable;
@@ -56,8 +56,8 @@ variable_symbol* declare_loop_variable(compiler& c, const std::string& name)
 // An existing variable that a loop can store into: not an array, container or property.
 variable_symbol* as_loop_variable(symbol* found)
 {
-    auto* variable = found->kind == variable_kind ? static_cast<variable_symbol*>(found) : nullptr;
-    if (!variable || variable->is_array || variable->container != no_container || variable->has_getter ||
+    auto* variable = found->kind == symbol_kind::variable ? static_cast<variable_symbol*>(found) : nullptr;
+    if (!variable || variable->is_array || variable->container != container_kind::none || variable->has_getter ||
         variable->has_setter)
         throw "variable expected";
     return variable;
@@ -220,7 +220,7 @@ variable_symbol* translate_counter(compiler& c, const std::string& name)
     }
     if (symbol* found = c.find_identifier(name)) {
         variable_symbol* counter = as_loop_variable(found);
-        if (counter->type->kind == record_kind) throw "illegal counter type";
+        if (counter->type->kind == symbol_kind::record) throw "illegal counter type";
         return counter;
     }
     if (c.explicit_option) throw "undeclared identifier '" + name + "'";
@@ -243,7 +243,7 @@ std::string translate_step(compiler& c)
         step = c.lex.text;
         c.next();
     }
-    if (c.lex.kind != number) throw "number expected";
+    if (c.lex.kind != token_kind::number) throw "number expected";
     step += c.lex.text;
     c.next();
     c.expect_end_of_statement();
@@ -259,7 +259,7 @@ void compiler::translate_for()
         translate_for_each();
         return;
     }
-    if (lex.kind != identifier) throw "variable expected";
+    if (lex.kind != token_kind::identifier) throw "variable expected";
     open_loop_scope(*this, "// for");
     std::string name = lex.text;
     next();
@@ -286,7 +286,7 @@ namespace {
 // The first variable of FOR EACH: declared by AS, else an existing one.
 variable_symbol* translate_each_variable(compiler& c)
 {
-    if (c.lex.kind != identifier) throw "variable expected";
+    if (c.lex.kind != token_kind::identifier) throw "variable expected";
     std::string name = c.lex.text;
     c.next();
     if (!c.is_word("AS")) return find_loop_variable(c, name);
@@ -304,7 +304,7 @@ variable_symbol* translate_each_variables(compiler& c, variable_symbol*& key)
     key = first;
     if (key->type != expr::builtin_type(c, "STRING")) throw "type mismatch";
     c.next();
-    if (c.lex.kind != identifier) throw "variable expected";
+    if (c.lex.kind != token_kind::identifier) throw "variable expected";
     variable_symbol* element = find_loop_variable(c, c.lex.text);
     c.next();
     return element;
@@ -320,17 +320,17 @@ bool element_fits(const type_symbol* element, const type_symbol* variable)
 void compiler::translate_for_each()
 {
     next();
-    if (lex.kind != identifier) throw "variable expected";
+    if (lex.kind != token_kind::identifier) throw "variable expected";
     open_loop_scope(*this, "// for-each");
     variable_symbol* key = nullptr;
     variable_symbol* element = translate_each_variables(*this, key);
-    if (lex.kind != identifier || lex.text != "IN") throw "IN expected";
+    if (lex.kind != token_kind::identifier || lex.text != "IN") throw "IN expected";
     next();
     output << "kln::iterator* __iter = ";
     // Only a dictionary's iterator yields keys.
     expr::request container;
     container.want_collection = true;
-    container.wanted_container = key ? dictionary_container : no_container;
+    container.wanted_container = key ? container_kind::dictionary : container_kind::none;
     type_symbol* element_type = translate_expression(container, output).type;
     if (!element_fits(element_type, element->type)) throw "type mismatch";
     output << ".iterate();" << indent_text();

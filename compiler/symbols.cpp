@@ -24,7 +24,7 @@ const struct {
 
 bool is_class(const type_symbol* type)
 {
-    return type && type->kind == class_kind;
+    return type && type->kind == symbol_kind::class_;
 }
 
 // --- C++ spellings of types: the one place that writes them ---------------------
@@ -45,14 +45,14 @@ std::string conv_type_text(const type_symbol* type)
     return is_class(type) ? reference_type_text(type) + " " : type->cpp_name(true);
 }
 
-std::string container_type_text(const std::string& element, bool is_array, int container)
+std::string container_type_text(const std::string& element, bool is_array, container_kind container)
 {
     std::string text;
     if (is_array) text += "kln::array<";
-    if (container == collection_container) text += "kln::collection<";
-    if (container == dictionary_container) text += "kln::dictionary<";
+    if (container == container_kind::collection) text += "kln::collection<";
+    if (container == container_kind::dictionary) text += "kln::dictionary<";
     text += element;
-    if (container != no_container) text += "> ";
+    if (container != container_kind::none) text += "> ";
     if (is_array) text += "> ";
     return text;
 }
@@ -76,45 +76,45 @@ std::string me_declaration_text(const type_symbol* cls)
 
 // --- construction -----------------------------------------------------------
 
-symbol::symbol(int kind, std::string name, int visibility)
+symbol::symbol(symbol_kind kind, std::string name, visibility_level visibility)
     : kind(kind), visibility(visibility), name(std::move(name))
 {
 }
 
-constant_symbol::constant_symbol(std::string name, int visibility)
-    : symbol(constant_kind, std::move(name), visibility)
+constant_symbol::constant_symbol(std::string name, visibility_level visibility)
+    : symbol(symbol_kind::constant, std::move(name), visibility)
 {
 }
 
-type_symbol::type_symbol(std::string name, int kind, int visibility) : symbol(kind, std::move(name), visibility)
+type_symbol::type_symbol(std::string name, symbol_kind kind, visibility_level visibility) : symbol(kind, std::move(name), visibility)
 {
 }
 
-variable_symbol::variable_symbol(std::string name, int visibility, int scope_level, type_symbol* type)
-    : symbol(variable_kind, std::move(name), visibility), type(type), scope_level(scope_level)
+variable_symbol::variable_symbol(std::string name, visibility_level visibility, int scope_level, type_symbol* type)
+    : symbol(symbol_kind::variable, std::move(name), visibility), type(type), scope_level(scope_level)
 {
 }
 
-procedure_symbol::procedure_symbol(std::string name, int visibility, bool defined, bool is_method,
+procedure_symbol::procedure_symbol(std::string name, visibility_level visibility, bool defined, bool is_method,
                                    type_symbol* result_type)
-    : symbol(procedure_kind, std::move(name), visibility),
+    : symbol(symbol_kind::procedure, std::move(name), visibility),
       result_type(result_type),
       is_method(is_method),
       defined(defined)
 {
 }
 
-record_symbol::record_symbol(std::string name, int visibility) : type_symbol(std::move(name), record_kind, visibility)
+record_symbol::record_symbol(std::string name, visibility_level visibility) : type_symbol(std::move(name), symbol_kind::record, visibility)
 {
 }
 
-class_symbol::class_symbol(std::string name, int visibility, class_symbol* base_class)
-    : type_symbol(std::move(name), class_kind, visibility), base_class(base_class)
+class_symbol::class_symbol(std::string name, visibility_level visibility, class_symbol* base_class)
+    : type_symbol(std::move(name), symbol_kind::class_, visibility), base_class(base_class)
 {
 }
 
-alias_symbol::alias_symbol(std::string name, int visibility, symbol* target, bool refers_to_type)
-    : symbol(alias_kind, std::move(name), visibility), target(target), refers_to_type(refers_to_type)
+alias_symbol::alias_symbol(std::string name, visibility_level visibility, symbol* target, bool refers_to_type)
+    : symbol(symbol_kind::alias, std::move(name), visibility), target(target), refers_to_type(refers_to_type)
 {
 }
 
@@ -302,7 +302,7 @@ void emit_block_head(const module& m, std::ostream& out)
     if (m.has_finalization) out << "struct finalization { ~finalization(); };\n";
     out << "\n";
     for (const symbol* s : m.types)
-        if (is_public(s) && s->kind == class_kind && !equal_nocase(s->name, "OBJECT"))
+        if (is_public(s) && s->kind == symbol_kind::class_ && !equal_nocase(s->name, "OBJECT"))
             out << "class " << s->cpp_name(false) << ";\n";
 }
 

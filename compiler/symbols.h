@@ -74,17 +74,20 @@ struct module;
 struct compiler;
 struct type_symbol;
 
-enum symbol_kind {
-    constant_kind = 1,
-    type_kind = 2,
-    variable_kind = 3,
-    procedure_kind = 4,
-    record_kind = 5,
-    class_kind = 6,
-    alias_kind = 7,
+// The kinds' numbers are their kind bytes in module files.
+enum class symbol_kind {
+    constant = 1,
+    type = 2,
+    variable = 3,
+    procedure = 4,
+    record = 5,
+    class_ = 6,
+    alias = 7,
 };
 
-enum visibility_level {
+// Ordered: a declaration may use only types at least as visible as itself.
+// The fixed underlying type keeps any byte of a damaged module file a value.
+enum visibility_level : int {
     vis_local = 0,
     vis_private = 1,
     vis_protected = 2,
@@ -93,12 +96,12 @@ enum visibility_level {
 
 struct symbol {
     struct module* module = nullptr;   // the module it was read from; null for this module's own
-    int kind;
-    int visibility;
+    symbol_kind kind;
+    visibility_level visibility;
     std::string name;                  // as written (after the clash rename), with its suffix
     bool is_member = false;            // a record/class member: always spelled with its plain name
 
-    symbol(int kind, std::string name, int visibility);
+    symbol(symbol_kind kind, std::string name, visibility_level visibility);
     virtual ~symbol() = default;
 
     virtual std::string cpp_name(bool qualified = true) const;   // name rule
@@ -110,23 +113,25 @@ struct constant_symbol : symbol {
     std::string value;                 // decimal text, or a quoted literal as the lexer gives it
     bool is_string = false;
 
-    constant_symbol(std::string name, int visibility);
+    constant_symbol(std::string name, visibility_level visibility);
     void emit_declaration(std::ostream& out) const override;
 };
 
 struct type_symbol : symbol {
-    explicit type_symbol(std::string name, int kind = type_kind, int visibility = vis_public);
+    explicit type_symbol(std::string name, symbol_kind kind = symbol_kind::type, visibility_level visibility = vis_public);
     std::string cpp_name(bool qualified = true) const override;  // type spelling table
     void emit_declaration(std::ostream&) const override {}
 };
 
-enum container_kind { no_container = 0, collection_container = 1, dictionary_container = 2 };
+// What holds a variable's values: nothing, a collection or a dictionary
+// (the numbers are the module file's bytes).
+enum class container_kind { none = 0, collection = 1, dictionary = 2 };
 
 struct variable_symbol : symbol {
     type_symbol* type;
     int scope_level;
     int dimension_count = 0;           // static dimensions of a TYPE field
-    int container = no_container;
+    container_kind container = container_kind::none;
     int fixed_length = 0;              // STRING * n field
     int dimensions[5] = {0, 0, 0, 0, 0};
     bool by_reference = false;
@@ -135,7 +140,7 @@ struct variable_symbol : symbol {
     bool has_setter = false;
     std::string default_value;         // C++ text of an optional parameter's default
 
-    variable_symbol(std::string name, int visibility, int scope_level, type_symbol* type);
+    variable_symbol(std::string name, visibility_level visibility, int scope_level, type_symbol* type);
     std::string type_text() const;     // kln::array<…> / kln::collection<…> / kln::ref<class …>
     void emit_declaration(std::ostream& out) const override;
 };
@@ -148,14 +153,14 @@ struct procedure_symbol : symbol {
     bool c_linkage = false;
     bool generic = false;
 
-    procedure_symbol(std::string name, int visibility, bool defined, bool is_method, type_symbol* result_type);
+    procedure_symbol(std::string name, visibility_level visibility, bool defined, bool is_method, type_symbol* result_type);
     void emit_declaration(std::ostream& out) const override;     // prototype
 };
 
 struct record_symbol : type_symbol {
     named_list<variable_symbol> fields;
 
-    record_symbol(std::string name, int visibility);
+    record_symbol(std::string name, visibility_level visibility);
     void emit_declaration(std::ostream& out) const override;     // struct
 };
 
@@ -164,7 +169,7 @@ struct class_symbol : type_symbol {
     named_list<variable_symbol> data_members;   // fields, events, properties
     named_list<procedure_symbol> methods;
 
-    class_symbol(std::string name, int visibility, class_symbol* base_class);
+    class_symbol(std::string name, visibility_level visibility, class_symbol* base_class);
     void emit_declaration(std::ostream& out) const override;     // class
 };
 
@@ -172,7 +177,7 @@ struct alias_symbol : symbol {
     symbol* target;
     bool refers_to_type;
 
-    alias_symbol(std::string name, int visibility, symbol* target, bool refers_to_type);
+    alias_symbol(std::string name, visibility_level visibility, symbol* target, bool refers_to_type);
     symbol* resolve() override { return target; }
 };
 
@@ -189,7 +194,7 @@ std::string value_type_text(const type_symbol* type);
 std::string conv_type_text(const type_symbol* type);
 // An element type inside the dynamic array and the collection or
 // dictionary that hold it: "kln::array<kln::collection<int> > ".
-std::string container_type_text(const std::string& element, bool is_array, int container);
+std::string container_type_text(const std::string& element, bool is_array, container_kind container);
 // A TYPE field's type: a class through its reference, STRING * n as "kln::flstring<n> ".
 std::string record_field_type_text(const variable_symbol& field);
 // A new object of a class: "kln::ref<class X>(new (class X))".

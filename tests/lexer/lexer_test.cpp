@@ -1,7 +1,7 @@
 // Token dumps of the lexer: each case lists the tokens of a small source as
 // "kind:text" (kinds: 1 end of statement, 2 identifier, 3 number,
 // 4 string or directive, 5 operator, 6 label).
-#include "kln.h"
+#include "lexer.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +21,7 @@ lexed lex_all(const std::string& source)
         for (int guard = 0; guard < 1000; ++guard) {
             lx.next_token();
             if (lx.at_eof()) break;
-            out.tokens.push_back(std::to_string(lx.kind) + ":" + lx.text);
+            out.tokens.push_back(std::to_string(int(lx.kind)) + ":" + lx.text);
         }
     } catch (const char* message) {
         out.error = message;
@@ -126,7 +126,7 @@ TEST(lexer, end_of_input_repeats_where_the_text_ends)
     for (int i = 0; i < 3; ++i) {
         lx.next_token();
         EXPECT_TRUE(lx.at_eof());
-        EXPECT_EQ(lx.kind, end_of_statement);
+        EXPECT_EQ(lx.kind, token_kind::end_of_statement);
         EXPECT_EQ(lx.text, "");
         EXPECT_EQ(lx.line, 1);
         EXPECT_EQ(lx.column, 6);
@@ -141,7 +141,7 @@ std::string line_end_positions(const std::string& source)
     std::vector<std::string> seen;
     do {
         lx.next_token();
-        if (lx.kind == end_of_statement) seen.push_back(std::to_string(lx.line) + "," + std::to_string(lx.column));
+        if (lx.kind == token_kind::end_of_statement) seen.push_back(std::to_string(lx.line) + "," + std::to_string(lx.column));
     } while (!lx.at_eof());
     return joined(seen);
 }
@@ -236,7 +236,7 @@ TEST(lexer, lines_and_columns_are_physical)
     lexer lx(in);
     std::vector<std::string> seen;
     for (lx.next_token(); !lx.at_eof(); lx.next_token())
-        if (lx.kind != end_of_statement)
+        if (lx.kind != token_kind::end_of_statement)
             seen.push_back(lx.text + "@" + std::to_string(lx.line) + "," + std::to_string(lx.column));
     EXPECT_EQ(joined(seen), "a@1,1 bb@1,4 c@3,7 d@4,3 \"s\"@5,1 e@5,5");
 }
@@ -265,7 +265,7 @@ std::vector<std::string> raw_lines(const std::string& source)
         lines.push_back(lx.line_text);
     }
     lx.next_token();
-    lines.push_back("next=" + std::to_string(lx.kind) + "@" + std::to_string(lx.line));
+    lines.push_back("next=" + std::to_string(int(lx.kind)) + "@" + std::to_string(lx.line));
     return lines;
 }
 
