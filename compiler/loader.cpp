@@ -32,13 +32,6 @@ private:
     size_t depth_;
 };
 
-// The file name as found on disk, without folder and extension.
-std::string file_stem(const std::string& path)
-{
-    size_t slash = path.rfind('/');
-    return strip_ext(slash == std::string::npos ? path : path.substr(slash + 1));
-}
-
 // True when `older` was last written strictly before `newer`.
 bool older_than(const std::string& older, const std::string& newer)
 {

@@ -76,6 +76,12 @@ std::string get_ext(const std::string& path)
     return dot == std::string::npos ? "" : path.substr(dot + 1);
 }
 
+std::string file_stem(const std::string& path)
+{
+    size_t slash = path.rfind('/');
+    return strip_ext(slash == std::string::npos ? path : path.substr(slash + 1));
+}
+
 std::string change_ext(const std::string& path, const std::string& ext)
 {
     return strip_ext(path) + "." + ext;

@@ -28,6 +28,8 @@ bool equal_nocase(const std::string& a, const std::string& b);   // ASCII only
 bool equal_nocase(const std::string& a, const char* b);          // keywords: no temporary string
 std::string strip_ext(const std::string& path);
 std::string get_ext(const std::string& path);
+// The file name without folder and extension.
+std::string file_stem(const std::string& path);
 std::string change_ext(const std::string& path, const std::string& ext);
 std::string default_ext(const std::string& path, const std::string& ext);
 bool file_exists(const std::string& path);
