@@ -34,7 +34,7 @@
 #include <set>
 
 // ---------------------------------------------------------------------------
-// Errors and internal signals
+// Errors
 
 // The one error record that leaves a compilation.
 struct parse_error {
@@ -68,7 +68,7 @@ struct expression_request {
     bool bare_lvalue = false;      // ... that nothing follows (SWAP, INPUT, BYREF arguments)
     bool want_array = false;       // one operand that is a whole dynamic array
     bool want_collection = false;  // one operand that is a whole container
-    container_kind wanted_container = container_kind::none;   // with want_collection: only this kind (0 = either)
+    container_kind wanted_container = container_kind::none;   // with want_collection: only this kind (none: either)
     module* first_module = nullptr;        // the first operand names a member of this module,
                                            // whose "Module." has already been read
 };

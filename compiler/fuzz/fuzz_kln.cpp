@@ -33,6 +33,7 @@
 
 #include <cstdio>
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 
 namespace {
@@ -47,15 +48,17 @@ std::string base_folder()
     return base;
 }
 
-// A scratch folder of this process, made the current folder once.
+// A scratch folder of this process, made the current folder once and
+// removed when the process ends.
 void enter_scratch_folder()
 {
-    static bool entered = false;
-    if (entered) return;
-    char folder[] = "/tmp/kln-fuzz-XXXXXX";
-    if (!mkdtemp(folder) || chdir(folder) != 0) std::abort();
+    static std::string folder;
+    if (!folder.empty()) return;
+    char name[] = "/tmp/kln-fuzz-XXXXXX";
+    if (!mkdtemp(name) || chdir(name) != 0) std::abort();
+    folder = name;
+    std::atexit([] { std::filesystem::remove_all(folder); });
     setenv("PATH", "/nonexistent", 1);
-    entered = true;
 }
 
 void write_file(const char* name, const uint8_t* data, size_t size)
