@@ -50,18 +50,33 @@ const char* const cpp_words[] = {
 #include "cpp_macro_names.inc"
 };
 
-// The clash words grouped by their first character and sorted, so that the
-// rename looks at a handful of words at most.
-const std::vector<std::string>& clash_words_starting_with(char first)
+// The clash words grouped by their first character and sorted, with the
+// lengths that occur in each group, so that most identifiers are told apart
+// from every clash word by one bit.
+struct clash_group {
+    std::vector<std::string> words;
+    uint64_t lengths = 0;   // bit n: a word of n characters (63: of 63 or more)
+};
+
+uint64_t length_bit(size_t length)
 {
-    static const auto groups = [] {
-        std::array<std::vector<std::string>, 128> by_first;
-        for (const char* word : cpp_words) by_first[(unsigned char)word[0] & 127].push_back(word);
-        for (auto& group : by_first) std::sort(group.begin(), group.end());
-        return by_first;
-    }();
-    return groups[(unsigned char)first & 127];
+    return uint64_t(1) << (length < 63 ? length : 63);
 }
+
+std::array<clash_group, 128> group_clash_words()
+{
+    std::array<clash_group, 128> by_first;
+    for (const char* word : cpp_words) {
+        clash_group& group = by_first[(unsigned char)word[0] & 127];
+        group.words.push_back(word);
+        group.lengths |= length_bit(std::strlen(word));
+    }
+    for (auto& group : by_first) std::sort(group.words.begin(), group.words.end());
+    return by_first;
+}
+
+// Built before main, so that the rename of each identifier pays no guard.
+const std::array<clash_group, 128> clash_groups = group_clash_words();
 
 // The words of the language that no declared name may take.
 const char* const reserved_words[] = {
@@ -122,7 +137,7 @@ void lexer::continue_line()
 void lexer::read_token()
 {
     for (;;) {
-        while (is_blank(current()) && !at_crlf()) {
+        for (int c = current(); is_blank(c) && (c != '\r' || !at_crlf()); c = current()) {
             advance();
             ++running_column_;
         }
@@ -250,8 +265,9 @@ void lexer::read_identifier()
 // case, so the renamed name still means the same.
 void lexer::rename_cpp_clash()
 {
-    const std::vector<std::string>& words = clash_words_starting_with(text[0]);
-    if (!std::binary_search(words.begin(), words.end(), text)) return;
+    const clash_group& group = clash_groups[(unsigned char)text[0] & 127];
+    if (!(group.lengths & length_bit(text.size()))) return;
+    if (!std::binary_search(group.words.begin(), group.words.end(), text)) return;
     for (char& c : text) {
         if (is_identifier_start(c) && c != '_') {
             c = (char)(c ^ ('a' - 'A'));

@@ -349,28 +349,6 @@ symbol* named_list_find(const named_list<symbol>& list, const std::string& name)
     return s ? s->resolve() : nullptr;
 }
 
-const std::string& type_lookup_name(const std::string& name, bool apistring)
-{
-    static const std::string apistring_name = "APISTRING";
-    return apistring && equal_nocase(name, "STRING") ? apistring_name : name;
-}
-
-type_symbol* find_type_in(const std::vector<module*>& loaded, const std::string& name, bool apistring)
-{
-    const std::string& key = type_lookup_name(name, apistring);
-    for (module* m : loaded)
-        if (symbol* s = m->types.find_raw(key)) return static_cast<type_symbol*>(s->resolve());
-    return nullptr;
-}
-
-symbol* find_identifier_in(const std::vector<module*>& loaded, const std::string& name)
-{
-    if (symbol* s = loaded[0]->identifiers.find_raw(name)) return s->resolve();
-    for (size_t i = loaded.size(); i-- > 1;)
-        if (symbol* s = loaded[i]->identifiers.find_raw(name)) return s->resolve();
-    return nullptr;
-}
-
 module* find_module_in(const std::vector<module*>& loaded, const std::string& name)
 {
     for (auto it = loaded.rbegin(); it != loaded.rend(); ++it)

@@ -239,10 +239,30 @@ symbol* named_list_find(const named_list<symbol>& list, const std::string& name)
 // others in load order); null when nothing matches. A type is found in the
 // module loaded first; an identifier in the importing module, then in the
 // module loaded last. With `apistring`, STRING is read as APISTRING.
-type_symbol* find_type_in(const std::vector<module*>& loaded, const std::string& name, bool apistring);
+// Inline: every name a module mentions goes through them.
 // The name a type look-up searches for: APISTRING for STRING under OPTION APISTRING.
-const std::string& type_lookup_name(const std::string& name, bool apistring);
-symbol* find_identifier_in(const std::vector<module*>& loaded, const std::string& name);
+inline const std::string& type_lookup_name(const std::string& name, bool apistring)
+{
+    static const std::string apistring_name = "APISTRING";
+    return apistring && equal_nocase(name, "STRING") ? apistring_name : name;
+}
+
+inline type_symbol* find_type_in(const std::vector<module*>& loaded, const std::string& name, bool apistring)
+{
+    const std::string& key = type_lookup_name(name, apistring);
+    for (module* m : loaded)
+        if (symbol* s = m->types.find_raw(key)) return static_cast<type_symbol*>(s->resolve());
+    return nullptr;
+}
+
+inline symbol* find_identifier_in(const std::vector<module*>& loaded, const std::string& name)
+{
+    if (symbol* s = loaded[0]->identifiers.find_raw(name)) return s->resolve();
+    for (size_t i = loaded.size(); i-- > 1;)
+        if (symbol* s = loaded[i]->identifiers.find_raw(name)) return s->resolve();
+    return nullptr;
+}
+
 module* find_module_in(const std::vector<module*>& loaded, const std::string& name);
 
 // The declarations that a module shows its importers, as C++ text: its
