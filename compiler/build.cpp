@@ -82,23 +82,23 @@ command_line link_command(const compiler& c)
 // After a failed tool the later tools are skipped, the intermediate files
 // are still removed, and a library's fresh module file goes too, so that
 // no later run takes the library for current.
-void compiler::build()
+void build(compiler& c)
 {
-    output.close();
-    if (abort_build) return;
-    const std::string& m = this_module.name;
+    c.output.close();
+    if (c.abort_build) return;
+    const std::string& m = c.this_module.name;
     std::string failed_tool;
-    if (!run_tool(compile_command(m, run.no_exceptions))) failed_tool = "bcc32";
-    if (library || run.library_option) {
+    if (!run_tool(compile_command(m, c.run.no_exceptions))) failed_tool = "bcc32";
+    if (c.library || c.run.library_option) {
         if (failed_tool.empty() && !run_tool({"tlib", "/P32", m + ".lib", "-+" + m})) failed_tool = "tlib";
         remove_file(m + ".bak");
     } else {
-        if (failed_tool.empty() && !run_tool(link_command(*this))) failed_tool = "ilink32";
-        if (!interface_module) remove_file(m + ".cpp");
+        if (failed_tool.empty() && !run_tool(link_command(c))) failed_tool = "ilink32";
+        if (!c.interface_module) remove_file(m + ".cpp");
         remove_file(m + ".tds");
     }
     remove_file(m + ".obj");
     if (failed_tool.empty()) return;
-    if (library) remove_file(m + ".kmd");
+    if (c.library) remove_file(m + ".kmd");
     throw tool_failure{failed_tool};
 }

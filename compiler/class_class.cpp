@@ -71,7 +71,7 @@ class_symbol* read_base_class(compiler& c, class_symbol* cls)
 {
     if (!c.is_word("EXTENDS")) throw "EXTENDS expected";
     c.next();
-    type_symbol* type = c.parse_typename();
+    type_symbol* type = parse_typename(c);
     auto* base = dynamic_cast<class_symbol*>(type);
     if (!base) throw "'" + type->name + "' is not a class";
     if (base == cls || is_forward_only(base)) throw "undefined class";
@@ -192,7 +192,7 @@ void translate_field_group(compiler& c, class_symbol* cls, visibility_level visi
     type_symbol* type;
     if (c.is_word("AS")) {
         c.next();
-        type = c.parse_typename();
+        type = parse_typename(c);
     } else {
         type = c.require_type("VARIANT");
     }
@@ -229,7 +229,7 @@ std::string translate_method(compiler& c, class_symbol* cls, visibility_level vi
     {
         output_capture capture(c.output);
         c.output << c.indent_text();
-        c.translate_procedure(visibility, true, cls);
+        translate_procedure(c, visibility, true, cls);
         text = capture.text();
     }
     procedure_symbol* method = cls->methods.back();
@@ -258,7 +258,7 @@ std::string translate_members(compiler& c, class_symbol* cls)
         } else {
             c.output << c.indent_text();
             if (c.is_word("PROPERTY"))
-                c.translate_property_member(visibility, cls);
+                translate_property_member(c, visibility, cls);
             else
                 translate_fields(c, cls, visibility);
         }
@@ -269,37 +269,37 @@ std::string translate_members(compiler& c, class_symbol* cls)
 
 } // namespace
 
-void compiler::translate_class_forward(visibility_level visibility)
+void translate_class_forward(compiler& c, visibility_level visibility)
 {
-    next();
-    if (lex.kind != token_kind::identifier) throw "identifier expected";
-    const std::string name = lex.text;
-    if (this_module.types.find_raw(name)) throw "duplicate identifier '" + name + "'";
-    class_symbol* cls = add_new_class(*this, name, visibility);
-    output << "class " << cls->cpp_name() << ";" << indent_text();
-    next();
+    c.next();
+    if (c.lex.kind != token_kind::identifier) throw "identifier expected";
+    const std::string name = c.lex.text;
+    if (c.this_module.types.find_raw(name)) throw "duplicate identifier '" + name + "'";
+    class_symbol* cls = add_new_class(c, name, visibility);
+    c.output << "class " << cls->cpp_name() << ";" << c.indent_text();
+    c.next();
 }
 
-void compiler::translate_class(visibility_level visibility)
+void translate_class(compiler& c, visibility_level visibility)
 {
-    class_symbol* cls = declare_class(*this, visibility);
-    output << "class " << cls->cpp_name();
-    next();
-    cls->base_class = read_base_class(*this, cls);
-    output << ": public " << cls->base_class->cpp_name();
-    emit_class_head(*this, cls);
+    class_symbol* cls = declare_class(c, visibility);
+    c.output << "class " << cls->cpp_name();
+    c.next();
+    cls->base_class = read_base_class(c, cls);
+    c.output << ": public " << cls->base_class->cpp_name();
+    emit_class_head(c, cls);
     inherit_class_name(cls);
-    std::string methods = translate_members(*this, cls);
-    output << methods;
-    output << indent_text() << "};" << indent_text();
-    emit_type_record(*this, cls);
+    std::string methods = translate_members(c, cls);
+    c.output << methods;
+    c.output << c.indent_text() << "};" << c.indent_text();
+    emit_type_record(c, cls);
 }
 
 // A class that DECLARE CLASS named and no CLASS defined would reach C++ as an
 // incomplete type, and importers could neither create nor use it.
-void compiler::check_module_classes()
+void check_module_classes(compiler& c)
 {
-    for (symbol* type : this_module.types) {
+    for (symbol* type : c.this_module.types) {
         auto* cls = dynamic_cast<class_symbol*>(type);
         if (cls && is_forward_only(cls)) throw "undefined class '" + cls->name + "'";
     }

@@ -45,7 +45,7 @@ variable_symbol* read_new_property(compiler& c, class_symbol* cls, const std::st
     type_symbol* type;
     if (c.is_word("AS")) {
         c.next();
-        type = c.parse_typename();
+        type = parse_typename(c);
     } else {
         type = c.require_type("VARIANT");
     }
@@ -125,7 +125,7 @@ void open_body(compiler& c, const body_head& head)
 {
     const std::string t = conv_type_text(head.property->type);
     const std::string n = head.property->cpp_name(false);
-    c.begin_body(head.is_get ? body_kind::property_get : body_kind::property_set, n);
+    begin_body(c, head.is_get ? body_kind::property_get : body_kind::property_set, n);
     c.push_scope();
     // The setter's value parameter belongs to the body's outermost block.
     if (!head.is_get) add_local(c, head.property->name, head.property->type, c.scope_level + 1);
@@ -134,7 +134,7 @@ void open_body(compiler& c, const body_head& head)
     c.output << ")" << c.indent_text() << "{";
     ++c.indent;
     if (head.is_get) c.output << c.indent_text() << t << " " << n << ";";
-    c.add_class_members_to_scope(head.cls, head.property);
+    add_class_members_to_scope(c, head.cls, head.property);
     c.push_scope();
     add_local(c, "me", head.cls, c.scope_level);
     c.output << c.indent_text() << me_declaration_text(head.cls);
@@ -149,33 +149,33 @@ void close_body(compiler& c, const body_head& head)
     c.pop_scope();
     c.output << c.indent_text() << "}";
     expect_end_words(c, head.is_get);
-    c.end_body();
+    end_body(c);
     c.body.current_class = nullptr;
 }
 
 } // namespace
 
-void compiler::translate_property_member(visibility_level visibility, class_symbol* cls)
+void translate_property_member(compiler& c, visibility_level visibility, class_symbol* cls)
 {
-    next();
-    if (lex.kind != token_kind::identifier) throw "identifier expected";
-    const std::string name = lex.text;
+    c.next();
+    if (c.lex.kind != token_kind::identifier) throw "identifier expected";
+    const std::string name = c.lex.text;
     // The accessors are member functions, which C++ may not name like the class.
     if (equal_nocase(name, cls->name)) throw "method cannot have the same name as its class";
     // The bodies name the value like the property, beside the object's `me`.
     if (equal_nocase(name, "me")) throw "illegal argument name";
     variable_symbol* property = find_redeclared_property(cls, name);
-    next();
-    if (!property) property = read_new_property(*this, cls, name, visibility);
+    c.next();
+    if (!property) property = read_new_property(c, cls, name, visibility);
     cls->data_members.push_back(property);
-    emit_accessor_declarations(*this, property);
+    emit_accessor_declarations(c, property);
 }
 
-void compiler::translate_property_body()
+void translate_property_body(compiler& c)
 {
-    body_head head = read_body_head(*this);
-    open_body(*this, head);
-    next();
-    translate_block();
-    close_body(*this, head);
+    body_head head = read_body_head(c);
+    open_body(c, head);
+    c.next();
+    translate_block(c);
+    close_body(c, head);
 }

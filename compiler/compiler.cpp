@@ -70,7 +70,7 @@ void compiler::compile(bool library, bool debug)
     // A module file that its importers could not read is an error of this
     // module, found at its end.
     try {
-        translate_module();
+        translate_module(*this);
         if (library) interface = module_file_text(this_module, loaded_modules);
     } catch (const char* message) {
         throw parse_error{message, this_module.name, lex.line, lex.column};

@@ -174,102 +174,108 @@ struct compiler {
     }
     bool at_end_of_statement() const { return lex.kind == token_kind::end_of_statement; }
 
-    // --- frame.cpp: the outer level
-    void translate_module();
-    void translate_cpp_block();        // "#CPP" … "#KLN" verbatim text
-
-    // --- build.cpp
-    void build();
-
-    // --- decl_dim.cpp: type names and DIM
-    type_symbol* parse_typename();
-    void translate_dim(visibility_level visibility);
-    // --- decl_type.cpp
-    void translate_type(visibility_level visibility);
-    // --- decl_const.cpp
-    std::string eval_constexpr(bool& is_string);
-    void translate_const(visibility_level visibility);
-    void translate_enum(visibility_level visibility);
-    // --- decl_option.cpp
-    void translate_option();
-    // --- decl_using.cpp
-    void translate_using();
-    void translate_alias();
-    void translate_builtin(visibility_level visibility);
-
-    // --- expr_expression.cpp, expr_members.cpp, expr_containers.cpp, expr_call_args.cpp
-    // The one entry of the expression translator: writes the expression's
-    // C++ text to `out`. Asked for a target, it writes the target alone; the
-    // statement writes the assignment around it.
-    expression translate_expression(const expression_request& request, std::ostream& out);
-    type_symbol* translate_call_args(procedure_symbol* procedure, bool statement_form, std::ostream& out);
-    // Writes a value's text that stands beside a C++ operator of level
-    // `beside`: in parentheses when its own loosest operator binds as loosely
-    // or more loosely, so that C++ groups it as the source does.
-    void write_value_beside(const std::string& text, const expression& value, cpp_level beside);
-    // The text that steps an operand of type t by one: "++" or "--", but
-    // " += 1" or " -= 1" for a BOOLEAN, on which C++17 has no ++ or --.
-    static const char* step_by_one_text(const type_symbol* t, bool up);
-
-    // --- stmt_block.cpp: block loop, dispatcher, END/#CPP/labels/GOTO/EXIT/SWAP/INCR/DECR
-    bool translate_block();
-    bool translate_statement();
-    void translate_exit();
-    void translate_swap();
-    void translate_incr();
-    void translate_decr();
-    void translate_label();
-    void translate_goto();
-    // Starts a procedure, property or section body: sets its kind (and the
-    // returned variable of a GET body) and clears the labels; end_body
-    // reports the first label used but never defined.
-    void begin_body(body_kind kind, const std::string& result_variable = "");
-    void end_body();
-    // --- stmt_assign.cpp
-    void translate_assignment();
-    // --- stmt_loops.cpp
-    void translate_if();
-    void translate_while();
-    void translate_do();
-    void translate_for();
-    void translate_for_each();
-    // --- stmt_io.cpp
-    void translate_print();
-    void translate_input();
-    void translate_line_input();
-    void translate_redim();
-    // --- stmt_exceptions.cpp
-    void translate_try();
-    void translate_throw();
-    void translate_raise();
-    void translate_select();
-
-    // --- procedures.cpp
-    void translate_procedure(visibility_level visibility, bool declaration, class_symbol* cls);
-    // The members of the class and its bases, visible by their bare names in a body.
-    void add_class_members_to_scope(class_symbol* cls, const symbol* except = nullptr);
-
-    // --- class_dll.cpp: DECLARE … LIB
-    // Current token LIB: reads the clause, records the library name.
-    void translate_lib_clause(lib_binding& binding, const std::string& procedure_name, class_symbol* cls);
-    // Writes the stub body that replaces the ";" of a LIB declaration.
-    void emit_lib_stub(const procedure_symbol& procedure, const lib_binding& binding);
-    // --- class_class.cpp
-    void translate_class(visibility_level visibility);
-    void translate_class_forward(visibility_level visibility);
-    // At the end of the module: every forward-declared class was defined.
-    void check_module_classes();
-    // --- class_property.cpp
-    void translate_property_member(visibility_level visibility, class_symbol* cls);
-    void translate_property_body();
-    // --- class_sections.cpp
-    void translate_initialization();
-    void translate_finalization();
-    void emit_dll_loader();
-    void emit_dll_unloader();
-
 private:
     // `source` is the host path of the source file found, or "" for none.
     compiler(const std::string& source, const std::string& name, session& run,
              const std::string& module_name);
 };
+
+// ---------------------------------------------------------------------------
+// The translators: free functions, like the helpers of each stage's file,
+// that work on the compiler of the module being translated. A translator of
+// a construct starts on its first token and returns on the token after it.
+
+// --- frame.cpp: the outer level
+void translate_module(compiler& c);
+void translate_cpp_block(compiler& c);        // "#CPP" … "#KLN" verbatim text
+
+// --- build.cpp
+void build(compiler& c);
+
+// --- decl_dim.cpp: type names and DIM
+type_symbol* parse_typename(compiler& c);
+void translate_dim(compiler& c, visibility_level visibility);
+// --- decl_type.cpp
+void translate_type(compiler& c, visibility_level visibility);
+// --- decl_const.cpp
+std::string eval_constexpr(compiler& c, bool& is_string);
+void translate_const(compiler& c, visibility_level visibility);
+void translate_enum(compiler& c, visibility_level visibility);
+// --- decl_option.cpp
+void translate_option(compiler& c);
+// --- decl_using.cpp
+void translate_using(compiler& c);
+void translate_alias(compiler& c);
+void translate_builtin(compiler& c, visibility_level visibility);
+
+// --- expr_expression.cpp, expr_members.cpp, expr_containers.cpp, expr_call_args.cpp
+// The one entry of the expression translator: writes the expression's
+// C++ text to `out`. Asked for a target, it writes the target alone; the
+// statement writes the assignment around it.
+expression translate_expression(compiler& c, const expression_request& request, std::ostream& out);
+type_symbol* translate_call_args(compiler& c, procedure_symbol* procedure, bool statement_form, std::ostream& out);
+// Writes a value's text that stands beside a C++ operator of level
+// `beside`: in parentheses when its own loosest operator binds as loosely
+// or more loosely, so that C++ groups it as the source does.
+void write_value_beside(compiler& c, const std::string& text, const expression& value, cpp_level beside);
+// The text that steps an operand of type t by one: "++" or "--", but
+// " += 1" or " -= 1" for a BOOLEAN, on which C++17 has no ++ or --.
+const char* step_by_one_text(const type_symbol* t, bool up);
+
+// --- stmt_block.cpp: block loop, dispatcher, END/#CPP/labels/GOTO/EXIT/SWAP/INCR/DECR
+bool translate_block(compiler& c);
+bool translate_statement(compiler& c);
+void translate_exit(compiler& c);
+void translate_swap(compiler& c);
+void translate_incr(compiler& c);
+void translate_decr(compiler& c);
+void translate_label(compiler& c);
+void translate_goto(compiler& c);
+// Starts a procedure, property or section body: sets its kind (and the
+// returned variable of a GET body) and clears the labels; end_body
+// reports the first label used but never defined.
+void begin_body(compiler& c, body_kind kind, const std::string& result_variable = "");
+void end_body(compiler& c);
+// --- stmt_assign.cpp
+void translate_assignment(compiler& c);
+// --- stmt_loops.cpp
+void translate_if(compiler& c);
+void translate_while(compiler& c);
+void translate_do(compiler& c);
+void translate_for(compiler& c);
+void translate_for_each(compiler& c);
+// --- stmt_io.cpp
+void translate_print(compiler& c);
+void translate_input(compiler& c);
+void translate_line_input(compiler& c);
+void translate_redim(compiler& c);
+// --- stmt_exceptions.cpp
+void translate_try(compiler& c);
+void translate_throw(compiler& c);
+void translate_raise(compiler& c);
+void translate_select(compiler& c);
+
+// --- procedures.cpp
+void translate_procedure(compiler& c, visibility_level visibility, bool declaration, class_symbol* cls);
+// The members of the class and its bases, visible by their bare names in a body.
+void add_class_members_to_scope(compiler& c, class_symbol* cls, const symbol* except = nullptr);
+
+// --- class_dll.cpp: DECLARE … LIB
+// Current token LIB: reads the clause, records the library name.
+void translate_lib_clause(compiler& c, lib_binding& binding, const std::string& procedure_name, class_symbol* cls);
+// Writes the stub body that replaces the ";" of a LIB declaration.
+void emit_lib_stub(compiler& c, const procedure_symbol& procedure, const lib_binding& binding);
+// --- class_class.cpp
+void translate_class(compiler& c, visibility_level visibility);
+void translate_class_forward(compiler& c, visibility_level visibility);
+// At the end of the module: every forward-declared class was defined.
+void check_module_classes(compiler& c);
+// --- class_property.cpp
+void translate_property_member(compiler& c, visibility_level visibility, class_symbol* cls);
+void translate_property_body(compiler& c);
+// --- class_sections.cpp
+void translate_initialization(compiler& c);
+void translate_finalization(compiler& c);
+void emit_dll_loader(compiler& c);
+void emit_dll_unloader(compiler& c);
+

@@ -121,7 +121,7 @@ operand read_parenthesised(compiler& c)
     parenthesis_guard guard;
     c.next();
     bool is_string;
-    std::string text = c.eval_constexpr(is_string);
+    std::string text = eval_constexpr(c, is_string);
     if (!c.is_operator(")")) throw "closing brace expected";
     c.next();
     if (is_string) return {unquote(text), true};
@@ -211,48 +211,48 @@ std::string binary_operator(const compiler& c)
 
 }  // namespace
 
-std::string compiler::eval_constexpr(bool& is_string)
+std::string eval_constexpr(compiler& c, bool& is_string)
 {
     accumulator result;
     std::string op;
     for (;;) {
-        prefix p = read_prefix(*this);
-        operand o = read_primary(*this);
+        prefix p = read_prefix(c);
+        operand o = read_primary(c);
         combine(result, op, o, p);
         // The module file keeps the value with its quotes; doubling a text
         // line by line would otherwise grow it without end.
         if (result.is_string && result.text.size() + 2 > max_module_string) throw "string constant too long";
-        op = binary_operator(*this);
+        op = binary_operator(c);
         if (op.empty()) break;
-        next();
+        c.next();
     }
     is_string = result.is_string;
     return is_string ? "\"" + result.text + "\"" : number_text(result.value);
 }
 
-void compiler::translate_const(visibility_level visibility)
+void translate_const(compiler& c, visibility_level visibility)
 {
-    next();
-    if (lex.kind != token_kind::identifier) throw "identifier expected";
-    std::string name = lex.text;
+    c.next();
+    if (c.lex.kind != token_kind::identifier) throw "identifier expected";
+    std::string name = c.lex.text;
     check_reserved_word(name);
-    next();
-    if (is_word("AS")) {
-        next();
-        parse_typename();   // must exist; the value alone decides the kind
+    c.next();
+    if (c.is_word("AS")) {
+        c.next();
+        parse_typename(c);   // must exist; the value alone decides the kind
     }
-    if (!is_operator("=")) throw "assignment expected";
-    next();
+    if (!c.is_operator("=")) throw "assignment expected";
+    c.next();
     bool is_string;
-    std::string value = eval_constexpr(is_string);
+    std::string value = eval_constexpr(c, is_string);
     // A name that is already taken keeps its first meaning, silently.
-    if (!this_module.identifiers.find_raw(name)) {
+    if (!c.this_module.identifiers.find_raw(name)) {
         auto* constant = new constant_symbol(name, visibility);
         constant->value = value;
         constant->is_string = is_string;
-        this_module.identifiers.push_back(constant);
+        c.this_module.identifiers.push_back(constant);
     }
-    output << "// const " << name << " = " << value;
+    c.output << "// const " << name << " = " << value;
 }
 
 namespace {
@@ -281,7 +281,7 @@ void translate_enum_member(compiler& c, visibility_level visibility, int32_t& co
     if (c.is_operator("=")) {
         c.next();
         bool is_string;
-        std::string value = c.eval_constexpr(is_string);
+        std::string value = eval_constexpr(c, is_string);
         if (is_string) throw "integer constant expected";
         counter = to_int32(number_of(value));
     } else {
@@ -293,25 +293,25 @@ void translate_enum_member(compiler& c, visibility_level visibility, int32_t& co
 
 }  // namespace
 
-void compiler::translate_enum(visibility_level visibility)
+void translate_enum(compiler& c, visibility_level visibility)
 {
-    next();
-    if (lex.kind == token_kind::identifier) {
-        check_reserved_word(lex.text);
-        this_module.types.push_back(new alias_symbol(lex.text, visibility, require_type("LONG"), true));
-        next();
+    c.next();
+    if (c.lex.kind == token_kind::identifier) {
+        check_reserved_word(c.lex.text);
+        c.this_module.types.push_back(new alias_symbol(c.lex.text, visibility, c.require_type("LONG"), true));
+        c.next();
     }
-    if (!at_end_of_statement()) throw "newline expected";
-    next();
-    check_not_at_end(*this);   // the first member follows on the next line
+    if (!c.at_end_of_statement()) throw "newline expected";
+    c.next();
+    check_not_at_end(c);   // the first member follows on the next line
     int32_t counter = -1;
-    while (!is_word("END")) {
-        translate_enum_member(*this, visibility, counter);
-        if (!at_end_of_statement() && !is_operator(",")) throw "comma or newline expected";
-        next();
-        skip_blank_lines(*this);
+    while (!c.is_word("END")) {
+        translate_enum_member(c, visibility, counter);
+        if (!c.at_end_of_statement() && !c.is_operator(",")) throw "comma or newline expected";
+        c.next();
+        skip_blank_lines(c);
     }
-    next();
-    if (!is_word("ENUM")) throw "ENUM expected";
-    next();
+    c.next();
+    if (!c.is_word("ENUM")) throw "ENUM expected";
+    c.next();
 }

@@ -60,11 +60,11 @@ void read_names(compiler& c, dim_group& group)
 // `lo TO hi`, or `hi` alone, whose lower bound is 0.
 void read_bound_pair(compiler& c, std::ostream& text)
 {
-    c.translate_expression({}, text);
+    translate_expression(c, {}, text);
     if (c.is_word("TO")) {
         c.next();
         text << ", ";
-        c.translate_expression({}, text);
+        translate_expression(c, {}, text);
     } else {
         text << ", 0";
     }
@@ -103,7 +103,7 @@ void read_type(compiler& c, dim_group& group, visibility_level visibility)
             group.is_new = true;
             c.next();
         }
-        group.type = c.parse_typename();
+        group.type = parse_typename(c);
         if (group.is_new && group.type->kind != symbol_kind::class_) throw "class name expected";
     } else {
         symbol first(symbol_kind::variable, group.names.front(), visibility);
@@ -170,11 +170,11 @@ void write_value_initializer(compiler& c, const dim_group& group)
     c.next();
     if (c.run.no_convert) {
         c.output << " = ";
-        c.translate_expression({}, c.output);
+        translate_expression(c, {}, c.output);
         return;
     }
     c.output << " = kln::conv((" << conv_type_text(group.type) << "*)0, ";
-    c.translate_expression({}, c.output);
+    translate_expression(c, {}, c.output);
     c.output << ")";
 }
 
@@ -196,27 +196,27 @@ void translate_group(compiler& c, visibility_level visibility)
 
 }  // namespace
 
-type_symbol* compiler::parse_typename()
+type_symbol* parse_typename(compiler& c)
 {
-    if (lex.kind != token_kind::identifier) throw "identifier expected";
-    std::string first = lex.text;
-    next();
-    if (!is_operator(".")) return require_type(first);
-    next();
-    if (lex.kind != token_kind::identifier) throw "identifier expected";
-    module* owner = find_module(first);
+    if (c.lex.kind != token_kind::identifier) throw "identifier expected";
+    std::string first = c.lex.text;
+    c.next();
+    if (!c.is_operator(".")) return c.require_type(first);
+    c.next();
+    if (c.lex.kind != token_kind::identifier) throw "identifier expected";
+    module* owner = c.find_module(first);
     if (!owner) throw "module '" + first + "'not found";
-    type_symbol* type = require_type(lex.text, owner);
-    next();
+    type_symbol* type = c.require_type(c.lex.text, owner);
+    c.next();
     return type;
 }
 
-void compiler::translate_dim(visibility_level visibility)
+void translate_dim(compiler& c, visibility_level visibility)
 {
-    if (is_word("DIM")) next();
+    if (c.is_word("DIM")) c.next();
     for (;;) {
-        translate_group(*this, visibility);
-        if (!is_operator(",")) return;
-        next();
+        translate_group(c, visibility);
+        if (!c.is_operator(",")) return;
+        c.next();
     }
 }

@@ -17,7 +17,7 @@ const int max_member_dimensions = 5;
 int read_size(compiler& c, int lowest, const char* out_of_range)
 {
     bool is_string;
-    std::string value = c.eval_constexpr(is_string);
+    std::string value = eval_constexpr(c, is_string);
     if (is_string) throw "integer constant expected";
     double size = std::trunc(std::strtod(value.c_str(), nullptr));
     if (!(size >= lowest && size <= INT32_MAX)) throw out_of_range;
@@ -44,7 +44,7 @@ type_symbol* read_member_type(compiler& c, const variable_symbol& member)
 {
     if (!c.is_word("AS")) return c.require_type(suffix_type_name(&member));
     c.next();
-    return c.parse_typename();
+    return parse_typename(c);
 }
 
 // `STRING * n` / `APISTRING * n`; a "*" after any other type stays and
@@ -106,22 +106,22 @@ record_symbol* declare_record(compiler& c, visibility_level visibility)
 
 }  // namespace
 
-void compiler::translate_type(visibility_level visibility)
+void translate_type(compiler& c, visibility_level visibility)
 {
-    record_symbol* record = declare_record(*this, visibility);
-    output << "struct " << record->cpp_name(false) << indent_text() << "{";
-    ++indent;
-    output << indent_text();
-    next();
-    expect_end_of_statement();
-    for (next_member_token(*this); !is_word("END"); next_member_token(*this)) {
-        translate_member(*this, *record);
-        if (!at_end_of_statement() && !is_operator(","))
+    record_symbol* record = declare_record(c, visibility);
+    c.output << "struct " << record->cpp_name(false) << c.indent_text() << "{";
+    ++c.indent;
+    c.output << c.indent_text();
+    c.next();
+    c.expect_end_of_statement();
+    for (next_member_token(c); !c.is_word("END"); next_member_token(c)) {
+        translate_member(c, *record);
+        if (!c.at_end_of_statement() && !c.is_operator(","))
             throw "comma or end of statement expected";
     }
-    next();
-    if (!is_word("TYPE")) throw "TYPE expected";
-    next();
-    --indent;
-    output << indent_text() << "};";
+    c.next();
+    if (!c.is_word("TYPE")) throw "TYPE expected";
+    c.next();
+    --c.indent;
+    c.output << c.indent_text() << "};";
 }

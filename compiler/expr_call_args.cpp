@@ -146,7 +146,7 @@ private:
 
     type_symbol* translate_assignable(const request& r, const char* message)
     {
-        expression argument = c_.translate_expression(r, out_);
+        expression argument = translate_expression(c_, r, out_);
         if (argument.kind != expression::form::target) throw message;
         return argument.type;
     }
@@ -178,9 +178,9 @@ private:
 
 }   // namespace
 
-type_symbol* compiler::translate_call_args(procedure_symbol* procedure, bool statement_form, std::ostream& out)
+type_symbol* translate_call_args(compiler& c, procedure_symbol* procedure, bool statement_form, std::ostream& out)
 {
-    if (!procedure) procedure = look_up_procedure(*this);
-    argument_list(*this, *procedure, statement_form, out).translate();
+    if (!procedure) procedure = look_up_procedure(c);
+    argument_list(c, *procedure, statement_form, out).translate();
     return procedure->result_type;
 }

@@ -167,7 +167,7 @@ void translate_bound_function(state& st, bool upper)
     c.next();
     request whole_array;
     whole_array.want_array = true;
-    c.translate_expression(whole_array, st.out);
+    translate_expression(c, whole_array, st.out);
     if (c.is_operator(",")) {
         st.out << ", ";
         c.next();

@@ -34,7 +34,7 @@ const char* container_expected(container_kind wanted_container)
 
 void undeclared(const std::string& name) { throw std::string("undeclared identifier '" + name + "'"); }
 
-type_symbol* translate_value(compiler& c, std::ostream& out) { return c.translate_expression({}, out).type; }
+type_symbol* translate_value(compiler& c, std::ostream& out) { return translate_expression(c, {}, out).type; }
 
 }   // namespace expr
 
@@ -70,7 +70,7 @@ void translate_new(state& st)
 {
     compiler& c = st.c;
     c.next();
-    type_symbol* t = c.parse_typename();
+    type_symbol* t = parse_typename(c);
     if (!is_class(t)) throw "class expected";
     st.out << new_object_text(t);
     st.type = t;
@@ -85,7 +85,7 @@ void translate_sizeof_contents(state& st)
     if (c.lex.kind != token_kind::identifier || c.find_identifier(name)) {
         translate_value(c, st.out);
     } else if (c.find_type(name)) {
-        st.out << value_type_text(c.parse_typename());
+        st.out << value_type_text(parse_typename(c));
     } else if (module* m = c.find_module(name)) {
         c.next();
         expect_operator(c, ".", "dot expected");
@@ -98,7 +98,7 @@ void translate_sizeof_contents(state& st)
         }
         request inner;
         inner.first_module = m;
-        c.translate_expression(inner, st.out);
+        translate_expression(c, inner, st.out);
     } else {
         translate_value(c, st.out);   // reports the unknown name
     }
@@ -115,7 +115,7 @@ void translate_sizeof(state& st)
         expect_operator(c, ")", "closing brace expected");
         c.next();
     } else {
-        st.out << value_type_text(c.parse_typename());
+        st.out << value_type_text(parse_typename(c));
     }
     st.out << ")";
     st.type = builtin_type(c, "DWORD");
@@ -390,10 +390,10 @@ expression::form result_form(const state& st)
 
 }   // namespace
 
-expression compiler::translate_expression(const expression_request& request, std::ostream& out)
+expression translate_expression(compiler& c, const expression_request& request, std::ostream& out)
 {
     nesting_guard guard;
-    expr::state st{*this, out, request};
+    expr::state st{c, out, request};
     for (bool first = true;; first = false) {
         if (!first) out << ' ';
         translate_prefixed_operand(st);
@@ -407,13 +407,13 @@ expression compiler::translate_expression(const expression_request& request, std
     return result;
 }
 
-void compiler::write_value_beside(const std::string& text, const expression& value, cpp_level beside)
+void write_value_beside(compiler& c, const std::string& text, const expression& value, cpp_level beside)
 {
-    if (value.loosest >= beside) output << "( " << text << " )";
-    else output << text;
+    if (value.loosest >= beside) c.output << "( " << text << " )";
+    else c.output << text;
 }
 
-const char* compiler::step_by_one_text(const type_symbol* t, bool up)
+const char* step_by_one_text(const type_symbol* t, bool up)
 {
     if (t && equal_nocase(t->name, "BOOLEAN")) return up ? " += 1" : " -= 1";
     return up ? "++" : "--";

@@ -29,7 +29,7 @@ void call_getter(state& st)
 
 void translate_call(state& st, procedure_symbol* p)
 {
-    type_symbol* result = st.c.translate_call_args(p, st.statement_form(), st.out);
+    type_symbol* result = translate_call_args(st.c, p, st.statement_form(), st.out);
     st.current = p;
     if (!result) {
         if (st.stop_unless_target(expression::form::call)) return;
@@ -98,7 +98,7 @@ void translate_class_check(state& st)
     c.next();
     bool descendant = c.is_operator("[") || c.is_operator("(");
     if (descendant) c.next();
-    type_symbol* t = c.parse_typename();
+    type_symbol* t = parse_typename(c);
     if (descendant) {
         if (!c.is_operator("]") && !c.is_operator(")")) throw "square brace expected";
         c.next();

@@ -10,7 +10,7 @@ void translate_declare(compiler& c, visibility_level visibility)
     c.next();
     const std::string& word = c.lex.text;
     if (equal_nocase(word, "BUILTIN")) {
-        c.translate_builtin(visibility);
+        translate_builtin(c, visibility);
     } else if (equal_nocase(word, "INITIALIZATION")) {
         c.this_module.has_initialization = true;
         c.next();
@@ -18,15 +18,15 @@ void translate_declare(compiler& c, visibility_level visibility)
         c.this_module.has_finalization = true;
         c.next();
     } else if (equal_nocase(word, "CLASS")) {
-        c.translate_class_forward(visibility);
+        translate_class_forward(c, visibility);
     } else {
-        c.translate_procedure(visibility, true, nullptr);
+        translate_procedure(c, visibility, true, nullptr);
     }
 }
 
 void translate_definition(compiler& c, visibility_level visibility)
 {
-    c.translate_procedure(visibility, false, nullptr);
+    translate_procedure(c, visibility, false, nullptr);
 }
 
 // Module-level keywords in the order they are tried; each handler starts
@@ -35,22 +35,22 @@ const struct {
     std::string keyword;
     void (*translate)(compiler&, visibility_level visibility);
 } declaration_handlers[] = {
-    {"OPTION", [](compiler& c, visibility_level) { c.translate_option(); }},
-    {"CONST", [](compiler& c, visibility_level v) { c.translate_const(v); }},
-    {"ENUM", [](compiler& c, visibility_level v) { c.translate_enum(v); }},
-    {"INITIALIZATION", [](compiler& c, visibility_level) { c.translate_initialization(); }},
-    {"FINALIZATION", [](compiler& c, visibility_level) { c.translate_finalization(); }},
+    {"OPTION", [](compiler& c, visibility_level) { translate_option(c); }},
+    {"CONST", [](compiler& c, visibility_level v) { translate_const(c, v); }},
+    {"ENUM", [](compiler& c, visibility_level v) { translate_enum(c, v); }},
+    {"INITIALIZATION", [](compiler& c, visibility_level) { translate_initialization(c); }},
+    {"FINALIZATION", [](compiler& c, visibility_level) { translate_finalization(c); }},
     {"DECLARE", translate_declare},
     {"SUB", translate_definition},
     {"FUNCTION", translate_definition},
     {"EXPORT", translate_definition},
-    {"PROPERTY", [](compiler& c, visibility_level) { c.translate_property_body(); }},
-    {"DIM", [](compiler& c, visibility_level v) { c.translate_dim(v); }},
-    {"TYPE", [](compiler& c, visibility_level v) { c.translate_type(v); }},
-    {"CLASS", [](compiler& c, visibility_level v) { c.translate_class(v); }},
-    {"USING", [](compiler& c, visibility_level) { c.translate_using(); }},
-    {"ALIAS", [](compiler& c, visibility_level) { c.translate_alias(); }},
-    {"#CPP", [](compiler& c, visibility_level) { c.translate_cpp_block(); }},
+    {"PROPERTY", [](compiler& c, visibility_level) { translate_property_body(c); }},
+    {"DIM", [](compiler& c, visibility_level v) { translate_dim(c, v); }},
+    {"TYPE", [](compiler& c, visibility_level v) { translate_type(c, v); }},
+    {"CLASS", [](compiler& c, visibility_level v) { translate_class(c, v); }},
+    {"USING", [](compiler& c, visibility_level) { translate_using(c); }},
+    {"ALIAS", [](compiler& c, visibility_level) { translate_alias(c); }},
+    {"#CPP", [](compiler& c, visibility_level) { translate_cpp_block(c); }},
     {"#KLN", [](compiler&, visibility_level) {}},   // left for the end-of-statement check
 };
 
@@ -62,7 +62,7 @@ void translate_declaration(compiler& c, visibility_level visibility)
             return;
         }
     }
-    if (c.lex.kind != token_kind::end_of_statement) c.translate_dim(visibility);   // a declaration without DIM
+    if (c.lex.kind != token_kind::end_of_statement) translate_dim(c, visibility);   // a declaration without DIM
 }
 
 visibility_level read_visibility(compiler& c)
@@ -126,14 +126,14 @@ void write_default_sections(compiler& c)
     if (!m.has_initialization) {
         c.output << "\nstruct initialization { initialization(); };" << c.indent_text()
                  << "initialization::initialization()";
-        c.emit_dll_loader();
+        emit_dll_loader(c);
         c.output << c.indent_text();
         m.has_initialization = true;
     }
     if (!m.has_finalization) {
         c.output << "\nstruct finalization { ~finalization(); };" << c.indent_text()
                  << "finalization::~finalization()";
-        c.emit_dll_unloader();
+        emit_dll_unloader(c);
         c.output << c.indent_text();
         m.has_finalization = true;
     }
@@ -155,35 +155,35 @@ void write_program_block(compiler& c)
 
 }  // namespace
 
-void compiler::translate_module()
+void translate_module(compiler& c)
 {
-    next();
-    abort_build = false;
-    if (equal_nocase(lex.text, "INTERFACE"))
-        translate_interface_head(*this);
+    c.next();
+    c.abort_build = false;
+    if (equal_nocase(c.lex.text, "INTERFACE"))
+        translate_interface_head(c);
     else
-        write_file_head(*this);
-    if (!equal_nocase(this_module.name, "SYSTEM")) load_import("System");
-    output << indent_text();
-    translate_declarations(*this);
-    check_module_classes();
-    check_type_names_against_modules();
-    write_default_sections(*this);
-    if (!library) write_program_block(*this);
-    output << "\n\n}\n}";
-    output.close();
-    if (!output) throw "Error writing output file";
+        write_file_head(c);
+    if (!equal_nocase(c.this_module.name, "SYSTEM")) c.load_import("System");
+    c.output << c.indent_text();
+    translate_declarations(c);
+    check_module_classes(c);
+    c.check_type_names_against_modules();
+    write_default_sections(c);
+    if (!c.library) write_program_block(c);
+    c.output << "\n\n}\n}";
+    c.output.close();
+    if (!c.output) throw "Error writing output file";
 }
 
 // "#CPP" … "#KLN": each raw line is copied, followed by an empty line.
-void compiler::translate_cpp_block()
+void translate_cpp_block(compiler& c)
 {
     for (;;) {
-        output << indent_text();
-        lex.read_rest_of_line();
-        line_buffer = lex.line_text;
-        if (equal_nocase(line_buffer, "#KLN")) return;
-        if (lex.at_eof()) throw "unexpected end of file";
-        output << line_buffer << indent_text();
+        c.output << c.indent_text();
+        c.lex.read_rest_of_line();
+        c.line_buffer = c.lex.line_text;
+        if (equal_nocase(c.line_buffer, "#KLN")) return;
+        if (c.lex.at_eof()) throw "unexpected end of file";
+        c.output << c.line_buffer << c.indent_text();
     }
 }

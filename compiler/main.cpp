@@ -88,7 +88,7 @@ void compile_and_build(run_settings& settings)
     if (settings.header) write_header(c->this_module, "");
     if (!settings.dump_only) {
         std::cout << "   Compiling...\n";
-        c->build();
+        build(*c);
     }
     c->output.close();
     c.release();

@@ -96,7 +96,7 @@ void read_default_value(compiler& c, variable_symbol& param)
     if (param.by_reference) throw "reference arguments cannot be optional";
     c.next();
     bool is_string;
-    std::string text = c.eval_constexpr(is_string);
+    std::string text = eval_constexpr(c, is_string);
     param.default_value = is_string ? "string(" + text + ")" : text;
 }
 
@@ -131,7 +131,7 @@ variable_symbol* read_parameter(compiler& c, const header& h, const procedure_sy
     }
     if (c.is_word("AS")) {
         c.next();
-        param->type = c.parse_typename();
+        param->type = parse_typename(c);
     } else {
         param->type = expr::builtin_type(c, suffix_type_name(param).c_str());
     }
@@ -164,7 +164,7 @@ void read_result_type(compiler& c, const header& h, procedure_symbol& p)
     if (h.is_sub) return;
     if (c.is_word("AS")) {
         c.next();
-        p.result_type = c.parse_typename();
+        p.result_type = parse_typename(c);
     } else {
         c.expect_end_of_statement();
         p.result_type = expr::builtin_type(c, suffix_type_name(&p).c_str());
@@ -181,7 +181,7 @@ procedure_symbol* declare_new_procedure(compiler& c, header& h, const std::strin
     check_reserved_word(name);
     p->c_linkage = h.external;
     if (c.is_word("LIB")) {
-        c.translate_lib_clause(h.binding, name, h.cls);
+        translate_lib_clause(c, h.binding, name, h.cls);
         h.declaration = true;
     }
     if (c.is_operator("(")) read_parameters(c, h, *p);
@@ -290,7 +290,7 @@ void declare_local(compiler& c, const std::string& name, type_symbol* type, cons
 void push_member_scope(compiler& c, class_symbol* cls)
 {
     c.push_scope();
-    c.add_class_members_to_scope(cls);
+    add_class_members_to_scope(c, cls);
 }
 
 // Parameters live at the body's own level, so a DIM of a parameter's name
@@ -320,12 +320,12 @@ void write_body_start(compiler& c, const header& h, procedure_symbol& p)
 void translate_body(compiler& c, const header& h, procedure_symbol& p)
 {
     c.expect_end_of_statement();
-    c.begin_body(h.is_sub ? body_kind::sub : body_kind::function);
+    begin_body(c, h.is_sub ? body_kind::sub : body_kind::function);
     push_member_scope(c, h.dotted ? h.cls : nullptr);
     push_parameter_scope(c, p);
     write_body_start(c, h, p);
     c.next();
-    c.translate_block();
+    translate_block(c);
     if (!c.is_word(h.is_sub ? "SUB" : "FUNCTION")) throw h.is_sub ? "SUB expected" : "FUNCTION expected";
     if (c.debug) c.output << c.indent_text();
     write_body_return(c);
@@ -334,46 +334,46 @@ void translate_body(compiler& c, const header& h, procedure_symbol& p)
     c.next();
     c.pop_scope();
     c.pop_scope();
-    c.end_body();
+    end_body(c);
 }
 
 }  // namespace
 
-void compiler::translate_procedure(visibility_level visibility, bool declaration, class_symbol* cls)
+void translate_procedure(compiler& c, visibility_level visibility, bool declaration, class_symbol* cls)
 {
     header h;
     h.declaration = declaration;
     h.cls = cls;
-    std::string name = read_header_start(*this, h, visibility);
+    std::string name = read_header_start(c, h, visibility);
     procedure_symbol* p;
-    if (is_operator("."))
-        p = find_dotted_method(*this, h, name);
+    if (c.is_operator("."))
+        p = find_dotted_method(c, h, name);
     else if (cls)
-        p = declare_method(*this, h, name, visibility);
+        p = declare_method(c, h, name, visibility);
     else
-        p = find_or_declare_procedure(*this, h, name, visibility);
+        p = find_or_declare_procedure(c, h, name, visibility);
     // A DLL binding's stub is its definition: a later body would define it twice.
     if (!h.dotted) p->defined = !h.declaration || h.binding.active;
-    write_heading(*this, h, *p);
+    write_heading(c, h, *p);
     if (h.declaration) {
         if (h.binding.active)
-            emit_lib_stub(*p, h.binding);
+            emit_lib_stub(c, *p, h.binding);
         else
-            output << ";";
+            c.output << ";";
     }
-    if (is_word("GENERIC")) {
+    if (c.is_word("GENERIC")) {
         p->generic = true;
-        next();
+        c.next();
     }
-    if (!h.declaration) translate_body(*this, h, *p);
-    if (h.dotted) body.current_class = nullptr;
+    if (!h.declaration) translate_body(c, h, *p);
+    if (h.dotted) c.body.current_class = nullptr;
 }
 
-void compiler::add_class_members_to_scope(class_symbol* cls, const symbol* except)
+void add_class_members_to_scope(compiler& c, class_symbol* cls, const symbol* except)
 {
     for (class_symbol* k = cls; k; k = k->base_class) {
         for (variable_symbol* member : k->data_members)
-            if (member != except) this_module.identifiers.push_back(member);
-        for (procedure_symbol* method : k->methods) this_module.identifiers.push_back(method);
+            if (member != except) c.this_module.identifiers.push_back(member);
+        for (procedure_symbol* method : k->methods) c.this_module.identifiers.push_back(method);
     }
 }

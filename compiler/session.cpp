@@ -12,5 +12,5 @@ void session::rebuild(const std::string& name, bool debug)
     } restore_option{library_option, library_option};
     compiler nested(name, *this, capitalize(name));
     nested.compile(true, debug);
-    nested.build();
+    build(nested);
 }

@@ -55,7 +55,7 @@ void write_target_tail(compiler& c, const expression& target)
     else if (!increment && !is_assignment_operator(c))
         return;   // the statement reports the missing operator
     else if (increment)
-        c.output << compiler::step_by_one_text(target.type, c.is_operator("++"));
+        c.output << step_by_one_text(target.type, c.is_operator("++"));
     else
         c.output << " " << c.lex.text << " ";
     if (increment) return;
@@ -76,7 +76,7 @@ void translate_assignment_statement(compiler& c, const expression& target)
     if (is_event(target.type)) {
         translate_handler_binding(c);
     } else {
-        type_symbol* value = c.translate_expression({}, c.output).type;
+        type_symbol* value = translate_expression(c, {}, c.output).type;
         if (target.type && target.type->kind == symbol_kind::record && value != target.type) throw "type mismatch";
     }
     c.output << (c.run.no_convert ? " )" : " ))") << ";";
@@ -87,13 +87,13 @@ void translate_assignment_statement(compiler& c, const expression& target)
 // A statement that does not start with a keyword is an assignment when its
 // first operand is a target, and otherwise a call: the expression translator
 // has written the call, and stopped where the operand ended.
-void compiler::translate_assignment()
+void translate_assignment(compiler& c)
 {
     expression_request statement_target;
     statement_target.want_lvalue = true;
-    expression target = translate_expression(statement_target, output);
+    expression target = translate_expression(c, statement_target, c.output);
     if (target.kind == expression::form::target)
-        translate_assignment_statement(*this, target);
+        translate_assignment_statement(c, target);
     else
-        output << ";";
+        c.output << ";";
 }

@@ -8,7 +8,7 @@ namespace {
 void translate_single_statement(compiler& c)
 {
     c.output << " { ";
-    if (!c.translate_statement()) throw "illegal statement";
+    if (!translate_statement(c)) throw "illegal statement";
     c.output << " }";
 }
 
@@ -23,7 +23,7 @@ void translate_loop_body(compiler& c)
 void write_condition(compiler& c)
 {
     c.next();
-    c.translate_expression({}, c.output);
+    translate_expression(c, {}, c.output);
 }
 
 // A body that follows a header line: the header must end there.
@@ -46,7 +46,7 @@ void write_declared_type(compiler& c, type_symbol* type)
 variable_symbol* declare_loop_variable(compiler& c, const std::string& name)
 {
     c.next();
-    type_symbol* type = c.parse_typename();
+    type_symbol* type = parse_typename(c);
     if (type->kind == symbol_kind::record) throw "illegal counter type";
     auto* variable = new variable_symbol(name, vis_local, c.scope_level, type);
     c.this_module.identifiers.push_back(variable);
@@ -91,7 +91,7 @@ void translate_body_to_next(compiler& c)
 {
     ++c.indent;
     c.next();
-    c.translate_block();
+    translate_block(c);
     if (!c.is_word("NEXT")) throw "NEXT expected";
     c.next();
     if (!c.at_end_of_statement()) c.next();
@@ -103,58 +103,58 @@ void translate_body_to_next(compiler& c)
 
 // --- IF --------------------------------------------------------------------------
 
-void compiler::translate_if()
+void translate_if(compiler& c)
 {
-    output << "if ( ";
-    write_condition(*this);
-    output << " )";
-    expect_word(*this, "THEN", "THEN expected");
-    push_scope();
-    if (!at_end_of_statement()) {
-        translate_single_statement(*this);
-        pop_scope();
+    c.output << "if ( ";
+    write_condition(c);
+    c.output << " )";
+    expect_word(c, "THEN", "THEN expected");
+    c.push_scope();
+    if (!c.at_end_of_statement()) {
+        translate_single_statement(c);
+        c.pop_scope();
         return;
     }
-    output << indent_text() << "{";
-    translate_indented_block(*this);
-    output << indent_text() << "}";
-    while (is_word("ELSEIF")) {
-        pop_scope();
-        output << indent_text() << "else if ( ";
-        write_condition(*this);
-        output << " ) " << indent_text() << "{";
-        if (!is_word("THEN")) throw "THEN expected";
-        translate_block_after_header(*this);
+    c.output << c.indent_text() << "{";
+    translate_indented_block(c);
+    c.output << c.indent_text() << "}";
+    while (c.is_word("ELSEIF")) {
+        c.pop_scope();
+        c.output << c.indent_text() << "else if ( ";
+        write_condition(c);
+        c.output << " ) " << c.indent_text() << "{";
+        if (!c.is_word("THEN")) throw "THEN expected";
+        translate_block_after_header(c);
     }
-    if (is_word("ELSE")) {
-        pop_scope();
-        output << indent_text() << "else" << indent_text() << "{";
-        translate_block_after_header(*this);
+    if (c.is_word("ELSE")) {
+        c.pop_scope();
+        c.output << c.indent_text() << "else" << c.indent_text() << "{";
+        translate_block_after_header(c);
     }
-    expect_word(*this, "IF", "IF expected");
-    pop_scope();
+    expect_word(c, "IF", "IF expected");
+    c.pop_scope();
 }
 
 // --- WHILE -----------------------------------------------------------------------
 
-void compiler::translate_while()
+void translate_while(compiler& c)
 {
-    output << "while ( ";
-    write_condition(*this);
-    output << " )";
-    push_scope();
-    if (is_word("DO")) {
-        next();
-        translate_single_statement(*this);
-    } else if (at_end_of_statement()) {
-        output << indent_text() << "{";
-        translate_loop_body(*this);
-        output << indent_text() << "}";
-        expect_word(*this, "WEND", "WEND expected");
+    c.output << "while ( ";
+    write_condition(c);
+    c.output << " )";
+    c.push_scope();
+    if (c.is_word("DO")) {
+        c.next();
+        translate_single_statement(c);
+    } else if (c.at_end_of_statement()) {
+        c.output << c.indent_text() << "{";
+        translate_loop_body(c);
+        c.output << c.indent_text() << "}";
+        expect_word(c, "WEND", "WEND expected");
     } else {
         throw "DO or end of statement expected";
     }
-    pop_scope();
+    c.pop_scope();
 }
 
 // --- DO --------------------------------------------------------------------------
@@ -183,27 +183,27 @@ void translate_do_body(compiler& c)
 
 }  // namespace
 
-void compiler::translate_do()
+void translate_do(compiler& c)
 {
-    next();
-    if (at_end_of_statement()) {
-        output << "do" << indent_text() << "{";
-        translate_do_body(*this);
-        output << indent_text() << "} while ( ";
-        if (at_end_of_statement()) {
-            output << "true );";
+    c.next();
+    if (c.at_end_of_statement()) {
+        c.output << "do" << c.indent_text() << "{";
+        translate_do_body(c);
+        c.output << c.indent_text() << "} while ( ";
+        if (c.at_end_of_statement()) {
+            c.output << "true );";
             return;
         }
-        write_condition_word(*this);
-        output << " );";
+        write_condition_word(c);
+        c.output << " );";
         return;
     }
-    output << "while ( ";
-    write_condition_word(*this);
-    output << " )" << indent_text() << "{";
-    expect_end_of_statement();
-    translate_do_body(*this);
-    output << indent_text() << "}";
+    c.output << "while ( ";
+    write_condition_word(c);
+    c.output << " )" << c.indent_text() << "{";
+    c.expect_end_of_statement();
+    translate_do_body(c);
+    c.output << c.indent_text() << "}";
 }
 
 // --- FOR -------------------------------------------------------------------------
@@ -252,31 +252,31 @@ std::string translate_step(compiler& c)
 
 }  // namespace
 
-void compiler::translate_for()
+void translate_for(compiler& c)
 {
-    next();
-    if (is_word("EACH")) {
-        translate_for_each();
+    c.next();
+    if (c.is_word("EACH")) {
+        translate_for_each(c);
         return;
     }
-    if (lex.kind != token_kind::identifier) throw "variable expected";
-    open_loop_scope(*this, "// for");
-    std::string name = lex.text;
-    next();
-    std::string counter = translate_counter(*this, name)->cpp_name();
-    output << counter << " = ";
-    if (!is_operator("=")) throw "assignment expected";
-    next();
-    translate_expression({}, output);
-    output << ";" << indent_text() << "float __limit = ";
-    expect_word(*this, "TO", "TO expected");
-    translate_expression({}, output);
-    std::string step = translate_step(*this);
-    output << ";" << indent_text() << "while ( " << counter << (step[0] == '-' ? " >=" : " <=") << " __limit )"
-           << indent_text() << "{";
-    translate_body_to_next(*this);
-    output << counter << " += " << step << ";" << indent_text() << "}";
-    close_loop_scope(*this);
+    if (c.lex.kind != token_kind::identifier) throw "variable expected";
+    open_loop_scope(c, "// for");
+    std::string name = c.lex.text;
+    c.next();
+    std::string counter = translate_counter(c, name)->cpp_name();
+    c.output << counter << " = ";
+    if (!c.is_operator("=")) throw "assignment expected";
+    c.next();
+    translate_expression(c, {}, c.output);
+    c.output << ";" << c.indent_text() << "float __limit = ";
+    expect_word(c, "TO", "TO expected");
+    translate_expression(c, {}, c.output);
+    std::string step = translate_step(c);
+    c.output << ";" << c.indent_text() << "while ( " << counter << (step[0] == '-' ? " >=" : " <=") << " __limit )"
+           << c.indent_text() << "{";
+    translate_body_to_next(c);
+    c.output << counter << " += " << step << ";" << c.indent_text() << "}";
+    close_loop_scope(c);
 }
 
 // --- FOR EACH --------------------------------------------------------------------
@@ -317,28 +317,28 @@ bool element_fits(const type_symbol* element, const type_symbol* variable)
 
 }  // namespace
 
-void compiler::translate_for_each()
+void translate_for_each(compiler& c)
 {
-    next();
-    if (lex.kind != token_kind::identifier) throw "variable expected";
-    open_loop_scope(*this, "// for-each");
+    c.next();
+    if (c.lex.kind != token_kind::identifier) throw "variable expected";
+    open_loop_scope(c, "// for-each");
     variable_symbol* key = nullptr;
-    variable_symbol* element = translate_each_variables(*this, key);
-    if (lex.kind != token_kind::identifier || lex.text != "IN") throw "IN expected";
-    next();
-    output << "kln::iterator* __iter = ";
+    variable_symbol* element = translate_each_variables(c, key);
+    if (c.lex.kind != token_kind::identifier || c.lex.text != "IN") throw "IN expected";
+    c.next();
+    c.output << "kln::iterator* __iter = ";
     // Only a dictionary's iterator yields keys.
     expr::request container;
     container.want_collection = true;
     container.wanted_container = key ? container_kind::dictionary : container_kind::none;
-    type_symbol* element_type = translate_expression(container, output).type;
+    type_symbol* element_type = translate_expression(c, container, c.output).type;
     if (!element_fits(element_type, element->type)) throw "type mismatch";
-    output << ".iterate();" << indent_text();
-    expect_end_of_statement();
-    output << "while (__iter->next(";
-    if (key) output << key->cpp_name() << ", ";
-    output << "kln::ptr(" << element->cpp_name() << ")))" << indent_text() << "{";
-    translate_body_to_next(*this);
-    output << indent_text() << "}" << indent_text() << "delete __iter;";
-    close_loop_scope(*this);
+    c.output << ".iterate();" << c.indent_text();
+    c.expect_end_of_statement();
+    c.output << "while (__iter->next(";
+    if (key) c.output << key->cpp_name() << ", ";
+    c.output << "kln::ptr(" << element->cpp_name() << ")))" << c.indent_text() << "{";
+    translate_body_to_next(c);
+    c.output << c.indent_text() << "}" << c.indent_text() << "delete __iter;";
+    close_loop_scope(c);
 }
