@@ -12,6 +12,8 @@
 
 extern char** environ;
 
+namespace kiln {
+
 namespace {
 
 using command_line = std::vector<std::string>;
@@ -102,3 +104,5 @@ void build(compiler& c)
     if (c.library) remove_file(m + ".kmd");
     throw tool_failure{failed_tool};
 }
+
+}  // namespace kiln

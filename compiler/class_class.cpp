@@ -12,6 +12,8 @@
 // slots agree in every module that sees the class.
 #include "stmt.h"
 
+namespace kiln {
+
 namespace {
 
 // DECLARE CLASS made it, CLASS has not defined it yet: it has no base and
@@ -304,3 +306,5 @@ void check_module_classes(compiler& c)
         if (cls && is_forward_only(cls)) throw "undefined class '" + cls->name + "'";
     }
 }
+
+}  // namespace kiln

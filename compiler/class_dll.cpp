@@ -17,6 +17,8 @@
 //   which runs before its imports' sections) keeps a null handle.
 #include "compiler.h"
 
+namespace kiln {
+
 namespace {
 
 bool is_string_literal(const lexer& lex)
@@ -134,3 +136,5 @@ void emit_lib_stub(compiler& c, const procedure_symbol& procedure, const lib_bin
     --c.indent;
     c.output << c.indent_text() << "}";
 }
+
+}  // namespace kiln

@@ -8,6 +8,8 @@
 // definitions of the virtuals it declares.
 #include "compiler.h"
 
+namespace kiln {
+
 namespace {
 
 bool is_property(const variable_symbol* member)
@@ -179,3 +181,5 @@ void translate_property_body(compiler& c)
     translate_block(c);
     close_body(c, head);
 }
+
+}  // namespace kiln

@@ -16,6 +16,8 @@
 // the INITIALIZATION section are not loaded by it. END skips finalization.
 #include "compiler.h"
 
+namespace kiln {
+
 namespace {
 
 struct section_kind {
@@ -86,3 +88,5 @@ void emit_dll_unloader(compiler& c)
 {
     c.output << c.indent_text() << "/* DLL unloader */ { kln::unloadlibs(); }" << c.indent_text();
 }
+
+}  // namespace kiln

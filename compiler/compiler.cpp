@@ -5,6 +5,8 @@
 
 #include <deque>
 
+namespace kiln {
+
 namespace {
 
 bool is_identifier_text(const std::string& name)
@@ -168,3 +170,5 @@ void compiler::expect_end_of_statement()
 {
     if (lex.kind != token_kind::end_of_statement) throw "end of statement expected";
 }
+
+}  // namespace kiln

@@ -33,6 +33,8 @@
 #include <map>
 #include <set>
 
+namespace kiln {
+
 // ---------------------------------------------------------------------------
 // Errors
 
@@ -279,3 +281,4 @@ void translate_finalization(compiler& c);
 void emit_dll_loader(compiler& c);
 void emit_dll_unloader(compiler& c);
 
+}  // namespace kiln

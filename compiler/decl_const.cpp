@@ -12,6 +12,8 @@
 #include <cstdio>
 #include <cstdlib>
 
+namespace kiln {
+
 namespace {
 
 const double two_to_31 = 2147483648.0;
@@ -315,3 +317,5 @@ void translate_enum(compiler& c, visibility_level visibility)
     if (!c.is_word("ENUM")) throw "ENUM expected";
     c.next();
 }
+
+}  // namespace kiln

@@ -8,6 +8,8 @@
 
 #include <sstream>
 
+namespace kiln {
+
 namespace {
 
 // One declaration group: the names and everything they share.
@@ -220,3 +222,5 @@ void translate_dim(compiler& c, visibility_level visibility)
         c.next();
     }
 }
+
+}  // namespace kiln

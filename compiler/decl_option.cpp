@@ -2,6 +2,8 @@
 // switches that later declarations and the build driver read.
 #include "compiler.h"
 
+namespace kiln {
+
 namespace {
 
 // The optional ON/OFF word after CONSOLE, DLL or APISTRING. An option that
@@ -55,3 +57,5 @@ void translate_option(compiler& c)
         c.next();
     }
 }
+
+}  // namespace kiln

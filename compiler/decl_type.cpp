@@ -8,6 +8,8 @@
 #include <cmath>
 #include <cstdlib>
 
+namespace kiln {
+
 namespace {
 
 const int max_member_dimensions = 5;
@@ -125,3 +127,5 @@ void translate_type(compiler& c, visibility_level visibility)
     --c.indent;
     c.output << c.indent_text() << "};";
 }
+
+}  // namespace kiln

@@ -4,6 +4,8 @@
 // beyond a comment.
 #include "compiler.h"
 
+namespace kiln {
+
 namespace {
 
 void expect_identifier(const compiler& c)
@@ -100,3 +102,5 @@ void translate_builtin(compiler& c, visibility_level visibility)
     }
     c.next();
 }
+
+}  // namespace kiln

@@ -6,6 +6,8 @@
 
 #include "compiler.h"
 
+namespace kiln {
+
 namespace expr {
 
 using request = expression_request;
@@ -72,3 +74,5 @@ const char* container_expected(container_kind wanted_container);
 [[noreturn]] void undeclared(const std::string& name);
 
 }   // namespace expr
+
+}  // namespace kiln

@@ -4,6 +4,8 @@
 // pointer value; omitted optional arguments get their defaults.
 #include "expr.h"
 
+namespace kiln {
+
 namespace {
 
 using namespace expr;
@@ -184,3 +186,5 @@ type_symbol* translate_call_args(compiler& c, procedure_symbol* procedure, bool 
     argument_list(c, *procedure, statement_form, out).translate();
     return procedure->result_type;
 }
+
+}  // namespace kiln

@@ -3,6 +3,8 @@
 // collections and dictionaries, and the LBOUND/UBOUND bound functions.
 #include "expr.h"
 
+namespace kiln {
+
 namespace {
 
 using namespace expr;
@@ -181,3 +183,5 @@ void translate_bound_function(state& st, bool upper)
 }
 
 }   // namespace expr
+
+}  // namespace kiln

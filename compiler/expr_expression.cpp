@@ -6,6 +6,8 @@
 
 #include <algorithm>
 
+namespace kiln {
+
 namespace expr {
 
 void expect_operator(const compiler& c, const char* op, const char* message)
@@ -419,3 +421,4 @@ const char* step_by_one_text(const type_symbol* t, bool up)
     return up ? "++" : "--";
 }
 
+}  // namespace kiln

@@ -4,6 +4,8 @@
 // the checks that end an operand.
 #include "expr.h"
 
+namespace kiln {
+
 namespace {
 
 using namespace expr;
@@ -198,3 +200,5 @@ void check_bare_member(const compiler& c, const symbol* s)
 }
 
 }   // namespace expr
+
+}  // namespace kiln

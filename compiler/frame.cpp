@@ -3,6 +3,8 @@
 // and writes the default sections, the program's start-up block and the end.
 #include "compiler.h"
 
+namespace kiln {
+
 namespace {
 
 void translate_declare(compiler& c, visibility_level visibility)
@@ -187,3 +189,5 @@ void translate_cpp_block(compiler& c)
         c.output << c.line_buffer << c.indent_text();
     }
 }
+
+}  // namespace kiln

@@ -13,6 +13,8 @@
 #include <array>
 #include <vector>
 
+namespace kiln {
+
 namespace {
 
 const int end_of_input = -1;
@@ -376,3 +378,5 @@ void lexer::read_rest_of_line()
     kind = token_kind::end_of_statement;
     column = 1;
 }
+
+}  // namespace kiln

@@ -4,6 +4,8 @@
 
 #include "util.h"
 
+namespace kiln {
+
 enum class token_kind {
     end_of_statement = 1,
     identifier = 2,
@@ -55,3 +57,5 @@ private:
 // name may take.
 bool is_reserved_word(const std::string& name);
 void check_reserved_word(const std::string& name);   // throws "illegal use of reserved word '…' as identifier"
+
+}  // namespace kiln

@@ -8,6 +8,8 @@
 
 #include <memory>
 
+namespace kiln {
+
 namespace {
 
 // Keeps a module on the session's in-progress list while it is being
@@ -89,3 +91,5 @@ module* load_module(const std::string& name, std::vector<module*>& loaded, bool 
     loaded.push_back(m.release());
     return loaded.back();
 }
+
+}  // namespace kiln

@@ -5,6 +5,8 @@
 #include "session.h"
 #include "symbols.h"
 
+namespace kiln {
+
 // Loads the module `name` for the importing module loaded[0]: finds its
 // module file, rebuilding it first when it is missing or older than its
 // source, and reads it; before it, every module the file imports that is
@@ -12,3 +14,5 @@
 // asked for (loader.cpp).
 module* load_module(const std::string& name, std::vector<module*>& loaded, bool apistring, bool debug,
                     session& run);
+
+}  // namespace kiln

@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <iostream>
 
+namespace kiln {
+
 namespace {
 
 const int usage_status = 1;
@@ -127,9 +129,7 @@ int run(run_settings& settings)
     return 0;
 }
 
-}  // namespace
-
-int main(int argc, char** argv)
+int run_command_line(int argc, char** argv)
 {
     std::cout << "\nKiln compiler version " << version_major << "." << version_minor << "." << version_release
               << "\n\n";
@@ -137,4 +137,13 @@ int main(int argc, char** argv)
     int status = scan_arguments(argc, argv, settings) ? run(settings) : (print_usage(), usage_status);
     std::cout.flush();
     return status;
+}
+
+}  // namespace
+
+}  // namespace kiln
+
+int main(int argc, char** argv)
+{
+    return kiln::run_command_line(argc, argv);
 }

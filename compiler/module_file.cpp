@@ -14,6 +14,8 @@
 #include <memory>
 #include <set>
 
+namespace kiln {
+
 namespace {
 
 const char module_magic[4] = {'K', 'M', 'D', 0};
@@ -489,3 +491,5 @@ void read_module_file(std::istream& file, module& m, const module_file_context& 
 {
     module_file_reader(file, m, context).read();
 }
+
+}  // namespace kiln

@@ -6,6 +6,8 @@
 
 #include <functional>
 
+namespace kiln {
+
 // The longest text of one module-file string. The reader refuses longer
 // ones; the writer refuses them too, and so does the folding of string
 // constants, whose values the module file keeps.
@@ -38,3 +40,5 @@ struct module_file_context {
 // Reads a module file into m, an empty module record named after the file.
 // A damaged file is an "invalid module format".
 void read_module_file(std::istream& file, module& m, const module_file_context& context);
+
+}  // namespace kiln

@@ -4,6 +4,8 @@
 #include "expr.h"
 #include "stmt.h"
 
+namespace kiln {
+
 namespace {
 
 // What one header says besides the procedure symbol itself.
@@ -377,3 +379,5 @@ void add_class_members_to_scope(compiler& c, class_symbol* cls, const symbol* ex
         for (procedure_symbol* method : k->methods) c.this_module.identifiers.push_back(method);
     }
 }
+
+}  // namespace kiln

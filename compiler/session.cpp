@@ -3,6 +3,8 @@
 // translation.
 #include "compiler.h"
 
+namespace kiln {
+
 void session::rebuild(const std::string& name, bool debug)
 {
     struct restore {
@@ -14,3 +16,5 @@ void session::rebuild(const std::string& name, bool debug)
     nested.compile(true, debug);
     build(nested);
 }
+
+}  // namespace kiln

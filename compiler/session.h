@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+namespace kiln {
+
 // The session: one run of kln, owned by the driver. It holds what the
 // compilations of the run share: the module named on the command line and
 // the imports whose stale module files it rebuilds (session.cpp).
@@ -23,3 +25,5 @@ struct session {
     // LIBRARY stays with it.
     void rebuild(const std::string& name, bool debug);
 };
+
+}  // namespace kiln

@@ -2,6 +2,8 @@
 // statements: every statement that does not start with a keyword.
 #include "expr.h"
 
+namespace kiln {
+
 namespace {
 
 const char* const assignment_operators[] = {"=", "+=", "-=", "*=", "/="};
@@ -97,3 +99,5 @@ void translate_assignment(compiler& c)
     else
         c.output << ";";
 }
+
+}  // namespace kiln

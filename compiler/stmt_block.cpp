@@ -3,6 +3,8 @@
 // INCR and DECR.
 #include "stmt.h"
 
+namespace kiln {
+
 // --- shared helpers (stmt.h) ---------------------------------------------------
 
 void expect_word(compiler& c, const char* word, const char* message)
@@ -268,3 +270,5 @@ void translate_decr(compiler& c)
 {
     translate_step(c, false);
 }
+
+}  // namespace kiln

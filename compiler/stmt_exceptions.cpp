@@ -4,6 +4,8 @@
 
 #include <set>
 
+namespace kiln {
+
 // --- TRY -------------------------------------------------------------------------
 
 namespace {
@@ -193,3 +195,5 @@ void translate_select(compiler& c)
     c.output << c.indent_text() << "}";
     c.next();
 }
+
+}  // namespace kiln

@@ -2,6 +2,8 @@
 // objects, and REDIM of a run-time array.
 #include "stmt.h"
 
+namespace kiln {
+
 // Items are separated by "," or ";"; a ";" after the last item leaves the
 // line open.
 void translate_print(compiler& c)
@@ -104,3 +106,5 @@ void translate_redim(compiler& c)
         parse_typename(c);
     }
 }
+
+}  // namespace kiln

@@ -2,6 +2,8 @@
 #include "expr.h"
 #include "stmt.h"
 
+namespace kiln {
+
 namespace {
 
 // A single-line body (IF … THEN stmt, WHILE … DO stmt): one statement in braces.
@@ -342,3 +344,5 @@ void translate_for_each(compiler& c)
     c.output << c.indent_text() << "}" << c.indent_text() << "delete __iter;";
     close_loop_scope(c);
 }
+
+}  // namespace kiln

@@ -5,6 +5,8 @@
 #include <cmath>
 #include <cstdlib>
 
+namespace kiln {
+
 namespace {
 
 // Kiln built-in type names and their C++ spelling inside namespace kln.
@@ -394,3 +396,5 @@ bool is_derived_from(const class_symbol* cls, const class_symbol* other)
         if (cls == other) return true;
     return false;
 }
+
+}  // namespace kiln

@@ -4,6 +4,8 @@
 
 #include "util.h"
 
+namespace kiln {
+
 // ---------------------------------------------------------------------------
 // Named lists: pointers in insertion order, searched from the back so that
 // the innermost declaration wins. A null entry is a scope marker. A
@@ -269,3 +271,5 @@ module* find_module_in(const std::vector<module*>& loaded, const std::string& na
 // namespace block in the importer's C++ file, and the -h header.
 void emit_namespace_block(module& m, std::ostream& out);
 void write_header(module& m, std::string file_name);
+
+}  // namespace kiln

@@ -12,6 +12,8 @@
 #include <cstdio>
 #include <vector>
 
+namespace kiln {
+
 namespace {
 
 char ascii_upper(char c)
@@ -247,3 +249,5 @@ void output_file::close()
 {
     if (!buffer_->close()) setstate(std::ios::badbit);
 }
+
+}  // namespace kiln

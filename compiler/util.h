@@ -14,6 +14,8 @@
 #include <unordered_set>
 #include <vector>
 
+namespace kiln {
+
 // ---------------------------------------------------------------------------
 // Version
 
@@ -88,3 +90,5 @@ struct nocase_equal {
 using nocase_set = std::unordered_set<std::string, nocase_hash, nocase_equal>;
 template <class T>
 using nocase_map = std::unordered_map<std::string, T, nocase_hash, nocase_equal>;
+
+}  // namespace kiln

@@ -38,6 +38,8 @@
 
 namespace {
 
+using namespace kiln;
+
 std::string base_folder()
 {
     const char* base = std::getenv("KILN_FUZZ_BASE");

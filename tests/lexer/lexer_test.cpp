@@ -7,6 +7,8 @@
 
 namespace {
 
+using namespace kiln;
+
 struct lexed {
     std::vector<std::string> tokens;
     std::string error;     // the message thrown, if any
