@@ -12,6 +12,8 @@
 // slots agree in every module that sees the class.
 #include "stmt.h"
 
+namespace kiln {
+
 namespace {
 
 // DECLARE CLASS made it, CLASS has not defined it yet: it has no base and
@@ -22,7 +24,7 @@ bool is_forward_only(const class_symbol* cls)
 }
 
 // A class of a name not yet in the module's type list.
-class_symbol* add_new_class(compiler& c, const std::string& name, int visibility)
+class_symbol* add_new_class(compiler& c, const std::string& name, visibility_level visibility)
 {
     c.check_new_type_name(name);
     auto* cls = new class_symbol(name, visibility, nullptr);
@@ -50,10 +52,10 @@ private:
     std::streambuf* saved_;
 };
 
-class_symbol* declare_class(compiler& c, int visibility)
+class_symbol* declare_class(compiler& c, visibility_level visibility)
 {
     c.next();
-    if (c.lex.kind != identifier) throw "identifier expected";
+    if (c.lex.kind != token_kind::identifier) throw "identifier expected";
     const std::string name = c.lex.text;
     if (symbol* existing = c.this_module.types.find_raw(name)) {
         auto* cls = dynamic_cast<class_symbol*>(existing);
@@ -71,7 +73,7 @@ class_symbol* read_base_class(compiler& c, class_symbol* cls)
 {
     if (!c.is_word("EXTENDS")) throw "EXTENDS expected";
     c.next();
-    type_symbol* type = c.parse_typename();
+    type_symbol* type = parse_typename(c);
     auto* base = dynamic_cast<class_symbol*>(type);
     if (!base) throw "'" + type->name + "' is not a class";
     if (base == cls || is_forward_only(base)) throw "undefined class";
@@ -94,13 +96,11 @@ void emit_class_head(compiler& c, const class_symbol* cls)
 }
 
 // Every class lists the inherited ClassName first.
+// A built-in base may lack ClassName: then there is nothing to inherit.
 void inherit_class_name(class_symbol* cls)
 {
-    try {
-        cls->methods.push_back(find_method(cls->base_class, "ClassName"));
-    } catch (const not_found&) {
-        // A built-in base without ClassName: nothing to inherit.
-    }
+    if (procedure_symbol* class_name = find_method(cls->base_class, "ClassName"))
+        cls->methods.push_back(class_name);
 }
 
 void emit_type_record(compiler& c, const class_symbol* cls)
@@ -116,7 +116,7 @@ void emit_type_record(compiler& c, const class_symbol* cls)
     out << c.indent_text();
 }
 
-int read_access_keyword(const compiler& c)
+visibility_level read_access_keyword(const compiler& c)
 {
     if (c.is_word("PRIVATE")) return vis_private;
     if (c.is_word("PROTECTED")) return vis_protected;
@@ -124,23 +124,13 @@ int read_access_keyword(const compiler& c)
     throw "access specifier expected";
 }
 
-bool is_member_name_taken(class_symbol* cls, const std::string& name)
-{
-    try {
-        find_member(cls, name, true);
-        return true;
-    } catch (const not_found&) {
-        return false;
-    }
-}
-
 // A field name must be new in the class, its bases and its own group, and
 // differ from the class's name (C++ refuses a field named like its class).
 void read_field_name(compiler& c, class_symbol* cls, std::vector<std::string>& names, nocase_set& group)
 {
-    if (c.lex.kind != identifier) throw "identifier expected";
+    if (c.lex.kind != token_kind::identifier) throw "identifier expected";
     const std::string& name = c.lex.text;
-    if (group.count(name) || equal_nocase(name, cls->name) || is_member_name_taken(cls, name))
+    if (group.count(name) || equal_nocase(name, cls->name) || find_member(cls, name, true))
         throw "duplicate identifier '" + name + "'";
     check_reserved_word(name);
     names.push_back(name);
@@ -175,49 +165,41 @@ bool read_array_mark(compiler& c)
     return true;
 }
 
-int read_container_mark(compiler& c, bool is_array)
+container_kind read_container_mark(compiler& c, bool is_array)
 {
-    int container = c.is_word("COLLECTION")   ? collection_container
-                    : c.is_word("DICTIONARY") ? dictionary_container
-                                               : no_container;
-    if (container == no_container) return no_container;
+    container_kind container = c.is_word("COLLECTION")   ? container_kind::collection
+                               : c.is_word("DICTIONARY") ? container_kind::dictionary
+                                                         : container_kind::none;
+    if (container == container_kind::none) return container_kind::none;
     if (is_array)
-        throw container == collection_container ? "array of collections is not allowed"
+        throw container == container_kind::collection ? "array of collections is not allowed"
                                                 : "array of dictionaries is not allowed";
     c.next();
     return container;
 }
 
-// The closers come in the order class, container, array.
-std::string field_type_text(const type_symbol* type, bool is_array, int container)
+// A field's array closes without the blank after it.
+std::string field_type_text(const type_symbol* type, bool is_array, container_kind container)
 {
-    const bool is_class = type->kind == class_kind;
-    std::string text;
-    if (is_array) text += "kln::array<";
-    if (container == collection_container) text += "kln::collection<";
-    if (container == dictionary_container) text += "kln::dictionary<";
-    if (is_class) text += "kln::ref<class ";
-    text += type->cpp_name();
-    if (is_class) text += "> ";
-    if (container != no_container) text += "> ";
-    if (is_array) text += ">";
+    std::string text = container_type_text(conv_type_text(type), is_array, container);
+    if (is_array) text.pop_back();
     return text;
 }
 
 // One group: names [()] [AS type] [COLLECTION | DICTIONARY].
-void translate_field_group(compiler& c, class_symbol* cls, int visibility)
+void translate_field_group(compiler& c, class_symbol* cls, visibility_level visibility)
 {
     std::vector<std::string> names = read_field_names(c, cls);
     bool is_array = read_array_mark(c);
     type_symbol* type;
     if (c.is_word("AS")) {
         c.next();
-        type = c.parse_typename();
+        type = parse_typename(c);
     } else {
-        type = c.find_type("VARIANT");
+        type = c.require_type("VARIANT");
     }
     check_type_visibility(cls, type);
-    int container = read_container_mark(c, is_array);
+    container_kind container = read_container_mark(c, is_array);
 
     c.output << field_type_text(type, is_array, container) << " ";
     for (size_t i = 0; i < names.size(); ++i) {
@@ -231,7 +213,7 @@ void translate_field_group(compiler& c, class_symbol* cls, int visibility)
     c.output << "; ";
 }
 
-void translate_fields(compiler& c, class_symbol* cls, int visibility)
+void translate_fields(compiler& c, class_symbol* cls, visibility_level visibility)
 {
     translate_field_group(c, cls, visibility);
     while (c.is_operator(",")) {
@@ -243,13 +225,13 @@ void translate_fields(compiler& c, class_symbol* cls, int visibility)
 // A method line's declaration text. A GENERIC method is declared as the
 // overload set that importers see; the overloads other than its own
 // heading come from the module's #CPP text.
-std::string translate_method(compiler& c, class_symbol* cls, int visibility)
+std::string translate_method(compiler& c, class_symbol* cls, visibility_level visibility)
 {
     std::string text;
     {
         output_capture capture(c.output);
         c.output << c.indent_text();
-        c.translate_procedure(visibility, true, cls);
+        translate_procedure(c, visibility, true, cls);
         text = capture.text();
     }
     procedure_symbol* method = cls->methods.back();
@@ -271,14 +253,14 @@ std::string translate_members(compiler& c, class_symbol* cls)
             c.next();
             return methods;
         }
-        int visibility = read_access_keyword(c);
+        visibility_level visibility = read_access_keyword(c);
         c.next();
         if (c.is_word("SUB") || c.is_word("FUNCTION")) {
             methods += translate_method(c, cls, visibility);
         } else {
             c.output << c.indent_text();
             if (c.is_word("PROPERTY"))
-                c.translate_property_member(visibility, cls);
+                translate_property_member(c, visibility, cls);
             else
                 translate_fields(c, cls, visibility);
         }
@@ -289,38 +271,40 @@ std::string translate_members(compiler& c, class_symbol* cls)
 
 } // namespace
 
-void compiler::translate_class_forward(int visibility)
+void translate_class_forward(compiler& c, visibility_level visibility)
 {
-    next();
-    if (lex.kind != identifier) throw "identifier expected";
-    const std::string name = lex.text;
-    if (this_module.types.find_raw(name)) throw "duplicate identifier '" + name + "'";
-    class_symbol* cls = add_new_class(*this, name, visibility);
-    output << "class " << cls->cpp_name() << ";" << indent_text();
-    next();
+    c.next();
+    if (c.lex.kind != token_kind::identifier) throw "identifier expected";
+    const std::string name = c.lex.text;
+    if (c.this_module.types.find_raw(name)) throw "duplicate identifier '" + name + "'";
+    class_symbol* cls = add_new_class(c, name, visibility);
+    c.output << "class " << cls->cpp_name() << ";" << c.indent_text();
+    c.next();
 }
 
-void compiler::translate_class(int visibility)
+void translate_class(compiler& c, visibility_level visibility)
 {
-    class_symbol* cls = declare_class(*this, visibility);
-    output << "class " << cls->cpp_name();
-    next();
-    cls->base_class = read_base_class(*this, cls);
-    output << ": public " << cls->base_class->cpp_name();
-    emit_class_head(*this, cls);
+    class_symbol* cls = declare_class(c, visibility);
+    c.output << "class " << cls->cpp_name();
+    c.next();
+    cls->base_class = read_base_class(c, cls);
+    c.output << ": public " << cls->base_class->cpp_name();
+    emit_class_head(c, cls);
     inherit_class_name(cls);
-    std::string methods = translate_members(*this, cls);
-    output << methods;
-    output << indent_text() << "};" << indent_text();
-    emit_type_record(*this, cls);
+    std::string methods = translate_members(c, cls);
+    c.output << methods;
+    c.output << c.indent_text() << "};" << c.indent_text();
+    emit_type_record(c, cls);
 }
 
 // A class that DECLARE CLASS named and no CLASS defined would reach C++ as an
 // incomplete type, and importers could neither create nor use it.
-void compiler::check_module_classes()
+void check_module_classes(compiler& c)
 {
-    for (symbol* type : this_module.types) {
+    for (symbol* type : c.this_module.types) {
         auto* cls = dynamic_cast<class_symbol*>(type);
         if (cls && is_forward_only(cls)) throw "undefined class '" + cls->name + "'";
     }
 }
+
+}  // namespace kiln

@@ -15,13 +15,15 @@
 // - The handle is cached on the first call, so a binding called before its
 //   library is loaded (for instance from the program's own INITIALIZATION,
 //   which runs before its imports' sections) keeps a null handle.
-#include "kln.h"
+#include "compiler.h"
+
+namespace kiln {
 
 namespace {
 
 bool is_string_literal(const lexer& lex)
 {
-    return lex.kind == string_or_directive && !lex.text.empty() && lex.text[0] == '"';
+    return lex.kind == token_kind::string_or_directive && !lex.text.empty() && lex.text[0] == '"';
 }
 
 // The entry name asked for when no ALIAS is given: the procedure's name
@@ -50,7 +52,7 @@ void check_parameter_name(const variable_symbol& parameter)
 
 void check_parameter_kind(const variable_symbol& parameter)
 {
-    if (parameter.is_array || parameter.container != no_container || parameter.type->kind == class_kind)
+    if (parameter.is_array || parameter.container != container_kind::none || parameter.type->kind == symbol_kind::class_)
         throw "DLL functions cannot take objects";
 }
 
@@ -60,7 +62,7 @@ std::string result_text(const procedure_symbol& procedure)
 {
     const type_symbol* result = procedure.result_type;
     if (!result) return "void";
-    if (result->kind == class_kind || equal_nocase(result->name, "VARIANT"))
+    if (result->kind == symbol_kind::class_ || equal_nocase(result->name, "VARIANT"))
         throw "DLL functions cannot return objects";
     if (equal_nocase(result->name, "STRING") || equal_nocase(result->name, "APISTRING")) return "char*";
     return result->cpp_name();
@@ -96,26 +98,26 @@ void add_library_name(std::vector<std::string>& names, const std::string& expres
 
 } // namespace
 
-void compiler::translate_lib_clause(lib_binding& binding, const std::string& procedure_name, class_symbol* cls)
+void translate_lib_clause(compiler& c, lib_binding& binding, const std::string& procedure_name, class_symbol* cls)
 {
     if (cls) throw "method cannot be loaded from DLL";
     binding.active = true;
-    next();
-    if (!is_string_literal(lex)) throw "library name expected";
-    binding.lib_expression = "kln::string(" + lex.text + ")";
-    add_library_name(library_names, binding.lib_expression);
-    next();
-    if (is_word("ALIAS")) {
-        next();
-        if (!is_string_literal(lex)) throw "function alias expected";
-        binding.entry_expression = lex.text;
-        next();
+    c.next();
+    if (!is_string_literal(c.lex)) throw "library name expected";
+    binding.lib_expression = "kln::string(" + c.lex.text + ")";
+    add_library_name(c.library_names, binding.lib_expression);
+    c.next();
+    if (c.is_word("ALIAS")) {
+        c.next();
+        if (!is_string_literal(c.lex)) throw "function alias expected";
+        binding.entry_expression = c.lex.text;
+        c.next();
     } else {
         binding.entry_expression = "kln::string(\"" + entry_name(procedure_name) + "\")";
     }
 }
 
-void compiler::emit_lib_stub(const procedure_symbol& procedure, const lib_binding& binding)
+void emit_lib_stub(compiler& c, const procedure_symbol& procedure, const lib_binding& binding)
 {
     std::string result = result_text(procedure);
     for (const variable_symbol* parameter : procedure.parameters) {
@@ -123,14 +125,16 @@ void compiler::emit_lib_stub(const procedure_symbol& procedure, const lib_bindin
         check_parameter_kind(*parameter);
     }
 
-    output << indent_text() << "{";
-    ++indent;
-    output << indent_text() << "static void* dll = kln::getlibhandle(" << binding.lib_expression << ");";
-    output << indent_text() << "static union { void* ptr; " << result << " (__stdcall *func)("
+    c.output << c.indent_text() << "{";
+    ++c.indent;
+    c.output << c.indent_text() << "static void* dll = kln::getlibhandle(" << binding.lib_expression << ");";
+    c.output << c.indent_text() << "static union { void* ptr; " << result << " (__stdcall *func)("
            << parameter_types(procedure) << "); }; ptr = kln::getprocaddr(dll, "
            << binding.entry_expression << ");";
-    output << indent_text() << (procedure.result_type ? "return " : "") << "func("
+    c.output << c.indent_text() << (procedure.result_type ? "return " : "") << "func("
            << call_arguments(procedure) << ");";
-    --indent;
-    output << indent_text() << "}";
+    --c.indent;
+    c.output << c.indent_text() << "}";
 }
+
+}  // namespace kiln

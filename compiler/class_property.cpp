@@ -6,7 +6,9 @@
 // define them. A derived class redeclares an inherited property by its bare
 // name, and must then define both accessors again, since C++ needs the
 // definitions of the virtuals it declares.
-#include "kln.h"
+#include "compiler.h"
+
+namespace kiln {
 
 namespace {
 
@@ -15,17 +17,9 @@ bool is_property(const variable_symbol* member)
     return member->has_getter || member->has_setter;
 }
 
-// The value type as accessors spell it.
-std::string accessor_type_text(const variable_symbol* property)
-{
-    const type_symbol* type = property->type;
-    if (type->kind == class_kind) return "kln::ref<class " + type->cpp_name() + "> ";
-    return type->cpp_name();
-}
-
 void emit_accessor_declarations(compiler& c, const variable_symbol* property)
 {
-    const std::string t = accessor_type_text(property);
+    const std::string t = conv_type_text(property->type);
     const std::string n = property->cpp_name(false);
     if (property->has_getter) c.output << "\tvirtual " << t << " " << n << "();" << c.indent_text();
     if (property->has_setter) c.output << "\tvirtual void " << n << "(" << t << ");" << c.indent_text();
@@ -40,26 +34,22 @@ bool is_own_member(const class_symbol* cls, const variable_symbol* member)
 // new. Any other member of that name is a duplicate.
 variable_symbol* find_redeclared_property(class_symbol* cls, const std::string& name)
 {
-    symbol* found;
-    try {
-        found = find_member(cls, name, true);
-    } catch (const not_found&) {
-        return nullptr;
-    }
+    symbol* found = find_member(cls, name, true);
+    if (!found) return nullptr;
     auto* member = dynamic_cast<variable_symbol*>(found);
     if (!member || !is_property(member) || is_own_member(cls, member)) throw "duplicate identifier " + name;
     return member;
 }
 
 // [AS type] [READONLY | WRITEONLY] of a new property.
-variable_symbol* read_new_property(compiler& c, class_symbol* cls, const std::string& name, int visibility)
+variable_symbol* read_new_property(compiler& c, class_symbol* cls, const std::string& name, visibility_level visibility)
 {
     type_symbol* type;
     if (c.is_word("AS")) {
         c.next();
-        type = c.parse_typename();
+        type = parse_typename(c);
     } else {
-        type = c.find_type("VARIANT");
+        type = c.require_type("VARIANT");
     }
     if (type->visibility < cls->visibility) throw "cannot use private type in public declaration";
     auto* property = new variable_symbol(name, visibility, c.scope_level, type);
@@ -78,7 +68,7 @@ variable_symbol* read_new_property(compiler& c, class_symbol* cls, const std::st
 
 class_symbol* read_own_class(compiler& c)
 {
-    symbol* found = c.lex.kind == identifier ? c.this_module.types.find_raw(c.lex.text) : nullptr;
+    symbol* found = c.lex.kind == token_kind::identifier ? c.this_module.types.find_raw(c.lex.text) : nullptr;
     auto* cls = found ? dynamic_cast<class_symbol*>(found->resolve()) : nullptr;
     if (!cls) throw "class name expected";
     return cls;
@@ -86,7 +76,7 @@ class_symbol* read_own_class(compiler& c)
 
 variable_symbol* read_own_property(compiler& c, class_symbol* cls)
 {
-    variable_symbol* member = c.lex.kind == identifier ? cls->data_members.find_raw(c.lex.text) : nullptr;
+    variable_symbol* member = c.lex.kind == token_kind::identifier ? cls->data_members.find_raw(c.lex.text) : nullptr;
     if (!member || !is_property(member)) throw "property name expected";
     return member;
 }
@@ -119,7 +109,7 @@ body_head read_body_head(compiler& c)
     if (!head.is_get && !c.is_word("SET")) throw "GET or SET expected";
     c.next();
     head.cls = read_own_class(c);
-    c.current_class = head.cls;
+    c.body.current_class = head.cls;
     c.next();
     if (!c.is_operator(".")) throw "dot expected";
     c.next();
@@ -127,7 +117,7 @@ body_head read_body_head(compiler& c)
     if (!head.is_get && !head.property->has_setter) throw "property is read-only";
     if (head.is_get && !head.property->has_getter) throw "property is write-only";
     c.next();
-    if (c.lex.kind != end_of_statement) throw "newline expected";
+    if (c.lex.kind != token_kind::end_of_statement) throw "newline expected";
     return head;
 }
 
@@ -135,9 +125,9 @@ body_head read_body_head(compiler& c)
 // is the new value, in a getter the value to return.
 void open_body(compiler& c, const body_head& head)
 {
-    const std::string t = accessor_type_text(head.property);
+    const std::string t = conv_type_text(head.property->type);
     const std::string n = head.property->cpp_name(false);
-    c.begin_body(head.is_get ? compiler::property_get_body : compiler::property_set_body, n);
+    begin_body(c, head.is_get ? body_kind::property_get : body_kind::property_set, n);
     c.push_scope();
     // The setter's value parameter belongs to the body's outermost block.
     if (!head.is_get) add_local(c, head.property->name, head.property->type, c.scope_level + 1);
@@ -146,10 +136,10 @@ void open_body(compiler& c, const body_head& head)
     c.output << ")" << c.indent_text() << "{";
     ++c.indent;
     if (head.is_get) c.output << c.indent_text() << t << " " << n << ";";
-    c.add_class_members_to_scope(head.cls, head.property);
+    add_class_members_to_scope(c, head.cls, head.property);
     c.push_scope();
     add_local(c, "me", head.cls, c.scope_level);
-    c.output << c.indent_text() << "kln::ref<class " << head.cls->cpp_name() << "> me(this, true);";
+    c.output << c.indent_text() << me_declaration_text(head.cls);
     if (head.is_get) add_local(c, head.property->name, head.property->type, c.scope_level);
 }
 
@@ -161,33 +151,35 @@ void close_body(compiler& c, const body_head& head)
     c.pop_scope();
     c.output << c.indent_text() << "}";
     expect_end_words(c, head.is_get);
-    c.end_body();
-    c.current_class = nullptr;
+    end_body(c);
+    c.body.current_class = nullptr;
 }
 
 } // namespace
 
-void compiler::translate_property_member(int visibility, class_symbol* cls)
+void translate_property_member(compiler& c, visibility_level visibility, class_symbol* cls)
 {
-    next();
-    if (lex.kind != identifier) throw "identifier expected";
-    const std::string name = lex.text;
+    c.next();
+    if (c.lex.kind != token_kind::identifier) throw "identifier expected";
+    const std::string name = c.lex.text;
     // The accessors are member functions, which C++ may not name like the class.
     if (equal_nocase(name, cls->name)) throw "method cannot have the same name as its class";
     // The bodies name the value like the property, beside the object's `me`.
     if (equal_nocase(name, "me")) throw "illegal argument name";
     variable_symbol* property = find_redeclared_property(cls, name);
-    next();
-    if (!property) property = read_new_property(*this, cls, name, visibility);
+    c.next();
+    if (!property) property = read_new_property(c, cls, name, visibility);
     cls->data_members.push_back(property);
-    emit_accessor_declarations(*this, property);
+    emit_accessor_declarations(c, property);
 }
 
-void compiler::translate_property_body()
+void translate_property_body(compiler& c)
 {
-    body_head head = read_body_head(*this);
-    open_body(*this, head);
-    next();
-    translate_block();
-    close_body(*this, head);
+    body_head head = read_body_head(c);
+    open_body(c, head);
+    c.next();
+    translate_block(c);
+    close_body(c, head);
 }
+
+}  // namespace kiln

@@ -14,7 +14,9 @@
 // process-wide; the run-time releases it once, after the last finalization,
 // so every FINALIZATION may still call bindings. LIB clauses written after
 // the INITIALIZATION section are not loaded by it. END skips finalization.
-#include "kln.h"
+#include "compiler.h"
+
+namespace kiln {
 
 namespace {
 
@@ -38,7 +40,7 @@ void begin_section(compiler& c, const section_kind& kind, bool& seen)
     c.push_scope();
     ++c.indent;
     if (c.debug) c.output << c.indent_text() << "kln::dbg_func(\"" << c.this_module.name << "." << kind.word << "\");";
-    c.begin_body(compiler::section_body);
+    begin_body(c, body_kind::section);
     c.next();
 }
 
@@ -51,38 +53,40 @@ void end_section(compiler& c, const section_kind& kind, bool& seen)
     c.output << c.indent_text() << "}";
     seen = true;
     c.next();
-    c.end_body();
+    end_body(c);
 }
 
 } // namespace
 
-void compiler::translate_initialization()
+void translate_initialization(compiler& c)
 {
-    begin_section(*this, initialization_section, this_module.has_initialization);
-    emit_dll_loader();
-    translate_block();
-    end_section(*this, initialization_section, this_module.has_initialization);
+    begin_section(c, initialization_section, c.this_module.has_initialization);
+    emit_dll_loader(c);
+    translate_block(c);
+    end_section(c, initialization_section, c.this_module.has_initialization);
 }
 
-void compiler::translate_finalization()
+void translate_finalization(compiler& c)
 {
-    begin_section(*this, finalization_section, this_module.has_finalization);
-    translate_block();
-    emit_dll_unloader();
-    end_section(*this, finalization_section, this_module.has_finalization);
+    begin_section(c, finalization_section, c.this_module.has_finalization);
+    translate_block(c);
+    emit_dll_unloader(c);
+    end_section(c, finalization_section, c.this_module.has_finalization);
 }
 
-void compiler::emit_dll_loader()
+void emit_dll_loader(compiler& c)
 {
-    output << indent_text() << "// DLL loader" << indent_text() << "{";
-    ++indent;
-    output << indent_text();
-    for (const std::string& library : library_names) output << "kln::loadlib(" << library << ");" << indent_text();
-    --indent;
-    output << indent_text() << "}" << indent_text();
+    c.output << c.indent_text() << "// DLL loader" << c.indent_text() << "{";
+    ++c.indent;
+    c.output << c.indent_text();
+    for (const std::string& library : c.library_names) c.output << "kln::loadlib(" << library << ");" << c.indent_text();
+    --c.indent;
+    c.output << c.indent_text() << "}" << c.indent_text();
 }
 
-void compiler::emit_dll_unloader()
+void emit_dll_unloader(compiler& c)
 {
-    output << indent_text() << "/* DLL unloader */ { kln::unloadlibs(); }" << indent_text();
+    c.output << c.indent_text() << "/* DLL unloader */ { kln::unloadlibs(); }" << c.indent_text();
 }
+
+}  // namespace kiln

@@ -1,8 +1,11 @@
 // compiler.cpp: the compiler object of one module, its scopes and the
 // look-ups of types and identifiers across the loaded modules.
-#include "kln.h"
+#include "compiler.h"
+#include "module_file.h"
 
 #include <deque>
+
+namespace kiln {
 
 namespace {
 
@@ -26,25 +29,25 @@ std::string source_path(const std::string& name)
 
 type_symbol* as_type(symbol* s)
 {
-    return static_cast<type_symbol*>(s->resolve());
+    return s ? static_cast<type_symbol*>(s->resolve()) : nullptr;
 }
 
 }  // namespace
 
-compiler::compiler(const std::string& name, const std::string& basedir, const std::string& module_name)
-    : compiler(source_path(name), name, basedir, module_name)
+compiler::compiler(const std::string& name, session& run, const std::string& module_name)
+    : compiler(source_path(name), name, run, module_name)
 {
 }
 
 // Without a given module name the module takes the spelling of the source
 // file found, so that a name typed in another case (kln -l kapp for
 // KApp.kln) still names the same namespace and .kmd, .lib and .cpp files.
-compiler::compiler(const std::string& source, const std::string& name, const std::string& basedir,
+compiler::compiler(const std::string& source, const std::string& name, session& run,
                    const std::string& module_name)
     : input(source, std::ios::binary),
       lex(input),
-      this_module(module_name.empty() ? capitalize(strip_ext(source.empty() ? name : source)) : module_name, this),
-      basedir(basedir)
+      this_module(module_name.empty() ? capitalize(strip_ext(source.empty() ? name : source)) : module_name),
+      run(run)
 {
     if (!input.is_open()) throw "Error opening input file";
     const std::string& own_name = this_module.name;
@@ -65,14 +68,18 @@ void compiler::compile(bool library, bool debug)
 {
     this->library = library;
     this->debug = debug;
+    std::string interface;
+    // A module file that its importers could not read is an error of this
+    // module, found at its end.
     try {
-        translate_module();
+        translate_module(*this);
+        if (library) interface = module_file_text(this_module, loaded_modules);
     } catch (const char* message) {
         throw parse_error{message, this_module.name, lex.line, lex.column};
     } catch (const std::string& message) {
         throw parse_error{message, this_module.name, lex.line, lex.column};
     }
-    if (library) write_module_file(this_module, *this);
+    if (library) write_module_file(this_module.name, interface);
 }
 
 // One text per level, built once; a deque keeps earlier texts in place.
@@ -86,41 +93,55 @@ const std::string& compiler::indent_text() const
 
 type_symbol* compiler::find_type(const std::string& name, module* m)
 {
-    static const std::string apistring_name = "APISTRING";
-    const std::string& key = apistring && equal_nocase(name, "STRING") ? apistring_name : name;
-    if (m) return as_type(named_list_find(m->types, key));
-    for (module* loaded : loaded_modules)
-        if (symbol* s = loaded->types.find_raw(key)) return as_type(s);
-    throw not_found("type not found");
+    if (!m) return find_type_in(loaded_modules, name, apistring);
+    return as_type(named_list_find(m->types, type_lookup_name(name, apistring)));
+}
+
+type_symbol* compiler::require_type(const std::string& name, module* m)
+{
+    if (type_symbol* type = find_type(name, m)) return type;
+    throw "undefined type";
 }
 
 symbol* compiler::find_identifier(const std::string& name, module* m)
 {
-    if (m) return named_list_find(m->identifiers, name);
-    if (symbol* s = this_module.identifiers.find_raw(name)) return s->resolve();
-    for (size_t i = loaded_modules.size(); i-- > 1;)
-        if (symbol* s = loaded_modules[i]->identifiers.find_raw(name)) return s->resolve();
-    throw not_found("identifier not found");
+    return m ? named_list_find(m->identifiers, name) : find_identifier_in(loaded_modules, name);
 }
 
-bool compiler::is_loaded_module_name(const std::string& name) const
+symbol* compiler::require_identifier(const std::string& name, module* m)
 {
-    for (const module* m : loaded_modules)
-        if (equal_nocase(m->name, name)) return true;
-    return false;
+    if (symbol* s = find_identifier(name, m)) return s;
+    throw "undeclared identifier '" + name + "'";
+}
+
+module* compiler::find_module(const std::string& name) const
+{
+    return find_module_in(loaded_modules, name);
+}
+
+void compiler::load_import(const std::string& name)
+{
+    if (find_module(name)) return;
+    size_t first_new = loaded_modules.size();
+    load_module(name, loaded_modules, apistring, debug, run);
+    for (size_t i = first_new; i < loaded_modules.size(); ++i) {
+        output << "\n}\n\n";
+        emit_namespace_block(*loaded_modules[i], output);
+        output << "\n\nnamespace " << this_module.name << "\n{\n\n";
+    }
 }
 
 void compiler::check_new_type_name(const std::string& name) const
 {
-    if (is_builtin_type_name(name) || is_loaded_module_name(name)) throw "duplicate identifier '" + name + "'";
+    if (is_builtin_type_name(name) || find_module(name)) throw "duplicate identifier '" + name + "'";
     check_reserved_word(name);
 }
 
 void compiler::check_type_names_against_modules() const
 {
     for (const symbol* type : this_module.types) {
-        bool is_struct = type->kind == record_kind || type->kind == class_kind;
-        if (is_struct && is_loaded_module_name(type->name)) throw "duplicate identifier '" + type->name + "'";
+        bool is_struct = type->kind == symbol_kind::record || type->kind == symbol_kind::class_;
+        if (is_struct && find_module(type->name)) throw "duplicate identifier '" + type->name + "'";
     }
 }
 
@@ -147,5 +168,7 @@ void compiler::add_main_procedure()
 
 void compiler::expect_end_of_statement()
 {
-    if (lex.kind != end_of_statement) throw "end of statement expected";
+    if (lex.kind != token_kind::end_of_statement) throw "end of statement expected";
 }
+
+}  // namespace kiln

@@ -5,11 +5,14 @@
 // literal that the lexer produced. Operators apply strictly from left to
 // right (no precedence); the first operand decides whether the expression
 // is a string or a number.
-#include "kln.h"
+#include "compiler.h"
+#include "module_file.h"
 
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+
+namespace kiln {
 
 namespace {
 
@@ -86,19 +89,18 @@ operand read_named_constant(compiler& c)
     std::string name = c.lex.text;
     c.next();
     symbol* found;
-    try {
-        if (c.is_operator(".")) {
-            c.next();
-            if (c.lex.kind != identifier) throw "identifier expected";
-            found = c.find_identifier(c.lex.text, module_list_find(c.loaded_modules, name));
-            c.next();
-        } else {
-            found = c.find_identifier(name);
-        }
-    } catch (const not_found&) {
-        throw "undeclared identifier '" + name + "'";
+    if (c.is_operator(".")) {
+        c.next();
+        if (c.lex.kind != token_kind::identifier) throw "identifier expected";
+        module* owner = c.find_module(name);
+        found = owner ? c.find_identifier(c.lex.text, owner) : nullptr;
+        if (!found) throw "undeclared identifier '" + name + "'";
+        c.next();
+    } else {
+        found = c.find_identifier(name);
+        if (!found) throw "undeclared identifier '" + name + "'";
     }
-    if (found->kind != constant_kind) throw "constant expected";
+    if (found->kind != symbol_kind::constant) throw "constant expected";
     auto* constant = static_cast<constant_symbol*>(found);
     if (constant->is_string) return {unquote(constant->value), true};
     return {constant->value, false};
@@ -121,7 +123,7 @@ operand read_parenthesised(compiler& c)
     parenthesis_guard guard;
     c.next();
     bool is_string;
-    std::string text = c.eval_constexpr(is_string);
+    std::string text = eval_constexpr(c, is_string);
     if (!c.is_operator(")")) throw "closing brace expected";
     c.next();
     if (is_string) return {unquote(text), true};
@@ -131,20 +133,20 @@ operand read_parenthesised(compiler& c)
 operand read_primary(compiler& c)
 {
     switch (c.lex.kind) {
-    case number: {
+    case token_kind::number: {
         operand result{c.lex.text, false};
         c.next();
         return result;
     }
-    case string_or_directive: {
+    case token_kind::string_or_directive: {
         if (c.lex.text[0] != '"') throw "constant expected";   // a '#' directive
         operand result{unquote(c.lex.text), true};
         c.next();
         return result;
     }
-    case identifier:
+    case token_kind::identifier:
         return read_named_constant(c);
-    case operator_token:
+    case token_kind::operator_token:
         if (c.lex.text == "(") return read_parenthesised(c);
         throw "constant expression expected";
     default:
@@ -211,45 +213,48 @@ std::string binary_operator(const compiler& c)
 
 }  // namespace
 
-std::string compiler::eval_constexpr(bool& is_string)
+std::string eval_constexpr(compiler& c, bool& is_string)
 {
     accumulator result;
     std::string op;
     for (;;) {
-        prefix p = read_prefix(*this);
-        operand o = read_primary(*this);
+        prefix p = read_prefix(c);
+        operand o = read_primary(c);
         combine(result, op, o, p);
-        op = binary_operator(*this);
+        // The module file keeps the value with its quotes; doubling a text
+        // line by line would otherwise grow it without end.
+        if (result.is_string && result.text.size() + 2 > max_module_string) throw "string constant too long";
+        op = binary_operator(c);
         if (op.empty()) break;
-        next();
+        c.next();
     }
     is_string = result.is_string;
     return is_string ? "\"" + result.text + "\"" : number_text(result.value);
 }
 
-void compiler::translate_const(int visibility)
+void translate_const(compiler& c, visibility_level visibility)
 {
-    next();
-    if (lex.kind != identifier) throw "identifier expected";
-    std::string name = lex.text;
+    c.next();
+    if (c.lex.kind != token_kind::identifier) throw "identifier expected";
+    std::string name = c.lex.text;
     check_reserved_word(name);
-    next();
-    if (is_word("AS")) {
-        next();
-        parse_typename();   // must exist; the value alone decides the kind
+    c.next();
+    if (c.is_word("AS")) {
+        c.next();
+        parse_typename(c);   // must exist; the value alone decides the kind
     }
-    if (!is_operator("=")) throw "assignment expected";
-    next();
+    if (!c.is_operator("=")) throw "assignment expected";
+    c.next();
     bool is_string;
-    std::string value = eval_constexpr(is_string);
+    std::string value = eval_constexpr(c, is_string);
     // A name that is already taken keeps its first meaning, silently.
-    if (!this_module.identifiers.find_raw(name)) {
+    if (!c.this_module.identifiers.find_raw(name)) {
         auto* constant = new constant_symbol(name, visibility);
         constant->value = value;
         constant->is_string = is_string;
-        this_module.identifiers.push_back(constant);
+        c.this_module.identifiers.push_back(constant);
     }
-    output << "// const " << name << " = " << value;
+    c.output << "// const " << name << " = " << value;
 }
 
 namespace {
@@ -269,16 +274,16 @@ void skip_blank_lines(compiler& c)
 }
 
 // `Name [= value]`: an explicit value restarts the count.
-void translate_enum_member(compiler& c, int visibility, int32_t& counter)
+void translate_enum_member(compiler& c, visibility_level visibility, int32_t& counter)
 {
-    if (c.lex.kind != identifier) throw "identifier expected";
+    if (c.lex.kind != token_kind::identifier) throw "identifier expected";
     auto* member = new constant_symbol(c.lex.text, visibility);
     check_reserved_word(member->name);
     c.next();
     if (c.is_operator("=")) {
         c.next();
         bool is_string;
-        std::string value = c.eval_constexpr(is_string);
+        std::string value = eval_constexpr(c, is_string);
         if (is_string) throw "integer constant expected";
         counter = to_int32(number_of(value));
     } else {
@@ -290,25 +295,27 @@ void translate_enum_member(compiler& c, int visibility, int32_t& counter)
 
 }  // namespace
 
-void compiler::translate_enum(int visibility)
+void translate_enum(compiler& c, visibility_level visibility)
 {
-    next();
-    if (lex.kind == identifier) {
-        check_reserved_word(lex.text);
-        this_module.types.push_back(new alias_symbol(lex.text, visibility, find_type("LONG"), true));
-        next();
+    c.next();
+    if (c.lex.kind == token_kind::identifier) {
+        check_reserved_word(c.lex.text);
+        c.this_module.types.push_back(new alias_symbol(c.lex.text, visibility, c.require_type("LONG"), true));
+        c.next();
     }
-    if (!at_end_of_statement()) throw "newline expected";
-    next();
-    check_not_at_end(*this);   // the first member follows on the next line
+    if (!c.at_end_of_statement()) throw "newline expected";
+    c.next();
+    check_not_at_end(c);   // the first member follows on the next line
     int32_t counter = -1;
-    while (!is_word("END")) {
-        translate_enum_member(*this, visibility, counter);
-        if (!at_end_of_statement() && !is_operator(",")) throw "comma or newline expected";
-        next();
-        skip_blank_lines(*this);
+    while (!c.is_word("END")) {
+        translate_enum_member(c, visibility, counter);
+        if (!c.at_end_of_statement() && !c.is_operator(",")) throw "comma or newline expected";
+        c.next();
+        skip_blank_lines(c);
     }
-    next();
-    if (!is_word("ENUM")) throw "ENUM expected";
-    next();
+    c.next();
+    if (!c.is_word("ENUM")) throw "ENUM expected";
+    c.next();
 }
+
+}  // namespace kiln

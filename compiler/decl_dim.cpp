@@ -4,9 +4,11 @@
 // One DIM statement is a list of groups; each group shares one type, one
 // array flag, one container kind and one bound list, and becomes one C++
 // declaration ending in "; ".
-#include "kln.h"
+#include "compiler.h"
 
 #include <sstream>
+
+namespace kiln {
 
 namespace {
 
@@ -18,7 +20,7 @@ struct dim_group {
     std::string bounds;                // "(…)" as C++ text; "" or "()" writes nothing
     bool is_new = false;
     type_symbol* type = nullptr;
-    int container = no_container;
+    container_kind container = container_kind::none;
 };
 
 // A name may hide a variable of an outer scope; anything else it meets in
@@ -27,7 +29,7 @@ void check_new_name(compiler& c, const std::string& name, const dim_group& group
 {
     if (symbol* found = c.this_module.identifiers.find_raw(name)) {
         found = found->resolve();
-        bool outer_variable = found->kind == variable_kind
+        bool outer_variable = found->kind == symbol_kind::variable
             && static_cast<variable_symbol*>(found)->scope_level < c.scope_level;
         if (!outer_variable) throw "duplicate identifier '" + found->name + "'";
     }
@@ -38,7 +40,7 @@ void check_new_name(compiler& c, const std::string& name, const dim_group& group
 
 void read_one_name(compiler& c, dim_group& group)
 {
-    if (c.lex.kind != identifier) throw "identifier expected";
+    if (c.lex.kind != token_kind::identifier) throw "identifier expected";
     check_new_name(c, c.lex.text, group);
     group.names.push_back(c.lex.text);
     group.name_set.insert(c.lex.text);
@@ -60,11 +62,11 @@ void read_names(compiler& c, dim_group& group)
 // `lo TO hi`, or `hi` alone, whose lower bound is 0.
 void read_bound_pair(compiler& c, std::ostream& text)
 {
-    c.translate_expression(false, false, false, false, text);
+    translate_expression(c, {}, text);
     if (c.is_word("TO")) {
         c.next();
         text << ", ";
-        c.translate_expression(false, false, false, false, text);
+        translate_expression(c, {}, text);
     } else {
         text << ", 0";
     }
@@ -95,7 +97,7 @@ void read_bounds(compiler& c, dim_group& group)
 }
 
 // `AS [NEW] type`, or the type that the first name's suffix selects.
-void read_type(compiler& c, dim_group& group, int visibility)
+void read_type(compiler& c, dim_group& group, visibility_level visibility)
 {
     if (c.is_word("AS")) {
         c.next();
@@ -103,11 +105,11 @@ void read_type(compiler& c, dim_group& group, int visibility)
             group.is_new = true;
             c.next();
         }
-        group.type = c.parse_typename();
-        if (group.is_new && group.type->kind != class_kind) throw "class name expected";
+        group.type = parse_typename(c);
+        if (group.is_new && group.type->kind != symbol_kind::class_) throw "class name expected";
     } else {
-        symbol first(variable_kind, group.names.front(), visibility);
-        group.type = c.find_type(suffix_type_name(&first));
+        symbol first(symbol_kind::variable, group.names.front(), visibility);
+        group.type = c.require_type(suffix_type_name(&first));
     }
     if (group.type->visibility < visibility) throw "cannot use private type in public declaration";
 }
@@ -116,11 +118,11 @@ void read_container(compiler& c, dim_group& group)
 {
     if (c.is_word("COLLECTION")) {
         if (group.is_array) throw "array of collections is not allowed";
-        group.container = collection_container;
+        group.container = container_kind::collection;
         c.next();
     } else if (c.is_word("DICTIONARY")) {
         if (group.is_array) throw "array of dictionaries is not allowed";
-        group.container = dictionary_container;
+        group.container = container_kind::dictionary;
         c.next();
     }
 }
@@ -129,20 +131,10 @@ void read_container(compiler& c, dim_group& group)
 // with "> ", so the name then follows two blanks.
 std::string declared_type_text(const dim_group& group)
 {
-    bool is_class = group.type->kind == class_kind;
-    std::string text;
-    if (group.is_array) text += "kln::array<";
-    if (group.container == collection_container) text += "kln::collection<";
-    if (group.container == dictionary_container) text += "kln::dictionary<";
-    if (is_class) text += "kln::ref<class ";
-    text += group.type->cpp_name(true);
-    if (is_class) text += "> ";
-    if (group.is_array) text += "> ";
-    if (group.container != no_container) text += "> ";
-    return text + " ";
+    return container_type_text(conv_type_text(group.type), group.is_array, group.container) + " ";
 }
 
-void declare_names(compiler& c, const dim_group& group, int visibility)
+void declare_names(compiler& c, const dim_group& group, visibility_level visibility)
 {
     const char* separator = "";
     for (const std::string& name : group.names) {
@@ -161,17 +153,16 @@ void declare_names(compiler& c, const dim_group& group, int visibility)
 void check_initializable(const dim_group& group)
 {
     if (group.names.size() > 1) throw "cannot initialize groups";
-    if (group.type->kind == record_kind) throw "structures cannot be initialized";
+    if (group.type->kind == symbol_kind::record) throw "structures cannot be initialized";
     if (group.is_array) throw "arrays cannot be initialized";
-    if (group.container == collection_container) throw "collections cannot be initialized";
-    if (group.container == dictionary_container) throw "dictionaries cannot be initialized";
+    if (group.container == container_kind::collection) throw "collections cannot be initialized";
+    if (group.container == container_kind::dictionary) throw "dictionaries cannot be initialized";
 }
 
 void write_new_initializer(compiler& c, const dim_group& group)
 {
     check_initializable(group);
-    std::string spelling = group.type->cpp_name(true);
-    c.output << " = kln::ref<class " << spelling << ">(new (class " << spelling << "))";
+    c.output << " = " << new_object_text(group.type);
 }
 
 // `= expression`, converted to the declared type unless -c is given.
@@ -179,19 +170,17 @@ void write_value_initializer(compiler& c, const dim_group& group)
 {
     check_initializable(group);
     c.next();
-    if (no_convert) {
+    if (c.run.no_convert) {
         c.output << " = ";
-        c.translate_expression_to_output();
+        translate_expression(c, {}, c.output);
         return;
     }
-    std::string spelling = group.type->cpp_name(true);
-    if (group.type->kind == class_kind) spelling = "kln::ref<class " + spelling + "> ";
-    c.output << " = kln::conv((" << spelling << "*)0, ";
-    c.translate_expression_to_output();
+    c.output << " = kln::conv((" << conv_type_text(group.type) << "*)0, ";
+    translate_expression(c, {}, c.output);
     c.output << ")";
 }
 
-void translate_group(compiler& c, int visibility)
+void translate_group(compiler& c, visibility_level visibility)
 {
     dim_group group;
     read_names(c, group);
@@ -209,42 +198,29 @@ void translate_group(compiler& c, int visibility)
 
 }  // namespace
 
-type_symbol* compiler::parse_typename()
+type_symbol* parse_typename(compiler& c)
 {
-    if (lex.kind != identifier) throw "identifier expected";
-    std::string first = lex.text;
-    next();
-    if (!is_operator(".")) {
-        try {
-            return find_type(first);
-        } catch (const not_found&) {
-            throw "undefined type";
-        }
-    }
-    next();
-    if (lex.kind != identifier) throw "identifier expected";
-    module* owner;
-    try {
-        owner = module_list_find(loaded_modules, first);
-    } catch (const not_found&) {
-        throw "module '" + first + "'not found";
-    }
-    type_symbol* type;
-    try {
-        type = find_type(lex.text, owner);
-    } catch (const not_found&) {
-        throw "undefined type";
-    }
-    next();
+    if (c.lex.kind != token_kind::identifier) throw "identifier expected";
+    std::string first = c.lex.text;
+    c.next();
+    if (!c.is_operator(".")) return c.require_type(first);
+    c.next();
+    if (c.lex.kind != token_kind::identifier) throw "identifier expected";
+    module* owner = c.find_module(first);
+    if (!owner) throw "module '" + first + "'not found";
+    type_symbol* type = c.require_type(c.lex.text, owner);
+    c.next();
     return type;
 }
 
-void compiler::translate_dim(int visibility)
+void translate_dim(compiler& c, visibility_level visibility)
 {
-    if (is_word("DIM")) next();
+    if (c.is_word("DIM")) c.next();
     for (;;) {
-        translate_group(*this, visibility);
-        if (!is_operator(",")) return;
-        next();
+        translate_group(c, visibility);
+        if (!c.is_operator(",")) return;
+        c.next();
     }
 }
+
+}  // namespace kiln

@@ -1,6 +1,8 @@
 // decl_option.cpp: the OPTION statement. It writes no C++; it sets the
 // switches that later declarations and the build driver read.
-#include "kln.h"
+#include "compiler.h"
+
+namespace kiln {
 
 namespace {
 
@@ -20,7 +22,7 @@ bool read_on_off(compiler& c)
 void read_resource_file(compiler& c)
 {
     c.next();
-    if (c.lex.kind != string_or_directive || c.lex.text[0] != '"') throw "resource file expected";
+    if (c.lex.kind != token_kind::string_or_directive || c.lex.text[0] != '"') throw "resource file expected";
     c.resource_file = c.lex.text.substr(1, c.lex.text.size() - 2);
     if (!file_exists(c.resource_file)) throw "resource file not found";
     c.next();
@@ -28,30 +30,32 @@ void read_resource_file(compiler& c)
 
 }  // namespace
 
-void compiler::translate_option()
+void translate_option(compiler& c)
 {
-    next();
-    if (is_word("CONSOLE")) {
-        console = read_on_off(*this);
-        if (console) dll = false;
-    } else if (is_word("DLL")) {
-        dll = read_on_off(*this);
-        if (dll) console = false;
-    } else if (is_word("APISTRING")) {
-        apistring = read_on_off(*this);
-    } else if (is_word("RESOURCE")) {
-        read_resource_file(*this);
+    c.next();
+    if (c.is_word("CONSOLE")) {
+        c.console = read_on_off(c);
+        if (c.console) c.dll = false;
+    } else if (c.is_word("DLL")) {
+        c.dll = read_on_off(c);
+        if (c.dll) c.console = false;
+    } else if (c.is_word("APISTRING")) {
+        c.apistring = read_on_off(c);
+    } else if (c.is_word("RESOURCE")) {
+        read_resource_file(c);
     } else {
-        if (is_word("EXPLICIT"))
-            explicit_option = true;
-        else if (is_word("BYREF") || is_word("VBDLL"))
-            byref_default = true;
-        else if (is_word("BYVAL"))
-            byref_default = false;
-        else if (is_word("LIBRARY"))
-            library_option = true;
+        if (c.is_word("EXPLICIT"))
+            c.explicit_option = true;
+        else if (c.is_word("BYREF") || c.is_word("VBDLL"))
+            c.byref_default = true;
+        else if (c.is_word("BYVAL"))
+            c.byref_default = false;
+        else if (c.is_word("LIBRARY"))
+            c.run.library_option = true;
         else
             throw "unknown option";
-        next();
+        c.next();
     }
 }
+
+}  // namespace kiln

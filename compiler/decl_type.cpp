@@ -3,10 +3,12 @@
 // Member sizes (static dimensions, STRING * n) are constant expressions
 // evaluated here, so that the struct has the same layout in this module
 // and in every module that imports it.
-#include "kln.h"
+#include "compiler.h"
 
 #include <cmath>
 #include <cstdlib>
+
+namespace kiln {
 
 namespace {
 
@@ -17,7 +19,7 @@ const int max_member_dimensions = 5;
 int read_size(compiler& c, int lowest, const char* out_of_range)
 {
     bool is_string;
-    std::string value = c.eval_constexpr(is_string);
+    std::string value = eval_constexpr(c, is_string);
     if (is_string) throw "integer constant expected";
     double size = std::trunc(std::strtod(value.c_str(), nullptr));
     if (!(size >= lowest && size <= INT32_MAX)) throw out_of_range;
@@ -42,9 +44,9 @@ void read_member_dimensions(compiler& c, variable_symbol& member)
 
 type_symbol* read_member_type(compiler& c, const variable_symbol& member)
 {
-    if (!c.is_word("AS")) return c.find_type(suffix_type_name(&member));
+    if (!c.is_word("AS")) return c.require_type(suffix_type_name(&member));
     c.next();
-    return c.parse_typename();
+    return parse_typename(c);
 }
 
 // `STRING * n` / `APISTRING * n`; a "*" after any other type stays and
@@ -59,14 +61,7 @@ void read_fixed_length(compiler& c, variable_symbol& member)
 
 void write_member_line(compiler& c, const variable_symbol& member)
 {
-    bool is_class = member.type->kind == class_kind;
-    if (is_class) c.output << "kln::ref<class ";
-    if (member.fixed_length)
-        c.output << "kln::flstring<" << member.fixed_length << "> ";
-    else
-        c.output << member.type->cpp_name(true);
-    if (is_class) c.output << ">";
-    c.output << " " << member.cpp_name(false);
+    c.output << record_field_type_text(member) << " " << member.cpp_name(false);
     for (int i = 0; i < member.dimension_count; ++i) c.output << "[" << member.dimensions[i] << "]";
     c.output << ";" << c.indent_text();
 }
@@ -95,13 +90,13 @@ void next_member_token(compiler& c)
         c.next();
         if (c.lex.at_eof()) throw "unexpected end of file";
     } while (c.at_end_of_statement());
-    if (c.lex.kind != identifier) throw "identifier expected";
+    if (c.lex.kind != token_kind::identifier) throw "identifier expected";
 }
 
-record_symbol* declare_record(compiler& c, int visibility)
+record_symbol* declare_record(compiler& c, visibility_level visibility)
 {
     c.next();
-    if (c.lex.kind != identifier) throw "identifier expected";
+    if (c.lex.kind != token_kind::identifier) throw "identifier expected";
     std::string name = c.lex.text;
     if (symbol* existing = c.this_module.types.find_raw(name))
         throw "duplicate identifier '" + existing->resolve()->cpp_name(true) + "'";
@@ -113,22 +108,24 @@ record_symbol* declare_record(compiler& c, int visibility)
 
 }  // namespace
 
-void compiler::translate_type(int visibility)
+void translate_type(compiler& c, visibility_level visibility)
 {
-    record_symbol* record = declare_record(*this, visibility);
-    output << "struct " << record->cpp_name(false) << indent_text() << "{";
-    ++indent;
-    output << indent_text();
-    next();
-    expect_end_of_statement();
-    for (next_member_token(*this); !is_word("END"); next_member_token(*this)) {
-        translate_member(*this, *record);
-        if (!at_end_of_statement() && !is_operator(","))
+    record_symbol* record = declare_record(c, visibility);
+    c.output << "struct " << record->cpp_name(false) << c.indent_text() << "{";
+    ++c.indent;
+    c.output << c.indent_text();
+    c.next();
+    c.expect_end_of_statement();
+    for (next_member_token(c); !c.is_word("END"); next_member_token(c)) {
+        translate_member(c, *record);
+        if (!c.at_end_of_statement() && !c.is_operator(","))
             throw "comma or end of statement expected";
     }
-    next();
-    if (!is_word("TYPE")) throw "TYPE expected";
-    next();
-    --indent;
-    output << indent_text() << "};";
+    c.next();
+    if (!c.is_word("TYPE")) throw "TYPE expected";
+    c.next();
+    --c.indent;
+    c.output << c.indent_text() << "};";
 }
+
+}  // namespace kiln

@@ -2,13 +2,15 @@
 // a type or identifier of this module) and DECLARE BUILTIN (types and
 // classes that the run-time library defines). None of them writes C++ code
 // beyond a comment.
-#include "kln.h"
+#include "compiler.h"
+
+namespace kiln {
 
 namespace {
 
 void expect_identifier(const compiler& c)
 {
-    if (c.lex.kind != identifier) throw "identifier expected";
+    if (c.lex.kind != token_kind::identifier) throw "identifier expected";
 }
 
 // The newest entry of that name, aliases resolved, or null.
@@ -18,7 +20,7 @@ symbol* find_own(const named_list<symbol>& list, const std::string& name)
     return found ? found->resolve() : nullptr;
 }
 
-procedure_symbol* builtin_method(const char* name, int visibility, type_symbol* result)
+procedure_symbol* builtin_method(const char* name, visibility_level visibility, type_symbol* result)
 {
     auto* method = new procedure_symbol(name, visibility, true, true, result);
     method->is_member = true;
@@ -39,7 +41,7 @@ class_symbol* builtin_class(compiler& c, const std::string& name)
     auto* cls = new class_symbol(name, vis_public, nullptr);
     cls->methods.push_back(builtin_method("Initialize", vis_protected, nullptr));
     cls->methods.push_back(builtin_method("Terminate", vis_protected, nullptr));
-    cls->methods.push_back(builtin_method("ClassName", vis_public, c.find_type("STRING")));
+    cls->methods.push_back(builtin_method("ClassName", vis_public, c.require_type("STRING")));
     cls->methods.push_back(builtin_stream_method("SaveToStream", cls));
     cls->methods.push_back(builtin_stream_method("LoadFromStream", cls));
     return cls;
@@ -47,56 +49,58 @@ class_symbol* builtin_class(compiler& c, const std::string& name)
 
 }  // namespace
 
-void compiler::translate_using()
+void translate_using(compiler& c)
 {
     do {
-        next();
-        expect_identifier(*this);
-        std::string name = capitalize(lex.text);
+        c.next();
+        expect_identifier(c);
+        std::string name = capitalize(c.lex.text);
         // A module that is already loaded (System, an import, a repeated
         // name) is not read again.
-        if (!is_loaded_module_name(name)) loaded_modules.push_back(module_load(name, *this, library));
-        next();
-    } while (is_operator(","));
+        c.load_import(name);
+        c.next();
+    } while (c.is_operator(","));
 }
 
-void compiler::translate_alias()
+void translate_alias(compiler& c)
 {
-    next();
-    expect_identifier(*this);
-    std::string name = lex.text;
-    if (symbol* existing = find_own(this_module.identifiers, name))
+    c.next();
+    expect_identifier(c);
+    std::string name = c.lex.text;
+    if (symbol* existing = find_own(c.this_module.identifiers, name))
         throw "duplicate identifier '" + existing->name + "'";
-    next();
-    if (!is_operator("=")) throw "assignment expected";
-    next();
-    bool refers_to_type = is_word("TYPE");
-    if (refers_to_type) next();
-    expect_identifier(*this);
-    named_list<symbol>& list = refers_to_type ? this_module.types : this_module.identifiers;
-    symbol* target = find_own(list, lex.text);
+    c.next();
+    if (!c.is_operator("=")) throw "assignment expected";
+    c.next();
+    bool refers_to_type = c.is_word("TYPE");
+    if (refers_to_type) c.next();
+    expect_identifier(c);
+    named_list<symbol>& list = refers_to_type ? c.this_module.types : c.this_module.identifiers;
+    symbol* target = find_own(list, c.lex.text);
     if (!target) throw refers_to_type ? "typename expected" : "identifier expected";
     list.push_back(new alias_symbol(name, target->visibility, target, refers_to_type));
-    next();
+    c.next();
 }
 
-void compiler::translate_builtin(int visibility)
+void translate_builtin(compiler& c, visibility_level visibility)
 {
-    next();
-    if (is_word("TYPE")) {
-        next();
-        expect_identifier(*this);
-        this_module.types.push_back(new record_symbol(lex.text, visibility));
-        output << "// builtin type " << lex.text;
-    } else if (is_word("CLASS")) {
-        next();
-        expect_identifier(*this);
-        this_module.types.push_back(builtin_class(*this, lex.text));
-        output << "// builtin class " << lex.text;
+    c.next();
+    if (c.is_word("TYPE")) {
+        c.next();
+        expect_identifier(c);
+        c.this_module.types.push_back(new record_symbol(c.lex.text, visibility));
+        c.output << "// builtin type " << c.lex.text;
+    } else if (c.is_word("CLASS")) {
+        c.next();
+        expect_identifier(c);
+        c.this_module.types.push_back(builtin_class(c, c.lex.text));
+        c.output << "// builtin class " << c.lex.text;
     } else {
-        expect_identifier(*this);
-        this_module.types.push_back(new type_symbol(lex.text));
-        output << "// builtin " << lex.text;
+        expect_identifier(c);
+        c.this_module.types.push_back(new type_symbol(c.lex.text));
+        c.output << "// builtin " << c.lex.text;
     }
-    next();
+    c.next();
 }
+
+}  // namespace kiln

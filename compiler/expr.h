@@ -1,22 +1,16 @@
 // expr.h: the state shared by the four parts of the expression translator
 // (expr_expression.cpp, expr_members.cpp, expr_containers.cpp,
-// expr_call_args.cpp). Private to those files.
+// expr_call_args.cpp), and its helpers that the statements writing around
+// an expression use too.
 #pragma once
 
-#include "kln.h"
+#include "compiler.h"
+
+namespace kiln {
 
 namespace expr {
 
-// What the caller asks of one expression.
-struct request {
-    bool want_lvalue = false;      // one assignable operand
-    bool bare_lvalue = false;      // ... and nothing written after it
-    bool want_array = false;       // one operand that is a whole dynamic array
-    bool want_collection = false;  // one operand that is a whole container
-    int wanted_container = no_container;   // with want_collection: only this kind (0 = either)
-    module* first_module = nullptr;        // the first operand names a member of this module,
-                                           // whose "Module." has already been read
-};
+using request = expression_request;
 
 // The running state of one expression translation.
 struct state {
@@ -26,16 +20,26 @@ struct state {
     symbol* current = nullptr;     // what the operand names so far; null for a computed value
     type_symbol* type = nullptr;   // the operand's type so far
     bool composite = false;        // prefixed, container element or method result, indexed array
-    int loosest = compiler::no_operator;   // the loosest binary operator written at this level
+    cpp_level loosest = cpp_level::none;   // the loosest binary operator written at this level
+    // Set when a target was asked for and the operand is none: the
+    // translation stops where it met it, and the caller decides.
+    bool stopped = false;
+    expression::form stopped_as = expression::form::not_target;
 
     // The one call whose arguments may follow without parentheses: the
     // statement target's own operand.
     bool statement_form() const { return req.want_lvalue && !req.bare_lvalue; }
+    // Ends the translation of a requested target at a call or another
+    // operand that is none. Returns true when that happened.
+    bool stop_unless_target(expression::form as)
+    {
+        if (!req.want_lvalue) return false;
+        stopped = true;
+        stopped_as = as;
+        return true;
+    }
 };
 
-// The full translator behind compiler::translate_expression; `loosest`, when
-// given, receives the level of the loosest operator outside parentheses.
-type_symbol* translate(compiler& c, const request& req, std::ostream& out, int* loosest = nullptr);
 // A nested value: an index, key, argument or bound.
 type_symbol* translate_value(compiler& c, std::ostream& out);
 
@@ -64,14 +68,11 @@ void expect_operator(const compiler& c, const char* op, const char* message);
 type_symbol* builtin_type(compiler& c, const char* name);
 bool is_record(const type_symbol* t);
 bool is_property(const symbol* s);
-// The C++ type a conversion head names: "kln::ref<class X> " for a class.
-std::string conv_type_text(const type_symbol* t);
 // "collection expected" or "dictionary expected".
-const char* container_expected(int wanted_container);
-// An assignable operand was requested and this one is not: the signal that
-// tells a call statement from an assignment.
-[[noreturn]] void raise_not_lvalue();
+const char* container_expected(container_kind wanted_container);
 // "undeclared identifier '<name>'".
 [[noreturn]] void undeclared(const std::string& name);
 
 }   // namespace expr
+
+}  // namespace kiln

@@ -4,6 +4,8 @@
 // pointer value; omitted optional arguments get their defaults.
 #include "expr.h"
 
+namespace kiln {
+
 namespace {
 
 using namespace expr;
@@ -17,25 +19,13 @@ bool is_string_type(const type_symbol* t) { return type_named(t, "STRING") || ty
 // The parameter's full C++ type, as its conversion head names it.
 std::string parameter_type_text(const variable_symbol& p)
 {
-    std::string text;
-    if (p.is_array) text += "kln::array<";
-    if (p.container == collection_container) text += "kln::collection<";
-    if (p.container == dictionary_container) text += "kln::dictionary<";
-    text += conv_type_text(p.type);
-    if (p.container != no_container) text += "> ";
-    if (p.is_array) text += "> ";
-    return text;
+    return container_type_text(conv_type_text(p.type), p.is_array, p.container);
 }
 
 procedure_symbol* look_up_procedure(compiler& c)
 {
-    symbol* s = nullptr;
-    try {
-        s = c.find_identifier(c.lex.text);
-    } catch (const not_found&) {
-        undeclared(c.lex.text);
-    }
-    if (s->kind != procedure_kind) throw "global function expected";
+    symbol* s = c.require_identifier(c.lex.text);
+    if (s->kind != symbol_kind::procedure) throw "global function expected";
     return static_cast<procedure_symbol*>(s);
 }
 
@@ -103,7 +93,7 @@ private:
             c_.next();
         }
         if (index > 0) out_ << ", ";
-        bool head = !byval && !p.by_reference && !is_any(p.type) && !no_convert;
+        bool head = !byval && !p.by_reference && !is_any(p.type) && !c_.run.no_convert;
         if (head) out_ << "kln::conv((" << parameter_type_text(p) << "*)0, ";
         if (c_.is_operator(",")) {
             if (p.default_value.empty()) throw "argument not optional";
@@ -121,7 +111,7 @@ private:
             if (!procedure_.generic) out_ << "&";
             return translate_assignable(bare_lvalue(), "not an lvalue");
         }
-        if (p.by_reference && !p.is_array && p.container == no_container) {
+        if (p.by_reference && !p.is_array && p.container == container_kind::none) {
             type_symbol* t = translate_assignable(bare_lvalue(), "not an lvalue");
             if (t != p.type) throw "type mismatch";
             return t;
@@ -156,23 +146,19 @@ private:
         return translate_assignable(r, container_expected(p.container));
     }
 
-    // The not-assignable signal becomes an ordinary error here: it must not
-    // reach the statement translator, which would take it for a call.
     type_symbol* translate_assignable(const request& r, const char* message)
     {
-        try {
-            return expr::translate(c_, r, out_);
-        } catch (const not_lvalue&) {
-            throw message;
-        }
+        expression argument = translate_expression(c_, r, out_);
+        if (argument.kind != expression::form::target) throw message;
+        return argument.type;
     }
 
     // BYVAL: a number taken as an address.
     type_symbol* translate_pointer_value(const char* cast)
     {
-        out_ << cast << (no_convert ? " " : "kln::conv((int*)0, ");
+        out_ << cast << (c_.run.no_convert ? " " : "kln::conv((int*)0, ");
         type_symbol* t = translate_value(c_, out_);
-        if (!no_convert) out_ << ")";
+        if (!c_.run.no_convert) out_ << ")";
         return t;
     }
 
@@ -194,9 +180,11 @@ private:
 
 }   // namespace
 
-type_symbol* compiler::translate_call_args(procedure_symbol* procedure, bool statement_form, std::ostream& out)
+type_symbol* translate_call_args(compiler& c, procedure_symbol* procedure, bool statement_form, std::ostream& out)
 {
-    if (!procedure) procedure = look_up_procedure(*this);
-    argument_list(*this, *procedure, statement_form, out).translate();
+    if (!procedure) procedure = look_up_procedure(c);
+    argument_list(c, *procedure, statement_form, out).translate();
     return procedure->result_type;
 }
+
+}  // namespace kiln

@@ -3,6 +3,8 @@
 // collections and dictionaries, and the LBOUND/UBOUND bound functions.
 #include "expr.h"
 
+namespace kiln {
+
 namespace {
 
 using namespace expr;
@@ -86,7 +88,7 @@ type_symbol* translate_method_call(state& st, const variable_symbol* v, bool as_
 {
     compiler& c = st.c;
     const std::string name = c.lex.text;
-    bool dictionary = v->container == dictionary_container;
+    bool dictionary = v->container == container_kind::dictionary;
     if (equal_nocase(name, "Add") || equal_nocase(name, "Insert")) {
         if (dictionary) throw "ADD cannot be used on dictionaries";
         translate_add(st, v);
@@ -117,9 +119,9 @@ void translate_container_method(state& st, const variable_symbol* v, bool as_mem
     compiler& c = st.c;
     st.out << ".";
     c.next();
-    if (c.lex.kind != identifier) throw "identifier expected";
+    if (c.lex.kind != token_kind::identifier) throw "identifier expected";
     type_symbol* result = translate_method_call(st, v, as_member);
-    if (st.req.want_lvalue) raise_not_lvalue();   // "c.Add(x)" as a statement
+    if (st.stop_unless_target(expression::form::call)) return;   // "c.Add(x)" as a statement
     if (!result) throw "SUB calls cannot be used in expressions";
     st.composite = true;
     st.current = nullptr;
@@ -155,20 +157,19 @@ void translate_variable_suffix(state& st, variable_symbol* v, bool as_member)
 {
     bool fixed = !is_property(v) && v->dimension_count > 0;
     if (v->is_array || fixed) translate_indexing(st, v, fixed);
-    else if (v->container != no_container) translate_container_access(st, v, as_member);
+    else if (v->container != container_kind::none) translate_container_access(st, v, as_member);
 }
 
 void translate_bound_function(state& st, bool upper)
 {
     compiler& c = st.c;
-    if (st.req.want_lvalue) raise_not_lvalue();
     st.out << (upper ? "kln::ubound(" : "kln::lbound(");
     c.next();
     expect_operator(c, "(", "brace expected");
     c.next();
     request whole_array;
     whole_array.want_array = true;
-    translate(c, whole_array, st.out);
+    translate_expression(c, whole_array, st.out);
     if (c.is_operator(",")) {
         st.out << ", ";
         c.next();
@@ -182,3 +183,5 @@ void translate_bound_function(state& st, bool upper)
 }
 
 }   // namespace expr
+
+}  // namespace kiln

@@ -1,11 +1,12 @@
 // expr_expression.cpp: the expression loop. Operands and operators are
-// written in source order (the C++ compiler's precedence groups them),
+// written in source order (the C++ compiler's precedence groups them), and
 // names are resolved (with automatic VARIANT declaration for a first
-// assignment), and an assignment target gets its operator and the opening
-// of the value's conversion.
+// assignment). The result tells the caller what the expression was.
 #include "expr.h"
 
 #include <algorithm>
+
+namespace kiln {
 
 namespace expr {
 
@@ -16,38 +17,26 @@ void expect_operator(const compiler& c, const char* op, const char* message)
 
 type_symbol* builtin_type(compiler& c, const char* name)
 {
-    try {
-        return c.find_type(name);
-    } catch (const not_found&) {
-        throw std::string("undefined type");
-    }
+    return c.require_type(name);
 }
 
-bool is_record(const type_symbol* t) { return t && t->kind == record_kind; }
+bool is_record(const type_symbol* t) { return t && t->kind == symbol_kind::record; }
 
 bool is_property(const symbol* s)
 {
-    if (!s || s->kind != variable_kind) return false;
+    if (!s || s->kind != symbol_kind::variable) return false;
     auto* v = static_cast<const variable_symbol*>(s);
     return v->has_getter || v->has_setter;
 }
 
-std::string conv_type_text(const type_symbol* t)
+const char* container_expected(container_kind wanted_container)
 {
-    if (is_class(t)) return "kln::ref<class " + t->cpp_name(true) + "> ";
-    return t ? t->cpp_name(true) : std::string();
+    return wanted_container == container_kind::dictionary ? "dictionary expected" : "collection expected";
 }
-
-const char* container_expected(int wanted_container)
-{
-    return wanted_container == dictionary_container ? "dictionary expected" : "collection expected";
-}
-
-void raise_not_lvalue() { throw not_lvalue(); }
 
 void undeclared(const std::string& name) { throw std::string("undeclared identifier '" + name + "'"); }
 
-type_symbol* translate_value(compiler& c, std::ostream& out) { return translate(c, request{}, out); }
+type_symbol* translate_value(compiler& c, std::ostream& out) { return translate_expression(c, {}, out).type; }
 
 }   // namespace expr
 
@@ -55,18 +44,11 @@ namespace {
 
 using namespace expr;
 
-// Literals, parentheses, NEW, SIZEOF and ADDRESSOF are never assignable.
-void require_rvalue(const state& st)
-{
-    if (st.req.want_lvalue) raise_not_lvalue();
-}
-
 // ---------------------------------------------------------------------------
 // Operand forms other than names
 
 void translate_parenthesised(state& st)
 {
-    require_rvalue(st);
     compiler& c = st.c;
     st.out << "( ";
     c.next();
@@ -78,9 +60,8 @@ void translate_parenthesised(state& st)
 
 void translate_literal(state& st)
 {
-    require_rvalue(st);
     compiler& c = st.c;
-    bool is_number = c.lex.kind == number;
+    bool is_number = c.lex.kind == token_kind::number;
     if (is_number) st.out << c.lex.text;
     else st.out << "string(" << c.lex.text << ")";
     st.type = builtin_type(c, is_number ? "DOUBLE" : "STRING");
@@ -89,49 +70,12 @@ void translate_literal(state& st)
 
 void translate_new(state& st)
 {
-    require_rvalue(st);
     compiler& c = st.c;
     c.next();
-    type_symbol* t = c.parse_typename();
+    type_symbol* t = parse_typename(c);
     if (!is_class(t)) throw "class expected";
-    std::string name = t->cpp_name(true);
-    st.out << "kln::ref<class " << name << ">(new (class " << name << "))";
+    st.out << new_object_text(t);
     st.type = t;
-}
-
-// A type as a declaration spells it: a class through its reference.
-void write_type_spelling(std::ostream& out, const type_symbol* t)
-{
-    if (is_class(t)) out << "kln::ref<class " << t->cpp_name(true) << ">";
-    else out << t->cpp_name(true);
-}
-
-bool names_identifier(compiler& c, const std::string& name)
-{
-    try {
-        c.find_identifier(name);
-        return true;
-    } catch (const not_found&) {
-        return false;
-    }
-}
-
-type_symbol* find_type_or_null(compiler& c, const std::string& name, module* m = nullptr)
-{
-    try {
-        return c.find_type(name, m);
-    } catch (const not_found&) {
-        return nullptr;
-    }
-}
-
-module* loaded_module(const compiler& c, const std::string& name)
-{
-    try {
-        return module_list_find(c.loaded_modules, name);
-    } catch (const not_found&) {
-        return nullptr;
-    }
 }
 
 // Inside "SIZEOF(": a name that is a type (also Module.Type) and no
@@ -140,23 +84,23 @@ void translate_sizeof_contents(state& st)
 {
     compiler& c = st.c;
     const std::string name = c.lex.text;
-    if (c.lex.kind != identifier || names_identifier(c, name)) {
+    if (c.lex.kind != token_kind::identifier || c.find_identifier(name)) {
         translate_value(c, st.out);
-    } else if (find_type_or_null(c, name)) {
-        write_type_spelling(st.out, c.parse_typename());
-    } else if (module* m = loaded_module(c, name)) {
+    } else if (c.find_type(name)) {
+        st.out << value_type_text(parse_typename(c));
+    } else if (module* m = c.find_module(name)) {
         c.next();
         expect_operator(c, ".", "dot expected");
         c.next();
-        type_symbol* t = c.lex.kind == identifier ? find_type_or_null(c, c.lex.text, m) : nullptr;
+        type_symbol* t = c.lex.kind == token_kind::identifier ? c.find_type(c.lex.text, m) : nullptr;
         if (t) {
-            write_type_spelling(st.out, t);
+            st.out << value_type_text(t);
             c.next();
             return;
         }
         request inner;
         inner.first_module = m;
-        translate(c, inner, st.out);
+        translate_expression(c, inner, st.out);
     } else {
         translate_value(c, st.out);   // reports the unknown name
     }
@@ -164,7 +108,6 @@ void translate_sizeof_contents(state& st)
 
 void translate_sizeof(state& st)
 {
-    require_rvalue(st);
     compiler& c = st.c;
     c.next();
     st.out << "sizeof(";
@@ -174,7 +117,7 @@ void translate_sizeof(state& st)
         expect_operator(c, ")", "closing brace expected");
         c.next();
     } else {
-        write_type_spelling(st.out, c.parse_typename());
+        st.out << value_type_text(parse_typename(c));
     }
     st.out << ")";
     st.type = builtin_type(c, "DWORD");
@@ -183,19 +126,14 @@ void translate_sizeof(state& st)
 // A procedure of this module that is no method.
 procedure_symbol* global_procedure(compiler& c)
 {
-    symbol* s = nullptr;
-    try {
-        if (c.lex.kind == identifier) s = c.find_identifier(c.lex.text, &c.this_module);
-    } catch (const not_found&) {
-    }
-    auto* p = s && s->kind == procedure_kind ? static_cast<procedure_symbol*>(s) : nullptr;
+    symbol* s = c.lex.kind == token_kind::identifier ? c.find_identifier(c.lex.text, &c.this_module) : nullptr;
+    auto* p = s && s->kind == symbol_kind::procedure ? static_cast<procedure_symbol*>(s) : nullptr;
     if (!p || p->is_method) throw "global function expected";
     return p;
 }
 
 void translate_addressof(state& st)
 {
-    require_rvalue(st);
     compiler& c = st.c;
     c.next();
     st.out << "((unsigned long)" << global_procedure(c)->cpp_name(true) << ")";
@@ -209,12 +147,8 @@ void translate_addressof(state& st)
 // Current token: a member name of module m (its "m." already read).
 symbol* module_member(compiler& c, module* m)
 {
-    if (c.lex.kind != identifier) throw "identifier expected";
-    try {
-        return c.find_identifier(c.lex.text, m);
-    } catch (const not_found&) {
-        undeclared(c.lex.text);
-    }
+    if (c.lex.kind != token_kind::identifier) throw "identifier expected";
+    return c.require_identifier(c.lex.text, m);
 }
 
 // The symbol the current name stands for: visible in scope, or a member
@@ -226,11 +160,8 @@ symbol* find_operand_symbol(state& st)
         st.req.first_module = nullptr;
         return module_member(c, m);
     }
-    try {
-        return c.find_identifier(c.lex.text);
-    } catch (const not_found&) {
-    }
-    module* m = loaded_module(c, c.lex.text);
+    if (symbol* s = c.find_identifier(c.lex.text)) return s;
+    module* m = c.find_module(c.lex.text);
     if (!m) return nullptr;
     c.next();
     expect_operator(c, ".", "dot expected");
@@ -257,7 +188,7 @@ void declare_automatically(state& st)
 void translate_constant(state& st, constant_symbol* k, bool after_minus)
 {
     if (st.req.want_lvalue) {
-        if (st.req.bare_lvalue) raise_not_lvalue();
+        if (st.req.bare_lvalue) return (void)st.stop_unless_target(expression::form::not_target);
         throw "not an lvalue";
     }
     const std::string& value = k->value;
@@ -273,29 +204,40 @@ void translate_identifier(state& st, bool after_minus)
 {
     symbol* s = find_operand_symbol(st);
     if (!s) {
-        if (find_type_or_null(st.c, st.c.lex.text)) throw "variable or function call expected";
+        if (st.c.find_type(st.c.lex.text)) throw "variable or function call expected";
         declare_automatically(st);
-    } else if (s->kind == constant_kind) {
+    } else if (s->kind == symbol_kind::constant) {
         translate_constant(st, static_cast<constant_symbol*>(s), after_minus);
-    } else if (s->kind == variable_kind || s->kind == procedure_kind) {
+    } else if (s->kind == symbol_kind::variable || s->kind == symbol_kind::procedure) {
         check_bare_member(st.c, s);
         st.out << s->cpp_name(true);
         translate_reference(st, s, s->is_member);
     } else {
         throw "variable or function call expected";
     }
-    translate_postfix(st);
+    if (!st.stopped) translate_postfix(st);
 }
 
+// Literals, parentheses, NEW, SIZEOF, ADDRESSOF and the bound functions are
+// never assignable: where a target is asked for, the translation stops at them.
 void translate_operand(state& st, bool after_minus)
 {
     compiler& c = st.c;
+    const auto not_target = expression::form::not_target;
     if (st.req.first_module) return translate_identifier(st, after_minus);
-    if (c.is_operator("(")) return translate_parenthesised(st);
-    if (c.lex.kind == number || (c.lex.kind == string_or_directive && c.lex.text[0] == '"'))
-        return translate_literal(st);
+    if (c.is_operator("(")) {
+        if (!st.stop_unless_target(not_target)) translate_parenthesised(st);
+        return;
+    }
+    if (c.lex.kind == token_kind::number || (c.lex.kind == token_kind::string_or_directive && c.lex.text[0] == '"')) {
+        if (!st.stop_unless_target(not_target)) translate_literal(st);
+        return;
+    }
     // NOT here is a second prefix: one operand takes one prefix at most.
-    if (c.lex.kind != identifier || c.is_word("NOT")) throw "expression expected";
+    if (c.lex.kind != token_kind::identifier || c.is_word("NOT")) throw "expression expected";
+    bool value_only = c.is_word("NEW") || c.is_word("LBOUND") || c.is_word("UBOUND") || c.is_word("SIZEOF")
+                      || c.is_word("ADDRESSOF");
+    if (value_only && st.stop_unless_target(not_target)) return;
     if (c.is_word("NEW")) translate_new(st);
     else if (c.is_word("LBOUND") || c.is_word("UBOUND")) translate_bound_function(st, c.is_word("UBOUND"));
     else if (c.is_word("SIZEOF")) translate_sizeof(st);
@@ -321,7 +263,7 @@ std::string read_prefix(compiler& c)
     }
     if (!c.is_operator("[")) return "";
     c.next();
-    if (c.lex.kind != identifier || c.lex.text != "NOT") throw "NOT expected";
+    if (c.lex.kind != token_kind::identifier || c.lex.text != "NOT") throw "NOT expected";
     c.next();
     expect_operator(c, "]", "closing brace expected");
     c.next();
@@ -334,7 +276,7 @@ void translate_prefixed_operand(state& st)
     // After "Module." only the member's name may follow.
     std::string prefix = st.req.first_module ? "" : read_prefix(st.c);
     if (!prefix.empty()) {
-        require_rvalue(st);
+        if (st.stop_unless_target(expression::form::not_target)) return;
         st.composite = true;
         st.out << prefix;
     }
@@ -366,24 +308,24 @@ bool gate_ends_expression(const state& st)
 struct operator_spelling {
     const char* source;
     const char* cpp;
-    int level;   // C++ binding level
+    cpp_level level;   // C++ binding level
 };
 
 const operator_spelling symbol_operators[] = {
-    {"+", " +", compiler::additive},         {"-", " -", compiler::additive},
-    {"*", " *", compiler::multiplicative},   {"/", " /", compiler::multiplicative},
-    {">", " >", compiler::relational},       {"<", " <", compiler::relational},
-    {">=", " >=", compiler::relational},     {"<=", " <=", compiler::relational},
-    {"<>", " !=", compiler::equality},       {"=", " ==", compiler::equality},
+    {"+", " +", cpp_level::additive},         {"-", " -", cpp_level::additive},
+    {"*", " *", cpp_level::multiplicative},   {"/", " /", cpp_level::multiplicative},
+    {">", " >", cpp_level::relational},       {"<", " <", cpp_level::relational},
+    {">=", " >=", cpp_level::relational},     {"<=", " <=", cpp_level::relational},
+    {"<>", " !=", cpp_level::equality},       {"=", " ==", cpp_level::equality},
 };
 
 const operator_spelling word_operators[] = {
-    {"MOD", " %", compiler::multiplicative}, {"AND", " &&", compiler::logical_and},
-    {"XOR", " ^", compiler::bit_xor},        {"OR", " ||", compiler::logical_or},
+    {"MOD", " %", cpp_level::multiplicative}, {"AND", " &&", cpp_level::logical_and},
+    {"XOR", " ^", cpp_level::bit_xor},        {"OR", " ||", cpp_level::logical_or},
 };
 
 const operator_spelling bitwise_operators[] = {
-    {"AND", " &", compiler::bit_and}, {"OR", " |", compiler::bit_or},
+    {"AND", " &", cpp_level::bit_and}, {"OR", " |", cpp_level::bit_or},
 };
 
 // A one-token binary operator at the current token, or null. "=" ends an
@@ -421,42 +363,9 @@ bool translate_binary_operator(state& st)
     if (!op) return false;
     st.out << op->cpp;
     st.loosest = std::max(st.loosest, op->level);
-    require_rvalue(st);
+    if (st.stop_unless_target(expression::form::not_target)) return false;
     c.next();
     return true;
-}
-
-// ---------------------------------------------------------------------------
-// The assignment target's tail: the operator (not consumed) and the opening
-// of the value's conversion, which the statement translator closes.
-
-bool at_assignment_operator(const compiler& c)
-{
-    for (const char* op : {"=", "+=", "-=", "*=", "/=", "++", "--"})
-        if (c.is_operator(op)) return true;
-    return false;
-}
-
-// A property target is set through its setter, with "=" only.
-void check_property_target(const state& st)
-{
-    auto* p = static_cast<const variable_symbol*>(st.current);
-    if (!p->has_setter) throw std::string("property '" + p->name + "' is read-only");
-    if (!st.c.is_operator("=")) throw "this operation is not supported on properties";
-}
-
-void write_target_tail(state& st)
-{
-    compiler& c = st.c;
-    bool increment = c.is_operator("++") || c.is_operator("--");
-    if (st.type && equal_nocase(st.type->name, "EVENT")) st.out << ".set";
-    else if (is_property(st.current)) check_property_target(st);
-    else if (!at_assignment_operator(c)) return;   // the statement reports the missing operator
-    else if (increment) st.out << compiler::step_by_one_text(st.type, c.is_operator("++"));
-    else st.out << " " << c.lex.text << " ";
-    if (increment) return;
-    st.out << "(";
-    if (!no_convert) st.out << "kln::conv((" << conv_type_text(st.type) << "*)0, ";
 }
 
 // Parentheses, indices and arguments recurse; a depth limit keeps a
@@ -473,54 +382,43 @@ struct nesting_guard {
     ~nesting_guard() { --nesting; }
 };
 
+// What the expression was. A target was asked for: the expression ended at
+// its one operand, which is one, or stopped at an operand that is none.
+expression::form result_form(const state& st)
+{
+    if (st.stopped) return st.stopped_as;
+    return st.req.want_lvalue ? expression::form::target : expression::form::value;
+}
+
 }   // namespace
 
-namespace expr {
-
-type_symbol* translate(compiler& c, const request& req, std::ostream& out, int* loosest)
+expression translate_expression(compiler& c, const expression_request& request, std::ostream& out)
 {
     nesting_guard guard;
-    state st{c, out, req};
+    expr::state st{c, out, request};
     for (bool first = true;; first = false) {
         if (!first) out << ' ';
         translate_prefixed_operand(st);
-        if (gate_ends_expression(st) || !translate_binary_operator(st)) break;
+        if (st.stopped || gate_ends_expression(st) || !translate_binary_operator(st)) break;
     }
-    if (st.statement_form()) write_target_tail(st);
-    if (loosest) *loosest = st.loosest;
-    return st.type;
+    expression result;
+    result.kind = result_form(st);
+    result.type = st.type;
+    result.named = st.current;
+    result.loosest = st.loosest;
+    return result;
 }
 
-}   // namespace expr
-
-compiler::value_text compiler::translate_value_text()
+void write_value_beside(compiler& c, const std::string& text, const expression& value, cpp_level beside)
 {
-    std::ostringstream text;
-    value_text value;
-    value.type = expr::translate(*this, expr::request{}, text, &value.loosest);
-    value.text = text.str();
-    return value;
+    if (value.loosest >= beside) c.output << "( " << text << " )";
+    else c.output << text;
 }
 
-void compiler::write_value_beside(const value_text& value, int beside)
-{
-    if (value.loosest >= beside) output << "( " << value.text << " )";
-    else output << value.text;
-}
-
-const char* compiler::step_by_one_text(const type_symbol* t, bool up)
+const char* step_by_one_text(const type_symbol* t, bool up)
 {
     if (t && equal_nocase(t->name, "BOOLEAN")) return up ? " += 1" : " -= 1";
     return up ? "++" : "--";
 }
 
-type_symbol* compiler::translate_expression(bool want_lvalue, bool bare_lvalue, bool want_array,
-                                            bool want_collection, std::ostream& out)
-{
-    expr::request req;
-    req.want_lvalue = want_lvalue;
-    req.bare_lvalue = bare_lvalue;
-    req.want_array = want_array;
-    req.want_collection = want_collection;
-    return expr::translate(*this, req, out);
-}
+}  // namespace kiln

@@ -4,6 +4,8 @@
 // the checks that end an operand.
 #include "expr.h"
 
+namespace kiln {
+
 namespace {
 
 using namespace expr;
@@ -15,12 +17,7 @@ using namespace expr;
 
 bool is_own_member(class_symbol* cls, const std::string& name)
 {
-    try {
-        find_member(cls, name, false);
-        return true;
-    } catch (const not_found&) {
-        return false;
-    }
+    return find_member(cls, name, false) != nullptr;
 }
 
 // A property reached through: its getter is called.
@@ -34,10 +31,10 @@ void call_getter(state& st)
 
 void translate_call(state& st, procedure_symbol* p)
 {
-    type_symbol* result = st.c.translate_call_args(p, st.statement_form(), st.out);
+    type_symbol* result = translate_call_args(st.c, p, st.statement_form(), st.out);
     st.current = p;
     if (!result) {
-        if (st.req.want_lvalue) raise_not_lvalue();
+        if (st.stop_unless_target(expression::form::call)) return;
         throw "SUB calls cannot be used in expressions";
     }
     st.type = result;
@@ -48,7 +45,7 @@ void translate_call(state& st, procedure_symbol* p)
 // other code sees public members only.
 void check_visibility(const compiler& c, class_symbol* object_class, const symbol* member)
 {
-    class_symbol* current = c.current_class;
+    class_symbol* current = c.body.current_class;
     if (is_derived_from(current, object_class)) {
         if (member->visibility == vis_private && !is_own_member(current, member->name))
             closed_for_descendants(member->name);
@@ -69,19 +66,14 @@ symbol* look_up_member(state& st)
     compiler& c = st.c;
     if (!is_record(st.type) && !is_class(st.type))
         throw std::string("'" + st.type->name + "' is not an aggregate type");
-    if (c.lex.kind != identifier) throw "identifier expected";
+    if (c.lex.kind != token_kind::identifier) throw "identifier expected";
     const std::string& name = c.lex.text;
     if (is_record(st.type)) {
         st.out << ".";
         return find_field(static_cast<record_symbol*>(st.type), name);
     }
     auto* cls = static_cast<class_symbol*>(st.type);
-    symbol* member = nullptr;
-    try {
-        member = find_member(cls, name, true);
-    } catch (const not_found&) {
-        undeclared(name);
-    }
+    symbol* member = require_member(cls, name);
     check_visibility(c, cls, member);
     st.out << "->";
     return member;
@@ -95,6 +87,7 @@ void translate_member_chain(state& st)
         symbol* member = look_up_member(st);
         st.out << member->cpp_name(false);
         translate_reference(st, member, true);
+        if (st.stopped) return;
     }
 }
 
@@ -107,7 +100,7 @@ void translate_class_check(state& st)
     c.next();
     bool descendant = c.is_operator("[") || c.is_operator("(");
     if (descendant) c.next();
-    type_symbol* t = c.parse_typename();
+    type_symbol* t = parse_typename(c);
     if (descendant) {
         if (!c.is_operator("]") && !c.is_operator(")")) throw "square brace expected";
         c.next();
@@ -121,14 +114,14 @@ void translate_class_check(state& st)
 
 bool is_array_variable(const symbol* s)
 {
-    return s && s->kind == variable_kind && static_cast<const variable_symbol*>(s)->is_array;
+    return s && s->kind == symbol_kind::variable && static_cast<const variable_symbol*>(s)->is_array;
 }
 
-bool is_container_variable(const symbol* s, int wanted_container)
+bool is_container_variable(const symbol* s, container_kind wanted_container)
 {
-    if (!s || s->kind != variable_kind) return false;
-    int container = static_cast<const variable_symbol*>(s)->container;
-    return container != no_container && (wanted_container == no_container || container == wanted_container);
+    if (!s || s->kind != symbol_kind::variable) return false;
+    container_kind container = static_cast<const variable_symbol*>(s)->container;
+    return container != container_kind::none && (wanted_container == container_kind::none || container == wanted_container);
 }
 
 void check_end_of_operand(state& st)
@@ -136,10 +129,11 @@ void check_end_of_operand(state& st)
     const request& r = st.req;
     const symbol* s = st.current;
     if (is_property(s)) {
-        if (r.bare_lvalue) raise_not_lvalue();   // a getter/setter pair has no address
+        // A getter/setter pair has no address.
+        if (r.bare_lvalue && st.stop_unless_target(expression::form::not_target)) return;
         if (!r.want_lvalue) call_getter(st);
-    } else if (r.want_lvalue && s && s->kind == procedure_kind) {
-        raise_not_lvalue();
+    } else if (s && s->kind == symbol_kind::procedure && st.stop_unless_target(expression::form::call)) {
+        return;
     }
     if (r.want_array && !is_array_variable(s)) throw "array expected";
     if (r.want_collection && !is_container_variable(s, r.wanted_container))
@@ -150,14 +144,10 @@ void check_end_of_operand(state& st)
 // of this name among its own members.
 symbol* find_in_bases(const compiler& c, const std::string& name, class_symbol*& owner)
 {
-    for (owner = c.current_class->base_class; owner; owner = owner->base_class) {
-        symbol* member = nullptr;
-        try {
-            member = find_member(owner, name, false);
-        } catch (const not_found&) {
-            continue;
-        }
-        if (member->kind == variable_kind && !is_property(member)) throw "property get or set expected";
+    for (owner = c.body.current_class->base_class; owner; owner = owner->base_class) {
+        symbol* member = find_member(owner, name, false);
+        if (!member) continue;
+        if (member->kind == symbol_kind::variable && !is_property(member)) throw "property get or set expected";
         return member;
     }
     undeclared(name);
@@ -169,7 +159,7 @@ namespace expr {
 
 void translate_reference(state& st, symbol* s, bool as_member)
 {
-    if (s->kind == procedure_kind) return translate_call(st, static_cast<procedure_symbol*>(s));
+    if (s->kind == symbol_kind::procedure) return translate_call(st, static_cast<procedure_symbol*>(s));
     auto* v = static_cast<variable_symbol*>(s);
     st.current = v;
     st.type = v->type;
@@ -181,32 +171,34 @@ void translate_postfix(state& st)
 {
     if (!st.req.want_lvalue && is_class(st.type) && st.c.is_word("IS")) translate_class_check(st);
     translate_member_chain(st);
-    check_end_of_operand(st);
+    if (!st.stopped) check_end_of_operand(st);
 }
 
 // "SUPER.Name": the base implementation, called without virtual dispatch.
 void translate_super(state& st)
 {
     compiler& c = st.c;
-    if (!c.current_class) throw "SUPER is only legal in methods";
+    if (!c.body.current_class) throw "SUPER is only legal in methods";
     c.next();
     expect_operator(c, ".", "dot expected");
     c.next();
-    if (c.lex.kind != identifier) throw "identifier expected";
+    if (c.lex.kind != token_kind::identifier) throw "identifier expected";
     class_symbol* owner = nullptr;
     symbol* member = find_in_bases(c, c.lex.text, owner);
     if (member->visibility == vis_private) closed_for_descendants(member->name);
     st.out << owner->cpp_name(true) << "::" << member->cpp_name(false);
     st.type = owner;
     translate_reference(st, member, true);
-    translate_member_chain(st);
-    check_end_of_operand(st);
+    if (!st.stopped) translate_member_chain(st);
+    if (!st.stopped) check_end_of_operand(st);
 }
 
 void check_bare_member(const compiler& c, const symbol* s)
 {
-    if (!s->is_member || s->visibility != vis_private || !c.current_class) return;
-    if (!is_own_member(c.current_class, s->name)) closed_for_descendants(s->name);
+    if (!s->is_member || s->visibility != vis_private || !c.body.current_class) return;
+    if (!is_own_member(c.body.current_class, s->name)) closed_for_descendants(s->name);
 }
 
 }   // namespace expr
+
+}  // namespace kiln

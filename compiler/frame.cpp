@@ -1,16 +1,18 @@
 // frame.cpp: the outer level of a module. Writes the head of the C++ file,
 // loads System, hands each module-level declaration to its translator,
 // and writes the default sections, the program's start-up block and the end.
-#include "kln.h"
+#include "compiler.h"
+
+namespace kiln {
 
 namespace {
 
-void translate_declare(compiler& c, int visibility)
+void translate_declare(compiler& c, visibility_level visibility)
 {
     c.next();
     const std::string& word = c.lex.text;
     if (equal_nocase(word, "BUILTIN")) {
-        c.translate_builtin(visibility);
+        translate_builtin(c, visibility);
     } else if (equal_nocase(word, "INITIALIZATION")) {
         c.this_module.has_initialization = true;
         c.next();
@@ -18,43 +20,43 @@ void translate_declare(compiler& c, int visibility)
         c.this_module.has_finalization = true;
         c.next();
     } else if (equal_nocase(word, "CLASS")) {
-        c.translate_class_forward(visibility);
+        translate_class_forward(c, visibility);
     } else {
-        c.translate_procedure(visibility, true, nullptr);
+        translate_procedure(c, visibility, true, nullptr);
     }
 }
 
-void translate_definition(compiler& c, int visibility)
+void translate_definition(compiler& c, visibility_level visibility)
 {
-    c.translate_procedure(visibility, false, nullptr);
+    translate_procedure(c, visibility, false, nullptr);
 }
 
 // Module-level keywords in the order they are tried; each handler starts
 // on the keyword and returns on the token after its declaration.
 const struct {
     std::string keyword;
-    void (*translate)(compiler&, int visibility);
+    void (*translate)(compiler&, visibility_level visibility);
 } declaration_handlers[] = {
-    {"OPTION", [](compiler& c, int) { c.translate_option(); }},
-    {"CONST", [](compiler& c, int v) { c.translate_const(v); }},
-    {"ENUM", [](compiler& c, int v) { c.translate_enum(v); }},
-    {"INITIALIZATION", [](compiler& c, int) { c.translate_initialization(); }},
-    {"FINALIZATION", [](compiler& c, int) { c.translate_finalization(); }},
+    {"OPTION", [](compiler& c, visibility_level) { translate_option(c); }},
+    {"CONST", [](compiler& c, visibility_level v) { translate_const(c, v); }},
+    {"ENUM", [](compiler& c, visibility_level v) { translate_enum(c, v); }},
+    {"INITIALIZATION", [](compiler& c, visibility_level) { translate_initialization(c); }},
+    {"FINALIZATION", [](compiler& c, visibility_level) { translate_finalization(c); }},
     {"DECLARE", translate_declare},
     {"SUB", translate_definition},
     {"FUNCTION", translate_definition},
     {"EXPORT", translate_definition},
-    {"PROPERTY", [](compiler& c, int) { c.translate_property_body(); }},
-    {"DIM", [](compiler& c, int v) { c.translate_dim(v); }},
-    {"TYPE", [](compiler& c, int v) { c.translate_type(v); }},
-    {"CLASS", [](compiler& c, int v) { c.translate_class(v); }},
-    {"USING", [](compiler& c, int) { c.translate_using(); }},
-    {"ALIAS", [](compiler& c, int) { c.translate_alias(); }},
-    {"#CPP", [](compiler& c, int) { c.translate_cpp_block(); }},
-    {"#KLN", [](compiler&, int) {}},   // left for the end-of-statement check
+    {"PROPERTY", [](compiler& c, visibility_level) { translate_property_body(c); }},
+    {"DIM", [](compiler& c, visibility_level v) { translate_dim(c, v); }},
+    {"TYPE", [](compiler& c, visibility_level v) { translate_type(c, v); }},
+    {"CLASS", [](compiler& c, visibility_level v) { translate_class(c, v); }},
+    {"USING", [](compiler& c, visibility_level) { translate_using(c); }},
+    {"ALIAS", [](compiler& c, visibility_level) { translate_alias(c); }},
+    {"#CPP", [](compiler& c, visibility_level) { translate_cpp_block(c); }},
+    {"#KLN", [](compiler&, visibility_level) {}},   // left for the end-of-statement check
 };
 
-void translate_declaration(compiler& c, int visibility)
+void translate_declaration(compiler& c, visibility_level visibility)
 {
     for (const auto& handler : declaration_handlers) {
         if (equal_nocase(c.lex.text, handler.keyword)) {
@@ -62,10 +64,10 @@ void translate_declaration(compiler& c, int visibility)
             return;
         }
     }
-    if (c.lex.kind != end_of_statement) c.translate_dim(visibility);   // a declaration without DIM
+    if (c.lex.kind != token_kind::end_of_statement) translate_dim(c, visibility);   // a declaration without DIM
 }
 
-int read_visibility(compiler& c)
+visibility_level read_visibility(compiler& c)
 {
     static const std::string private_word = "PRIVATE", public_word = "PUBLIC";
     if (equal_nocase(c.lex.text, private_word)) {
@@ -104,14 +106,14 @@ void write_file_head(compiler& c)
 {
     open_output(c, host_path(change_ext(c.this_module.name, "cpp")));
     if (c.debug) c.output << "#define __KLN_DEBUG\n";
-    c.output << "#include \"" << c.basedir << "lib/core/core.h\"\n"
+    c.output << "#include \"" << c.run.basedir << "lib/core/core.h\"\n"
              << "\nnamespace kln\n{\nnamespace " << c.this_module.name << "\n{\n\n";
 }
 
 void translate_declarations(compiler& c)
 {
-    while (!(c.lex.kind == end_of_statement && c.lex.at_eof())) {
-        if (c.lex.kind != end_of_statement) {
+    while (!(c.lex.kind == token_kind::end_of_statement && c.lex.at_eof())) {
+        if (c.lex.kind != token_kind::end_of_statement) {
             translate_declaration(c, read_visibility(c));
             c.expect_end_of_statement();
         }
@@ -126,14 +128,14 @@ void write_default_sections(compiler& c)
     if (!m.has_initialization) {
         c.output << "\nstruct initialization { initialization(); };" << c.indent_text()
                  << "initialization::initialization()";
-        c.emit_dll_loader();
+        emit_dll_loader(c);
         c.output << c.indent_text();
         m.has_initialization = true;
     }
     if (!m.has_finalization) {
         c.output << "\nstruct finalization { ~finalization(); };" << c.indent_text()
                  << "finalization::~finalization()";
-        c.emit_dll_unloader();
+        emit_dll_unloader(c);
         c.output << c.indent_text();
         m.has_finalization = true;
     }
@@ -155,35 +157,37 @@ void write_program_block(compiler& c)
 
 }  // namespace
 
-void compiler::translate_module()
+void translate_module(compiler& c)
 {
-    next();
-    abort_build = false;
-    if (equal_nocase(lex.text, "INTERFACE"))
-        translate_interface_head(*this);
+    c.next();
+    c.abort_build = false;
+    if (equal_nocase(c.lex.text, "INTERFACE"))
+        translate_interface_head(c);
     else
-        write_file_head(*this);
-    if (!equal_nocase(this_module.name, "SYSTEM")) loaded_modules.push_back(module_load("System", *this, library));
-    output << indent_text();
-    translate_declarations(*this);
-    check_module_classes();
-    check_type_names_against_modules();
-    write_default_sections(*this);
-    if (!library) write_program_block(*this);
-    output << "\n\n}\n}";
-    output.close();
-    if (!output) throw "Error writing output file";
+        write_file_head(c);
+    if (!equal_nocase(c.this_module.name, "SYSTEM")) c.load_import("System");
+    c.output << c.indent_text();
+    translate_declarations(c);
+    check_module_classes(c);
+    c.check_type_names_against_modules();
+    write_default_sections(c);
+    if (!c.library) write_program_block(c);
+    c.output << "\n\n}\n}";
+    c.output.close();
+    if (!c.output) throw "Error writing output file";
 }
 
 // "#CPP" … "#KLN": each raw line is copied, followed by an empty line.
-void compiler::translate_cpp_block()
+void translate_cpp_block(compiler& c)
 {
     for (;;) {
-        output << indent_text();
-        lex.read_rest_of_line();
-        line_buffer = lex.line_text;
-        if (equal_nocase(line_buffer, "#KLN")) return;
-        if (lex.at_eof()) throw "unexpected end of file";
-        output << line_buffer << indent_text();
+        c.output << c.indent_text();
+        c.lex.read_rest_of_line();
+        c.line_buffer = c.lex.line_text;
+        if (equal_nocase(c.line_buffer, "#KLN")) return;
+        if (c.lex.at_eof()) throw "unexpected end of file";
+        c.output << c.line_buffer << c.indent_text();
     }
 }
+
+}  // namespace kiln

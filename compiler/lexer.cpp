@@ -1,14 +1,19 @@
-// Tokens of a Kiln source file.
+// Tokens of a Kiln source file, and the reserved words of the language.
 //
 // The whole input is read once; the lexer then walks it with one character
 // of look-ahead. A line ends at LF (CR is a blank), so CR LF and LF-only
-// files give the same tokens, and `line` counts physical lines: it grows
-// exactly when an LF is consumed. End of input is a state of its own, not a
-// byte value, so every byte 0x00-0xFF can appear in strings and comments.
-#include "kln.h"
+// files give the same tokens. The line counter grows exactly when an LF is
+// consumed; `line` and `column` are where the current token began, so a
+// line end (LF, CR LF, or a comment up to the LF) is placed on the line it
+// ends. End of input is a state of its own, not a byte value, so every byte
+// 0x00-0xFF can appear in strings and comments.
+#include "lexer.h"
 
+#include <algorithm>
 #include <array>
 #include <vector>
+
+namespace kiln {
 
 namespace {
 
@@ -28,30 +33,76 @@ int hex_value(int c)
     return -1;
 }
 
-// Lower-case words that would clash with C++ (or with the names the
-// generated code uses for itself) and get their first letter upper-cased.
-const char* const cpp_clash_words[] = {
-    "unsigned", "signed", "char", "short", "int", "long", "bool", "float", "double", "void",
-    "auto", "static", "register", "const", "mutable", "volatile", "private", "public",
-    "extern", "protected", "struct", "class", "union", "enum", "typedef", "typename",
-    "if", "do", "while", "for", "switch", "case", "default", "break", "try", "catch",
-    "throw", "new", "delete", "sizeof", "typeid", "type_info", "namespace", "using",
-    "kln", "is",
+// Words that would clash with C++ in the generated code: every C++17
+// keyword and alternative operator name, GNU's typeof, the std::type_info
+// that class checks name, the names the generated code gives its own parts
+// (kln, the run-time namespace; is, the selector of SELECT CASE), and every
+// macro that the generated code meets.
+const char* const cpp_words[] = {
+    "alignas", "alignof", "and", "and_eq", "asm", "auto", "bitand", "bitor", "bool", "break", "case",
+    "catch", "char", "char16_t", "char32_t", "class", "compl", "const", "const_cast", "constexpr",
+    "continue", "decltype", "default", "delete", "do", "double", "dynamic_cast", "else", "enum",
+    "explicit", "export", "extern", "false", "float", "for", "friend", "goto", "if", "inline", "int",
+    "long", "mutable", "namespace", "new", "noexcept", "not", "not_eq", "nullptr", "operator", "or",
+    "or_eq", "private", "protected", "public", "register", "reinterpret_cast", "return", "short",
+    "signed", "sizeof", "static", "static_assert", "static_cast", "struct", "switch", "template",
+    "this", "thread_local", "throw", "true", "try", "typedef", "typeid", "typename", "typeof",
+    "type_info", "union", "unsigned", "using", "virtual", "void", "volatile", "wchar_t", "while",
+    "xor", "xor_eq", "kln", "is",
+#include "cpp_macro_names.inc"
 };
 
-// The clash words grouped by their first letter, so that the rename
-// compares an identifier with a handful of words at most.
-const std::vector<std::string>& clash_words_starting_with(char letter)
+// The clash words grouped by their first character and sorted, with the
+// lengths that occur in each group, so that most identifiers are told apart
+// from every clash word by one bit.
+struct clash_group {
+    std::vector<std::string> words;
+    uint64_t lengths = 0;   // bit n: a word of n characters (63: of 63 or more)
+};
+
+uint64_t length_bit(size_t length)
 {
-    static const auto groups = [] {
-        std::array<std::vector<std::string>, 26> by_letter;
-        for (const char* word : cpp_clash_words) by_letter[word[0] - 'a'].push_back(word);
-        return by_letter;
-    }();
-    return groups[letter - 'a'];
+    return uint64_t(1) << (length < 63 ? length : 63);
 }
 
+std::array<clash_group, 128> group_clash_words()
+{
+    std::array<clash_group, 128> by_first;
+    for (const char* word : cpp_words) {
+        clash_group& group = by_first[(unsigned char)word[0] & 127];
+        group.words.push_back(word);
+        group.lengths |= length_bit(std::strlen(word));
+    }
+    for (auto& group : by_first) std::sort(group.words.begin(), group.words.end());
+    return by_first;
+}
+
+// Built before main, so that the rename of each identifier pays no guard.
+const std::array<clash_group, 128> clash_groups = group_clash_words();
+
+// The words of the language that no declared name may take.
+const char* const reserved_words[] = {
+    "PUBLIC", "PRIVATE", "PROTECTED", "PUBLISHED", "DIM", "SUB", "FUNCTION", "PROPERTY", "SET", "GET", "LET",
+    "END", "GOTO", "CONST", "AS", "USING", "INTERFACE", "OPTION", "EXIT", "CALL", "IF", "THEN", "ELSE",
+    "ELSEIF", "DO", "WHILE", "UNTIL", "LOOP", "WEND", "FOR", "TO", "STEP", "NEXT", "SELECT", "CASE", "TRY",
+    "CATCH", "THROW", "PRINT", "INPUT", "BYTE", "SHORT", "LONG", "INTEGER", "WORD", "DWORD", "ENUM",
+    "SINGLE", "DOUBLE", "DECIMAL", "BOOLEAN", "OBJECT", "VARIANT", "CLASS", "EXTENDS", "TYPE", "ALIAS",
+    "BUILTIN", "DECLARE", "EXTERNAL", "INITIALIZATION", "FINALIZATION", "COLLECTION", "DICTIONARY",
+    "ITERATE", "INCR", "DECR", "SWAP", "EXPORT", "#CPP", "#KLN",
+};
+
 }  // namespace
+
+bool is_reserved_word(const std::string& name)
+{
+    static const nocase_set words(std::begin(reserved_words), std::end(reserved_words));
+    return words.count(name) != 0;
+}
+
+void check_reserved_word(const std::string& name)
+{
+    if (is_reserved_word(name)) throw "illegal use of reserved word '" + name + "' as identifier";
+}
 
 lexer::lexer(std::istream& input)
 {
@@ -68,7 +119,7 @@ bool lexer::at_eof() const
 void lexer::next_token()
 {
     read_token();
-    while (kind == identifier && text == "_") continue_line();
+    while (kind == token_kind::identifier && text == "_") continue_line();
     running_column_ += (int)text.size();
 }
 
@@ -81,25 +132,26 @@ void lexer::continue_line()
     running_column_ += 1;
     read_token();
     running_column_ += (int)text.size();
-    if (kind != end_of_statement) throw "newline expected";
+    if (kind != token_kind::end_of_statement) throw "newline expected";
     read_token();
 }
 
 void lexer::read_token()
 {
     for (;;) {
-        while (is_blank(current())) {
+        for (int c = current(); is_blank(c) && (c != '\r' || !at_crlf()); c = current()) {
             advance();
             ++running_column_;
         }
         text.clear();
+        line = physical_line_;
+        column = running_column_;
         int c = current();
         if (c == end_of_input) {
-            kind = end_of_statement;
+            kind = token_kind::end_of_statement;
             at_end_ = true;
             return;
         }
-        column = running_column_;
         if (c == '/' && pos_ + 1 < source_.size() && source_[pos_ + 1] == '*') {
             skip_block_comment();
             continue;
@@ -111,12 +163,14 @@ void lexer::read_token()
     if (c == '#') return read_directive();
     if (c == '\'') {
         while (current() != end_of_input && current() != '\n') advance();
-        if (current() == '\n') {
-            advance();
-            ++line;
-            running_column_ = 1;
-        }
-        kind = end_of_statement;
+        if (current() == '\n') next_line();
+        kind = token_kind::end_of_statement;
+        return;
+    }
+    if (c == '\r' || c == '\n') {
+        if (c == '\r') advance();
+        next_line();
+        kind = token_kind::end_of_statement;
         return;
     }
     if (is_identifier_start(c)) return read_identifier();
@@ -124,7 +178,7 @@ void lexer::read_token()
     if (c == '&') return read_hex_number();
     if (c == '"') return read_string();
 
-    kind = operator_token;
+    kind = token_kind::operator_token;
     text.push_back((char)c);
     advance();
     int n = current();
@@ -152,15 +206,9 @@ void lexer::read_token()
         return;
     case '(': case ')': case ',': case '.': case ';': case '=': case '[': case ']':
         return;
-    case '\n':
-        text.clear();
-        ++line;
-        running_column_ = 1;
-        kind = end_of_statement;
-        return;
     case ':':
         text.clear();
-        kind = end_of_statement;
+        kind = token_kind::end_of_statement;
         return;
     default:
         text.clear();
@@ -180,7 +228,7 @@ void lexer::read_directive()
         advance();
         ++running_column_;
     }
-    kind = string_or_directive;
+    kind = token_kind::string_or_directive;
 }
 
 // Appends the characters from the current one up to `end` to the token.
@@ -207,19 +255,24 @@ void lexer::read_identifier()
     if (current() == ':' && pos_ + 1 < source_.size()
         && (source_[pos_ + 1] == '\n' || source_[pos_ + 1] == '\r')) {
         advance();   // the ':' of a label; the line end stays current
-        kind = label;
+        kind = token_kind::label;
         return;
     }
     rename_cpp_clash();
-    kind = identifier;   // a lone "_" is a line continuation, handled by next_token
+    kind = token_kind::identifier;   // a lone "_" is a line continuation, handled by next_token
 }
 
+// A clash word gets the case of its first letter swapped (int becomes Int,
+// NULL becomes nULL, __GNUC__ becomes __gNUC__). Kiln names compare ignoring
+// case, so the renamed name still means the same.
 void lexer::rename_cpp_clash()
 {
-    if (text[0] < 'a' || text[0] > 'z') return;
-    for (const std::string& word : clash_words_starting_with(text[0])) {
-        if (text == word) {
-            text[0] = (char)(text[0] - 'a' + 'A');
+    const clash_group& group = clash_groups[(unsigned char)text[0] & 127];
+    if (!(group.lengths & length_bit(text.size()))) return;
+    if (!std::binary_search(group.words.begin(), group.words.end(), text)) return;
+    for (char& c : text) {
+        if (is_identifier_start(c) && c != '_') {
+            c = (char)(c ^ ('a' - 'A'));
             return;
         }
     }
@@ -231,7 +284,7 @@ void lexer::read_number()
     if (end < source_.size() && source_[end] == '.') end = span_end(end + 1, [](int c) { return is_digit(c); });
     take_to(end);
     if (current() == '&') advance();
-    kind = number;
+    kind = token_kind::number;
 }
 
 void lexer::read_hex_number()
@@ -245,24 +298,45 @@ void lexer::read_hex_number()
         value = value * 16 + (uint32_t)digit;
     if (current() == '&') advance();
     text = std::to_string(value);
-    kind = number;
+    kind = token_kind::number;
 }
 
 // The literal keeps its quotes and has every backslash doubled, so its text
-// is already a valid C++ string literal.
+// is already a valid C++ string literal. A NUL byte is refused: C++ and the
+// module file would both end the text there.
 void lexer::read_string()
 {
+    size_t start = pos_;
     text.push_back('"');
     advance();
     for (;;) {
         int c = current();
         if (c == end_of_input || c == '\r' || c == '\n') throw "string constant exceeds line";
+        if (c == 0) {
+            column += int(pos_ - start);   // the NUL's own column
+            throw "NUL character in string constant";
+        }
         text.push_back((char)c);
         advance();
         if (c == '"') break;
         if (c == '\\') text.push_back('\\');
     }
-    kind = string_or_directive;
+    kind = token_kind::string_or_directive;
+}
+
+// Steps over the LF that ends a line.
+void lexer::next_line()
+{
+    advance();
+    ++physical_line_;
+    running_column_ = 1;
+}
+
+// A CR directly before an LF begins the line end, so CR LF and LF-only
+// sources place it at the same column.
+bool lexer::at_crlf() const
+{
+    return current() == '\r' && pos_ + 1 < source_.size() && source_[pos_ + 1] == '\n';
 }
 
 // Current character is the '/' of "/*". The comment ends at the first '/'
@@ -276,12 +350,11 @@ void lexer::skip_block_comment()
     for (;;) {
         int c = current();
         if (c == end_of_input) return;
-        advance();
         if (c == '\n') {
-            ++line;
-            running_column_ = 1;
-        } else if (c != '\r') {
-            ++running_column_;
+            next_line();
+        } else {
+            advance();
+            if (c != '\r') ++running_column_;
         }
         if (c == '/' && previous == '*') return;
         previous = c;
@@ -295,16 +368,15 @@ void lexer::read_rest_of_line()
 {
     line_text.clear();
     if (current() == '\r') advance();
-    if (current() == '\n') {
-        advance();
-        ++line;
-        running_column_ = 1;
-    }
+    if (current() == '\n') next_line();
+    line = physical_line_;
     if (current() == end_of_input) at_end_ = true;
     while (current() != end_of_input && current() != '\r' && current() != '\n') {
         if (current() != '\t') line_text.push_back((char)current());
         advance();
     }
-    kind = end_of_statement;
+    kind = token_kind::end_of_statement;
     column = 1;
 }
+
+}  // namespace kiln

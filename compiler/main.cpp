@@ -1,15 +1,13 @@
 // main.cpp: the kln command line. Prints the banner, reads the switches,
 // compiles one module, optionally writes its header, runs the build, and
 // reports either the time taken or the first error.
-#include "kln.h"
+#include "compiler.h"
 
 #include <chrono>
 #include <cstdio>
 #include <iostream>
 
-bool no_exceptions = false;
-bool no_convert = false;
-bool library_option = false;
+namespace kiln {
 
 namespace {
 
@@ -17,6 +15,7 @@ const int usage_status = 1;
 const int error_status = 2;
 
 struct run_settings {
+    session run;                       // the -x and -c switches, the base folder
     std::string module_name;
     bool library = false;
     bool header = false;
@@ -39,8 +38,8 @@ void apply_switch(char letter, run_settings& settings)
         case 'p': settings.dump_only = true; break;
         case 'h': settings.header = true; break;
         case 'r': settings.debug = false; break;
-        case 'x': no_exceptions = true; break;
-        case 'c': no_convert = true; break;
+        case 'x': settings.run.no_exceptions = true; break;
+        case 'c': settings.run.no_convert = true; break;
         default: break;   // unknown letters are ignored
     }
 }
@@ -83,14 +82,15 @@ long long now_ms()
 // with the process instead of node by node (a fifth of the time of a large
 // module). After an error it is destroyed, which drops the translated text:
 // an existing C++ file keeps its content.
-void compile_and_build(const run_settings& settings)
+void compile_and_build(run_settings& settings)
 {
-    std::unique_ptr<compiler> c(new compiler(settings.module_name, base_folder()));
+    settings.run.basedir = base_folder();
+    std::unique_ptr<compiler> c(new compiler(settings.module_name, settings.run));
     c->compile(settings.library, settings.debug);
     if (settings.header) write_header(c->this_module, "");
     if (!settings.dump_only) {
         std::cout << "   Compiling...\n";
-        c->build();
+        build(*c);
     }
     c->output.close();
     c.release();
@@ -98,7 +98,7 @@ void compile_and_build(const run_settings& settings)
 
 // Runs the compilation; prints the one error line and returns the exit
 // status when anything fails.
-int run(const run_settings& settings)
+int run(run_settings& settings)
 {
     long long start = now_ms();
     std::cout << "Compiling module: " << settings.module_name << "\n"
@@ -129,9 +129,7 @@ int run(const run_settings& settings)
     return 0;
 }
 
-}  // namespace
-
-int main(int argc, char** argv)
+int run_command_line(int argc, char** argv)
 {
     std::cout << "\nKiln compiler version " << version_major << "." << version_minor << "." << version_release
               << "\n\n";
@@ -139,4 +137,13 @@ int main(int argc, char** argv)
     int status = scan_arguments(argc, argv, settings) ? run(settings) : (print_usage(), usage_status);
     std::cout.flush();
     return status;
+}
+
+}  // namespace
+
+}  // namespace kiln
+
+int main(int argc, char** argv)
+{
+    return kiln::run_command_line(argc, argv);
 }

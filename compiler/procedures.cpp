@@ -4,6 +4,8 @@
 #include "expr.h"
 #include "stmt.h"
 
+namespace kiln {
+
 namespace {
 
 // What one header says besides the procedure symbol itself.
@@ -25,7 +27,7 @@ void check_type_visibility(const type_symbol* type, const header& h, const proce
 }
 
 // [EXPORT | EXTERNAL] (SUB | FUNCTION) name: returns the name.
-std::string read_header_start(compiler& c, header& h, int& visibility)
+std::string read_header_start(compiler& c, header& h, visibility_level& visibility)
 {
     if (c.is_word("EXPORT")) {
         if (!c.dll) throw "functions can only be exported from DLLs";
@@ -41,7 +43,7 @@ std::string read_header_start(compiler& c, header& h, int& visibility)
     else if (!c.is_word("FUNCTION"))
         throw "SUB or FUNCTION expected";
     c.next();
-    if (c.lex.kind != identifier) throw "identifier expected";
+    if (c.lex.kind != token_kind::identifier) throw "identifier expected";
     std::string name = c.lex.text;
     c.next();
     return name;
@@ -66,11 +68,11 @@ void check_redefinition(const compiler& c, const header& h, const procedure_symb
 
 void read_container_keyword(compiler& c, variable_symbol& param)
 {
-    int container = c.is_word("COLLECTION") ? collection_container
-                    : c.is_word("DICTIONARY") ? dictionary_container : no_container;
-    if (container == no_container) return;
+    container_kind container = c.is_word("COLLECTION") ? container_kind::collection
+                    : c.is_word("DICTIONARY") ? container_kind::dictionary : container_kind::none;
+    if (container == container_kind::none) return;
     if (param.is_array)
-        throw container == collection_container ? "array of collections is not allowed"
+        throw container == container_kind::collection ? "array of collections is not allowed"
                                                 : "array of dictionaries is not allowed";
     param.container = container;
     c.next();
@@ -80,11 +82,11 @@ void read_container_keyword(compiler& c, variable_symbol& param)
 // reference and objects (counted references) by value.
 void apply_passing_mode(variable_symbol& param)
 {
-    if (param.is_array || param.container != no_container)
+    if (param.is_array || param.container != container_kind::none)
         param.by_reference = true;
     else if (equal_nocase(param.type->name, "ANY"))
         param.by_reference = false;
-    else if (param.type->kind == record_kind)
+    else if (param.type->kind == symbol_kind::record)
         param.by_reference = true;
     else if (is_class(param.type))
         param.by_reference = false;
@@ -96,7 +98,7 @@ void read_default_value(compiler& c, variable_symbol& param)
     if (param.by_reference) throw "reference arguments cannot be optional";
     c.next();
     bool is_string;
-    std::string text = c.eval_constexpr(is_string);
+    std::string text = eval_constexpr(c, is_string);
     param.default_value = is_string ? "string(" + text + ")" : text;
 }
 
@@ -118,7 +120,7 @@ variable_symbol* read_parameter(compiler& c, const header& h, const procedure_sy
         by_reference = c.is_word("BYREF");
         c.next();
     }
-    if (c.lex.kind != identifier) throw "identifier expected";
+    if (c.lex.kind != token_kind::identifier) throw "identifier expected";
     check_parameter_name(h, earlier, c.lex.text);
     auto* param = new variable_symbol(c.lex.text, vis_local, c.scope_level + 1, nullptr);
     param->by_reference = by_reference;
@@ -131,7 +133,7 @@ variable_symbol* read_parameter(compiler& c, const header& h, const procedure_sy
     }
     if (c.is_word("AS")) {
         c.next();
-        param->type = c.parse_typename();
+        param->type = parse_typename(c);
     } else {
         param->type = expr::builtin_type(c, suffix_type_name(param).c_str());
     }
@@ -164,7 +166,7 @@ void read_result_type(compiler& c, const header& h, procedure_symbol& p)
     if (h.is_sub) return;
     if (c.is_word("AS")) {
         c.next();
-        p.result_type = c.parse_typename();
+        p.result_type = parse_typename(c);
     } else {
         c.expect_end_of_statement();
         p.result_type = expr::builtin_type(c, suffix_type_name(&p).c_str());
@@ -174,14 +176,14 @@ void read_result_type(compiler& c, const header& h, procedure_symbol& p)
 
 // --- finding or creating the procedure symbol --------------------------------------
 
-procedure_symbol* declare_new_procedure(compiler& c, header& h, const std::string& name, int visibility)
+procedure_symbol* declare_new_procedure(compiler& c, header& h, const std::string& name, visibility_level visibility)
 {
     if (h.cls && equal_nocase(name, h.cls->name)) throw "method cannot have the same name as its class";
     auto* p = new procedure_symbol(name, visibility, false, h.cls != nullptr, nullptr);
     check_reserved_word(name);
     p->c_linkage = h.external;
     if (c.is_word("LIB")) {
-        c.translate_lib_clause(h.binding, name, h.cls);
+        translate_lib_clause(c, h.binding, name, h.cls);
         h.declaration = true;
     }
     if (c.is_operator("(")) read_parameters(c, h, *p);
@@ -200,23 +202,19 @@ procedure_symbol* declare_new_procedure(compiler& c, header& h, const std::strin
 procedure_symbol* find_dotted_method(compiler& c, header& h, const std::string& class_name)
 {
     if (h.cls || h.declaration) throw "class specifier is not allowed here";
-    symbol* type;
-    try {
-        type = named_list_find(c.this_module.types, class_name);
-    } catch (const not_found&) {
-        throw "undefined class";
-    }
-    if (type->kind != class_kind) throw "'" + class_name + "' is not a class";
+    symbol* type = named_list_find(c.this_module.types, class_name);
+    if (!type) throw "undefined class";
+    if (type->kind != symbol_kind::class_) throw "'" + class_name + "' is not a class";
     auto* cls = static_cast<class_symbol*>(type);
     c.next();
-    if (c.lex.kind != identifier) throw "identifier expected";
+    if (c.lex.kind != token_kind::identifier) throw "identifier expected";
     std::string member = c.lex.text;
     procedure_symbol* method = cls->methods.find_raw(member);
     if (!method) throw "'" + member + "' is not a member of '" + cls->name + "'";
     if (!c.defined_methods.insert({cls, method}).second) throw "function '" + member + "'already defined";
     h.cls = cls;
     h.dotted = true;
-    c.current_class = cls;
+    c.body.current_class = cls;
     c.next();
     check_kind(h, *method, member);
     c.expect_end_of_statement();
@@ -224,17 +222,13 @@ procedure_symbol* find_dotted_method(compiler& c, header& h, const std::string& 
 }
 
 // A method line inside CLASS: a new method, or an override of an inherited one.
-procedure_symbol* declare_method(compiler& c, header& h, const std::string& name, int visibility)
+procedure_symbol* declare_method(compiler& c, header& h, const std::string& name, visibility_level visibility)
 {
     h.is_virtual = true;
     if (h.cls->methods.find_raw(name)) throw "duplicate identifier '" + name + "'";
-    symbol* inherited;
-    try {
-        inherited = find_member(h.cls, name, true);
-    } catch (const not_found&) {
-        return declare_new_procedure(c, h, name, visibility);
-    }
-    if (inherited->kind != procedure_kind) throw "duplicate identifier '" + name + "'";
+    symbol* inherited = find_member(h.cls, name, true);
+    if (!inherited) return declare_new_procedure(c, h, name, visibility);
+    if (inherited->kind != symbol_kind::procedure) throw "duplicate identifier '" + name + "'";
     auto* method = static_cast<procedure_symbol*>(inherited);
     if (method->visibility != visibility) throw "scope mismatch";
     check_redefinition(c, h, *method, name);
@@ -243,14 +237,12 @@ procedure_symbol* declare_method(compiler& c, header& h, const std::string& name
 }
 
 // A module-level header: a new procedure, or the definition of a declared one.
-procedure_symbol* find_or_declare_procedure(compiler& c, header& h, const std::string& name, int visibility)
+procedure_symbol* find_or_declare_procedure(compiler& c, header& h, const std::string& name, visibility_level visibility)
 {
-    // A plain look-up, not the not-found signal: most headers declare a new
-    // procedure, and a thrown signal costs more than the rest of the header.
     symbol* found = c.this_module.identifiers.find_raw(name);
     if (!found) return declare_new_procedure(c, h, name, visibility);
     found = found->resolve();
-    if (found->kind != procedure_kind) throw "duplicate identifier '" + name + "'";
+    if (found->kind != symbol_kind::procedure) throw "duplicate identifier '" + name + "'";
     auto* p = static_cast<procedure_symbol*>(found);
     if (h.declaration) throw "function '" + name + "' already declared";
     if (p->defined) throw "function '" + name + "'already defined";
@@ -300,7 +292,7 @@ void declare_local(compiler& c, const std::string& name, type_symbol* type, cons
 void push_member_scope(compiler& c, class_symbol* cls)
 {
     c.push_scope();
-    c.add_class_members_to_scope(cls);
+    add_class_members_to_scope(c, cls);
 }
 
 // Parameters live at the body's own level, so a DIM of a parameter's name
@@ -324,18 +316,18 @@ void write_body_start(compiler& c, const header& h, procedure_symbol& p)
     }
     ++c.indent;
     if (p.result_type) declare_local(c, "result", p.result_type, value_type_text(p.result_type) + " result;");
-    if (h.dotted) declare_local(c, "me", h.cls, "kln::ref<class " + h.cls->cpp_name() + "> me(this, true);");
+    if (h.dotted) declare_local(c, "me", h.cls, me_declaration_text(h.cls));
 }
 
 void translate_body(compiler& c, const header& h, procedure_symbol& p)
 {
     c.expect_end_of_statement();
-    c.begin_body(h.is_sub ? compiler::sub_body : compiler::function_body);
+    begin_body(c, h.is_sub ? body_kind::sub : body_kind::function);
     push_member_scope(c, h.dotted ? h.cls : nullptr);
     push_parameter_scope(c, p);
     write_body_start(c, h, p);
     c.next();
-    c.translate_block();
+    translate_block(c);
     if (!c.is_word(h.is_sub ? "SUB" : "FUNCTION")) throw h.is_sub ? "SUB expected" : "FUNCTION expected";
     if (c.debug) c.output << c.indent_text();
     write_body_return(c);
@@ -344,46 +336,48 @@ void translate_body(compiler& c, const header& h, procedure_symbol& p)
     c.next();
     c.pop_scope();
     c.pop_scope();
-    c.end_body();
+    end_body(c);
 }
 
 }  // namespace
 
-void compiler::translate_procedure(int visibility, bool declaration, class_symbol* cls)
+void translate_procedure(compiler& c, visibility_level visibility, bool declaration, class_symbol* cls)
 {
     header h;
     h.declaration = declaration;
     h.cls = cls;
-    std::string name = read_header_start(*this, h, visibility);
+    std::string name = read_header_start(c, h, visibility);
     procedure_symbol* p;
-    if (is_operator("."))
-        p = find_dotted_method(*this, h, name);
+    if (c.is_operator("."))
+        p = find_dotted_method(c, h, name);
     else if (cls)
-        p = declare_method(*this, h, name, visibility);
+        p = declare_method(c, h, name, visibility);
     else
-        p = find_or_declare_procedure(*this, h, name, visibility);
+        p = find_or_declare_procedure(c, h, name, visibility);
     // A DLL binding's stub is its definition: a later body would define it twice.
     if (!h.dotted) p->defined = !h.declaration || h.binding.active;
-    write_heading(*this, h, *p);
+    write_heading(c, h, *p);
     if (h.declaration) {
         if (h.binding.active)
-            emit_lib_stub(*p, h.binding);
+            emit_lib_stub(c, *p, h.binding);
         else
-            output << ";";
+            c.output << ";";
     }
-    if (is_word("GENERIC")) {
+    if (c.is_word("GENERIC")) {
         p->generic = true;
-        next();
+        c.next();
     }
-    if (!h.declaration) translate_body(*this, h, *p);
-    if (h.dotted) current_class = nullptr;
+    if (!h.declaration) translate_body(c, h, *p);
+    if (h.dotted) c.body.current_class = nullptr;
 }
 
-void compiler::add_class_members_to_scope(class_symbol* cls, const symbol* except)
+void add_class_members_to_scope(compiler& c, class_symbol* cls, const symbol* except)
 {
     for (class_symbol* k = cls; k; k = k->base_class) {
         for (variable_symbol* member : k->data_members)
-            if (member != except) this_module.identifiers.push_back(member);
-        for (procedure_symbol* method : k->methods) this_module.identifiers.push_back(method);
+            if (member != except) c.this_module.identifiers.push_back(member);
+        for (procedure_symbol* method : k->methods) c.this_module.identifiers.push_back(method);
     }
 }
+
+}  // namespace kiln

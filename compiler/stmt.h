@@ -2,7 +2,9 @@
 // procedure translator and the translators of bodies in classes.
 #pragma once
 
-#include "kln.h"
+#include "compiler.h"
+
+namespace kiln {
 
 // Takes the next token when the current one is the keyword, else throws `message`.
 void expect_word(compiler& c, const char* word, const char* message);
@@ -21,3 +23,5 @@ void translate_indented_block(compiler& c);
 // The return of the current body, as EXIT SUB/FUNCTION/PROPERTY write it:
 // traced bodies (procedures, sections) first leave the trace under debug.
 void write_body_return(compiler& c);
+
+}  // namespace kiln

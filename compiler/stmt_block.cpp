@@ -3,6 +3,8 @@
 // INCR and DECR.
 #include "stmt.h"
 
+namespace kiln {
+
 // --- shared helpers (stmt.h) ---------------------------------------------------
 
 void expect_word(compiler& c, const char* word, const char* message)
@@ -21,47 +23,48 @@ void skip_empty_statements(compiler& c)
 
 type_symbol* translate_assignable(compiler& c)
 {
-    try {
-        return c.translate_expression_to_output(true, true);
-    } catch (const not_lvalue&) {
-        throw "lvalue expected";
-    }
+    expression_request assignable;
+    assignable.want_lvalue = true;
+    assignable.bare_lvalue = true;
+    expression operand = translate_expression(c, assignable, c.output);
+    if (operand.kind != expression::form::target) throw "lvalue expected";
+    return operand.type;
 }
 
 void translate_indented_block(compiler& c)
 {
     ++c.indent;
     c.next();
-    c.translate_block();
+    translate_block(c);
     --c.indent;
 }
 
 void write_body_return(compiler& c)
 {
-    bool traced = c.body == compiler::sub_body || c.body == compiler::function_body ||
-                  c.body == compiler::section_body;
+    bool traced = c.body.kind == body_kind::sub || c.body.kind == body_kind::function ||
+                  c.body.kind == body_kind::section;
     if (c.debug && traced) c.output << "kln::dbg_endfunc();" << c.indent_text();
-    if (c.body == compiler::function_body)
+    if (c.body.kind == body_kind::function)
         c.output << "return result;";
-    else if (c.body == compiler::property_get_body)
-        c.output << "return " << c.body_result << ";";
+    else if (c.body.kind == body_kind::property_get)
+        c.output << "return " << c.body.result << ";";
     else
         c.output << "return;";
 }
 
 // --- per-body state ------------------------------------------------------------
 
-void compiler::begin_body(int kind, const std::string& result_variable)
+void begin_body(compiler& c, body_kind kind, const std::string& result_variable)
 {
-    body = kind;
-    body_result = result_variable;
-    label_map.clear();
+    c.body.kind = kind;
+    c.body.result = result_variable;
+    c.body.labels.clear();
 }
 
-void compiler::end_body()
+void end_body(compiler& c)
 {
-    body = no_body;
-    for (const auto& label : label_map)
+    c.body.kind = body_kind::none;
+    for (const auto& label : c.body.labels)
         if (!label.second) throw "undefined label '" + label.first + "'";
 }
 
@@ -85,13 +88,13 @@ struct statement_nesting_guard {
 
 }  // namespace
 
-bool compiler::translate_block()
+bool translate_block(compiler& c)
 {
     for (;;) {
-        output << indent_text();
-        if (!translate_statement()) return false;
-        expect_end_of_statement();
-        next();
+        c.output << c.indent_text();
+        if (!translate_statement(c)) return false;
+        c.expect_end_of_statement();
+        c.next();
     }
 }
 
@@ -100,7 +103,7 @@ namespace {
 void translate_after_optional_word(compiler& c)
 {
     c.next();
-    c.translate_assignment();
+    translate_assignment(c);
 }
 
 // A statement keyword's translator; null for a word that ends a block
@@ -108,27 +111,27 @@ void translate_after_optional_word(compiler& c)
 using statement_translator = void (*)(compiler&);
 
 const nocase_map<statement_translator> statement_words = {
-    {"EXIT", [](compiler& c) { c.translate_exit(); }},
-    {"DIM", [](compiler& c) { c.translate_dim(vis_local); }},
+    {"EXIT", [](compiler& c) { translate_exit(c); }},
+    {"DIM", [](compiler& c) { translate_dim(c, vis_local); }},
     {"LET", translate_after_optional_word},
     {"SET", translate_after_optional_word},
     {"CALL", translate_after_optional_word},
-    {"IF", [](compiler& c) { c.translate_if(); }},
-    {"WHILE", [](compiler& c) { c.translate_while(); }},
-    {"DO", [](compiler& c) { c.translate_do(); }},
-    {"FOR", [](compiler& c) { c.translate_for(); }},
-    {"REDIM", [](compiler& c) { c.translate_redim(); }},
-    {"PRINT", [](compiler& c) { c.translate_print(); }},
-    {"INPUT", [](compiler& c) { c.translate_input(); }},
-    {"LINE", [](compiler& c) { c.translate_line_input(); }},
-    {"RAISE", [](compiler& c) { c.translate_raise(); }},
-    {"TRY", [](compiler& c) { c.translate_try(); }},
-    {"THROW", [](compiler& c) { c.translate_throw(); }},
-    {"SELECT", [](compiler& c) { c.translate_select(); }},
-    {"INCR", [](compiler& c) { c.translate_incr(); }},
-    {"DECR", [](compiler& c) { c.translate_decr(); }},
-    {"SWAP", [](compiler& c) { c.translate_swap(); }},
-    {"GOTO", [](compiler& c) { c.translate_goto(); }},
+    {"IF", [](compiler& c) { translate_if(c); }},
+    {"WHILE", [](compiler& c) { translate_while(c); }},
+    {"DO", [](compiler& c) { translate_do(c); }},
+    {"FOR", [](compiler& c) { translate_for(c); }},
+    {"REDIM", [](compiler& c) { translate_redim(c); }},
+    {"PRINT", [](compiler& c) { translate_print(c); }},
+    {"INPUT", [](compiler& c) { translate_input(c); }},
+    {"LINE", [](compiler& c) { translate_line_input(c); }},
+    {"RAISE", [](compiler& c) { translate_raise(c); }},
+    {"TRY", [](compiler& c) { translate_try(c); }},
+    {"THROW", [](compiler& c) { translate_throw(c); }},
+    {"SELECT", [](compiler& c) { translate_select(c); }},
+    {"INCR", [](compiler& c) { translate_incr(c); }},
+    {"DECR", [](compiler& c) { translate_decr(c); }},
+    {"SWAP", [](compiler& c) { translate_swap(c); }},
+    {"GOTO", [](compiler& c) { translate_goto(c); }},
     {"NEXT", nullptr},
     {"WEND", nullptr},
     {"LOOP", nullptr},
@@ -140,7 +143,7 @@ const nocase_map<statement_translator> statement_words = {
 
 bool is_directive(const compiler& c, const char* directive)
 {
-    return c.lex.kind == string_or_directive && equal_nocase(c.lex.text, directive);
+    return c.lex.kind == token_kind::string_or_directive && equal_nocase(c.lex.text, directive);
 }
 
 // END alone ends the program; END followed by a word closes a block.
@@ -154,29 +157,29 @@ bool translate_end(compiler& c)
 
 }  // namespace
 
-bool compiler::translate_statement()
+bool translate_statement(compiler& c)
 {
     statement_nesting_guard guard;
-    skip_empty_statements(*this);
-    if (lex.kind == label) {
-        translate_label();
+    skip_empty_statements(c);
+    if (c.lex.kind == token_kind::label) {
+        translate_label(c);
         return true;
     }
-    bool cpp_block = is_directive(*this, "#CPP");
-    if (lex.kind != identifier && !cpp_block && !is_directive(*this, "#KLN")) throw "statement expected";
-    if (debug) output << "kln::dbg_line(" << lex.line << "); ";
-    if (is_word("END")) return translate_end(*this);
-    auto word = lex.kind == identifier ? statement_words.find(lex.text) : statement_words.end();
+    bool cpp_block = is_directive(c, "#CPP");
+    if (c.lex.kind != token_kind::identifier && !cpp_block && !is_directive(c, "#KLN")) throw "statement expected";
+    if (c.debug) c.output << "kln::dbg_line(" << c.lex.line << "); ";
+    if (c.is_word("END")) return translate_end(c);
+    auto word = c.lex.kind == token_kind::identifier ? statement_words.find(c.lex.text) : statement_words.end();
     if (word != statement_words.end()) {
         if (!word->second) return false;
-        word->second(*this);
+        word->second(c);
         return true;
     }
     if (cpp_block) {
-        translate_cpp_block();
-        output << indent_text();
-    } else if (lex.kind == identifier) {
-        translate_assignment();
+        translate_cpp_block(c);
+        c.output << c.indent_text();
+    } else if (c.lex.kind == token_kind::identifier) {
+        translate_assignment(c);
     }
     // A "#KLN" outside a verbatim block stays as the current token, so the
     // block loop reports "end of statement expected".
@@ -185,58 +188,58 @@ bool compiler::translate_statement()
 
 // --- labels and GOTO -------------------------------------------------------------
 
-void compiler::translate_label()
+void translate_label(compiler& c)
 {
-    bool& defined = label_map[lex.text];
+    bool& defined = c.body.labels[c.lex.text];
     if (defined) throw "duplicate label name";
     defined = true;
-    output << "__label_" << lex.text << ":;";
-    next();
+    c.output << "__label_" << c.lex.text << ":;";
+    c.next();
 }
 
-void compiler::translate_goto()
+void translate_goto(compiler& c)
 {
-    next();
-    if (lex.kind != identifier) throw "label expected";
-    label_map.emplace(lex.text, false);
-    output << "goto __label_" << lex.text << ";";
-    next();
+    c.next();
+    if (c.lex.kind != token_kind::identifier) throw "label expected";
+    c.body.labels.emplace(c.lex.text, false);
+    c.output << "goto __label_" << c.lex.text << ";";
+    c.next();
 }
 
 // --- EXIT ----------------------------------------------------------------------
 
-void compiler::translate_exit()
+void translate_exit(compiler& c)
 {
-    next();
-    if (is_word("DO") || is_word("FOR")) {
-        if (loop_depth <= 0) throw "EXIT DO/FOR outside of the loop";
-        output << "break;";
-    } else if (is_word("FUNCTION") || is_word("SUB")) {
-        write_body_return(*this);
-    } else if (is_word("PROPERTY")) {
-        next();
-        if (!is_word("GET") && !is_word("SET")) throw "GET or SET expected";
-        if (body != property_get_body && body != property_set_body) throw "EXIT PROPERTY outside of property";
-        write_body_return(*this);
+    c.next();
+    if (c.is_word("DO") || c.is_word("FOR")) {
+        if (c.body.loop_depth <= 0) throw "EXIT DO/FOR outside of the loop";
+        c.output << "break;";
+    } else if (c.is_word("FUNCTION") || c.is_word("SUB")) {
+        write_body_return(c);
+    } else if (c.is_word("PROPERTY")) {
+        c.next();
+        if (!c.is_word("GET") && !c.is_word("SET")) throw "GET or SET expected";
+        if (c.body.kind != body_kind::property_get && c.body.kind != body_kind::property_set) throw "EXIT PROPERTY outside of property";
+        write_body_return(c);
     } else {
         throw "DO, FOR, FUNCTION, SUB or PROPERTY expected";
     }
-    next();
+    c.next();
 }
 
 // --- SWAP, INCR, DECR ------------------------------------------------------------
 
-void compiler::translate_swap()
+void translate_swap(compiler& c)
 {
-    output << "kln::swap(";
-    next();
-    type_symbol* first = translate_assignable(*this);
-    output << ", ";
-    if (!is_operator(",")) throw "comma expected";
-    next();
-    type_symbol* second = translate_assignable(*this);
+    c.output << "kln::swap(";
+    c.next();
+    type_symbol* first = translate_assignable(c);
+    c.output << ", ";
+    if (!c.is_operator(",")) throw "comma expected";
+    c.next();
+    type_symbol* second = translate_assignable(c);
     if (first != second) throw "type mismatch";
-    output << ");";
+    c.output << ");";
 }
 
 namespace {
@@ -249,21 +252,23 @@ void translate_step(compiler& c, bool up)
     if (c.is_operator(",")) {
         c.output << (up ? " += " : " -= ");
         c.next();
-        c.translate_expression_to_output();
+        translate_expression(c, {}, c.output);
     } else {
-        c.output << compiler::step_by_one_text(type, up);
+        c.output << step_by_one_text(type, up);
     }
     c.output << ";";
 }
 
 }  // namespace
 
-void compiler::translate_incr()
+void translate_incr(compiler& c)
 {
-    translate_step(*this, true);
+    translate_step(c, true);
 }
 
-void compiler::translate_decr()
+void translate_decr(compiler& c)
 {
-    translate_step(*this, false);
+    translate_step(c, false);
 }
+
+}  // namespace kiln

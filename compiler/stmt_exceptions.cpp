@@ -4,6 +4,8 @@
 
 #include <set>
 
+namespace kiln {
+
 // --- TRY -------------------------------------------------------------------------
 
 namespace {
@@ -20,7 +22,7 @@ type_symbol* parse_catch_type(compiler& c, const variable_symbol& variable)
     type_symbol* type;
     if (c.is_word("AS")) {
         c.next();
-        type = c.parse_typename();
+        type = parse_typename(c);
     } else {
         type = expr::builtin_type(c, suffix_type_name(&variable).c_str());
     }
@@ -31,7 +33,7 @@ type_symbol* parse_catch_type(compiler& c, const variable_symbol& variable)
 // `CATCH name [AS type]`: declares the handler's variable in its scope.
 void translate_typed_handler(compiler& c, std::set<type_symbol*>& caught)
 {
-    if (c.lex.kind != identifier) throw "identifier expected";
+    if (c.lex.kind != token_kind::identifier) throw "identifier expected";
     auto* variable = new variable_symbol(c.lex.text, vis_local, c.scope_level, nullptr);
     c.next();
     variable->type = parse_catch_type(c, *variable);
@@ -58,7 +60,7 @@ bool translate_handler(compiler& c, std::set<type_symbol*>& caught)
     ++c.indent;
     if (c.debug) c.output << "kln::dbg_unwind(__unwind_pos);" << c.indent_text();
     c.next();
-    c.translate_block();
+    translate_block(c);
     --c.indent;
     c.output << c.indent_text() << "}";
     c.pop_scope();
@@ -73,48 +75,48 @@ void write_swallow_all(compiler& c)
 
 }  // namespace
 
-void compiler::translate_try()
+void translate_try(compiler& c)
 {
-    if (debug) output << "{ int __unwind_pos = kln::dbg_savefunc();" << indent_text();
-    output << "try" << indent_text() << "{";
-    push_scope();
-    translate_indented_block(*this);
-    pop_scope();
-    output << indent_text() << "}";
-    if (is_word("TRY")) {
-        write_swallow_all(*this);
+    if (c.debug) c.output << "{ int __unwind_pos = kln::dbg_savefunc();" << c.indent_text();
+    c.output << "try" << c.indent_text() << "{";
+    c.push_scope();
+    translate_indented_block(c);
+    c.pop_scope();
+    c.output << c.indent_text() << "}";
+    if (c.is_word("TRY")) {
+        write_swallow_all(c);
     } else {
         std::set<type_symbol*> caught;
         bool more = true;
-        while (more && !is_word("TRY")) more = translate_handler(*this, caught);
-        if (!is_word("TRY")) throw "TRY expected";
+        while (more && !c.is_word("TRY")) more = translate_handler(c, caught);
+        if (!c.is_word("TRY")) throw "TRY expected";
     }
-    if (debug) output << indent_text() << "}";
-    next();
+    if (c.debug) c.output << c.indent_text() << "}";
+    c.next();
 }
 
 // --- THROW and RAISE -------------------------------------------------------------
 
-void compiler::translate_throw()
+void translate_throw(compiler& c)
 {
-    output << "throw ";
-    next();
-    translate_expression_to_output();
-    output << ";";
+    c.output << "throw ";
+    c.next();
+    translate_expression(c, {}, c.output);
+    c.output << ";";
 }
 
-void compiler::translate_raise()
+void translate_raise(compiler& c)
 {
-    next();
-    type_symbol* type = translate_expression_to_output();
+    c.next();
+    type_symbol* type = translate_expression(c, {}, c.output).type;
     if (!type || !equal_nocase(type->name, "EVENT")) throw "event expected";
-    if (!is_operator("(")) throw "braces expected";
-    output << ".raise(";
-    next();
-    translate_expression_to_output();
-    if (!is_operator(")")) throw "closing brace expected";
-    output << ");";
-    next();
+    if (!c.is_operator("(")) throw "braces expected";
+    c.output << ".raise(";
+    c.next();
+    translate_expression(c, {}, c.output);
+    if (!c.is_operator(")")) throw "closing brace expected";
+    c.output << ");";
+    c.next();
 }
 
 // --- SELECT CASE -----------------------------------------------------------------
@@ -125,14 +127,17 @@ namespace {
 void translate_case_item(compiler& c)
 {
     c.output << "(";
-    compiler::value_text value = c.translate_value_text();
+    std::ostringstream first;
+    expression value = translate_expression(c, {}, first);
     if (c.is_word("TO")) {
-        c.write_value_beside(value, compiler::relational);
+        write_value_beside(c, first.str(), value, cpp_level::relational);
         c.output << " <= is && is <= ";
         c.next();
-        c.write_value_beside(c.translate_value_text(), compiler::relational);
+        std::ostringstream last;
+        expression upper = translate_expression(c, {}, last);
+        write_value_beside(c, last.str(), upper, cpp_level::relational);
     } else {
-        c.write_value_beside(value, compiler::equality);
+        write_value_beside(c, first.str(), value, cpp_level::equality);
         c.output << " == is";
     }
     c.output << ")";
@@ -172,21 +177,23 @@ bool translate_case(compiler& c)
 
 }  // namespace
 
-void compiler::translate_select()
+void translate_select(compiler& c)
 {
-    next();
-    expect_word(*this, "CASE", "CASE expected");
-    output << "{";
-    ++indent;
-    output << indent_text() << "variant is = ";
-    translate_expression_to_output();
-    expect_end_of_statement();
-    output << ";" << indent_text() << "if (false);";
-    skip_empty_statements(*this);
+    c.next();
+    expect_word(c, "CASE", "CASE expected");
+    c.output << "{";
+    ++c.indent;
+    c.output << c.indent_text() << "variant is = ";
+    translate_expression(c, {}, c.output);
+    c.expect_end_of_statement();
+    c.output << ";" << c.indent_text() << "if (false);";
+    skip_empty_statements(c);
     bool more = true;
-    while (more && !is_word("SELECT")) more = translate_case(*this);
-    if (!is_word("SELECT")) throw "SELECT expected";
-    --indent;
-    output << indent_text() << "}";
-    next();
+    while (more && !c.is_word("SELECT")) more = translate_case(c);
+    if (!c.is_word("SELECT")) throw "SELECT expected";
+    --c.indent;
+    c.output << c.indent_text() << "}";
+    c.next();
 }
+
+}  // namespace kiln

@@ -2,45 +2,49 @@
 // objects, and REDIM of a run-time array.
 #include "stmt.h"
 
+namespace kiln {
+
 // Items are separated by "," or ";"; a ";" after the last item leaves the
 // line open.
-void compiler::translate_print()
+void translate_print(compiler& c)
 {
-    output << "print";
-    next();
+    c.output << "print";
+    c.next();
     for (;;) {
-        output << " << ";
-        write_value_beside(translate_value_text(), shift);
-        if (is_operator(",")) {
-            next();
-        } else if (is_operator(";")) {
-            next();
-            if (at_end_of_statement()) break;
+        c.output << " << ";
+        std::ostringstream text;
+        expression item = translate_expression(c, {}, text);
+        write_value_beside(c, text.str(), item, cpp_level::shift);
+        if (c.is_operator(",")) {
+            c.next();
+        } else if (c.is_operator(";")) {
+            c.next();
+            if (c.at_end_of_statement()) break;
         } else {
-            output << " << string(\"\\r\\n\")";
+            c.output << " << string(\"\\r\\n\")";
             break;
         }
     }
-    output << "; ";
+    c.output << "; ";
 }
 
-void compiler::translate_input()
+void translate_input(compiler& c)
 {
-    output << "input >> ";
-    next();
-    translate_assignable(*this);
-    output << "; ";
+    c.output << "input >> ";
+    c.next();
+    translate_assignable(c);
+    c.output << "; ";
 }
 
-void compiler::translate_line_input()
+void translate_line_input(compiler& c)
 {
-    next();
-    expect_word(*this, "INPUT", "INPUT expected");
-    output << "input.line(";
-    type_symbol* type = translate_assignable(*this);
+    c.next();
+    expect_word(c, "INPUT", "INPUT expected");
+    c.output << "input.line(";
+    type_symbol* type = translate_assignable(c);
     if (!type || (!equal_nocase(type->name, "STRING") && !equal_nocase(type->name, "APISTRING")))
         throw "STRING lvalue expected";
-    output << ");";
+    c.output << ");";
 }
 
 namespace {
@@ -49,13 +53,9 @@ const int max_redim_dimensions = 4;
 
 variable_symbol* find_array(compiler& c, const std::string& name)
 {
-    symbol* found;
-    try {
-        found = c.find_identifier(name);
-    } catch (const not_found&) {
-        throw "undeclared array '" + name + "'";
-    }
-    auto* array = found->kind == variable_kind ? static_cast<variable_symbol*>(found) : nullptr;
+    symbol* found = c.find_identifier(name);
+    if (!found) throw "undeclared array '" + name + "'";
+    auto* array = found->kind == symbol_kind::variable ? static_cast<variable_symbol*>(found) : nullptr;
     if (!array || !array->is_array) throw "array expected";
     return array;
 }
@@ -63,11 +63,11 @@ variable_symbol* find_array(compiler& c, const std::string& name)
 // One dimension: "lo, hi" for `lo TO hi`, "n, 0" for `n`.
 void translate_bound_pair(compiler& c)
 {
-    c.translate_expression_to_output();
+    translate_expression(c, {}, c.output);
     if (c.is_word("TO")) {
         c.output << ", ";
         c.next();
-        c.translate_expression_to_output();
+        translate_expression(c, {}, c.output);
     } else {
         c.output << ", 0";
     }
@@ -89,20 +89,22 @@ void translate_redim_bounds(compiler& c)
 
 }  // namespace
 
-void compiler::translate_redim()
+void translate_redim(compiler& c)
 {
-    next();
-    if (lex.kind != identifier) throw "identifier expected";
-    variable_symbol* array = find_array(*this, lex.text);
-    output << array->cpp_name() << ".redim(";
-    next();
-    if (!is_operator("(")) throw "brace expected";
-    next();
-    translate_redim_bounds(*this);
-    output << ");";
-    next();
-    if (is_word("AS")) {
-        next();
-        parse_typename();
+    c.next();
+    if (c.lex.kind != token_kind::identifier) throw "identifier expected";
+    variable_symbol* array = find_array(c, c.lex.text);
+    c.output << array->cpp_name() << ".redim(";
+    c.next();
+    if (!c.is_operator("(")) throw "brace expected";
+    c.next();
+    translate_redim_bounds(c);
+    c.output << ");";
+    c.next();
+    if (c.is_word("AS")) {
+        c.next();
+        parse_typename(c);
     }
 }
+
+}  // namespace kiln

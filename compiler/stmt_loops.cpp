@@ -2,28 +2,30 @@
 #include "expr.h"
 #include "stmt.h"
 
+namespace kiln {
+
 namespace {
 
 // A single-line body (IF … THEN stmt, WHILE … DO stmt): one statement in braces.
 void translate_single_statement(compiler& c)
 {
     c.output << " { ";
-    if (!c.translate_statement()) throw "illegal statement";
+    if (!translate_statement(c)) throw "illegal statement";
     c.output << " }";
 }
 
 // The body of a loop: counted for EXIT DO/FOR.
 void translate_loop_body(compiler& c)
 {
-    ++c.loop_depth;
+    ++c.body.loop_depth;
     translate_indented_block(c);
-    --c.loop_depth;
+    --c.body.loop_depth;
 }
 
 void write_condition(compiler& c)
 {
     c.next();
-    c.translate_expression_to_output();
+    translate_expression(c, {}, c.output);
 }
 
 // A body that follows a header line: the header must end there.
@@ -39,15 +41,15 @@ void translate_block_after_header(compiler& c)
 // The declared type of a loop variable: "T " or "kln::ref<class T>  ".
 void write_declared_type(compiler& c, type_symbol* type)
 {
-    c.output << expr::conv_type_text(type) << " ";
+    c.output << conv_type_text(type) << " ";
 }
 
 // `AS type` of a loop variable: a new variable of the loop's scope.
 variable_symbol* declare_loop_variable(compiler& c, const std::string& name)
 {
     c.next();
-    type_symbol* type = c.parse_typename();
-    if (type->kind == record_kind) throw "illegal counter type";
+    type_symbol* type = parse_typename(c);
+    if (type->kind == symbol_kind::record) throw "illegal counter type";
     auto* variable = new variable_symbol(name, vis_local, c.scope_level, type);
     c.this_module.identifiers.push_back(variable);
     return variable;
@@ -56,8 +58,8 @@ variable_symbol* declare_loop_variable(compiler& c, const std::string& name)
 // An existing variable that a loop can store into: not an array, container or property.
 variable_symbol* as_loop_variable(symbol* found)
 {
-    auto* variable = found->kind == variable_kind ? static_cast<variable_symbol*>(found) : nullptr;
-    if (!variable || variable->is_array || variable->container != no_container || variable->has_getter ||
+    auto* variable = found->kind == symbol_kind::variable ? static_cast<variable_symbol*>(found) : nullptr;
+    if (!variable || variable->is_array || variable->container != container_kind::none || variable->has_getter ||
         variable->has_setter)
         throw "variable expected";
     return variable;
@@ -65,11 +67,7 @@ variable_symbol* as_loop_variable(symbol* found)
 
 variable_symbol* find_loop_variable(compiler& c, const std::string& name)
 {
-    try {
-        return as_loop_variable(c.find_identifier(name));
-    } catch (const not_found&) {
-        throw "undeclared identifier '" + name + "'";
-    }
+    return as_loop_variable(c.require_identifier(name));
 }
 
 // The block around FOR and FOR EACH that scopes the loop's own variables.
@@ -78,7 +76,7 @@ void open_loop_scope(compiler& c, const char* comment)
     c.output << comment << c.indent_text() << "{";
     c.push_scope();
     ++c.indent;
-    ++c.loop_depth;
+    ++c.body.loop_depth;
     c.output << c.indent_text();
 }
 
@@ -95,70 +93,70 @@ void translate_body_to_next(compiler& c)
 {
     ++c.indent;
     c.next();
-    c.translate_block();
+    translate_block(c);
     if (!c.is_word("NEXT")) throw "NEXT expected";
     c.next();
     if (!c.at_end_of_statement()) c.next();
     --c.indent;
-    --c.loop_depth;
+    --c.body.loop_depth;
 }
 
 }  // namespace
 
 // --- IF --------------------------------------------------------------------------
 
-void compiler::translate_if()
+void translate_if(compiler& c)
 {
-    output << "if ( ";
-    write_condition(*this);
-    output << " )";
-    expect_word(*this, "THEN", "THEN expected");
-    push_scope();
-    if (!at_end_of_statement()) {
-        translate_single_statement(*this);
-        pop_scope();
+    c.output << "if ( ";
+    write_condition(c);
+    c.output << " )";
+    expect_word(c, "THEN", "THEN expected");
+    c.push_scope();
+    if (!c.at_end_of_statement()) {
+        translate_single_statement(c);
+        c.pop_scope();
         return;
     }
-    output << indent_text() << "{";
-    translate_indented_block(*this);
-    output << indent_text() << "}";
-    while (is_word("ELSEIF")) {
-        pop_scope();
-        output << indent_text() << "else if ( ";
-        write_condition(*this);
-        output << " ) " << indent_text() << "{";
-        if (!is_word("THEN")) throw "THEN expected";
-        translate_block_after_header(*this);
+    c.output << c.indent_text() << "{";
+    translate_indented_block(c);
+    c.output << c.indent_text() << "}";
+    while (c.is_word("ELSEIF")) {
+        c.pop_scope();
+        c.output << c.indent_text() << "else if ( ";
+        write_condition(c);
+        c.output << " ) " << c.indent_text() << "{";
+        if (!c.is_word("THEN")) throw "THEN expected";
+        translate_block_after_header(c);
     }
-    if (is_word("ELSE")) {
-        pop_scope();
-        output << indent_text() << "else" << indent_text() << "{";
-        translate_block_after_header(*this);
+    if (c.is_word("ELSE")) {
+        c.pop_scope();
+        c.output << c.indent_text() << "else" << c.indent_text() << "{";
+        translate_block_after_header(c);
     }
-    expect_word(*this, "IF", "IF expected");
-    pop_scope();
+    expect_word(c, "IF", "IF expected");
+    c.pop_scope();
 }
 
 // --- WHILE -----------------------------------------------------------------------
 
-void compiler::translate_while()
+void translate_while(compiler& c)
 {
-    output << "while ( ";
-    write_condition(*this);
-    output << " )";
-    push_scope();
-    if (is_word("DO")) {
-        next();
-        translate_single_statement(*this);
-    } else if (at_end_of_statement()) {
-        output << indent_text() << "{";
-        translate_loop_body(*this);
-        output << indent_text() << "}";
-        expect_word(*this, "WEND", "WEND expected");
+    c.output << "while ( ";
+    write_condition(c);
+    c.output << " )";
+    c.push_scope();
+    if (c.is_word("DO")) {
+        c.next();
+        translate_single_statement(c);
+    } else if (c.at_end_of_statement()) {
+        c.output << c.indent_text() << "{";
+        translate_loop_body(c);
+        c.output << c.indent_text() << "}";
+        expect_word(c, "WEND", "WEND expected");
     } else {
         throw "DO or end of statement expected";
     }
-    pop_scope();
+    c.pop_scope();
 }
 
 // --- DO --------------------------------------------------------------------------
@@ -187,27 +185,27 @@ void translate_do_body(compiler& c)
 
 }  // namespace
 
-void compiler::translate_do()
+void translate_do(compiler& c)
 {
-    next();
-    if (at_end_of_statement()) {
-        output << "do" << indent_text() << "{";
-        translate_do_body(*this);
-        output << indent_text() << "} while ( ";
-        if (at_end_of_statement()) {
-            output << "true );";
+    c.next();
+    if (c.at_end_of_statement()) {
+        c.output << "do" << c.indent_text() << "{";
+        translate_do_body(c);
+        c.output << c.indent_text() << "} while ( ";
+        if (c.at_end_of_statement()) {
+            c.output << "true );";
             return;
         }
-        write_condition_word(*this);
-        output << " );";
+        write_condition_word(c);
+        c.output << " );";
         return;
     }
-    output << "while ( ";
-    write_condition_word(*this);
-    output << " )" << indent_text() << "{";
-    expect_end_of_statement();
-    translate_do_body(*this);
-    output << indent_text() << "}";
+    c.output << "while ( ";
+    write_condition_word(c);
+    c.output << " )" << c.indent_text() << "{";
+    c.expect_end_of_statement();
+    translate_do_body(c);
+    c.output << c.indent_text() << "}";
 }
 
 // --- FOR -------------------------------------------------------------------------
@@ -222,13 +220,12 @@ variable_symbol* translate_counter(compiler& c, const std::string& name)
         write_declared_type(c, counter->type);
         return counter;
     }
-    try {
-        variable_symbol* counter = as_loop_variable(c.find_identifier(name));
-        if (counter->type->kind == record_kind) throw "illegal counter type";
+    if (symbol* found = c.find_identifier(name)) {
+        variable_symbol* counter = as_loop_variable(found);
+        if (counter->type->kind == symbol_kind::record) throw "illegal counter type";
         return counter;
-    } catch (const not_found&) {
-        if (c.explicit_option) throw "undeclared identifier '" + name + "'";
     }
+    if (c.explicit_option) throw "undeclared identifier '" + name + "'";
     c.output << "float ";
     auto* counter = new variable_symbol(name, vis_local, c.scope_level, expr::builtin_type(c, "SINGLE"));
     c.this_module.identifiers.push_back(counter);
@@ -248,7 +245,7 @@ std::string translate_step(compiler& c)
         step = c.lex.text;
         c.next();
     }
-    if (c.lex.kind != number) throw "number expected";
+    if (c.lex.kind != token_kind::number) throw "number expected";
     step += c.lex.text;
     c.next();
     c.expect_end_of_statement();
@@ -257,31 +254,31 @@ std::string translate_step(compiler& c)
 
 }  // namespace
 
-void compiler::translate_for()
+void translate_for(compiler& c)
 {
-    next();
-    if (is_word("EACH")) {
-        translate_for_each();
+    c.next();
+    if (c.is_word("EACH")) {
+        translate_for_each(c);
         return;
     }
-    if (lex.kind != identifier) throw "variable expected";
-    open_loop_scope(*this, "// for");
-    std::string name = lex.text;
-    next();
-    std::string counter = translate_counter(*this, name)->cpp_name();
-    output << counter << " = ";
-    if (!is_operator("=")) throw "assignment expected";
-    next();
-    translate_expression_to_output();
-    output << ";" << indent_text() << "float __limit = ";
-    expect_word(*this, "TO", "TO expected");
-    translate_expression_to_output();
-    std::string step = translate_step(*this);
-    output << ";" << indent_text() << "while ( " << counter << (step[0] == '-' ? " >=" : " <=") << " __limit )"
-           << indent_text() << "{";
-    translate_body_to_next(*this);
-    output << counter << " += " << step << ";" << indent_text() << "}";
-    close_loop_scope(*this);
+    if (c.lex.kind != token_kind::identifier) throw "variable expected";
+    open_loop_scope(c, "// for");
+    std::string name = c.lex.text;
+    c.next();
+    std::string counter = translate_counter(c, name)->cpp_name();
+    c.output << counter << " = ";
+    if (!c.is_operator("=")) throw "assignment expected";
+    c.next();
+    translate_expression(c, {}, c.output);
+    c.output << ";" << c.indent_text() << "float __limit = ";
+    expect_word(c, "TO", "TO expected");
+    translate_expression(c, {}, c.output);
+    std::string step = translate_step(c);
+    c.output << ";" << c.indent_text() << "while ( " << counter << (step[0] == '-' ? " >=" : " <=") << " __limit )"
+           << c.indent_text() << "{";
+    translate_body_to_next(c);
+    c.output << counter << " += " << step << ";" << c.indent_text() << "}";
+    close_loop_scope(c);
 }
 
 // --- FOR EACH --------------------------------------------------------------------
@@ -291,7 +288,7 @@ namespace {
 // The first variable of FOR EACH: declared by AS, else an existing one.
 variable_symbol* translate_each_variable(compiler& c)
 {
-    if (c.lex.kind != identifier) throw "variable expected";
+    if (c.lex.kind != token_kind::identifier) throw "variable expected";
     std::string name = c.lex.text;
     c.next();
     if (!c.is_word("AS")) return find_loop_variable(c, name);
@@ -309,7 +306,7 @@ variable_symbol* translate_each_variables(compiler& c, variable_symbol*& key)
     key = first;
     if (key->type != expr::builtin_type(c, "STRING")) throw "type mismatch";
     c.next();
-    if (c.lex.kind != identifier) throw "variable expected";
+    if (c.lex.kind != token_kind::identifier) throw "variable expected";
     variable_symbol* element = find_loop_variable(c, c.lex.text);
     c.next();
     return element;
@@ -322,28 +319,30 @@ bool element_fits(const type_symbol* element, const type_symbol* variable)
 
 }  // namespace
 
-void compiler::translate_for_each()
+void translate_for_each(compiler& c)
 {
-    next();
-    if (lex.kind != identifier) throw "variable expected";
-    open_loop_scope(*this, "// for-each");
+    c.next();
+    if (c.lex.kind != token_kind::identifier) throw "variable expected";
+    open_loop_scope(c, "// for-each");
     variable_symbol* key = nullptr;
-    variable_symbol* element = translate_each_variables(*this, key);
-    if (lex.kind != identifier || lex.text != "IN") throw "IN expected";
-    next();
-    output << "kln::iterator* __iter = ";
+    variable_symbol* element = translate_each_variables(c, key);
+    if (c.lex.kind != token_kind::identifier || c.lex.text != "IN") throw "IN expected";
+    c.next();
+    c.output << "kln::iterator* __iter = ";
     // Only a dictionary's iterator yields keys.
     expr::request container;
     container.want_collection = true;
-    container.wanted_container = key ? dictionary_container : no_container;
-    type_symbol* element_type = expr::translate(*this, container, output);
+    container.wanted_container = key ? container_kind::dictionary : container_kind::none;
+    type_symbol* element_type = translate_expression(c, container, c.output).type;
     if (!element_fits(element_type, element->type)) throw "type mismatch";
-    output << ".iterate();" << indent_text();
-    expect_end_of_statement();
-    output << "while (__iter->next(";
-    if (key) output << key->cpp_name() << ", ";
-    output << "kln::ptr(" << element->cpp_name() << ")))" << indent_text() << "{";
-    translate_body_to_next(*this);
-    output << indent_text() << "}" << indent_text() << "delete __iter;";
-    close_loop_scope(*this);
+    c.output << ".iterate();" << c.indent_text();
+    c.expect_end_of_statement();
+    c.output << "while (__iter->next(";
+    if (key) c.output << key->cpp_name() << ", ";
+    c.output << "kln::ptr(" << element->cpp_name() << ")))" << c.indent_text() << "{";
+    translate_body_to_next(c);
+    c.output << c.indent_text() << "}" << c.indent_text() << "delete __iter;";
+    close_loop_scope(c);
 }
+
+}  // namespace kiln

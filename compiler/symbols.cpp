@@ -1,9 +1,11 @@
 // symbols.cpp: the seven symbol kinds, their C++ spelling, the declarations
-// written for importing modules, and their module-file records.
-#include "kln.h"
+// that a module shows its importers, and the look-ups in symbol lists.
+#include "symbols.h"
 
 #include <cmath>
 #include <cstdlib>
+
+namespace kiln {
 
 namespace {
 
@@ -20,196 +22,101 @@ const struct {
     {"OBJECT", "object"},
 };
 
-int read_byte(std::istream& file)
-{
-    int c = file.get();
-    if (c == EOF) throw "invalid module format";
-    return c;
-}
-
-bool read_flag(std::istream& file)
-{
-    return read_byte(file) != 0;
-}
-
-void write_byte(int value, std::ostream& file)
-{
-    file.put(char(value));
-}
-
-void write_header_fields(const symbol& s, std::ostream& file)
-{
-    write_byte(s.kind, file);
-    write_str(s.name, file);
-    write_byte(s.visibility, file);
-}
-
-// Reads a record that must be of the given kind: parameters, fields and
-// data members are variables, methods are procedures.
-template <class T>
-T* read_part(std::istream& file, module* m, int kind, bool is_member)
-{
-    symbol* s = read_symbol(file, m);
-    if (s->kind != kind) throw "invalid module format";
-    s->is_member = is_member;
-    return static_cast<T*>(s);
-}
-
-// The alias target named in a module file: the module's own list first,
-// then the modules loaded by the importing compiler.
-symbol* find_alias_target(module* m, const std::string& target, bool refers_to_type)
-{
-    named_list<symbol>& own = refers_to_type ? m->types : m->identifiers;
-    try {
-        return named_list_find(own, target);
-    } catch (const not_found&) {
-    }
-    try {
-        if (refers_to_type) return m->compiler->find_type(target);
-        return m->compiler->find_identifier(target);
-    } catch (const not_found&) {
-        throw "error loading module - THIS SHOULD NEVER HAPPEN!\n\tmname = '" + m->name + "'  tname = '" +
-            target + "'";
-    }
-}
-
-// A string value is a quoted C++ literal; the translators take its quotes off.
-bool is_quoted(const std::string& text)
-{
-    return text.size() >= 2 && text.front() == '"' && text.back() == '"';
-}
-
-symbol* read_constant(std::istream& file, const std::string& name, int visibility)
-{
-    auto* c = new constant_symbol(name, visibility);
-    c->is_string = read_flag(file);
-    c->value = read_str(file);
-    if (c->is_string && !is_quoted(c->value)) throw "invalid module format";
-    return c;
-}
-
-symbol* read_variable(std::istream& file, module* m, const std::string& name, int visibility)
-{
-    auto* v = new variable_symbol(name, visibility, 0, read_type_reference(*m, file));
-    v->is_array = read_flag(file);
-    v->by_reference = read_flag(file);
-    v->has_getter = read_flag(file);
-    v->has_setter = read_flag(file);
-    v->container = read_byte(file);
-    if (v->container > dictionary_container) throw "invalid module format";
-    v->fixed_length = read_int(file);
-    v->dimension_count = read_int(file);
-    if (v->dimension_count < 0 || v->dimension_count > 5) throw "invalid module format";
-    for (int i = 0; i < v->dimension_count; ++i) v->dimensions[i] = read_int(file);
-    v->default_value = read_str(file);
-    return v;
-}
-
-symbol* read_procedure(std::istream& file, module* m, const std::string& name, int visibility)
-{
-    type_symbol* result = read_flag(file) ? read_type_reference(*m, file) : nullptr;
-    bool is_method = read_flag(file);
-    auto* p = new procedure_symbol(name, visibility, true, is_method, result);
-    p->c_linkage = read_flag(file);
-    p->generic = read_flag(file);
-    for (int n = read_count(file); n > 0; --n)
-        p->parameters.push_back(read_part<variable_symbol>(file, m, variable_kind, false));
-    return p;
-}
-
-// Types enter the module's type list before their own fields are read, so
-// that the fields (and later records) can refer to them.
-symbol* read_record(std::istream& file, module* m, const std::string& name, int visibility)
-{
-    auto* r = new record_symbol(name, visibility);
-    r->module = m;
-    m->types.push_back(r);
-    for (int n = read_count(file); n > 0; --n)
-        r->fields.push_back(read_part<variable_symbol>(file, m, variable_kind, true));
-    return r;
-}
-
-symbol* read_class(std::istream& file, module* m, const std::string& name, int visibility)
-{
-    auto* c = new class_symbol(name, visibility, nullptr);
-    c->module = m;
-    m->types.push_back(c);
-    if (read_flag(file)) {
-        type_symbol* base = read_type_reference(*m, file);
-        if (base->kind != class_kind) throw "invalid module format";
-        c->base_class = static_cast<class_symbol*>(base);
-    }
-    for (int n = read_count(file); n > 0; --n)
-        c->data_members.push_back(read_part<variable_symbol>(file, m, variable_kind, true));
-    for (int n = read_count(file); n > 0; --n)
-        c->methods.push_back(read_part<procedure_symbol>(file, m, procedure_kind, true));
-    return c;
-}
-
-symbol* read_alias(std::istream& file, module* m, const std::string& name, int visibility)
-{
-    bool refers_to_type = read_byte(file) != 0;
-    symbol* target = find_alias_target(m, read_str(file), refers_to_type);
-    auto* a = new alias_symbol(name, visibility, target, refers_to_type);
-    a->module = m;
-    if (refers_to_type) m->types.push_back(a);
-    return a;
-}
-
 }  // namespace
 
 bool is_class(const type_symbol* type)
 {
-    return type && type->kind == class_kind;
+    return type && type->kind == symbol_kind::class_;
+}
+
+// --- C++ spellings of types: the one place that writes them ---------------------
+
+std::string reference_type_text(const type_symbol* cls)
+{
+    return "kln::ref<class " + cls->cpp_name(true) + ">";
 }
 
 std::string value_type_text(const type_symbol* type)
 {
-    if (is_class(type)) return "kln::ref<class " + type->cpp_name(true) + ">";
-    return type->cpp_name(true);
+    return is_class(type) ? reference_type_text(type) : type->cpp_name(true);
+}
+
+std::string conv_type_text(const type_symbol* type)
+{
+    if (!type) return "";
+    return is_class(type) ? reference_type_text(type) + " " : type->cpp_name(true);
+}
+
+std::string container_type_text(const std::string& element, bool is_array, container_kind container)
+{
+    std::string text;
+    if (is_array) text += "kln::array<";
+    if (container == container_kind::collection) text += "kln::collection<";
+    if (container == container_kind::dictionary) text += "kln::dictionary<";
+    text += element;
+    if (container != container_kind::none) text += "> ";
+    if (is_array) text += "> ";
+    return text;
+}
+
+std::string record_field_type_text(const variable_symbol& field)
+{
+    if (is_class(field.type)) return reference_type_text(field.type);
+    if (field.fixed_length) return "kln::flstring<" + std::to_string(field.fixed_length) + "> ";
+    return field.type->cpp_name(true);
+}
+
+std::string new_object_text(const type_symbol* cls)
+{
+    return reference_type_text(cls) + "(new (class " + cls->cpp_name(true) + "))";
+}
+
+std::string me_declaration_text(const type_symbol* cls)
+{
+    return reference_type_text(cls) + " me(this, true);";
 }
 
 // --- construction -----------------------------------------------------------
 
-symbol::symbol(int kind, std::string name, int visibility)
+symbol::symbol(symbol_kind kind, std::string name, visibility_level visibility)
     : kind(kind), visibility(visibility), name(std::move(name))
 {
 }
 
-constant_symbol::constant_symbol(std::string name, int visibility)
-    : symbol(constant_kind, std::move(name), visibility)
+constant_symbol::constant_symbol(std::string name, visibility_level visibility)
+    : symbol(symbol_kind::constant, std::move(name), visibility)
 {
 }
 
-type_symbol::type_symbol(std::string name, int kind, int visibility) : symbol(kind, std::move(name), visibility)
+type_symbol::type_symbol(std::string name, symbol_kind kind, visibility_level visibility) : symbol(kind, std::move(name), visibility)
 {
 }
 
-variable_symbol::variable_symbol(std::string name, int visibility, int scope_level, type_symbol* type)
-    : symbol(variable_kind, std::move(name), visibility), type(type), scope_level(scope_level)
+variable_symbol::variable_symbol(std::string name, visibility_level visibility, int scope_level, type_symbol* type)
+    : symbol(symbol_kind::variable, std::move(name), visibility), type(type), scope_level(scope_level)
 {
 }
 
-procedure_symbol::procedure_symbol(std::string name, int visibility, bool defined, bool is_method,
+procedure_symbol::procedure_symbol(std::string name, visibility_level visibility, bool defined, bool is_method,
                                    type_symbol* result_type)
-    : symbol(procedure_kind, std::move(name), visibility),
+    : symbol(symbol_kind::procedure, std::move(name), visibility),
       result_type(result_type),
       is_method(is_method),
       defined(defined)
 {
 }
 
-record_symbol::record_symbol(std::string name, int visibility) : type_symbol(std::move(name), record_kind, visibility)
+record_symbol::record_symbol(std::string name, visibility_level visibility) : type_symbol(std::move(name), symbol_kind::record, visibility)
 {
 }
 
-class_symbol::class_symbol(std::string name, int visibility, class_symbol* base_class)
-    : type_symbol(std::move(name), class_kind, visibility), base_class(base_class)
+class_symbol::class_symbol(std::string name, visibility_level visibility, class_symbol* base_class)
+    : type_symbol(std::move(name), symbol_kind::class_, visibility), base_class(base_class)
 {
 }
 
-alias_symbol::alias_symbol(std::string name, int visibility, symbol* target, bool refers_to_type)
-    : symbol(alias_kind, std::move(name), visibility), target(target), refers_to_type(refers_to_type)
+alias_symbol::alias_symbol(std::string name, visibility_level visibility, symbol* target, bool refers_to_type)
+    : symbol(symbol_kind::alias, std::move(name), visibility), target(target), refers_to_type(refers_to_type)
 {
 }
 
@@ -271,14 +178,7 @@ std::string type_symbol::cpp_name(bool qualified) const
 
 std::string variable_symbol::type_text() const
 {
-    std::string text;
-    if (is_array) text += "kln::array<";
-    if (container == collection_container) text += "kln::collection<";
-    if (container == dictionary_container) text += "kln::dictionary<";
-    text += value_type_text(type);
-    if (container != no_container) text += "> ";
-    if (is_array) text += "> ";
-    return text;
+    return container_type_text(value_type_text(type), is_array, container);
 }
 
 // --- declarations for importers -----------------------------------------------
@@ -338,12 +238,7 @@ void record_symbol::emit_declaration(std::ostream& out) const
     if (equal_nocase(name, "EVENT") || equal_nocase(name, "ANY")) return;
     out << "\nstruct " << cpp_name(false) << "\n{";
     for (const variable_symbol* field : fields) {
-        out << "\n\t" << (is_class(field->type) ? "kln::ref<class " : "");
-        if (field->fixed_length)
-            out << "kln::flstring<" << field->fixed_length << "> ";
-        else
-            out << field->type->cpp_name(true);
-        out << (is_class(field->type) ? ">" : "") << " " << field->cpp_name(false);
+        out << "\n\t" << record_field_type_text(*field) << " " << field->cpp_name(false);
         for (int d = 0; field->dimension_count && d < 5 && field->dimensions[d]; ++d)
             out << "[" << field->dimensions[d] << "]";
         out << ";";
@@ -393,123 +288,106 @@ void class_symbol::emit_declaration(std::ostream& out) const
     out << "};\n";
 }
 
-// --- module-file records ----------------------------------------------------
+// --- a module's declarations for importers ---------------------------------------------
 
-void symbol::write(std::ostream& file) const
+namespace {
+
+bool is_public(const symbol* s)
 {
-    write_header_fields(*this, file);
+    return s && s->visibility == vis_public;
 }
 
-void constant_symbol::write(std::ostream& file) const
+void emit_block_head(const module& m, std::ostream& out)
 {
-    write_header_fields(*this, file);
-    write_byte(is_string, file);
-    write_str(value, file);
+    out << "namespace " << m.name << "\n{\n\n";
+    if (m.has_initialization) out << "struct initialization { initialization(); };\n";
+    if (m.has_finalization) out << "struct finalization { ~finalization(); };\n";
+    out << "\n";
+    for (const symbol* s : m.types)
+        if (is_public(s) && s->kind == symbol_kind::class_ && !equal_nocase(s->name, "OBJECT"))
+            out << "class " << s->cpp_name(false) << ";\n";
 }
 
-void variable_symbol::write(std::ostream& file) const
+void emit_identifiers(const module& m, std::ostream& out)
 {
-    write_header_fields(*this, file);
-    write_type_reference(type, file);
-    write_byte(is_array, file);
-    write_byte(by_reference, file);
-    write_byte(has_getter, file);
-    write_byte(has_setter, file);
-    write_byte(container, file);
-    write_int(fixed_length, file);
-    write_int(dimension_count, file);
-    for (int i = 0; i < dimension_count; ++i) write_int(dimensions[i], file);
-    write_str(default_value, file);
+    for (const symbol* s : m.identifiers)
+        if (is_public(s)) s->emit_declaration(out);
+    out << "\n}";
 }
 
-void procedure_symbol::write(std::ostream& file) const
+}  // namespace
+
+void emit_namespace_block(module& m, std::ostream& out)
 {
-    write_header_fields(*this, file);
-    write_byte(result_type != nullptr, file);
-    if (result_type) write_type_reference(result_type, file);
-    write_byte(is_method, file);
-    write_byte(c_linkage, file);
-    write_byte(generic, file);
-    write_int(int32_t(parameters.size()), file);
-    for (const variable_symbol* parameter : parameters) parameter->write(file);
+    emit_block_head(m, out);
+    for (const symbol* s : m.types)
+        if (is_public(s)) s->emit_declaration(out);
+    emit_identifiers(m, out);
 }
 
-void record_symbol::write(std::ostream& file) const
+// The module's own public types are spelled with their module qualifier
+// from here on, as an importer spells them.
+void write_header(module& m, std::string file_name)
 {
-    write_header_fields(*this, file);
-    write_int(int32_t(fields.size()), file);
-    for (const variable_symbol* field : fields) field->write(file);
-}
-
-void class_symbol::write(std::ostream& file) const
-{
-    write_header_fields(*this, file);
-    write_byte(base_class != nullptr, file);
-    if (base_class) write_type_reference(base_class, file);
-    write_int(int32_t(data_members.size()), file);
-    for (const variable_symbol* member : data_members) member->write(file);
-    write_int(int32_t(methods.size()), file);
-    for (const procedure_symbol* method : methods) method->write(file);
-}
-
-void alias_symbol::write(std::ostream& file) const
-{
-    write_header_fields(*this, file);
-    write_byte(refers_to_type, file);
-    write_str(target->name, file);
-}
-
-symbol* read_symbol(std::istream& file, module* m)
-{
-    int kind = read_byte(file);
-    std::string name = read_str(file);
-    int visibility = read_byte(file);
-    symbol* s = nullptr;
-    switch (kind) {
-        case constant_kind: s = read_constant(file, name, visibility); break;
-        case type_kind:
-            s = new type_symbol(name, type_kind, visibility);
-            m->types.push_back(s);
-            break;
-        case variable_kind: s = read_variable(file, m, name, visibility); break;
-        case procedure_kind: s = read_procedure(file, m, name, visibility); break;
-        case record_kind: s = read_record(file, m, name, visibility); break;
-        case class_kind: s = read_class(file, m, name, visibility); break;
-        case alias_kind: s = read_alias(file, m, name, visibility); break;
-        default: throw "invalid module format";
+    if (file_name.empty()) file_name = m.name + ".h";
+    std::ofstream out(host_path(file_name), std::ios::binary | std::ios::trunc);
+    if (!out) throw "Error opening header file";
+    emit_block_head(m, out);
+    for (symbol* s : m.types) {
+        if (!is_public(s)) continue;
+        s->module = &m;
+        s->emit_declaration(out);
     }
-    s->module = m;
-    return s;
+    emit_identifiers(m, out);
+    out.close();
+    if (!out) throw "Error writing header file";
 }
 
-// --- class member look-ups ----------------------------------------------------
+// --- look-ups ----------------------------------------------------------------------
+
+symbol* named_list_find(const named_list<symbol>& list, const std::string& name)
+{
+    symbol* s = list.find_raw(name);
+    return s ? s->resolve() : nullptr;
+}
+
+module* find_module_in(const std::vector<module*>& loaded, const std::string& name)
+{
+    for (auto it = loaded.rbegin(); it != loaded.rend(); ++it)
+        if (equal_nocase((*it)->name, name)) return *it;
+    return nullptr;
+}
+
+// Class members.
 
 variable_symbol* find_data_member(class_symbol* cls, const std::string& name)
 {
     for (; cls; cls = cls->base_class)
         if (variable_symbol* member = cls->data_members.find_raw(name)) return member;
-    throw not_found();
+    return nullptr;
 }
 
 procedure_symbol* find_method(class_symbol* cls, const std::string& name)
 {
     for (; cls; cls = cls->base_class)
         if (procedure_symbol* method = cls->methods.find_raw(name)) return method;
-    throw not_found();
+    return nullptr;
 }
 
 symbol* find_member(class_symbol* cls, const std::string& name, bool inherited)
 {
     if (inherited) {
-        try {
-            return find_data_member(cls, name);
-        } catch (const not_found&) {
-            return find_method(cls, name);
-        }
+        if (variable_symbol* member = find_data_member(cls, name)) return member;
+        return find_method(cls, name);
     }
     if (variable_symbol* member = cls->data_members.find_raw(name)) return member;
-    if (procedure_symbol* method = cls->methods.find_raw(name)) return method;
-    throw not_found();
+    return cls->methods.find_raw(name);
+}
+
+symbol* require_member(class_symbol* cls, const std::string& name)
+{
+    if (symbol* member = find_member(cls, name, true)) return member;
+    throw "undeclared identifier '" + name + "'";
 }
 
 bool is_derived_from(const class_symbol* cls, const class_symbol* other)
@@ -518,3 +396,5 @@ bool is_derived_from(const class_symbol* cls, const class_symbol* other)
         if (cls == other) return true;
     return false;
 }
+
+}  // namespace kiln

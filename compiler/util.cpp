@@ -1,6 +1,6 @@
-// util.cpp: file-name, string and binary-file helpers, and the mapping of
+// util.cpp: file-name and string helpers, and the mapping of
 // the compiler's file names onto the host file system.
-#include "kln.h"
+#include "util.h"
 
 #include <dirent.h>
 #include <fcntl.h>
@@ -11,6 +11,8 @@
 #include <climits>
 #include <cstdio>
 #include <vector>
+
+namespace kiln {
 
 namespace {
 
@@ -28,13 +30,6 @@ size_t ext_dot(const std::string& path)
         if (path[i] == '/' || path[i] == '\\') break;
     }
     return std::string::npos;
-}
-
-const size_t max_module_string = 1 << 20;   // a sane cap for one .kmd string
-
-[[noreturn]] void invalid_module_format()
-{
-    throw "invalid module format";
 }
 
 // The first entry of `folder` (in byte order) whose name equals `name`
@@ -83,6 +78,12 @@ std::string get_ext(const std::string& path)
     return dot == std::string::npos ? "" : path.substr(dot + 1);
 }
 
+std::string file_stem(const std::string& path)
+{
+    size_t slash = path.rfind('/');
+    return strip_ext(slash == std::string::npos ? path : path.substr(slash + 1));
+}
+
 std::string change_ext(const std::string& path, const std::string& ext)
 {
     return strip_ext(path) + "." + ext;
@@ -102,49 +103,6 @@ bool file_exists(const std::string& path)
     if (stat(host.c_str(), &status) != 0 || !S_ISREG(status.st_mode)) return false;
     std::ifstream file(host, std::ios::binary);
     return file.is_open();
-}
-
-int32_t read_int(std::istream& in)
-{
-    unsigned char bytes[4];
-    if (!in.read(reinterpret_cast<char*>(bytes), 4)) invalid_module_format();
-    return int32_t(uint32_t(bytes[0]) | uint32_t(bytes[1]) << 8 | uint32_t(bytes[2]) << 16 |
-                   uint32_t(bytes[3]) << 24);
-}
-
-void write_int(int32_t value, std::ostream& out)
-{
-    uint32_t bits = uint32_t(value);
-    char bytes[4] = {char(bits), char(bits >> 8), char(bits >> 16), char(bits >> 24)};
-    out.write(bytes, 4);
-}
-
-int32_t read_count(std::istream& in)
-{
-    int32_t count = read_int(in);
-    std::streampos here = in.tellg();
-    in.seekg(0, std::ios::end);
-    std::streamoff left = in.tellg() - here;
-    in.seekg(here);
-    if (count < 0 || count > left) invalid_module_format();
-    return count;
-}
-
-std::string read_str(std::istream& in)
-{
-    std::string text;
-    for (;;) {
-        int c = in.get();
-        if (c == EOF) invalid_module_format();
-        if (c == 0) return text;
-        if (text.size() == max_module_string) invalid_module_format();
-        text += char(c);
-    }
-}
-
-void write_str(const std::string& text, std::ostream& out)
-{
-    out.write(text.c_str(), std::streamsize(text.size() + 1));
 }
 
 std::string float_to_str(float value)
@@ -291,3 +249,5 @@ void output_file::close()
 {
     if (!buffer_->close()) setstate(std::ios::badbit);
 }
+
+}  // namespace kiln

@@ -1,11 +1,13 @@
 // Token dumps of the lexer: each case lists the tokens of a small source as
 // "kind:text" (kinds: 1 end of statement, 2 identifier, 3 number,
 // 4 string or directive, 5 operator, 6 label).
-#include "kln.h"
+#include "lexer.h"
 
 #include <gtest/gtest.h>
 
 namespace {
+
+using namespace kiln;
 
 struct lexed {
     std::vector<std::string> tokens;
@@ -21,7 +23,7 @@ lexed lex_all(const std::string& source)
         for (int guard = 0; guard < 1000; ++guard) {
             lx.next_token();
             if (lx.at_eof()) break;
-            out.tokens.push_back(std::to_string(lx.kind) + ":" + lx.text);
+            out.tokens.push_back(std::to_string(int(lx.kind)) + ":" + lx.text);
         }
     } catch (const char* message) {
         out.error = message;
@@ -73,6 +75,7 @@ INSTANTIATE_TEST_SUITE_P(edge_cases, tokens, ::testing::Values(
     token_case{"a /* one\ntwo */ b", "2:a 2:b"},
     token_case{"a /*/ b", "2:a 2:b"},
     token_case{"int Int auto zebra my_int int% kln is", "2:Int 2:Int 2:Auto 2:zebra 2:my_int 2:int% 2:Kln 2:Is"},
+    token_case{"this NULL __GNUC__ _cdecl nULL __x", "2:This 2:nULL 2:__gNUC__ 2:_Cdecl 2:nULL 2:__x"},
     token_case{"_x", "2:_x"},
     token_case{"x _", "2:x"},
     token_case{"a _\n_\r\n_ ' c\nb", "2:a 2:b"},
@@ -116,7 +119,7 @@ INSTANTIATE_TEST_SUITE_P(edge_cases, errors, ::testing::Values(
     error_case{"\xe9", "invalid character"}
 ), error_number);
 
-TEST(lexer, end_of_input_repeats_and_keeps_position)
+TEST(lexer, end_of_input_repeats_where_the_text_ends)
 {
     std::istringstream in("abc  ");
     lexer lx(in);
@@ -125,10 +128,60 @@ TEST(lexer, end_of_input_repeats_and_keeps_position)
     for (int i = 0; i < 3; ++i) {
         lx.next_token();
         EXPECT_TRUE(lx.at_eof());
-        EXPECT_EQ(lx.kind, end_of_statement);
+        EXPECT_EQ(lx.kind, token_kind::end_of_statement);
         EXPECT_EQ(lx.text, "");
         EXPECT_EQ(lx.line, 1);
-        EXPECT_EQ(lx.column, 1);
+        EXPECT_EQ(lx.column, 6);
+    }
+}
+
+// The positions of the end-of-statement tokens of a source, as "line,column".
+std::string line_end_positions(const std::string& source)
+{
+    std::istringstream in(source);
+    lexer lx(in);
+    std::vector<std::string> seen;
+    do {
+        lx.next_token();
+        if (lx.kind == token_kind::end_of_statement) seen.push_back(std::to_string(lx.line) + "," + std::to_string(lx.column));
+    } while (!lx.at_eof());
+    return joined(seen);
+}
+
+// A line end is placed on the line it ends, where it begins: at the LF, at
+// the CR of a CR LF pair, at the apostrophe of a trailing comment; the end
+// of input is where the text ends.
+TEST(lexer, line_ends_are_on_the_line_they_end)
+{
+    EXPECT_EQ(line_end_positions("ab\ncd\n"), "1,3 2,3 3,1");
+    EXPECT_EQ(line_end_positions("ab\r\ncd\r\n"), "1,3 2,3 3,1");
+    EXPECT_EQ(line_end_positions("ab\rcd\r"), "1,7");
+    EXPECT_EQ(line_end_positions("ab ' note\r\ncd"), "1,4 2,3");
+    EXPECT_EQ(line_end_positions("ab /* one\ntwo */\ncd"), "2,7 3,3");
+    EXPECT_EQ(line_end_positions("ab _\n  cd\n"), "2,5 3,1");
+}
+
+std::string single_token(const std::string& source)
+{
+    lexed result = lex_all(source);
+    return result.tokens.size() == 1 ? result.tokens[0].substr(2) : "<" + joined(result.tokens) + ">";
+}
+
+// Every C++ word and every macro name that the generated code meets is
+// renamed, ignoring case to the same name, and into a name that is none of
+// them.
+TEST(lexer, cpp_words_and_macro_names_get_names_of_their_own)
+{
+    const char* const words[] = {
+        "this", "return", "template", "virtual", "operator", "true", "nullptr", "friend", "typeof",
+        "char16_t", "static_assert", "xor_eq",
+#include "cpp_macro_names.inc"
+    };
+    for (const char* word : words) {
+        std::string renamed = single_token(word);
+        EXPECT_NE(renamed, word);
+        EXPECT_TRUE(equal_nocase(renamed, word)) << word;
+        EXPECT_EQ(single_token(renamed), renamed) << word;
     }
 }
 
@@ -160,13 +213,32 @@ TEST(lexer, byte_order_mark_is_an_invalid_character)
     EXPECT_EQ(lx.column, 1);
 }
 
+// A NUL byte would end the text early in C++ and in the module file.
+TEST(lexer, nul_in_a_string_is_an_error_at_its_column)
+{
+    std::istringstream in(std::string("x\n  y = \"ab\0c\"", 14));
+    lexer lx(in);
+    lx.next_token();
+    lx.next_token();
+    lx.next_token();
+    lx.next_token();
+    EXPECT_THROW(
+        try { lx.next_token(); } catch (const char* message) {
+            EXPECT_STREQ(message, "NUL character in string constant");
+            throw;
+        },
+        const char*);
+    EXPECT_EQ(lx.line, 2);
+    EXPECT_EQ(lx.column, 10);
+}
+
 TEST(lexer, lines_and_columns_are_physical)
 {
     std::istringstream in("a  bb\r\n/* x\r\n y */ c _\r\n  d\n\"s\" e");
     lexer lx(in);
     std::vector<std::string> seen;
     for (lx.next_token(); !lx.at_eof(); lx.next_token())
-        if (lx.kind != end_of_statement)
+        if (lx.kind != token_kind::end_of_statement)
             seen.push_back(lx.text + "@" + std::to_string(lx.line) + "," + std::to_string(lx.column));
     EXPECT_EQ(joined(seen), "a@1,1 bb@1,4 c@3,7 d@4,3 \"s\"@5,1 e@5,5");
 }
@@ -195,17 +267,17 @@ std::vector<std::string> raw_lines(const std::string& source)
         lines.push_back(lx.line_text);
     }
     lx.next_token();
-    lines.push_back("next=" + std::to_string(lx.kind) + "@" + std::to_string(lx.line));
+    lines.push_back("next=" + std::to_string(int(lx.kind)) + "@" + std::to_string(lx.line));
     return lines;
 }
 
 TEST(lexer, cpp_block_lines)
 {
     EXPECT_EQ(joined(raw_lines("#CPP\r\nint a;\r\n\r\n\tint b;\r\n#KLN\r\nx")),
-              "int a;  int b; next=1@6");
-    EXPECT_EQ(joined(raw_lines("#CPP\nint a;\n\n\tint b;\n#KLN\nx")), "int a;  int b; next=1@6");
-    EXPECT_EQ(joined(raw_lines("#CPP text\r\nmore\r\n#KLN\r\n")), "text more next=1@4");
-    EXPECT_EQ(joined(raw_lines("#CPP \r\nmore\r\n#KLN\r\n")), "more next=1@4");
+              "int a;  int b; next=1@5");
+    EXPECT_EQ(joined(raw_lines("#CPP\nint a;\n\n\tint b;\n#KLN\nx")), "int a;  int b; next=1@5");
+    EXPECT_EQ(joined(raw_lines("#CPP text\r\nmore\r\n#KLN\r\n")), "text more next=1@3");
+    EXPECT_EQ(joined(raw_lines("#CPP \r\nmore\r\n#KLN\r\n")), "more next=1@3");
     EXPECT_EQ(joined(raw_lines("#CPP\r\nint a;")), "int a; <eof> next=1@2");
 }
 
