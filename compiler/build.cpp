@@ -38,10 +38,7 @@ bool run_tool(const command_line& command)
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
-void remove_file(const std::string& path)
-{
-    std::remove(host_path(path).c_str());
-}
+void remove_file(const std::string& path) { std::remove(host_path(path).c_str()); }
 
 command_line compile_command(const std::string& m, bool no_exceptions)
 {

@@ -18,10 +18,7 @@ namespace {
 
 // DECLARE CLASS made it, CLASS has not defined it yet: it has no base and
 // no methods (every defined class lists at least ClassName).
-bool is_forward_only(const class_symbol* cls)
-{
-    return !cls->base_class && cls->methods.empty();
-}
+bool is_forward_only(const class_symbol* cls) { return !cls->base_class && cls->methods.empty(); }
 
 // A class of a name not yet in the module's type list.
 class_symbol* add_new_class(compiler& c, const std::string& name, visibility_level visibility)
@@ -110,8 +107,10 @@ void emit_type_record(compiler& c, const class_symbol* cls)
     out << "struct __rtti_" << n0 << ": kln::rtti";
     out << c.indent_text() << "{";
     out << c.indent_text() << "\t__rtti_" << n0 << "() { kln::classlist::add(this); }";
-    out << c.indent_text() << "\tkln::ref<kln::object> create() { return new class " << cls->cpp_name() << "; }";
-    out << c.indent_text() << "\tstring name() { return \"" << c.this_module.name << "." << cls->name << "\"; }";
+    out << c.indent_text() << "\tkln::ref<kln::object> create() { return new class " << cls->cpp_name()
+        << "; }";
+    out << c.indent_text() << "\tstring name() { return \"" << c.this_module.name << "." << cls->name
+        << "\"; }";
     out << c.indent_text() << "} __rtti_" << n0 << ";";
     out << c.indent_text();
 }
@@ -173,7 +172,7 @@ container_kind read_container_mark(compiler& c, bool is_array)
     if (container == container_kind::none) return container_kind::none;
     if (is_array)
         throw container == container_kind::collection ? "array of collections is not allowed"
-                                                : "array of dictionaries is not allowed";
+                                                      : "array of dictionaries is not allowed";
     c.next();
     return container;
 }
@@ -269,7 +268,7 @@ std::string translate_members(compiler& c, class_symbol* cls)
     }
 }
 
-} // namespace
+}  // namespace
 
 void translate_class_forward(compiler& c, visibility_level visibility)
 {

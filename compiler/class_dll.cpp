@@ -39,8 +39,8 @@ std::string entry_name(const std::string& procedure_name)
 // Strings and by-reference parameters cross the DLL boundary as pointers.
 bool passed_as_pointer(const variable_symbol& parameter)
 {
-    return parameter.by_reference || equal_nocase(parameter.type->name, "STRING")
-        || equal_nocase(parameter.type->name, "APISTRING");
+    return parameter.by_reference || equal_nocase(parameter.type->name, "STRING") ||
+           equal_nocase(parameter.type->name, "APISTRING");
 }
 
 // The stub's locals would shadow parameters of these C++ names.
@@ -52,7 +52,8 @@ void check_parameter_name(const variable_symbol& parameter)
 
 void check_parameter_kind(const variable_symbol& parameter)
 {
-    if (parameter.is_array || parameter.container != container_kind::none || parameter.type->kind == symbol_kind::class_)
+    if (parameter.is_array || parameter.container != container_kind::none ||
+        parameter.type->kind == symbol_kind::class_)
         throw "DLL functions cannot take objects";
 }
 
@@ -96,9 +97,10 @@ void add_library_name(std::vector<std::string>& names, const std::string& expres
     names.push_back(expression);
 }
 
-} // namespace
+}  // namespace
 
-void translate_lib_clause(compiler& c, lib_binding& binding, const std::string& procedure_name, class_symbol* cls)
+void translate_lib_clause(compiler& c, lib_binding& binding, const std::string& procedure_name,
+                          class_symbol* cls)
 {
     if (cls) throw "method cannot be loaded from DLL";
     binding.active = true;
@@ -129,10 +131,10 @@ void emit_lib_stub(compiler& c, const procedure_symbol& procedure, const lib_bin
     ++c.indent;
     c.output << c.indent_text() << "static void* dll = kln::getlibhandle(" << binding.lib_expression << ");";
     c.output << c.indent_text() << "static union { void* ptr; " << result << " (__stdcall *func)("
-           << parameter_types(procedure) << "); }; ptr = kln::getprocaddr(dll, "
-           << binding.entry_expression << ");";
+             << parameter_types(procedure) << "); }; ptr = kln::getprocaddr(dll, " << binding.entry_expression
+             << ");";
     c.output << c.indent_text() << (procedure.result_type ? "return " : "") << "func("
-           << call_arguments(procedure) << ");";
+             << call_arguments(procedure) << ");";
     --c.indent;
     c.output << c.indent_text() << "}";
 }

@@ -12,10 +12,7 @@ namespace kiln {
 
 namespace {
 
-bool is_property(const variable_symbol* member)
-{
-    return member->has_getter || member->has_setter;
-}
+bool is_property(const variable_symbol* member) { return member->has_getter || member->has_setter; }
 
 void emit_accessor_declarations(compiler& c, const variable_symbol* property)
 {
@@ -42,7 +39,8 @@ variable_symbol* find_redeclared_property(class_symbol* cls, const std::string& 
 }
 
 // [AS type] [READONLY | WRITEONLY] of a new property.
-variable_symbol* read_new_property(compiler& c, class_symbol* cls, const std::string& name, visibility_level visibility)
+variable_symbol* read_new_property(compiler& c, class_symbol* cls, const std::string& name,
+                                   visibility_level visibility)
 {
     type_symbol* type;
     if (c.is_word("AS")) {
@@ -76,7 +74,8 @@ class_symbol* read_own_class(compiler& c)
 
 variable_symbol* read_own_property(compiler& c, class_symbol* cls)
 {
-    variable_symbol* member = c.lex.kind == token_kind::identifier ? cls->data_members.find_raw(c.lex.text) : nullptr;
+    variable_symbol* member =
+        c.lex.kind == token_kind::identifier ? cls->data_members.find_raw(c.lex.text) : nullptr;
     if (!member || !is_property(member)) throw "property name expected";
     return member;
 }
@@ -155,7 +154,7 @@ void close_body(compiler& c, const body_head& head)
     c.body.current_class = nullptr;
 }
 
-} // namespace
+}  // namespace
 
 void translate_property_member(compiler& c, visibility_level visibility, class_symbol* cls)
 {

@@ -21,15 +21,15 @@ namespace kiln {
 namespace {
 
 struct section_kind {
-    const char* word;             // INITIALIZATION or FINALIZATION
-    const char* declaration;      // the struct that holds the constructor or destructor
-    const char* definition;       // the heading of its body
+    const char* word;         // INITIALIZATION or FINALIZATION
+    const char* declaration;  // the struct that holds the constructor or destructor
+    const char* definition;   // the heading of its body
 };
 
-const section_kind initialization_section = {
-    "INITIALIZATION", "struct initialization { initialization(); };", "initialization::initialization()"};
-const section_kind finalization_section = {
-    "FINALIZATION", "struct finalization { ~finalization(); };", "finalization::~finalization()"};
+const section_kind initialization_section = {"INITIALIZATION", "struct initialization { initialization(); };",
+                                             "initialization::initialization()"};
+const section_kind finalization_section = {"FINALIZATION", "struct finalization { ~finalization(); };",
+                                           "finalization::~finalization()"};
 
 void begin_section(compiler& c, const section_kind& kind, bool& seen)
 {
@@ -39,7 +39,8 @@ void begin_section(compiler& c, const section_kind& kind, bool& seen)
     c.output << kind.declaration << c.indent_text() << kind.definition << c.indent_text() << "{";
     c.push_scope();
     ++c.indent;
-    if (c.debug) c.output << c.indent_text() << "kln::dbg_func(\"" << c.this_module.name << "." << kind.word << "\");";
+    if (c.debug)
+        c.output << c.indent_text() << "kln::dbg_func(\"" << c.this_module.name << "." << kind.word << "\");";
     begin_body(c, body_kind::section);
     c.next();
 }
@@ -56,7 +57,7 @@ void end_section(compiler& c, const section_kind& kind, bool& seen)
     end_body(c);
 }
 
-} // namespace
+}  // namespace
 
 void translate_initialization(compiler& c)
 {
@@ -79,7 +80,8 @@ void emit_dll_loader(compiler& c)
     c.output << c.indent_text() << "// DLL loader" << c.indent_text() << "{";
     ++c.indent;
     c.output << c.indent_text();
-    for (const std::string& library : c.library_names) c.output << "kln::loadlib(" << library << ");" << c.indent_text();
+    for (const std::string& library : c.library_names)
+        c.output << "kln::loadlib(" << library << ");" << c.indent_text();
     --c.indent;
     c.output << c.indent_text() << "}" << c.indent_text();
 }

@@ -27,10 +27,7 @@ std::string source_path(const std::string& name)
     return file_exists(path) ? path : "";
 }
 
-type_symbol* as_type(symbol* s)
-{
-    return s ? static_cast<type_symbol*>(s->resolve()) : nullptr;
-}
+type_symbol* as_type(symbol* s) { return s ? static_cast<type_symbol*>(s->resolve()) : nullptr; }
 
 }  // namespace
 
@@ -114,10 +111,7 @@ symbol* compiler::require_identifier(const std::string& name, module* m)
     throw "undeclared identifier '" + name + "'";
 }
 
-module* compiler::find_module(const std::string& name) const
-{
-    return find_module_in(loaded_modules, name);
-}
+module* compiler::find_module(const std::string& name) const { return find_module_in(loaded_modules, name); }
 
 void compiler::load_import(const std::string& name)
 {

@@ -57,8 +57,8 @@ struct tool_failure {
 
 struct lib_binding {
     bool active = false;
-    std::string lib_expression;        // kln::string("user32")
-    std::string entry_expression;      // "Alias" or kln::string("Name")
+    std::string lib_expression;    // kln::string("user32")
+    std::string entry_expression;  // "Alias" or kln::string("Name")
 };
 
 // ---------------------------------------------------------------------------
@@ -70,15 +70,27 @@ struct expression_request {
     bool bare_lvalue = false;      // ... that nothing follows (SWAP, INPUT, BYREF arguments)
     bool want_array = false;       // one operand that is a whole dynamic array
     bool want_collection = false;  // one operand that is a whole container
-    container_kind wanted_container = container_kind::none;   // with want_collection: only this kind (none: either)
-    module* first_module = nullptr;        // the first operand names a member of this module,
-                                           // whose "Module." has already been read
+    container_kind wanted_container =
+        container_kind::none;        // with want_collection: only this kind (none: either)
+    module* first_module = nullptr;  // the first operand names a member of this module,
+                                     // whose "Module." has already been read
 };
 
 // C++ binding levels of the binary operators an expression writes, from the
 // tightest to the loosest.
-enum class cpp_level { none = 0, multiplicative = 5, additive, shift, relational = 9, equality,
-                       bit_and, bit_xor, bit_or, logical_and, logical_or };
+enum class cpp_level {
+    none = 0,
+    multiplicative = 5,
+    additive,
+    shift,
+    relational = 9,
+    equality,
+    bit_and,
+    bit_xor,
+    bit_or,
+    logical_and,
+    logical_or
+};
 
 struct expression {
     // A value; an assignable target (when one was asked for); or, where a
@@ -87,8 +99,8 @@ struct expression {
     enum class form { value, target, call, not_target };
     form kind = form::value;
     type_symbol* type = nullptr;
-    symbol* named = nullptr;       // what a target names: a variable, property or event
-    cpp_level loosest = cpp_level::none;   // the loosest binary operator outside parentheses
+    symbol* named = nullptr;              // what a target names: a variable, property or event
+    cpp_level loosest = cpp_level::none;  // the loosest binary operator outside parentheses
 };
 
 // ---------------------------------------------------------------------------
@@ -99,10 +111,10 @@ enum class body_kind { none, sub, function, property_get, property_set, section 
 
 struct body_state {
     body_kind kind = body_kind::none;
-    std::string result;                        // PROPERTY GET: the local variable the body returns
-    std::map<std::string, bool> labels;        // label → defined
-    int loop_depth = 0;                        // loops around the current statement (EXIT DO/FOR)
-    class_symbol* current_class = nullptr;     // a method's or accessor's class; null elsewhere
+    std::string result;                     // PROPERTY GET: the local variable the body returns
+    std::map<std::string, bool> labels;     // label → defined
+    int loop_depth = 0;                     // loops around the current statement (EXIT DO/FOR)
+    class_symbol* current_class = nullptr;  // a method's or accessor's class; null elsewhere
 };
 
 // ---------------------------------------------------------------------------
@@ -113,15 +125,15 @@ struct compiler {
     output_file output;
     lexer lex;
     module this_module;
-    session& run;                      // the run this compilation belongs to
-    std::string resource_file;         // OPTION RESOURCE
-    std::string line_buffer;           // last raw line of a #CPP block
-    std::vector<module*> loaded_modules;       // entry 0 is &this_module
-    std::vector<std::string> library_names;    // LIB expressions, first appearance, no duplicates
+    session& run;                            // the run this compilation belongs to
+    std::string resource_file;               // OPTION RESOURCE
+    std::string line_buffer;                 // last raw line of a #CPP block
+    std::vector<module*> loaded_modules;     // entry 0 is &this_module
+    std::vector<std::string> library_names;  // LIB expressions, first appearance, no duplicates
     bool library = false;
     bool dll = false;
     bool abort_build = false;
-    bool interface_module = false;     // INTERFACE: M.cpp is written by hand and never removed
+    bool interface_module = false;  // INTERFACE: M.cpp is written by hand and never removed
     bool explicit_option = false;
     bool console = true;
     bool byref_default = false;
@@ -141,7 +153,7 @@ struct compiler {
     compiler(const std::string& name, session& run, const std::string& module_name = "");
     ~compiler();
     void compile(bool library, bool debug);
-    const std::string& indent_text() const;   // "\n" + one TAB per indent level
+    const std::string& indent_text() const;  // "\n" + one TAB per indent level
     // Look-ups of types and identifiers in one module (m) or across the
     // loaded modules: find_… returns null when nothing matches, require_…
     // throws "undefined type" or "undeclared identifier '…'".
@@ -169,9 +181,13 @@ struct compiler {
     // Throws "end of statement expected" unless the current token ends the statement.
     void expect_end_of_statement();
     // The current token is the keyword `word` (ignoring case).
-    bool is_word(const char* word) const { return lex.kind == token_kind::identifier && equal_nocase(lex.text, word); }
+    bool is_word(const char* word) const
+    {
+        return lex.kind == token_kind::identifier && equal_nocase(lex.text, word);
+    }
     // The current token is the operator `op` (compared exactly).
-    bool is_operator(const char* op) const {
+    bool is_operator(const char* op) const
+    {
         return lex.kind == token_kind::operator_token && std::strcmp(lex.text.c_str(), op) == 0;
     }
     bool at_end_of_statement() const { return lex.kind == token_kind::end_of_statement; }
@@ -189,7 +205,7 @@ private:
 
 // --- frame.cpp: the outer level
 void translate_module(compiler& c);
-void translate_cpp_block(compiler& c);        // "#CPP" … "#KLN" verbatim text
+void translate_cpp_block(compiler& c);  // "#CPP" … "#KLN" verbatim text
 
 // --- build.cpp
 void build(compiler& c);
@@ -215,7 +231,8 @@ void translate_builtin(compiler& c, visibility_level visibility);
 // C++ text to `out`. Asked for a target, it writes the target alone; the
 // statement writes the assignment around it.
 expression translate_expression(compiler& c, const expression_request& request, std::ostream& out);
-type_symbol* translate_call_args(compiler& c, procedure_symbol* procedure, bool statement_form, std::ostream& out);
+type_symbol* translate_call_args(compiler& c, procedure_symbol* procedure, bool statement_form,
+                                 std::ostream& out);
 // Writes a value's text that stands beside a C++ operator of level
 // `beside`: in parentheses when its own loosest operator binds as loosely
 // or more loosely, so that C++ groups it as the source does.
@@ -264,7 +281,8 @@ void add_class_members_to_scope(compiler& c, class_symbol* cls, const symbol* ex
 
 // --- class_dll.cpp: DECLARE … LIB
 // Current token LIB: reads the clause, records the library name.
-void translate_lib_clause(compiler& c, lib_binding& binding, const std::string& procedure_name, class_symbol* cls);
+void translate_lib_clause(compiler& c, lib_binding& binding, const std::string& procedure_name,
+                          class_symbol* cls);
 // Writes the stub body that replaces the ";" of a LIB declaration.
 void emit_lib_stub(compiler& c, const procedure_symbol& procedure, const lib_binding& binding);
 // --- class_class.cpp

@@ -32,20 +32,14 @@ struct operand {
 // The expression so far.
 struct accumulator {
     bool is_string = false;
-    std::string text;                  // string result, without quotes
-    double value = 0;                  // numeric result
+    std::string text;  // string result, without quotes
+    double value = 0;  // numeric result
 };
 
-std::string unquote(const std::string& literal)
-{
-    return literal.substr(1, literal.size() - 2);
-}
+std::string unquote(const std::string& literal) { return literal.substr(1, literal.size() - 2); }
 
 // The number a text starts with (0 when it starts with none).
-double number_of(const std::string& text)
-{
-    return std::strtod(text.c_str(), nullptr);
-}
+double number_of(const std::string& text) { return std::strtod(text.c_str(), nullptr); }
 
 // A whole-number value as a 32-bit integer, truncated toward zero. Values in
 // [2^31, 2^32) wrap, so &HFFFFFFFF is -1 and every result is a valid int.
@@ -133,24 +127,24 @@ operand read_parenthesised(compiler& c)
 operand read_primary(compiler& c)
 {
     switch (c.lex.kind) {
-    case token_kind::number: {
-        operand result{c.lex.text, false};
-        c.next();
-        return result;
-    }
-    case token_kind::string_or_directive: {
-        if (c.lex.text[0] != '"') throw "constant expected";   // a '#' directive
-        operand result{unquote(c.lex.text), true};
-        c.next();
-        return result;
-    }
-    case token_kind::identifier:
-        return read_named_constant(c);
-    case token_kind::operator_token:
-        if (c.lex.text == "(") return read_parenthesised(c);
-        throw "constant expression expected";
-    default:
-        throw "constant expected";
+        case token_kind::number: {
+            operand result{c.lex.text, false};
+            c.next();
+            return result;
+        }
+        case token_kind::string_or_directive: {
+            if (c.lex.text[0] != '"') throw "constant expected";  // a '#' directive
+            operand result{unquote(c.lex.text), true};
+            c.next();
+            return result;
+        }
+        case token_kind::identifier:
+            return read_named_constant(c);
+        case token_kind::operator_token:
+            if (c.lex.text == "(") return read_parenthesised(c);
+            throw "constant expression expected";
+        default:
+            throw "constant expected";
     }
 }
 
@@ -179,12 +173,12 @@ void combine(accumulator& result, const std::string& op, const operand& o, prefi
         else if (o.is_string || p == prefix::none)
             result.text += o.text;
         else
-            result.text += number_text(value);   // "x" + -5 gives "x-5"
+            result.text += number_text(value);  // "x" + -5 gives "x-5"
     } else if (result.is_string) {
         if (op == "-") throw "cannot subtract strings";
         if (op == "*") throw "cannot multiply strings";
         if (op == "/") throw "cannot divide strings";
-        throw "integer constant expected";         // AND, OR, XOR
+        throw "integer constant expected";  // AND, OR, XOR
     } else if (op == "-") {
         result.value -= value;
     } else if (op == "*") {
@@ -241,7 +235,7 @@ void translate_const(compiler& c, visibility_level visibility)
     c.next();
     if (c.is_word("AS")) {
         c.next();
-        parse_typename(c);   // must exist; the value alone decides the kind
+        parse_typename(c);  // must exist; the value alone decides the kind
     }
     if (!c.is_operator("=")) throw "assignment expected";
     c.next();
@@ -305,7 +299,7 @@ void translate_enum(compiler& c, visibility_level visibility)
     }
     if (!c.at_end_of_statement()) throw "newline expected";
     c.next();
-    check_not_at_end(c);   // the first member follows on the next line
+    check_not_at_end(c);  // the first member follows on the next line
     int32_t counter = -1;
     while (!c.is_word("END")) {
         translate_enum_member(c, visibility, counter);

@@ -15,9 +15,9 @@ namespace {
 // One declaration group: the names and everything they share.
 struct dim_group {
     std::vector<std::string> names;
-    nocase_set name_set;               // the names, for the duplicate check
+    nocase_set name_set;  // the names, for the duplicate check
     bool is_array = false;
-    std::string bounds;                // "(…)" as C++ text; "" or "()" writes nothing
+    std::string bounds;  // "(…)" as C++ text; "" or "()" writes nothing
     bool is_new = false;
     type_symbol* type = nullptr;
     container_kind container = container_kind::none;
@@ -29,8 +29,8 @@ void check_new_name(compiler& c, const std::string& name, const dim_group& group
 {
     if (symbol* found = c.this_module.identifiers.find_raw(name)) {
         found = found->resolve();
-        bool outer_variable = found->kind == symbol_kind::variable
-            && static_cast<variable_symbol*>(found)->scope_level < c.scope_level;
+        bool outer_variable = found->kind == symbol_kind::variable &&
+                              static_cast<variable_symbol*>(found)->scope_level < c.scope_level;
         if (!outer_variable) throw "duplicate identifier '" + found->name + "'";
     }
     auto earlier = group.name_set.find(name);
@@ -88,7 +88,7 @@ void read_bounds(compiler& c, dim_group& group)
             if (c.is_operator(")")) break;
             if (!c.is_operator(",")) throw "brackets mismatch";
             text << ", ";
-            c.next();   // a bound must follow, also in "(1,)"
+            c.next();  // a bound must follow, also in "(1,)"
         }
     }
     text << ")";

@@ -53,7 +53,8 @@ type_symbol* read_member_type(compiler& c, const variable_symbol& member)
 // fails as an unexpected token.
 void read_fixed_length(compiler& c, variable_symbol& member)
 {
-    bool is_string_type = equal_nocase(member.type->name, "STRING") || equal_nocase(member.type->name, "APISTRING");
+    bool is_string_type =
+        equal_nocase(member.type->name, "STRING") || equal_nocase(member.type->name, "APISTRING");
     if (!is_string_type || !c.is_operator("*")) return;
     c.next();
     member.fixed_length = read_size(c, 1, "invalid string length");
@@ -118,8 +119,7 @@ void translate_type(compiler& c, visibility_level visibility)
     c.expect_end_of_statement();
     for (next_member_token(c); !c.is_word("END"); next_member_token(c)) {
         translate_member(c, *record);
-        if (!c.at_end_of_statement() && !c.is_operator(","))
-            throw "comma or end of statement expected";
+        if (!c.at_end_of_statement() && !c.is_operator(",")) throw "comma or end of statement expected";
     }
     c.next();
     if (!c.is_word("TYPE")) throw "TYPE expected";

@@ -17,10 +17,10 @@ struct state {
     compiler& c;
     std::ostream& out;
     request req;
-    symbol* current = nullptr;     // what the operand names so far; null for a computed value
-    type_symbol* type = nullptr;   // the operand's type so far
-    bool composite = false;        // prefixed, container element or method result, indexed array
-    cpp_level loosest = cpp_level::none;   // the loosest binary operator written at this level
+    symbol* current = nullptr;            // what the operand names so far; null for a computed value
+    type_symbol* type = nullptr;          // the operand's type so far
+    bool composite = false;               // prefixed, container element or method result, indexed array
+    cpp_level loosest = cpp_level::none;  // the loosest binary operator written at this level
     // Set when a target was asked for and the operand is none: the
     // translation stops where it met it, and the caller decides.
     bool stopped = false;
@@ -73,6 +73,6 @@ const char* container_expected(container_kind wanted_container);
 // "undeclared identifier '<name>'".
 [[noreturn]] void undeclared(const std::string& name);
 
-}   // namespace expr
+}  // namespace expr
 
 }  // namespace kiln

@@ -32,7 +32,9 @@ procedure_symbol* look_up_procedure(compiler& c)
 class argument_list {
 public:
     argument_list(compiler& c, const procedure_symbol& procedure, bool statement_form, std::ostream& out)
-        : c_(c), procedure_(procedure), statement_form_(statement_form), out_(out) {}
+        : c_(c), procedure_(procedure), statement_form_(statement_form), out_(out)
+    {
+    }
 
     void translate()
     {
@@ -56,8 +58,8 @@ private:
     size_t translate_written_arguments()
     {
         bool parenthesised = c_.is_operator("(");
-        bool present = parenthesised
-                       || (statement_form_ && !c_.at_end_of_statement() && !c_.is_operator("."));
+        bool present =
+            parenthesised || (statement_form_ && !c_.at_end_of_statement() && !c_.is_operator("."));
         if (!present) return 0;
         if (parenthesised) c_.next();
         size_t given = parenthesised && c_.is_operator(")") ? 0 : translate_arguments();
@@ -89,7 +91,8 @@ private:
         const variable_symbol& p = *parameters()[index];
         bool byval = c_.is_word("BYVAL");
         if (byval) {
-            if (!is_any(p.type) && !is_string_type(p.type)) throw "only STRING and ANY arguments can be passed BYVAL";
+            if (!is_any(p.type) && !is_string_type(p.type))
+                throw "only STRING and ANY arguments can be passed BYVAL";
             c_.next();
         }
         if (index > 0) out_ << ", ";
@@ -178,9 +181,10 @@ private:
     }
 };
 
-}   // namespace
+}  // namespace
 
-type_symbol* translate_call_args(compiler& c, procedure_symbol* procedure, bool statement_form, std::ostream& out)
+type_symbol* translate_call_args(compiler& c, procedure_symbol* procedure, bool statement_form,
+                                 std::ostream& out)
 {
     if (!procedure) procedure = look_up_procedure(c);
     argument_list(c, *procedure, statement_form, out).translate();

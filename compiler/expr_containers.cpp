@@ -30,7 +30,7 @@ void translate_indexing(state& st, const variable_symbol* v, bool fixed)
         expect_operator(c, ",", "brackets mismatch");
         c.next();
         if (!fixed) st.out << ", ";
-        if (c.is_operator(")")) throw "expression expected";   // "a(1,)"
+        if (c.is_operator(")")) throw "expression expected";  // "a(1,)"
     }
     if (fixed && count != v->dimension_count) throw "dimensions mismatch";
     if (!fixed) st.out << ")";
@@ -97,8 +97,8 @@ type_symbol* translate_method_call(state& st, const variable_symbol* v, bool as_
         translate_one_argument_method(st, "contains(kln::conv((kln::string*)0, ");
         return builtin_type(c, "BOOLEAN");
     } else if (equal_nocase(name, "Remove")) {
-        translate_one_argument_method(st, dictionary ? "remove(kln::conv((kln::string*)0, "
-                                                     : "remove(kln::conv((int*)0, ");
+        translate_one_argument_method(
+            st, dictionary ? "remove(kln::conv((kln::string*)0, " : "remove(kln::conv((int*)0, ");
     } else if (equal_nocase(name, "RemoveItem")) {
         translate_one_argument_method(st, "removeitem(kln::conv((" + conv_type_text(v->type) + "*)0, ");
     } else if (equal_nocase(name, "Count")) {
@@ -121,7 +121,7 @@ void translate_container_method(state& st, const variable_symbol* v, bool as_mem
     c.next();
     if (c.lex.kind != token_kind::identifier) throw "identifier expected";
     type_symbol* result = translate_method_call(st, v, as_member);
-    if (st.stop_unless_target(expression::form::call)) return;   // "c.Add(x)" as a statement
+    if (st.stop_unless_target(expression::form::call)) return;  // "c.Add(x)" as a statement
     if (!result) throw "SUB calls cannot be used in expressions";
     st.composite = true;
     st.current = nullptr;
@@ -143,21 +143,26 @@ void translate_element(state& st)
 
 void translate_container_access(state& st, const variable_symbol* v, bool as_member)
 {
-    if (st.c.is_operator("(")) translate_element(st);
-    else if (st.c.is_operator(".")) translate_container_method(st, v, as_member);
-    else if (!st.req.want_collection) throw "index expected";
+    if (st.c.is_operator("("))
+        translate_element(st);
+    else if (st.c.is_operator("."))
+        translate_container_method(st, v, as_member);
+    else if (!st.req.want_collection)
+        throw "index expected";
     // otherwise the whole container is the operand
 }
 
-}   // namespace
+}  // namespace
 
 namespace expr {
 
 void translate_variable_suffix(state& st, variable_symbol* v, bool as_member)
 {
     bool fixed = !is_property(v) && v->dimension_count > 0;
-    if (v->is_array || fixed) translate_indexing(st, v, fixed);
-    else if (v->container != container_kind::none) translate_container_access(st, v, as_member);
+    if (v->is_array || fixed)
+        translate_indexing(st, v, fixed);
+    else if (v->container != container_kind::none)
+        translate_container_access(st, v, as_member);
 }
 
 void translate_bound_function(state& st, bool upper)
@@ -182,6 +187,6 @@ void translate_bound_function(state& st, bool upper)
     st.type = builtin_type(c, "LONG");
 }
 
-}   // namespace expr
+}  // namespace expr
 
 }  // namespace kiln

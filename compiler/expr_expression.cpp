@@ -15,10 +15,7 @@ void expect_operator(const compiler& c, const char* op, const char* message)
     if (!c.is_operator(op)) throw message;
 }
 
-type_symbol* builtin_type(compiler& c, const char* name)
-{
-    return c.require_type(name);
-}
+type_symbol* builtin_type(compiler& c, const char* name) { return c.require_type(name); }
 
 bool is_record(const type_symbol* t) { return t && t->kind == symbol_kind::record; }
 
@@ -38,7 +35,7 @@ void undeclared(const std::string& name) { throw std::string("undeclared identif
 
 type_symbol* translate_value(compiler& c, std::ostream& out) { return translate_expression(c, {}, out).type; }
 
-}   // namespace expr
+}  // namespace expr
 
 namespace {
 
@@ -62,8 +59,10 @@ void translate_literal(state& st)
 {
     compiler& c = st.c;
     bool is_number = c.lex.kind == token_kind::number;
-    if (is_number) st.out << c.lex.text;
-    else st.out << "string(" << c.lex.text << ")";
+    if (is_number)
+        st.out << c.lex.text;
+    else
+        st.out << "string(" << c.lex.text << ")";
     st.type = builtin_type(c, is_number ? "DOUBLE" : "STRING");
     c.next();
 }
@@ -102,7 +101,7 @@ void translate_sizeof_contents(state& st)
         inner.first_module = m;
         translate_expression(c, inner, st.out);
     } else {
-        translate_value(c, st.out);   // reports the unknown name
+        translate_value(c, st.out);  // reports the unknown name
     }
 }
 
@@ -126,7 +125,8 @@ void translate_sizeof(state& st)
 // A procedure of this module that is no method.
 procedure_symbol* global_procedure(compiler& c)
 {
-    symbol* s = c.lex.kind == token_kind::identifier ? c.find_identifier(c.lex.text, &c.this_module) : nullptr;
+    symbol* s =
+        c.lex.kind == token_kind::identifier ? c.find_identifier(c.lex.text, &c.this_module) : nullptr;
     auto* p = s && s->kind == symbol_kind::procedure ? static_cast<procedure_symbol*>(s) : nullptr;
     if (!p || p->is_method) throw "global function expected";
     return p;
@@ -192,9 +192,12 @@ void translate_constant(state& st, constant_symbol* k, bool after_minus)
         throw "not an lvalue";
     }
     const std::string& value = k->value;
-    if (!value.empty() && value[0] == '"') st.out << "string(" << value << ")";
-    else if (after_minus && !value.empty() && value[0] == '-') st.out << "(" << value << ")";   // not "--5"
-    else st.out << value;
+    if (!value.empty() && value[0] == '"')
+        st.out << "string(" << value << ")";
+    else if (after_minus && !value.empty() && value[0] == '-')
+        st.out << "(" << value << ")";  // not "--5"
+    else
+        st.out << value;
     st.current = k;
     st.type = builtin_type(st.c, "VARIANT");
     st.c.next();
@@ -229,21 +232,28 @@ void translate_operand(state& st, bool after_minus)
         if (!st.stop_unless_target(not_target)) translate_parenthesised(st);
         return;
     }
-    if (c.lex.kind == token_kind::number || (c.lex.kind == token_kind::string_or_directive && c.lex.text[0] == '"')) {
+    if (c.lex.kind == token_kind::number ||
+        (c.lex.kind == token_kind::string_or_directive && c.lex.text[0] == '"')) {
         if (!st.stop_unless_target(not_target)) translate_literal(st);
         return;
     }
     // NOT here is a second prefix: one operand takes one prefix at most.
     if (c.lex.kind != token_kind::identifier || c.is_word("NOT")) throw "expression expected";
-    bool value_only = c.is_word("NEW") || c.is_word("LBOUND") || c.is_word("UBOUND") || c.is_word("SIZEOF")
-                      || c.is_word("ADDRESSOF");
+    bool value_only = c.is_word("NEW") || c.is_word("LBOUND") || c.is_word("UBOUND") || c.is_word("SIZEOF") ||
+                      c.is_word("ADDRESSOF");
     if (value_only && st.stop_unless_target(not_target)) return;
-    if (c.is_word("NEW")) translate_new(st);
-    else if (c.is_word("LBOUND") || c.is_word("UBOUND")) translate_bound_function(st, c.is_word("UBOUND"));
-    else if (c.is_word("SIZEOF")) translate_sizeof(st);
-    else if (c.is_word("ADDRESSOF")) translate_addressof(st);
-    else if (c.is_word("SUPER")) translate_super(st);
-    else translate_identifier(st, after_minus);
+    if (c.is_word("NEW"))
+        translate_new(st);
+    else if (c.is_word("LBOUND") || c.is_word("UBOUND"))
+        translate_bound_function(st, c.is_word("UBOUND"));
+    else if (c.is_word("SIZEOF"))
+        translate_sizeof(st);
+    else if (c.is_word("ADDRESSOF"))
+        translate_addressof(st);
+    else if (c.is_word("SUPER"))
+        translate_super(st);
+    else
+        translate_identifier(st, after_minus);
 }
 
 // ---------------------------------------------------------------------------
@@ -308,24 +318,27 @@ bool gate_ends_expression(const state& st)
 struct operator_spelling {
     const char* source;
     const char* cpp;
-    cpp_level level;   // C++ binding level
+    cpp_level level;  // C++ binding level
 };
 
 const operator_spelling symbol_operators[] = {
-    {"+", " +", cpp_level::additive},         {"-", " -", cpp_level::additive},
-    {"*", " *", cpp_level::multiplicative},   {"/", " /", cpp_level::multiplicative},
-    {">", " >", cpp_level::relational},       {"<", " <", cpp_level::relational},
-    {">=", " >=", cpp_level::relational},     {"<=", " <=", cpp_level::relational},
-    {"<>", " !=", cpp_level::equality},       {"=", " ==", cpp_level::equality},
+    {"+", " +", cpp_level::additive},       {"-", " -", cpp_level::additive},
+    {"*", " *", cpp_level::multiplicative}, {"/", " /", cpp_level::multiplicative},
+    {">", " >", cpp_level::relational},     {"<", " <", cpp_level::relational},
+    {">=", " >=", cpp_level::relational},   {"<=", " <=", cpp_level::relational},
+    {"<>", " !=", cpp_level::equality},     {"=", " ==", cpp_level::equality},
 };
 
 const operator_spelling word_operators[] = {
-    {"MOD", " %", cpp_level::multiplicative}, {"AND", " &&", cpp_level::logical_and},
-    {"XOR", " ^", cpp_level::bit_xor},        {"OR", " ||", cpp_level::logical_or},
+    {"MOD", " %", cpp_level::multiplicative},
+    {"AND", " &&", cpp_level::logical_and},
+    {"XOR", " ^", cpp_level::bit_xor},
+    {"OR", " ||", cpp_level::logical_or},
 };
 
 const operator_spelling bitwise_operators[] = {
-    {"AND", " &", cpp_level::bit_and}, {"OR", " |", cpp_level::bit_or},
+    {"AND", " &", cpp_level::bit_and},
+    {"OR", " |", cpp_level::bit_or},
 };
 
 // A one-token binary operator at the current token, or null. "=" ends an
@@ -390,7 +403,7 @@ expression::form result_form(const state& st)
     return st.req.want_lvalue ? expression::form::target : expression::form::value;
 }
 
-}   // namespace
+}  // namespace
 
 expression translate_expression(compiler& c, const expression_request& request, std::ostream& out)
 {
@@ -411,8 +424,10 @@ expression translate_expression(compiler& c, const expression_request& request, 
 
 void write_value_beside(compiler& c, const std::string& text, const expression& value, cpp_level beside)
 {
-    if (value.loosest >= beside) c.output << "( " << text << " )";
-    else c.output << text;
+    if (value.loosest >= beside)
+        c.output << "( " << text << " )";
+    else
+        c.output << text;
 }
 
 const char* step_by_one_text(const type_symbol* t, bool up)

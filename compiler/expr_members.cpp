@@ -121,7 +121,8 @@ bool is_container_variable(const symbol* s, container_kind wanted_container)
 {
     if (!s || s->kind != symbol_kind::variable) return false;
     container_kind container = static_cast<const variable_symbol*>(s)->container;
-    return container != container_kind::none && (wanted_container == container_kind::none || container == wanted_container);
+    return container != container_kind::none &&
+           (wanted_container == container_kind::none || container == wanted_container);
 }
 
 void check_end_of_operand(state& st)
@@ -147,13 +148,14 @@ symbol* find_in_bases(const compiler& c, const std::string& name, class_symbol*&
     for (owner = c.body.current_class->base_class; owner; owner = owner->base_class) {
         symbol* member = find_member(owner, name, false);
         if (!member) continue;
-        if (member->kind == symbol_kind::variable && !is_property(member)) throw "property get or set expected";
+        if (member->kind == symbol_kind::variable && !is_property(member))
+            throw "property get or set expected";
         return member;
     }
     undeclared(name);
 }
 
-}   // namespace
+}  // namespace
 
 namespace expr {
 
@@ -199,6 +201,6 @@ void check_bare_member(const compiler& c, const symbol* s)
     if (!is_own_member(c.body.current_class, s->name)) closed_for_descendants(s->name);
 }
 
-}   // namespace expr
+}  // namespace expr
 
 }  // namespace kiln

@@ -53,7 +53,7 @@ const struct {
     {"USING", [](compiler& c, visibility_level) { translate_using(c); }},
     {"ALIAS", [](compiler& c, visibility_level) { translate_alias(c); }},
     {"#CPP", [](compiler& c, visibility_level) { translate_cpp_block(c); }},
-    {"#KLN", [](compiler&, visibility_level) {}},   // left for the end-of-statement check
+    {"#KLN", [](compiler&, visibility_level) {}},  // left for the end-of-statement check
 };
 
 void translate_declaration(compiler& c, visibility_level visibility)
@@ -64,7 +64,8 @@ void translate_declaration(compiler& c, visibility_level visibility)
             return;
         }
     }
-    if (c.lex.kind != token_kind::end_of_statement) translate_dim(c, visibility);   // a declaration without DIM
+    if (c.lex.kind != token_kind::end_of_statement)
+        translate_dim(c, visibility);  // a declaration without DIM
 }
 
 visibility_level read_visibility(compiler& c)
@@ -147,7 +148,8 @@ void write_program_block(compiler& c)
 {
     c.output << "\n\nstruct __init_and_final\n{\n";
     for (const module* m : c.loaded_modules) {
-        if (m->has_initialization) c.output << "\t" << m->name << "::initialization __init_" << m->name << ";\n";
+        if (m->has_initialization)
+            c.output << "\t" << m->name << "::initialization __init_" << m->name << ";\n";
         if (m->has_finalization) c.output << "\t" << m->name << "::finalization __final_" << m->name << ";\n";
     }
     c.output << "} *__init_and_final_ptr;\n\n"

@@ -39,16 +39,19 @@ int hex_value(int c)
 // (kln, the run-time namespace; is, the selector of SELECT CASE), and every
 // macro that the generated code meets.
 const char* const cpp_words[] = {
-    "alignas", "alignof", "and", "and_eq", "asm", "auto", "bitand", "bitor", "bool", "break", "case",
-    "catch", "char", "char16_t", "char32_t", "class", "compl", "const", "const_cast", "constexpr",
-    "continue", "decltype", "default", "delete", "do", "double", "dynamic_cast", "else", "enum",
-    "explicit", "export", "extern", "false", "float", "for", "friend", "goto", "if", "inline", "int",
-    "long", "mutable", "namespace", "new", "noexcept", "not", "not_eq", "nullptr", "operator", "or",
-    "or_eq", "private", "protected", "public", "register", "reinterpret_cast", "return", "short",
-    "signed", "sizeof", "static", "static_assert", "static_cast", "struct", "switch", "template",
-    "this", "thread_local", "throw", "true", "try", "typedef", "typeid", "typename", "typeof",
-    "type_info", "union", "unsigned", "using", "virtual", "void", "volatile", "wchar_t", "while",
-    "xor", "xor_eq", "kln", "is",
+    "alignas",   "alignof",  "and",      "and_eq",    "asm",          "auto",          "bitand",
+    "bitor",     "bool",     "break",    "case",      "catch",        "char",          "char16_t",
+    "char32_t",  "class",    "compl",    "const",     "const_cast",   "constexpr",     "continue",
+    "decltype",  "default",  "delete",   "do",        "double",       "dynamic_cast",  "else",
+    "enum",      "explicit", "export",   "extern",    "false",        "float",         "for",
+    "friend",    "goto",     "if",       "inline",    "int",          "long",          "mutable",
+    "namespace", "new",      "noexcept", "not",       "not_eq",       "nullptr",       "operator",
+    "or",        "or_eq",    "private",  "protected", "public",       "register",      "reinterpret_cast",
+    "return",    "short",    "signed",   "sizeof",    "static",       "static_assert", "static_cast",
+    "struct",    "switch",   "template", "this",      "thread_local", "throw",         "true",
+    "try",       "typedef",  "typeid",   "typename",  "typeof",       "type_info",     "union",
+    "unsigned",  "using",    "virtual",  "void",      "volatile",     "wchar_t",       "while",
+    "xor",       "xor_eq",   "kln",      "is",
 #include "cpp_macro_names.inc"
 };
 
@@ -57,13 +60,10 @@ const char* const cpp_words[] = {
 // from every clash word by one bit.
 struct clash_group {
     std::vector<std::string> words;
-    uint64_t lengths = 0;   // bit n: a word of n characters (63: of 63 or more)
+    uint64_t lengths = 0;  // bit n: a word of n characters (63: of 63 or more)
 };
 
-uint64_t length_bit(size_t length)
-{
-    return uint64_t(1) << (length < 63 ? length : 63);
-}
+uint64_t length_bit(size_t length) { return uint64_t(1) << (length < 63 ? length : 63); }
 
 std::array<clash_group, 128> group_clash_words()
 {
@@ -82,13 +82,77 @@ const std::array<clash_group, 128> clash_groups = group_clash_words();
 
 // The words of the language that no declared name may take.
 const char* const reserved_words[] = {
-    "PUBLIC", "PRIVATE", "PROTECTED", "PUBLISHED", "DIM", "SUB", "FUNCTION", "PROPERTY", "SET", "GET", "LET",
-    "END", "GOTO", "CONST", "AS", "USING", "INTERFACE", "OPTION", "EXIT", "CALL", "IF", "THEN", "ELSE",
-    "ELSEIF", "DO", "WHILE", "UNTIL", "LOOP", "WEND", "FOR", "TO", "STEP", "NEXT", "SELECT", "CASE", "TRY",
-    "CATCH", "THROW", "PRINT", "INPUT", "BYTE", "SHORT", "LONG", "INTEGER", "WORD", "DWORD", "ENUM",
-    "SINGLE", "DOUBLE", "DECIMAL", "BOOLEAN", "OBJECT", "VARIANT", "CLASS", "EXTENDS", "TYPE", "ALIAS",
-    "BUILTIN", "DECLARE", "EXTERNAL", "INITIALIZATION", "FINALIZATION", "COLLECTION", "DICTIONARY",
-    "ITERATE", "INCR", "DECR", "SWAP", "EXPORT", "#CPP", "#KLN",
+    "PUBLIC",
+    "PRIVATE",
+    "PROTECTED",
+    "PUBLISHED",
+    "DIM",
+    "SUB",
+    "FUNCTION",
+    "PROPERTY",
+    "SET",
+    "GET",
+    "LET",
+    "END",
+    "GOTO",
+    "CONST",
+    "AS",
+    "USING",
+    "INTERFACE",
+    "OPTION",
+    "EXIT",
+    "CALL",
+    "IF",
+    "THEN",
+    "ELSE",
+    "ELSEIF",
+    "DO",
+    "WHILE",
+    "UNTIL",
+    "LOOP",
+    "WEND",
+    "FOR",
+    "TO",
+    "STEP",
+    "NEXT",
+    "SELECT",
+    "CASE",
+    "TRY",
+    "CATCH",
+    "THROW",
+    "PRINT",
+    "INPUT",
+    "BYTE",
+    "SHORT",
+    "LONG",
+    "INTEGER",
+    "WORD",
+    "DWORD",
+    "ENUM",
+    "SINGLE",
+    "DOUBLE",
+    "DECIMAL",
+    "BOOLEAN",
+    "OBJECT",
+    "VARIANT",
+    "CLASS",
+    "EXTENDS",
+    "TYPE",
+    "ALIAS",
+    "BUILTIN",
+    "DECLARE",
+    "EXTERNAL",
+    "INITIALIZATION",
+    "FINALIZATION",
+    "COLLECTION",
+    "DICTIONARY",
+    "ITERATE",
+    "INCR",
+    "DECR",
+    "SWAP",
+    "EXPORT",
+    "#CPP",
+    "#KLN",
 };
 
 }  // namespace
@@ -111,10 +175,7 @@ lexer::lexer(std::istream& input)
     source_ = whole.str();
 }
 
-bool lexer::at_eof() const
-{
-    return at_end_;
-}
+bool lexer::at_eof() const { return at_end_; }
 
 void lexer::next_token()
 {
@@ -183,36 +244,43 @@ void lexer::read_token()
     advance();
     int n = current();
     switch (c) {
-    case '+':
-    case '-':
-        if (n == '=' || n == c) {
-            text.push_back((char)n);
-            advance();
-        }
-        return;
-    case '*':
-    case '>':
-    case '/':
-        if (n == '=') {
-            text.push_back((char)n);
-            advance();
-        }
-        return;
-    case '<':
-        if (n == '=' || n == '>') {
-            text.push_back((char)n);
-            advance();
-        }
-        return;
-    case '(': case ')': case ',': case '.': case ';': case '=': case '[': case ']':
-        return;
-    case ':':
-        text.clear();
-        kind = token_kind::end_of_statement;
-        return;
-    default:
-        text.clear();
-        throw "invalid character";
+        case '+':
+        case '-':
+            if (n == '=' || n == c) {
+                text.push_back((char)n);
+                advance();
+            }
+            return;
+        case '*':
+        case '>':
+        case '/':
+            if (n == '=') {
+                text.push_back((char)n);
+                advance();
+            }
+            return;
+        case '<':
+            if (n == '=' || n == '>') {
+                text.push_back((char)n);
+                advance();
+            }
+            return;
+        case '(':
+        case ')':
+        case ',':
+        case '.':
+        case ';':
+        case '=':
+        case '[':
+        case ']':
+            return;
+        case ':':
+            text.clear();
+            kind = token_kind::end_of_statement;
+            return;
+        default:
+            text.clear();
+            throw "invalid character";
     }
 }
 
@@ -221,8 +289,7 @@ void lexer::read_token()
 void lexer::read_directive()
 {
     size_t start = pos_;
-    while (current() != end_of_input && current() != '\r' && current() != '\n' && current() != ' ')
-        advance();
+    while (current() != end_of_input && current() != '\r' && current() != '\n' && current() != ' ') advance();
     text.assign(source_, start, pos_ - start);
     if (current() == '\r' || current() == ' ') {
         advance();
@@ -239,8 +306,7 @@ void lexer::take_to(size_t end)
 }
 
 // Index of the first character from `from` on that `accept` rejects.
-template <class Accept>
-size_t lexer::span_end(size_t from, Accept accept) const
+template<class Accept> size_t lexer::span_end(size_t from, Accept accept) const
 {
     while (from < source_.size() && accept((unsigned char)source_[from])) ++from;
     return from;
@@ -252,14 +318,14 @@ void lexer::read_identifier()
     if (end < source_.size() && is_type_suffix((unsigned char)source_[end])) ++end;
     take_to(end);
 
-    if (current() == ':' && pos_ + 1 < source_.size()
-        && (source_[pos_ + 1] == '\n' || source_[pos_ + 1] == '\r')) {
-        advance();   // the ':' of a label; the line end stays current
+    if (current() == ':' && pos_ + 1 < source_.size() &&
+        (source_[pos_ + 1] == '\n' || source_[pos_ + 1] == '\r')) {
+        advance();  // the ':' of a label; the line end stays current
         kind = token_kind::label;
         return;
     }
     rename_cpp_clash();
-    kind = token_kind::identifier;   // a lone "_" is a line continuation, handled by next_token
+    kind = token_kind::identifier;  // a lone "_" is a line continuation, handled by next_token
 }
 
 // A clash word gets the case of its first letter swapped (int becomes Int,
@@ -281,7 +347,8 @@ void lexer::rename_cpp_clash()
 void lexer::read_number()
 {
     size_t end = span_end(pos_ + 1, [](int c) { return is_digit(c); });
-    if (end < source_.size() && source_[end] == '.') end = span_end(end + 1, [](int c) { return is_digit(c); });
+    if (end < source_.size() && source_[end] == '.')
+        end = span_end(end + 1, [](int c) { return is_digit(c); });
     take_to(end);
     if (current() == '&') advance();
     kind = token_kind::number;
@@ -289,13 +356,12 @@ void lexer::read_number()
 
 void lexer::read_hex_number()
 {
-    advance();   // '&'
+    advance();  // '&'
     if (current() != 'H' && current() != 'h') throw "number base (H, O or B) expected";
     advance();
     if (hex_value(current()) < 0) throw "hexadecimal number expected";
     uint32_t value = 0;
-    for (int digit; (digit = hex_value(current())) >= 0; advance())
-        value = value * 16 + (uint32_t)digit;
+    for (int digit; (digit = hex_value(current())) >= 0; advance()) value = value * 16 + (uint32_t)digit;
     if (current() == '&') advance();
     text = std::to_string(value);
     kind = token_kind::number;
@@ -313,7 +379,7 @@ void lexer::read_string()
         int c = current();
         if (c == end_of_input || c == '\r' || c == '\n') throw "string constant exceeds line";
         if (c == 0) {
-            column += int(pos_ - start);   // the NUL's own column
+            column += int(pos_ - start);  // the NUL's own column
             throw "NUL character in string constant";
         }
         text.push_back((char)c);

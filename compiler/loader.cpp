@@ -44,8 +44,8 @@ bool older_than(const std::string& older, const std::string& newer)
 }
 
 struct located_module {
-    std::string path;     // the .kmd to read
-    std::string prefix;   // folder of its .lib on the link line
+    std::string path;    // the .kmd to read
+    std::string prefix;  // folder of its .lib on the link line
 };
 
 // Finds the module file, rebuilding it first when it is missing or older

@@ -15,7 +15,7 @@ const int usage_status = 1;
 const int error_status = 2;
 
 struct run_settings {
-    session run;                       // the -x and -c switches, the base folder
+    session run;  // the -x and -c switches, the base folder
     std::string module_name;
     bool library = false;
     bool header = false;
@@ -34,13 +34,26 @@ void print_usage()
 void apply_switch(char letter, run_settings& settings)
 {
     switch (letter) {
-        case 'l': settings.library = true; break;
-        case 'p': settings.dump_only = true; break;
-        case 'h': settings.header = true; break;
-        case 'r': settings.debug = false; break;
-        case 'x': settings.run.no_exceptions = true; break;
-        case 'c': settings.run.no_convert = true; break;
-        default: break;   // unknown letters are ignored
+        case 'l':
+            settings.library = true;
+            break;
+        case 'p':
+            settings.dump_only = true;
+            break;
+        case 'h':
+            settings.header = true;
+            break;
+        case 'r':
+            settings.debug = false;
+            break;
+        case 'x':
+            settings.run.no_exceptions = true;
+            break;
+        case 'c':
+            settings.run.no_convert = true;
+            break;
+        default:
+            break;  // unknown letters are ignored
     }
 }
 
@@ -106,7 +119,8 @@ int run(run_settings& settings)
     try {
         compile_and_build(settings);
     } catch (const parse_error& e) {
-        std::cout << "Error in '" << e.module << "' at " << e.line << "," << e.column << ": " << e.message << "\n";
+        std::cout << "Error in '" << e.module << "' at " << e.line << "," << e.column << ": " << e.message
+                  << "\n";
         return error_status;
     } catch (const tool_failure& failure) {
         std::cout << "Error: " << failure.tool << " failed\n";
@@ -143,7 +157,4 @@ int run_command_line(int argc, char** argv)
 
 }  // namespace kiln
 
-int main(int argc, char** argv)
-{
-    return kiln::run_command_line(argc, argv);
-}
+int main(int argc, char** argv) { return kiln::run_command_line(argc, argv); }

@@ -20,15 +20,9 @@ namespace {
 
 const char module_magic[4] = {'K', 'M', 'D', 0};
 
-[[noreturn]] void invalid_module_format()
-{
-    throw "invalid module format";
-}
+[[noreturn]] void invalid_module_format() { throw "invalid module format"; }
 
-bool is_public(const symbol* s)
-{
-    return s && s->visibility == vis_public;
-}
+bool is_public(const symbol* s) { return s && s->visibility == vis_public; }
 
 bool is_type_record(const symbol* s)
 {
@@ -38,10 +32,7 @@ bool is_type_record(const symbol* s)
 
 // --- writing --------------------------------------------------------------------
 
-void write_byte(int value, std::ostream& file)
-{
-    file.put(char(value));
-}
+void write_byte(int value, std::ostream& file) { file.put(char(value)); }
 
 void write_type_reference(const type_symbol* type, std::ostream& file)
 {
@@ -92,28 +83,35 @@ void write_record(const symbol& s, std::ostream& file)
     write_str(s.name, file);
     write_byte(s.visibility, file);
     switch (s.kind) {
-    case symbol_kind::constant: {
-        auto& c = static_cast<const constant_symbol&>(s);
-        write_byte(c.is_string, file);
-        write_str(c.value, file);
-        break;
-    }
-    case symbol_kind::variable: write_variable_fields(static_cast<const variable_symbol&>(s), file); break;
-    case symbol_kind::procedure: write_procedure_fields(static_cast<const procedure_symbol&>(s), file); break;
-    case symbol_kind::record: {
-        auto& r = static_cast<const record_symbol&>(s);
-        write_int(int32_t(r.fields.size()), file);
-        for (const variable_symbol* field : r.fields) write_record(*field, file);
-        break;
-    }
-    case symbol_kind::class_: write_class_fields(static_cast<const class_symbol&>(s), file); break;
-    case symbol_kind::alias: {
-        auto& a = static_cast<const alias_symbol&>(s);
-        write_byte(a.refers_to_type, file);
-        write_str(a.target->name, file);
-        break;
-    }
-    default: break;   // a plain type: its name is all
+        case symbol_kind::constant: {
+            auto& c = static_cast<const constant_symbol&>(s);
+            write_byte(c.is_string, file);
+            write_str(c.value, file);
+            break;
+        }
+        case symbol_kind::variable:
+            write_variable_fields(static_cast<const variable_symbol&>(s), file);
+            break;
+        case symbol_kind::procedure:
+            write_procedure_fields(static_cast<const procedure_symbol&>(s), file);
+            break;
+        case symbol_kind::record: {
+            auto& r = static_cast<const record_symbol&>(s);
+            write_int(int32_t(r.fields.size()), file);
+            for (const variable_symbol* field : r.fields) write_record(*field, file);
+            break;
+        }
+        case symbol_kind::class_:
+            write_class_fields(static_cast<const class_symbol&>(s), file);
+            break;
+        case symbol_kind::alias: {
+            auto& a = static_cast<const alias_symbol&>(s);
+            write_byte(a.refers_to_type, file);
+            write_str(a.target->name, file);
+            break;
+        }
+        default:
+            break;  // a plain type: its name is all
     }
 }
 
@@ -258,8 +256,7 @@ private:
 
     // Reads a record that must be of the given kind: parameters, fields and
     // data members are variables, methods are procedures.
-    template <class T>
-    T* read_part(symbol_kind kind, bool is_member)
+    template<class T> T* read_part(symbol_kind kind, bool is_member)
     {
         symbol* s = read_symbol();
         if (s->kind != kind) invalid_module_format();
@@ -277,17 +274,30 @@ private:
         auto visibility = visibility_level(read_byte());
         symbol* s = nullptr;
         switch (kind) {
-        case symbol_kind::constant: s = read_constant(name, visibility); break;
-        case symbol_kind::type:
-            s = new type_symbol(name, symbol_kind::type, visibility);
-            m_.types.push_back(s);
-            break;
-        case symbol_kind::variable: s = read_variable(name, visibility); break;
-        case symbol_kind::procedure: s = read_procedure(name, visibility); break;
-        case symbol_kind::record: s = read_record(name, visibility); break;
-        case symbol_kind::class_: s = read_class(name, visibility); break;
-        case symbol_kind::alias: s = read_alias(name, visibility); break;
-        default: invalid_module_format();
+            case symbol_kind::constant:
+                s = read_constant(name, visibility);
+                break;
+            case symbol_kind::type:
+                s = new type_symbol(name, symbol_kind::type, visibility);
+                m_.types.push_back(s);
+                break;
+            case symbol_kind::variable:
+                s = read_variable(name, visibility);
+                break;
+            case symbol_kind::procedure:
+                s = read_procedure(name, visibility);
+                break;
+            case symbol_kind::record:
+                s = read_record(name, visibility);
+                break;
+            case symbol_kind::class_:
+                s = read_class(name, visibility);
+                break;
+            case symbol_kind::alias:
+                s = read_alias(name, visibility);
+                break;
+            default:
+                invalid_module_format();
         }
         s->module = &m_;
         return s;
@@ -369,8 +379,10 @@ private:
         std::string target_name = read_str(file_);
         symbol* target = named_list_find(refers_to_type ? m_.types : m_.identifiers, target_name);
         if (!target)
-            target = refers_to_type ? static_cast<symbol*>(find_type_in(context_.loaded, target_name, context_.apistring))
-                                    : find_identifier_in(context_.loaded, target_name);
+            target =
+                refers_to_type
+                    ? static_cast<symbol*>(find_type_in(context_.loaded, target_name, context_.apistring))
+                    : find_identifier_in(context_.loaded, target_name);
         if (!target) never_happens(m_.name, target_name);
         auto* a = new alias_symbol(name, visibility, target, refers_to_type);
         a->module = &m_;
@@ -408,7 +420,8 @@ private:
     {
         for (symbol* s : m_.types) {
             if (s->kind == symbol_kind::record)
-                for (variable_symbol* field : static_cast<record_symbol*>(s)->fields) resolve_placeholder(field->type);
+                for (variable_symbol* field : static_cast<record_symbol*>(s)->fields)
+                    resolve_placeholder(field->type);
             if (s->kind == symbol_kind::class_) resolve_placeholders(static_cast<class_symbol*>(s));
         }
     }

@@ -13,12 +13,12 @@ namespace kiln {
 // constants, whose values the module file keeps.
 const size_t max_module_string = 1 << 20;
 
-int32_t read_int(std::istream& in);             // throws "invalid module format" at end of file
+int32_t read_int(std::istream& in);  // throws "invalid module format" at end of file
 void write_int(int32_t value, std::ostream& out);
 // A record count of a module file; "invalid module format" when it is
 // negative or larger than the bytes left in the file.
 int32_t read_count(std::istream& in);
-std::string read_str(std::istream& in);         // throws "invalid module format" at end of file or past the cap
+std::string read_str(std::istream& in);  // throws "invalid module format" at end of file or past the cap
 // Throws a message when the reader could not read the text back: longer
 // than max_module_string, or holding a NUL byte, which would end it early.
 void write_str(const std::string& text, std::ostream& out);
@@ -30,8 +30,8 @@ void write_module_file(const std::string& module_name, const std::string& text);
 
 // What reading a module file needs of the modules around it.
 struct module_file_context {
-    const std::vector<module*>& loaded;   // the importer first, then the modules loaded so far
-    bool apistring;                       // the importer reads STRING as APISTRING (alias targets)
+    const std::vector<module*>& loaded;  // the importer first, then the modules loaded so far
+    bool apistring;                      // the importer reads STRING as APISTRING (alias targets)
     // Loads a module that the file names among its imports, unless it is
     // loaded already; it joins `loaded` when complete.
     std::function<void(const std::string&)> load_import;

@@ -10,13 +10,13 @@ namespace {
 
 // What one header says besides the procedure symbol itself.
 struct header {
-    bool exported = false;             // EXPORT
-    bool external = false;             // EXTERNAL
+    bool exported = false;  // EXPORT
+    bool external = false;  // EXTERNAL
     bool is_sub = false;
-    bool is_virtual = false;           // declared inside CLASS
-    bool declaration = false;          // no body follows
-    class_symbol* cls = nullptr;       // the class involved, given or found by the dotted form
-    bool dotted = false;               // `SUB Class.Member`: a method body
+    bool is_virtual = false;      // declared inside CLASS
+    bool declaration = false;     // no body follows
+    class_symbol* cls = nullptr;  // the class involved, given or found by the dotted form
+    bool dotted = false;          // `SUB Class.Member`: a method body
     lib_binding binding;
 };
 
@@ -53,12 +53,14 @@ std::string read_header_start(compiler& c, header& h, visibility_level& visibili
 // the procedure as this header writes it.
 void check_kind(const header& h, const procedure_symbol& p, const std::string& name)
 {
-    if (h.is_sub != (p.result_type == nullptr)) throw "definition of '" + name + "' doesn't match declaration";
+    if (h.is_sub != (p.result_type == nullptr))
+        throw "definition of '" + name + "' doesn't match declaration";
 }
 
 // An earlier declaration is completed by its bare name: the kind must agree
 // and nothing may follow the name.
-void check_redefinition(const compiler& c, const header& h, const procedure_symbol& p, const std::string& name)
+void check_redefinition(const compiler& c, const header& h, const procedure_symbol& p,
+                        const std::string& name)
 {
     check_kind(h, p, name);
     if (!c.at_end_of_statement()) throw "function prototype is already defined";
@@ -68,12 +70,13 @@ void check_redefinition(const compiler& c, const header& h, const procedure_symb
 
 void read_container_keyword(compiler& c, variable_symbol& param)
 {
-    container_kind container = c.is_word("COLLECTION") ? container_kind::collection
-                    : c.is_word("DICTIONARY") ? container_kind::dictionary : container_kind::none;
+    container_kind container = c.is_word("COLLECTION")   ? container_kind::collection
+                               : c.is_word("DICTIONARY") ? container_kind::dictionary
+                                                         : container_kind::none;
     if (container == container_kind::none) return;
     if (param.is_array)
         throw container == container_kind::collection ? "array of collections is not allowed"
-                                                : "array of dictionaries is not allowed";
+                                                      : "array of dictionaries is not allowed";
     param.container = container;
     c.next();
 }
@@ -176,7 +179,8 @@ void read_result_type(compiler& c, const header& h, procedure_symbol& p)
 
 // --- finding or creating the procedure symbol --------------------------------------
 
-procedure_symbol* declare_new_procedure(compiler& c, header& h, const std::string& name, visibility_level visibility)
+procedure_symbol* declare_new_procedure(compiler& c, header& h, const std::string& name,
+                                        visibility_level visibility)
 {
     if (h.cls && equal_nocase(name, h.cls->name)) throw "method cannot have the same name as its class";
     auto* p = new procedure_symbol(name, visibility, false, h.cls != nullptr, nullptr);
@@ -237,7 +241,8 @@ procedure_symbol* declare_method(compiler& c, header& h, const std::string& name
 }
 
 // A module-level header: a new procedure, or the definition of a declared one.
-procedure_symbol* find_or_declare_procedure(compiler& c, header& h, const std::string& name, visibility_level visibility)
+procedure_symbol* find_or_declare_procedure(compiler& c, header& h, const std::string& name,
+                                            visibility_level visibility)
 {
     symbol* found = c.this_module.identifiers.find_raw(name);
     if (!found) return declare_new_procedure(c, h, name, visibility);

@@ -11,10 +11,10 @@ namespace kiln {
 // the imports whose stale module files it rebuilds (session.cpp).
 
 struct session {
-    std::string basedir;               // the tool chain's root, ending in '/'
-    bool no_exceptions = false;        // -x: bcc32 gets "-x-"
-    bool no_convert = false;           // -c: no kln::conv wrappers
-    bool library_option = false;       // OPTION LIBRARY of the module being compiled: the build makes a library
+    std::string basedir;          // the tool chain's root, ending in '/'
+    bool no_exceptions = false;   // -x: bcc32 gets "-x-"
+    bool no_convert = false;      // -c: no kln::conv wrappers
+    bool library_option = false;  // OPTION LIBRARY of the module being compiled: the build makes a library
     // The modules being compiled or loaded, outermost first: importing one
     // of them again is a circular reference.
     std::vector<std::string> modules_in_progress;

@@ -38,10 +38,7 @@ void check_property_target(const compiler& c, const variable_symbol& property)
     if (!c.is_operator("=")) throw "this operation is not supported on properties";
 }
 
-bool is_event(const type_symbol* type)
-{
-    return type && equal_nocase(type->name, "EVENT");
-}
+bool is_event(const type_symbol* type) { return type && equal_nocase(type->name, "EVENT"); }
 
 // What follows the written target: the operator and the opening of the
 // value's conversion, which translate_assignment_statement closes; or, for
@@ -55,7 +52,7 @@ void write_target_tail(compiler& c, const expression& target)
     else if (expr::is_property(target.named))
         check_property_target(c, *static_cast<const variable_symbol*>(target.named));
     else if (!increment && !is_assignment_operator(c))
-        return;   // the statement reports the missing operator
+        return;  // the statement reports the missing operator
     else if (increment)
         c.output << step_by_one_text(target.type, c.is_operator("++"));
     else
@@ -79,7 +76,8 @@ void translate_assignment_statement(compiler& c, const expression& target)
         translate_handler_binding(c);
     } else {
         type_symbol* value = translate_expression(c, {}, c.output).type;
-        if (target.type && target.type->kind == symbol_kind::record && value != target.type) throw "type mismatch";
+        if (target.type && target.type->kind == symbol_kind::record && value != target.type)
+            throw "type mismatch";
     }
     c.output << (c.run.no_convert ? " )" : " ))") << ";";
 }

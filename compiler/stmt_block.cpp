@@ -166,10 +166,12 @@ bool translate_statement(compiler& c)
         return true;
     }
     bool cpp_block = is_directive(c, "#CPP");
-    if (c.lex.kind != token_kind::identifier && !cpp_block && !is_directive(c, "#KLN")) throw "statement expected";
+    if (c.lex.kind != token_kind::identifier && !cpp_block && !is_directive(c, "#KLN"))
+        throw "statement expected";
     if (c.debug) c.output << "kln::dbg_line(" << c.lex.line << "); ";
     if (c.is_word("END")) return translate_end(c);
-    auto word = c.lex.kind == token_kind::identifier ? statement_words.find(c.lex.text) : statement_words.end();
+    auto word =
+        c.lex.kind == token_kind::identifier ? statement_words.find(c.lex.text) : statement_words.end();
     if (word != statement_words.end()) {
         if (!word->second) return false;
         word->second(c);
@@ -219,7 +221,8 @@ void translate_exit(compiler& c)
     } else if (c.is_word("PROPERTY")) {
         c.next();
         if (!c.is_word("GET") && !c.is_word("SET")) throw "GET or SET expected";
-        if (c.body.kind != body_kind::property_get && c.body.kind != body_kind::property_set) throw "EXIT PROPERTY outside of property";
+        if (c.body.kind != body_kind::property_get && c.body.kind != body_kind::property_set)
+            throw "EXIT PROPERTY outside of property";
         write_body_return(c);
     } else {
         throw "DO, FOR, FUNCTION, SUB or PROPERTY expected";
@@ -261,14 +264,8 @@ void translate_step(compiler& c, bool up)
 
 }  // namespace
 
-void translate_incr(compiler& c)
-{
-    translate_step(c, true);
-}
+void translate_incr(compiler& c) { translate_step(c, true); }
 
-void translate_decr(compiler& c)
-{
-    translate_step(c, false);
-}
+void translate_decr(compiler& c) { translate_step(c, false); }
 
 }  // namespace kiln

@@ -39,10 +39,7 @@ void translate_block_after_header(compiler& c)
 }
 
 // The declared type of a loop variable: "T " or "kln::ref<class T>  ".
-void write_declared_type(compiler& c, type_symbol* type)
-{
-    c.output << conv_type_text(type) << " ";
-}
+void write_declared_type(compiler& c, type_symbol* type) { c.output << conv_type_text(type) << " "; }
 
 // `AS type` of a loop variable: a new variable of the loop's scope.
 variable_symbol* declare_loop_variable(compiler& c, const std::string& name)
@@ -59,8 +56,8 @@ variable_symbol* declare_loop_variable(compiler& c, const std::string& name)
 variable_symbol* as_loop_variable(symbol* found)
 {
     auto* variable = found->kind == symbol_kind::variable ? static_cast<variable_symbol*>(found) : nullptr;
-    if (!variable || variable->is_array || variable->container != container_kind::none || variable->has_getter ||
-        variable->has_setter)
+    if (!variable || variable->is_array || variable->container != container_kind::none ||
+        variable->has_getter || variable->has_setter)
         throw "variable expected";
     return variable;
 }
@@ -274,8 +271,8 @@ void translate_for(compiler& c)
     expect_word(c, "TO", "TO expected");
     translate_expression(c, {}, c.output);
     std::string step = translate_step(c);
-    c.output << ";" << c.indent_text() << "while ( " << counter << (step[0] == '-' ? " >=" : " <=") << " __limit )"
-           << c.indent_text() << "{";
+    c.output << ";" << c.indent_text() << "while ( " << counter << (step[0] == '-' ? " >=" : " <=")
+             << " __limit )" << c.indent_text() << "{";
     translate_body_to_next(c);
     c.output << counter << " += " << step << ";" << c.indent_text() << "}";
     close_loop_scope(c);

@@ -14,20 +14,27 @@ const struct {
     std::string kiln;
     std::string cpp;
 } type_spellings[] = {
-    {"BYTE", "unsigned char"}, {"WORD", "unsigned short"}, {"DWORD", "unsigned long"},
-    {"SHORT", "short"},        {"LONG", "int"},            {"INTEGER", "int"},
-    {"SINGLE", "float"},       {"DOUBLE", "double"},       {"DECIMAL", "long double"},
-    {"BOOLEAN", "bool"},       {"STRING", "string"},       {"APISTRING", "apistring"},
-    {"VARIANT", "variant"},    {"EVENT", "event"},         {"ANY", "void*"},
+    {"BYTE", "unsigned char"},
+    {"WORD", "unsigned short"},
+    {"DWORD", "unsigned long"},
+    {"SHORT", "short"},
+    {"LONG", "int"},
+    {"INTEGER", "int"},
+    {"SINGLE", "float"},
+    {"DOUBLE", "double"},
+    {"DECIMAL", "long double"},
+    {"BOOLEAN", "bool"},
+    {"STRING", "string"},
+    {"APISTRING", "apistring"},
+    {"VARIANT", "variant"},
+    {"EVENT", "event"},
+    {"ANY", "void*"},
     {"OBJECT", "object"},
 };
 
 }  // namespace
 
-bool is_class(const type_symbol* type)
-{
-    return type && type->kind == symbol_kind::class_;
-}
+bool is_class(const type_symbol* type) { return type && type->kind == symbol_kind::class_; }
 
 // --- C++ spellings of types: the one place that writes them ---------------------
 
@@ -88,17 +95,19 @@ constant_symbol::constant_symbol(std::string name, visibility_level visibility)
 {
 }
 
-type_symbol::type_symbol(std::string name, symbol_kind kind, visibility_level visibility) : symbol(kind, std::move(name), visibility)
+type_symbol::type_symbol(std::string name, symbol_kind kind, visibility_level visibility)
+    : symbol(kind, std::move(name), visibility)
 {
 }
 
-variable_symbol::variable_symbol(std::string name, visibility_level visibility, int scope_level, type_symbol* type)
+variable_symbol::variable_symbol(std::string name, visibility_level visibility, int scope_level,
+                                 type_symbol* type)
     : symbol(symbol_kind::variable, std::move(name), visibility), type(type), scope_level(scope_level)
 {
 }
 
-procedure_symbol::procedure_symbol(std::string name, visibility_level visibility, bool defined, bool is_method,
-                                   type_symbol* result_type)
+procedure_symbol::procedure_symbol(std::string name, visibility_level visibility, bool defined,
+                                   bool is_method, type_symbol* result_type)
     : symbol(symbol_kind::procedure, std::move(name), visibility),
       result_type(result_type),
       is_method(is_method),
@@ -106,7 +115,8 @@ procedure_symbol::procedure_symbol(std::string name, visibility_level visibility
 {
 }
 
-record_symbol::record_symbol(std::string name, visibility_level visibility) : type_symbol(std::move(name), symbol_kind::record, visibility)
+record_symbol::record_symbol(std::string name, visibility_level visibility)
+    : type_symbol(std::move(name), symbol_kind::record, visibility)
 {
 }
 
@@ -128,13 +138,20 @@ namespace {
 const char* suffix_type(const std::string& name)
 {
     switch (name.empty() ? 0 : name.back()) {
-        case '!': return "SINGLE";
-        case '#': return "DOUBLE";
-        case '$': return "STRING";
-        case '%': return "SHORT";
-        case '&': return "LONG";
-        case '@': return "DECIMAL";
-        default: return nullptr;
+        case '!':
+            return "SINGLE";
+        case '#':
+            return "DOUBLE";
+        case '$':
+            return "STRING";
+        case '%':
+            return "SHORT";
+        case '&':
+            return "LONG";
+        case '@':
+            return "DECIMAL";
+        default:
+            return nullptr;
     }
 }
 
@@ -165,10 +182,7 @@ std::string symbol::cpp_name(bool qualified) const
     return text.append(name, 0, name.size() - 1).append("_").append(type);
 }
 
-bool is_builtin_type_name(const std::string& name)
-{
-    return builtin_spelling(name) != nullptr;
-}
+bool is_builtin_type_name(const std::string& name) { return builtin_spelling(name) != nullptr; }
 
 std::string type_symbol::cpp_name(bool qualified) const
 {
@@ -183,9 +197,7 @@ std::string variable_symbol::type_text() const
 
 // --- declarations for importers -----------------------------------------------
 
-void symbol::emit_declaration(std::ostream&) const
-{
-}
+void symbol::emit_declaration(std::ostream&) const {}
 
 // Whole numbers become "const int" (C++ needs a type word); other numbers,
 // the negative whole ones included, "const double". So do whole numbers
@@ -252,7 +264,8 @@ void emit_property(const variable_symbol& property, std::ostream& out)
 {
     out << "\n";
     if (property.has_getter)
-        out << "\t\t\tvirtual " << value_type_text(property.type) << " " << property.cpp_name(false) << "();\n";
+        out << "\t\t\tvirtual " << value_type_text(property.type) << " " << property.cpp_name(false)
+            << "();\n";
     if (property.has_setter)
         out << "\t\t\tvirtual void " << property.cpp_name(false) << "(" << value_type_text(property.type)
             << ");\n";
@@ -270,8 +283,8 @@ void class_symbol::emit_declaration(std::ostream& out) const
     out << "\nclass " << own << ": public " << base << "\n{\n"
         << "public: " << own << "(bool init = true): " << base
         << "(false) { if (init) { __refcnt++; Initialize(); __refcnt--; } }\n"
-        << "virtual bool __isbase(const type_info& ti) { return (typeid(" << cpp_name(true)
-        << ") == ti) || " << base << "::__isbase(ti); }\n"
+        << "virtual bool __isbase(const type_info& ti) { return (typeid(" << cpp_name(true) << ") == ti) || "
+        << base << "::__isbase(ti); }\n"
         << "virtual kln::string ClassName() { return \"" << (module ? module->name : "") << "." << name
         << "\"; }\n";
     for (const variable_symbol* member : data_members) {
@@ -292,10 +305,7 @@ void class_symbol::emit_declaration(std::ostream& out) const
 
 namespace {
 
-bool is_public(const symbol* s)
-{
-    return s && s->visibility == vis_public;
-}
+bool is_public(const symbol* s) { return s && s->visibility == vis_public; }
 
 void emit_block_head(const module& m, std::ostream& out)
 {

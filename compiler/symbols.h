@@ -13,8 +13,7 @@ namespace kiln {
 // maps a name to its newest entry, and each entry links to the previous
 // entry of the same name, which becomes visible again when it is removed.
 
-template <class T>
-class named_list {
+template<class T> class named_list {
 public:
     using value_type = T*;
 
@@ -24,9 +23,15 @@ public:
     typename std::vector<T*>::const_iterator begin() const { return items_.begin(); }
     typename std::vector<T*>::const_iterator end() const { return items_.end(); }
     T* back() const { return items_.back(); }
-    void reserve(size_t n) { items_.reserve(n); previous_.reserve(n); index_.reserve(n); }
+    void reserve(size_t n)
+    {
+        items_.reserve(n);
+        previous_.reserve(n);
+        index_.reserve(n);
+    }
 
-    void push_back(T* item) {
+    void push_back(T* item)
+    {
         long previous = -1;
         if (item) {
             auto inserted = index_.emplace(item->name, (long)items_.size());
@@ -42,30 +47,35 @@ public:
 
     // Removes entries up to and including the last marker.
     // Throws "internal error: scope underflow" when there is none.
-    void pop_to_marker() {
+    void pop_to_marker()
+    {
         while (!items_.empty() && items_.back()) pop_back();
         if (items_.empty()) throw "internal error: scope underflow";
         pop_back();
     }
-    void pop_back() {
+    void pop_back()
+    {
         if (T* item = items_.back()) {
             auto it = index_.find(item->name);
-            if (previous_.back() < 0) index_.erase(it);
-            else it->second = previous_.back();
+            if (previous_.back() < 0)
+                index_.erase(it);
+            else
+                it->second = previous_.back();
         }
         items_.pop_back();
         previous_.pop_back();
     }
 
     // The newest entry with that name (ignoring case), or null.
-    T* find_raw(const std::string& name) const {
+    T* find_raw(const std::string& name) const
+    {
         auto it = index_.find(name);
         return it == index_.end() ? nullptr : items_[it->second];
     }
 
 private:
     std::vector<T*> items_;
-    std::vector<long> previous_;   // index of the previous entry of the same name, or -1
+    std::vector<long> previous_;  // index of the previous entry of the same name, or -1
     nocase_map<long> index_;
 };
 
@@ -97,22 +107,22 @@ enum visibility_level : int {
 };
 
 struct symbol {
-    struct module* module = nullptr;   // the module it was read from; null for this module's own
+    struct module* module = nullptr;  // the module it was read from; null for this module's own
     symbol_kind kind;
     visibility_level visibility;
-    std::string name;                  // as written (after the clash rename), with its suffix
-    bool is_member = false;            // a record/class member: always spelled with its plain name
+    std::string name;        // as written (after the clash rename), with its suffix
+    bool is_member = false;  // a record/class member: always spelled with its plain name
 
     symbol(symbol_kind kind, std::string name, visibility_level visibility);
     virtual ~symbol() = default;
 
-    virtual std::string cpp_name(bool qualified = true) const;   // name rule
-    virtual void emit_declaration(std::ostream& out) const;      // declaration for importers
+    virtual std::string cpp_name(bool qualified = true) const;  // name rule
+    virtual void emit_declaration(std::ostream& out) const;     // declaration for importers
     virtual symbol* resolve() { return this; }
 };
 
 struct constant_symbol : symbol {
-    std::string value;                 // decimal text, or a quoted literal as the lexer gives it
+    std::string value;  // decimal text, or a quoted literal as the lexer gives it
     bool is_string = false;
 
     constant_symbol(std::string name, visibility_level visibility);
@@ -120,7 +130,8 @@ struct constant_symbol : symbol {
 };
 
 struct type_symbol : symbol {
-    explicit type_symbol(std::string name, symbol_kind kind = symbol_kind::type, visibility_level visibility = vis_public);
+    explicit type_symbol(std::string name, symbol_kind kind = symbol_kind::type,
+                         visibility_level visibility = vis_public);
     std::string cpp_name(bool qualified = true) const override;  // type spelling table
     void emit_declaration(std::ostream&) const override {}
 };
@@ -132,47 +143,48 @@ enum class container_kind { none = 0, collection = 1, dictionary = 2 };
 struct variable_symbol : symbol {
     type_symbol* type;
     int scope_level;
-    int dimension_count = 0;           // static dimensions of a TYPE field
+    int dimension_count = 0;  // static dimensions of a TYPE field
     container_kind container = container_kind::none;
-    int fixed_length = 0;              // STRING * n field
+    int fixed_length = 0;  // STRING * n field
     int dimensions[5] = {0, 0, 0, 0, 0};
     bool by_reference = false;
     bool is_array = false;
     bool has_getter = false;
     bool has_setter = false;
-    std::string default_value;         // C++ text of an optional parameter's default
+    std::string default_value;  // C++ text of an optional parameter's default
 
     variable_symbol(std::string name, visibility_level visibility, int scope_level, type_symbol* type);
-    std::string type_text() const;     // kln::array<…> / kln::collection<…> / kln::ref<class …>
+    std::string type_text() const;  // kln::array<…> / kln::collection<…> / kln::ref<class …>
     void emit_declaration(std::ostream& out) const override;
 };
 
 struct procedure_symbol : symbol {
-    type_symbol* result_type;          // null for a SUB
+    type_symbol* result_type;  // null for a SUB
     std::vector<variable_symbol*> parameters;
     bool is_method;
     bool defined;
     bool c_linkage = false;
     bool generic = false;
 
-    procedure_symbol(std::string name, visibility_level visibility, bool defined, bool is_method, type_symbol* result_type);
-    void emit_declaration(std::ostream& out) const override;     // prototype
+    procedure_symbol(std::string name, visibility_level visibility, bool defined, bool is_method,
+                     type_symbol* result_type);
+    void emit_declaration(std::ostream& out) const override;  // prototype
 };
 
 struct record_symbol : type_symbol {
     named_list<variable_symbol> fields;
 
     record_symbol(std::string name, visibility_level visibility);
-    void emit_declaration(std::ostream& out) const override;     // struct
+    void emit_declaration(std::ostream& out) const override;  // struct
 };
 
 struct class_symbol : type_symbol {
-    class_symbol* base_class;          // null only for OBJECT
-    named_list<variable_symbol> data_members;   // fields, events, properties
+    class_symbol* base_class;                  // null only for OBJECT
+    named_list<variable_symbol> data_members;  // fields, events, properties
     named_list<procedure_symbol> methods;
 
     class_symbol(std::string name, visibility_level visibility, class_symbol* base_class);
-    void emit_declaration(std::ostream& out) const override;     // class
+    void emit_declaration(std::ostream& out) const override;  // class
 };
 
 struct alias_symbol : symbol {
@@ -183,7 +195,7 @@ struct alias_symbol : symbol {
     symbol* resolve() override { return target; }
 };
 
-bool is_class(const type_symbol* type);   // false for null
+bool is_class(const type_symbol* type);  // false for null
 
 // C++ spellings of types. A class is held through its counted reference,
 // "kln::ref<class X>"; the spellings differ only in the blanks that the
@@ -225,7 +237,7 @@ bool is_derived_from(const class_symbol* cls, const class_symbol* other);
 
 struct module {
     std::string name;
-    std::string prefix;                // folder of the .kmd/.lib; empty = current folder
+    std::string prefix;  // folder of the .kmd/.lib; empty = current folder
     named_list<symbol> types;
     named_list<symbol> identifiers;
     bool has_initialization = false;

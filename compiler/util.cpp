@@ -16,10 +16,7 @@ namespace kiln {
 
 namespace {
 
-char ascii_upper(char c)
-{
-    return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
-}
+char ascii_upper(char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; }
 
 // Index of the '.' that starts the extension, or npos. The scan stops at a
 // folder separator and never looks at index 0, so ".profile" has none.
@@ -229,13 +226,10 @@ private:
     }
 
     std::vector<char> text_;
-    std::string path_;   // the open file, or "" when none is open
+    std::string path_;  // the open file, or "" when none is open
 };
 
-output_file::output_file() : std::ostream(nullptr), buffer_(new text_buffer)
-{
-    rdbuf(buffer_.get());
-}
+output_file::output_file() : std::ostream(nullptr), buffer_(new text_buffer) { rdbuf(buffer_.get()); }
 
 output_file::~output_file() = default;
 

@@ -19,15 +19,15 @@ namespace kiln {
 // ---------------------------------------------------------------------------
 // Version
 
-const int version_major = 2;   // also the .kmd version bytes
+const int version_major = 2;  // also the .kmd version bytes
 const int version_minor = 0;
 const int version_release = 1;
 
 // ---------------------------------------------------------------------------
 // Utilities (util.cpp)
 
-bool equal_nocase(const std::string& a, const std::string& b);   // ASCII only
-bool equal_nocase(const std::string& a, const char* b);          // keywords: no temporary string
+bool equal_nocase(const std::string& a, const std::string& b);  // ASCII only
+bool equal_nocase(const std::string& a, const char* b);         // keywords: no temporary string
 std::string strip_ext(const std::string& path);
 std::string get_ext(const std::string& path);
 // The file name without folder and extension.
@@ -35,8 +35,8 @@ std::string file_stem(const std::string& path);
 std::string change_ext(const std::string& path, const std::string& ext);
 std::string default_ext(const std::string& path, const std::string& ext);
 bool file_exists(const std::string& path);
-std::string float_to_str(float value);          // "%f"
-std::string int_to_str(int32_t value);          // "%d"
+std::string float_to_str(float value);  // "%f"
+std::string int_to_str(int32_t value);  // "%d"
 std::string capitalize(const std::string& text);
 std::string exe_path();
 
@@ -62,8 +62,8 @@ class output_file : public std::ostream {
 public:
     output_file();
     ~output_file();
-    void open(const std::string& path);   // sets failbit when the file cannot be created
-    void close();                         // sets badbit when a write failed
+    void open(const std::string& path);  // sets failbit when the file cannot be created
+    void close();                        // sets badbit when a write failed
 private:
     class text_buffer;
     std::unique_ptr<text_buffer> buffer_;
@@ -73,7 +73,8 @@ private:
 // Names ignoring case
 
 struct nocase_hash {
-    size_t operator()(const std::string& s) const {
+    size_t operator()(const std::string& s) const
+    {
         size_t h = 2166136261u;
         for (unsigned char c : s) h = (h ^ (c >= 'a' && c <= 'z' ? c - 32 : c)) * 16777619u;
         return h;
@@ -88,7 +89,6 @@ struct nocase_equal {
 // checks of name lists kept without a named_list (DIM groups, field groups,
 // parameters), which stay linear on long lists.
 using nocase_set = std::unordered_set<std::string, nocase_hash, nocase_equal>;
-template <class T>
-using nocase_map = std::unordered_map<std::string, T, nocase_hash, nocase_equal>;
+template<class T> using nocase_map = std::unordered_map<std::string, T, nocase_hash, nocase_equal>;
 
 }  // namespace kiln

@@ -8,7 +8,8 @@
 namespace kiln {
 namespace {
 
-void apply_option(const std::string& option, CompileRequest& request, bool& compile_only) {
+void apply_option(const std::string& option, CompileRequest& request, bool& compile_only)
+{
     if (option == "-c")
         compile_only = true;
     else if (option == "-O2")
@@ -21,7 +22,8 @@ void apply_option(const std::string& option, CompileRequest& request, bool& comp
         throw Failure("unsupported option '" + option + "'");
 }
 
-void check_source_extension(const std::string& source) {
+void check_source_extension(const std::string& source)
+{
     std::string extension = extension_of(source);
     if (extension != ".cpp" && extension != ".c")
         throw Failure("unsupported source file '" + source + "' (expected .cpp or .c)");
@@ -36,7 +38,8 @@ struct Diagnostic {
 };
 
 // Splits "text:digits" into text and digits; false when it has no such end.
-bool split_number_suffix(const std::string& text, std::string& head, std::string& number) {
+bool split_number_suffix(const std::string& text, std::string& head, std::string& number)
+{
     std::size_t colon = text.find_last_of(':');
     if (colon == std::string::npos || colon == 0 || !is_digits(text.substr(colon + 1))) return false;
     head = text.substr(0, colon);
@@ -45,7 +48,8 @@ bool split_number_suffix(const std::string& text, std::string& head, std::string
 }
 
 // "file:line:col" or "file:line" into file and line.
-bool parse_location(const std::string& location, Diagnostic& diagnostic) {
+bool parse_location(const std::string& location, Diagnostic& diagnostic)
+{
     std::string head, number;
     if (!split_number_suffix(location, head, number)) return false;
     std::string file, line;
@@ -59,11 +63,17 @@ bool parse_location(const std::string& location, Diagnostic& diagnostic) {
     return true;
 }
 
-bool parse_diagnostic(const std::string& line, Diagnostic& diagnostic) {
+bool parse_diagnostic(const std::string& line, Diagnostic& diagnostic)
+{
     // g++'s own kinds, then the assembler's (for asm statements).
-    static const struct { const char* marker; bool is_warning; } kinds[] = {
-        {": error: ", false}, {": fatal error: ", false}, {": warning: ", true},
-        {": Error: ", false}, {": Warning: ", true}};
+    static const struct {
+        const char* marker;
+        bool is_warning;
+    } kinds[] = {{": error: ", false},
+                 {": fatal error: ", false},
+                 {": warning: ", true},
+                 {": Error: ", false},
+                 {": Warning: ", true}};
     std::size_t best = std::string::npos;
     for (const auto& kind : kinds) {
         std::size_t at = line.find(kind.marker);
@@ -77,7 +87,8 @@ bool parse_diagnostic(const std::string& line, Diagnostic& diagnostic) {
 
 }  // namespace
 
-CompileRequest parse_bcc32(const std::string& command_line) {
+CompileRequest parse_bcc32(const std::string& command_line)
+{
     CompileRequest request;
     bool compile_only = false;
     for (const std::string& word : split_words(command_line)) {
@@ -94,11 +105,10 @@ CompileRequest parse_bcc32(const std::string& command_line) {
     return request;
 }
 
-std::string object_file(const CompileRequest& request) {
-    return stem_of(request.source) + ".obj";
-}
+std::string object_file(const CompileRequest& request) { return stem_of(request.source) + ".obj"; }
 
-std::vector<std::string> compile_command(const CompileRequest& request) {
+std::vector<std::string> compile_command(const CompileRequest& request)
+{
     std::vector<std::string> command{cross_compiler, "-c"};
     for (const char* flag : fixed_compiler_flags) command.emplace_back(flag);
     if (request.optimise) command.emplace_back("-O2");
@@ -108,14 +118,16 @@ std::vector<std::string> compile_command(const CompileRequest& request) {
     return command;
 }
 
-std::string translate_compiler_line(const std::string& line) {
+std::string translate_compiler_line(const std::string& line)
+{
     Diagnostic diagnostic;
     if (!parse_diagnostic(line, diagnostic)) return line;
     std::string kind = diagnostic.is_warning ? "Warning " : "Error ";
     return kind + diagnostic.file + " " + diagnostic.line + ": " + diagnostic.message;
 }
 
-void run_bcc32(const std::string& command_line, Report& report) {
+void run_bcc32(const std::string& command_line, Report& report)
+{
     CompileRequest request = parse_bcc32(command_line);
     remove_old_output(object_file(request));
     require_input(request.source);

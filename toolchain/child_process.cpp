@@ -2,12 +2,12 @@
 
 #include "frontend.h"
 
-#include <cerrno>
-#include <csignal>
-#include <cstring>
 #include <fcntl.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
 
 extern char** environ;
 
@@ -16,7 +16,8 @@ namespace {
 
 // The current environment with LC_ALL=C, so the tools' messages are the
 // untranslated ones the front-ends recognise.
-std::vector<std::string> child_environment() {
+std::vector<std::string> child_environment()
+{
     std::vector<std::string> env;
     for (char** entry = environ; *entry; ++entry)
         if (std::strncmp(*entry, "LC_ALL=", 7) != 0) env.emplace_back(*entry);
@@ -24,14 +25,16 @@ std::vector<std::string> child_environment() {
     return env;
 }
 
-std::vector<char*> pointers_to(std::vector<std::string>& texts) {
+std::vector<char*> pointers_to(std::vector<std::string>& texts)
+{
     std::vector<char*> pointers;
     for (std::string& text : texts) pointers.push_back(text.data());
     pointers.push_back(nullptr);
     return pointers;
 }
 
-std::string read_all(int fd) {
+std::string read_all(int fd)
+{
     std::string text;
     char buffer[4096];
     for (;;) {
@@ -43,7 +46,8 @@ std::string read_all(int fd) {
     }
 }
 
-std::vector<std::string> lines_of(const std::string& text) {
+std::vector<std::string> lines_of(const std::string& text)
+{
     std::vector<std::string> lines;
     std::string line;
     for (char c : text) {
@@ -59,12 +63,14 @@ std::vector<std::string> lines_of(const std::string& text) {
     return lines;
 }
 
-std::string describe_status(int status) {
+std::string describe_status(int status)
+{
     if (WIFEXITED(status)) return "exited with status " + std::to_string(WEXITSTATUS(status));
     return "was killed by signal " + std::to_string(WTERMSIG(status));
 }
 
-[[noreturn]] void exec_in_child(int output_fd, int error_fd, std::vector<std::string> args) {
+[[noreturn]] void exec_in_child(int output_fd, int error_fd, std::vector<std::string> args)
+{
     signal(SIGPIPE, SIG_DFL);  // the front-end ignores it; the tools get the usual behaviour
     dup2(output_fd, STDOUT_FILENO);
     dup2(output_fd, STDERR_FILENO);
@@ -78,7 +84,8 @@ std::string describe_status(int status) {
 
 }  // namespace
 
-ChildResult run_child(const std::vector<std::string>& argv) {
+ChildResult run_child(const std::vector<std::string>& argv)
+{
     int output[2], exec_error[2];
     if (pipe(output) != 0 || pipe2(exec_error, O_CLOEXEC) != 0)
         throw Failure(std::string("unable to create a pipe: ") + std::strerror(errno));
@@ -97,10 +104,8 @@ ChildResult run_child(const std::vector<std::string>& argv) {
     bool exec_failed = read(exec_error[0], &exec_errno, sizeof exec_errno) == sizeof exec_errno;
     close(exec_error[0]);
     int status = 0;
-    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {
-    }
-    if (exec_failed)
-        throw Failure("unable to run '" + argv[0] + "': " + std::strerror(exec_errno));
+    while (waitpid(pid, &status, 0) < 0 && errno == EINTR) {}
+    if (exec_failed) throw Failure("unable to run '" + argv[0] + "': " + std::strerror(exec_errno));
     ChildResult result;
     result.succeeded = WIFEXITED(status) && WEXITSTATUS(status) == 0;
     result.status = describe_status(status);
@@ -108,7 +113,8 @@ ChildResult run_child(const std::vector<std::string>& argv) {
     return result;
 }
 
-std::string failure_reason(const std::string& program, const ChildResult& result) {
+std::string failure_reason(const std::string& program, const ChildResult& result)
+{
     return program + " " + result.status;
 }
 

@@ -9,8 +9,9 @@
 
 namespace kiln {
 
-int run_frontend(const std::string& tool, const std::string& banner, int argc,
-                 const char* const* argv, const FrontendBody& body) {
+int run_frontend(const std::string& tool, const std::string& banner, int argc, const char* const* argv,
+                 const FrontendBody& body)
+{
     // A reader that goes away early must not end the run half-way: the error
     // file and the exit status still have to tell the outcome.
     std::signal(SIGPIPE, SIG_IGN);
@@ -26,12 +27,14 @@ int run_frontend(const std::string& tool, const std::string& banner, int argc,
     return 1;
 }
 
-void remove_old_output(const std::string& path) {
+void remove_old_output(const std::string& path)
+{
     if (std::remove(path.c_str()) != 0 && errno != ENOENT)
         throw Failure("unable to remove '" + path + "': " + std::strerror(errno));
 }
 
-void require_input(const std::string& path) {
+void require_input(const std::string& path)
+{
     if (!file_exists(path)) throw Failure("unable to open file '" + path + "'");
 }
 

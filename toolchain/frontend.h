@@ -25,8 +25,8 @@ using FrontendBody = std::function<void(const std::string& command_line, Report&
 // Writes the banner, runs `body` on the rejoined command line and turns a
 // Failure (or any other exception) into an "Error <tool>: ..." line.
 // Returns the exit status: 0 on success, 1 on failure.
-int run_frontend(const std::string& tool, const std::string& banner, int argc,
-                 const char* const* argv, const FrontendBody& body);
+int run_frontend(const std::string& tool, const std::string& banner, int argc, const char* const* argv,
+                 const FrontendBody& body);
 
 // Removes a file that a failed run must not leave behind; a missing file is fine.
 void remove_old_output(const std::string& path);

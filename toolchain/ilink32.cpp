@@ -4,23 +4,24 @@
 #include "frontend.h"
 #include "text.h"
 
+#include <unistd.h>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
-#include <unistd.h>
 
 namespace kiln {
 namespace {
 
-const std::vector<std::string> windows_import_libraries{
-    "-lkernel32", "-luser32",   "-lgdi32",  "-lcomdlg32", "-lcomctl32", "-ladvapi32",
-    "-lshell32",  "-lole32",    "-loleaut32", "-luuid",   "-lwinmm"};
+const std::vector<std::string> windows_import_libraries{"-lkernel32", "-luser32",   "-lgdi32",   "-lcomdlg32",
+                                                        "-lcomctl32", "-ladvapi32", "-lshell32", "-lole32",
+                                                        "-loleaut32", "-luuid",     "-lwinmm"};
 
 struct LinkOptions {
     bool console = false, windowed = false, program = false, dll = false;
 };
 
-void apply_option(const std::string& option, LinkOptions& options) {
+void apply_option(const std::string& option, LinkOptions& options)
+{
     if (option == "-Gn")
         return;  // no state files to keep
     else if (option == "-ap")
@@ -35,20 +36,23 @@ void apply_option(const std::string& option, LinkOptions& options) {
         throw Failure("unsupported option '" + option + "'");
 }
 
-ImageKind image_kind(const LinkOptions& options) {
+ImageKind image_kind(const LinkOptions& options)
+{
     if (options.console && options.windowed) throw Failure("conflicting options '-ap' and '-aa'");
     if (options.program && options.dll) throw Failure("conflicting options '-Tpe' and '-Tpd'");
     if (options.dll) return ImageKind::dll;
     return options.windowed ? ImageKind::windowed : ImageKind::console;
 }
 
-bool is_startup_object(const std::string& path) {
+bool is_startup_object(const std::string& path)
+{
     std::string name = to_lower(file_name_of(path));
     return name == "c0x32.obj" || name == "c0w32.obj" || name == "c0d32.obj";
 }
 
 // The file names of a field after the first; options belong before the objects.
-std::vector<std::string> field_files(const std::string& field) {
+std::vector<std::string> field_files(const std::string& field)
+{
     std::vector<std::string> files;
     for (const std::string& word : split_words(field)) {
         if (starts_with(word, "-")) throw Failure("unsupported option '" + word + "'");
@@ -57,13 +61,15 @@ std::vector<std::string> field_files(const std::string& field) {
     return files;
 }
 
-std::string single_file(const std::string& field, const std::string& what) {
+std::string single_file(const std::string& field, const std::string& what)
+{
     std::vector<std::string> files = field_files(field);
     if (files.size() > 1) throw Failure("more than one " + what + " file ('" + files[1] + "')");
     return files.empty() ? std::string() : files[0];
 }
 
-void parse_objects(const std::string& field, LinkRequest& request) {
+void parse_objects(const std::string& field, LinkRequest& request)
+{
     LinkOptions options;
     for (const std::string& word : split_words(field)) {
         std::string file = to_posix_path(word);
@@ -79,28 +85,28 @@ void parse_objects(const std::string& field, LinkRequest& request) {
             throw Failure("unsupported input '" + object + "' (expected .obj)");
 }
 
-std::string image_extension(ImageKind kind) {
-    return kind == ImageKind::dll ? ".dll" : ".exe";
-}
+std::string image_extension(ImageKind kind) { return kind == ImageKind::dll ? ".dll" : ".exe"; }
 
-std::string output_file(const std::string& field, const LinkRequest& request) {
+std::string output_file(const std::string& field, const LinkRequest& request)
+{
     std::string output = single_file(field, "output");
     if (output.empty()) return stem_of(request.objects.front()) + image_extension(request.kind);
     return with_default_extension(output, image_extension(request.kind));
 }
 
-std::string map_file(const std::string& field) {
+std::string map_file(const std::string& field)
+{
     std::string map = single_file(field, "map");
     std::string name = to_lower(map);
     if (name.empty() || name == "nul" || name == "/dev/null") return std::string();
     return with_default_extension(map, ".map");
 }
 
-void parse_libraries(const std::string& field, LinkRequest& request) {
+void parse_libraries(const std::string& field, LinkRequest& request)
+{
     for (const std::string& library : field_files(field)) {
         std::string name = to_lower(file_name_of(with_default_extension(library, ".lib")));
-        if (name == "cw32mt.lib")
-            continue;  // the cross compiler's C and C++ run-times are linked statically
+        if (name == "cw32mt.lib") continue;  // the cross compiler's C and C++ run-times are linked statically
         if (name == "import32.lib")
             request.windows_libraries = true;
         else
@@ -108,7 +114,8 @@ void parse_libraries(const std::string& field, LinkRequest& request) {
     }
 }
 
-void parse_resources(const std::string& field, LinkRequest& request) {
+void parse_resources(const std::string& field, LinkRequest& request)
+{
     for (const std::string& resource : field_files(field)) {
         std::string file = with_default_extension(resource, ".res");
         if (extension_of(file) != ".res")
@@ -119,7 +126,8 @@ void parse_resources(const std::string& field, LinkRequest& request) {
 
 // The line without a leading "<folder>/ld: " (or i686-w64-mingw32-ld, .exe
 // allowed), the linker's own name that g++ puts before each of its lines.
-std::string without_linker_prefix(const std::string& line) {
+std::string without_linker_prefix(const std::string& line)
+{
     std::size_t blank = line.find(' ');
     if (blank == std::string::npos || blank == 0 || line[blank - 1] != ':') return line;
     std::string program = file_name_of(line.substr(0, blank - 1));
@@ -131,7 +139,8 @@ std::string without_linker_prefix(const std::string& line) {
 
 // The program and the map are written over: naming an input there would
 // destroy it.
-void check_outputs_are_not_inputs(const LinkRequest& request) {
+void check_outputs_are_not_inputs(const LinkRequest& request)
+{
     for (const std::string& output : {request.output, request.map})
         for (const std::string& input : link_inputs(request))
             if (!output.empty() && same_file(output, input))
@@ -141,7 +150,8 @@ void check_outputs_are_not_inputs(const LinkRequest& request) {
 // A temporary object for one converted resource, removed when it goes out of scope.
 class TemporaryObject {
 public:
-    TemporaryObject() {
+    TemporaryObject()
+    {
         std::string pattern = (std::filesystem::temp_directory_path() / "ilink32-XXXXXX.o").string();
         int fd = mkstemps(pattern.data(), 2);
         if (fd < 0) throw Failure("unable to create a temporary file");
@@ -157,14 +167,16 @@ private:
     std::string path_;
 };
 
-void report_tool_lines(const ChildResult& result, Report& report) {
+void report_tool_lines(const ChildResult& result, Report& report)
+{
     for (const std::string& line : result.output) {
         std::string message = translate_linker_line(line, !result.succeeded);
         if (!message.empty()) report.line(message);
     }
 }
 
-void convert_resource(const std::string& resource, const std::string& object, Report& report) {
+void convert_resource(const std::string& resource, const std::string& object, Report& report)
+{
     ChildResult result = run_child(resource_command(resource, object));
     report_tool_lines(result, report);
     if (!result.succeeded) throw Failure(failure_reason(cross_resource_compiler, result));
@@ -172,7 +184,8 @@ void convert_resource(const std::string& resource, const std::string& object, Re
 
 }  // namespace
 
-LinkRequest parse_ilink32(const std::string& command_line) {
+LinkRequest parse_ilink32(const std::string& command_line)
+{
     std::vector<std::string> fields = split_at(command_line, ',');
     if (fields.size() > 6) throw Failure("too many fields (at most six, separated by ',')");
     fields.resize(6);
@@ -186,7 +199,8 @@ LinkRequest parse_ilink32(const std::string& command_line) {
     return request;
 }
 
-std::vector<std::string> link_inputs(const LinkRequest& request) {
+std::vector<std::string> link_inputs(const LinkRequest& request)
+{
     std::vector<std::string> inputs = request.objects;
     inputs.insert(inputs.end(), request.libraries.begin(), request.libraries.end());
     if (!request.def.empty()) inputs.push_back(request.def);
@@ -194,12 +208,15 @@ std::vector<std::string> link_inputs(const LinkRequest& request) {
     return inputs;
 }
 
-std::vector<std::string> resource_command(const std::string& resource, const std::string& object) {
-    return {cross_resource_compiler, "-J", "res", "-O", "coff", "-i", as_tool_argument(resource), "-o", object};
+std::vector<std::string> resource_command(const std::string& resource, const std::string& object)
+{
+    return {cross_resource_compiler,    "-J", "res", "-O", "coff", "-i",
+            as_tool_argument(resource), "-o", object};
 }
 
 std::vector<std::string> link_command(const LinkRequest& request,
-                                      const std::vector<std::string>& resource_objects) {
+                                      const std::vector<std::string>& resource_objects)
+{
     std::vector<std::string> command{cross_compiler};
     if (request.kind == ImageKind::dll)
         command.insert(command.end(), {"-shared", "-Wl,--kill-at"});
@@ -220,12 +237,14 @@ std::vector<std::string> link_command(const LinkRequest& request,
     return command;
 }
 
-std::string translate_linker_line(const std::string& line, bool link_failed) {
+std::string translate_linker_line(const std::string& line, bool link_failed)
+{
     if (starts_with(line, "collect2:")) return std::string();
     return (link_failed ? "Error " : "Warning ") + without_linker_prefix(line);
 }
 
-void run_ilink32(const std::string& command_line, Report& report) {
+void run_ilink32(const std::string& command_line, Report& report)
+{
     LinkRequest request = parse_ilink32(command_line);
     check_outputs_are_not_inputs(request);
     remove_old_output(request.output);

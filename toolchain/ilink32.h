@@ -15,7 +15,7 @@ enum class ImageKind { console, windowed, dll };
 
 struct LinkRequest {
     ImageKind kind = ImageKind::console;
-    std::vector<std::string> objects;    // without the replaced start-up objects
+    std::vector<std::string> objects;  // without the replaced start-up objects
     std::string output;
     std::string map;                     // empty: no map file
     std::vector<std::string> libraries;  // Kiln ar archives

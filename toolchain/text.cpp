@@ -1,13 +1,14 @@
 #include "text.h"
 
+#include <sys/stat.h>
 #include <algorithm>
 #include <cctype>
 #include <filesystem>
-#include <sys/stat.h>
 
 namespace kiln {
 
-std::string join_arguments(int argc, const char* const* argv) {
+std::string join_arguments(int argc, const char* const* argv)
+{
     std::string line;
     for (int i = 1; i < argc; ++i) {
         if (i > 1) line += ' ';
@@ -16,7 +17,8 @@ std::string join_arguments(int argc, const char* const* argv) {
     return line;
 }
 
-std::vector<std::string> split_words(const std::string& text) {
+std::vector<std::string> split_words(const std::string& text)
+{
     std::vector<std::string> words;
     std::string word;
     for (char c : text) {
@@ -31,7 +33,8 @@ std::vector<std::string> split_words(const std::string& text) {
     return words;
 }
 
-std::vector<std::string> split_at(const std::string& text, char separator) {
+std::vector<std::string> split_at(const std::string& text, char separator)
+{
     std::vector<std::string> pieces(1);
     for (char c : text) {
         if (c == separator)
@@ -42,60 +45,68 @@ std::vector<std::string> split_at(const std::string& text, char separator) {
     return pieces;
 }
 
-std::string to_lower(std::string text) {
+std::string to_lower(std::string text)
+{
     std::transform(text.begin(), text.end(), text.begin(),
                    [](unsigned char c) { return static_cast<char>(std::tolower(c)); });
     return text;
 }
 
-bool starts_with(const std::string& text, const std::string& prefix) {
+bool starts_with(const std::string& text, const std::string& prefix)
+{
     return text.compare(0, prefix.size(), prefix) == 0;
 }
 
-bool is_digits(const std::string& text) {
+bool is_digits(const std::string& text)
+{
     return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
 }
 
-std::string to_posix_path(std::string path) {
+std::string to_posix_path(std::string path)
+{
     std::replace(path.begin(), path.end(), '\\', '/');
     return path;
 }
 
-std::string file_name_of(const std::string& path) {
+std::string file_name_of(const std::string& path)
+{
     std::size_t slash = path.find_last_of('/');
     return slash == std::string::npos ? path : path.substr(slash + 1);
 }
 
-std::string extension_of(const std::string& path) {
+std::string extension_of(const std::string& path)
+{
     std::string name = file_name_of(path);
     std::size_t dot = name.find_last_of('.');
     return dot == std::string::npos ? std::string() : to_lower(name.substr(dot));
 }
 
-std::string stem_of(const std::string& path) {
+std::string stem_of(const std::string& path)
+{
     std::string name = file_name_of(path);
     std::size_t dot = name.find_last_of('.');
     return dot == std::string::npos ? name : name.substr(0, dot);
 }
 
-std::string with_default_extension(const std::string& path, const std::string& extension) {
+std::string with_default_extension(const std::string& path, const std::string& extension)
+{
     return extension_of(path).empty() ? path + extension : path;
 }
 
-bool file_exists(const std::string& path) {
+bool file_exists(const std::string& path)
+{
     struct stat info;
     return stat(path.c_str(), &info) == 0 && S_ISREG(info.st_mode);
 }
 
-bool same_file(const std::string& first, const std::string& second) {
+bool same_file(const std::string& first, const std::string& second)
+{
     namespace fs = std::filesystem;
     std::error_code error;
     if (fs::equivalent(first, second, error)) return true;
     return fs::path(first).lexically_normal() == fs::path(second).lexically_normal();
 }
 
-std::string as_tool_argument(const std::string& path) {
-    return starts_with(path, "@") ? "./" + path : path;
-}
+std::string as_tool_argument(const std::string& path) { return starts_with(path, "@") ? "./" + path : path; }
 
 }  // namespace kiln

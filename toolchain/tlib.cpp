@@ -7,18 +7,21 @@
 namespace kiln {
 namespace {
 
-bool is_page_size_option(const std::string& word) {
+bool is_page_size_option(const std::string& word)
+{
     return to_lower(word.substr(0, 2)) == "/p" && is_digits(word.substr(2));
 }
 
 // /P<digits>, /C and /E describe the layout of the original library format;
 // an ar archive needs none of them.
-bool is_ignored_option(const std::string& word) {
+bool is_ignored_option(const std::string& word)
+{
     std::string option = to_lower(word);
     return is_page_size_option(word) || option == "/c" || option == "/e";
 }
 
-LibraryEdit parse_command(const std::string& word) {
+LibraryEdit parse_command(const std::string& word)
+{
     std::size_t name_start = word.find_first_not_of("+-*");
     std::string action = word.substr(0, name_start);
     std::string name = name_start == std::string::npos ? std::string() : word.substr(name_start);
@@ -32,7 +35,8 @@ LibraryEdit parse_command(const std::string& word) {
     throw Failure("unsupported command '" + word + "'");
 }
 
-ChildResult run_archiver(const std::vector<std::string>& command, Report& report) {
+ChildResult run_archiver(const std::vector<std::string>& command, Report& report)
+{
     ChildResult result = run_child(command);
     if (!result.succeeded) {
         for (const std::string& line : result.output) report.line("Error " + line);
@@ -41,7 +45,8 @@ ChildResult run_archiver(const std::vector<std::string>& command, Report& report
     return result;
 }
 
-bool is_member(const std::string& library, const std::string& object, Report& report) {
+bool is_member(const std::string& library, const std::string& object, Report& report)
+{
     ChildResult listing = run_archiver({cross_archiver, "t", library}, report);
     for (const std::string& member : listing.output)
         if (member == file_name_of(object)) return true;
@@ -50,14 +55,16 @@ bool is_member(const std::string& library, const std::string& object, Report& re
 
 // Every object to add must exist before the library is touched, so a
 // command line with a missing object leaves the library as it was.
-void check_objects_to_add(const LibraryRequest& request) {
+void check_objects_to_add(const LibraryRequest& request)
+{
     for (const LibraryEdit& edit : request.edits)
         if (edit.action == LibraryEdit::Action::add_or_replace) require_input(edit.object);
 }
 
 }  // namespace
 
-LibraryRequest parse_tlib(const std::string& command_line) {
+LibraryRequest parse_tlib(const std::string& command_line)
+{
     if (command_line.find(',') != std::string::npos) throw Failure("listfiles are not supported");
     LibraryRequest request;
     for (const std::string& word : split_words(command_line)) {
@@ -75,13 +82,15 @@ LibraryRequest parse_tlib(const std::string& command_line) {
     return request;
 }
 
-std::vector<std::string> edit_command(const std::string& library, const LibraryEdit& edit) {
+std::vector<std::string> edit_command(const std::string& library, const LibraryEdit& edit)
+{
     std::string operation = edit.action == LibraryEdit::Action::remove ? "d" : "rcs";
     std::string member = edit.action == LibraryEdit::Action::remove ? file_name_of(edit.object) : edit.object;
     return {cross_archiver, operation, library, member};
 }
 
-void run_tlib(const std::string& command_line, Report& report) {
+void run_tlib(const std::string& command_line, Report& report)
+{
     LibraryRequest request = parse_tlib(command_line);
     check_objects_to_add(request);
     for (const LibraryEdit& edit : request.edits) {

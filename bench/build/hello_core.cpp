@@ -5,10 +5,7 @@
 // as kln does, so g++ takes the same precompiled core.h.
 #include "core.h"
 
-extern "C" void Main()
-{
-    kln::print << kln::string("Hello, world!") << kln::string("\r\n");
-}
+extern "C" void Main() { kln::print << kln::string("Hello, world!") << kln::string("\r\n"); }
 
 extern "C" void __init_all() {}
 extern "C" void __final_all() {}

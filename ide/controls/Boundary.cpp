@@ -7,11 +7,13 @@
 
 namespace kforge {
 
-void ReportCaughtException() noexcept {
+void ReportCaughtException() noexcept
+{
     try {
         throw;
     } catch (const std::exception& error) {
-        OutputDebugStringA(("kforge: exception stopped at a Win32 boundary: " + std::string(error.what()) + "\n").c_str());
+        OutputDebugStringA(
+            ("kforge: exception stopped at a Win32 boundary: " + std::string(error.what()) + "\n").c_str());
     } catch (...) {
         OutputDebugStringA("kforge: exception stopped at a Win32 boundary\n");
     }

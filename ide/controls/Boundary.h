@@ -14,8 +14,8 @@ void ReportCaughtException() noexcept;
 
 // Runs body and tells whether it completed; an exception it throws ends
 // here.
-template <typename Body>
-bool CallGuarded(Body&& body) noexcept {
+template<typename Body> bool CallGuarded(Body&& body) noexcept
+{
     try {
         std::forward<Body>(body)();
         return true;
@@ -28,8 +28,9 @@ bool CallGuarded(Body&& body) noexcept {
 // Gives body's result, or when body throws, fallback's: the default
 // processing of a message whose handler produced no result. fallback must
 // not throw (DefWindowProcA, DefSubclassProc).
-template <typename Body, typename Fallback>
-auto CallGuarded(Body&& body, Fallback&& fallback) noexcept -> decltype(body()) {
+template<typename Body, typename Fallback> auto CallGuarded(Body&& body, Fallback&& fallback) noexcept
+    -> decltype(body())
+{
     try {
         return std::forward<Body>(body)();
     } catch (...) {

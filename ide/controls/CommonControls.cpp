@@ -6,7 +6,8 @@
 
 namespace kforge {
 
-void InitCommonControlsOnce() {
+void InitCommonControlsOnce()
+{
     static const bool initialised = [] {
         INITCOMMONCONTROLSEX controls{};
         controls.dwSize = sizeof controls;

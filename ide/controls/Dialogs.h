@@ -15,15 +15,15 @@ enum class DialogKind { Message, Open, Save, Folder };
 struct DialogRequest {
     DialogKind kind = DialogKind::Message;
     HWND owner = nullptr;
-    std::string text;        // the message; the filter of a file dialog
+    std::string text;  // the message; the filter of a file dialog
     std::string title;
     UINT flags = 0;          // MB_... or OFN_...
     std::string defaultExt;  // the save dialog's, without a dot
 };
 
 struct DialogAnswer {
-    int button = IDCANCEL;   // a message box's IDOK, IDYES, ...
-    std::string path;        // a file or folder dialog's choice, "" when cancelled
+    int button = IDCANCEL;  // a message box's IDOK, IDYES, ...
+    std::string path;       // a file or folder dialog's choice, "" when cancelled
 };
 
 using DialogHandler = std::function<DialogAnswer(const DialogRequest&)>;

@@ -8,7 +8,8 @@ namespace {
 
 constexpr int kTwipsPerInch = 1440;
 
-int ScreenPixelsPerInch(int axis) {
+int ScreenPixelsPerInch(int axis)
+{
     HDC screen = GetDC(nullptr);
     int pixelsPerInch = GetDeviceCaps(screen, axis);
     ReleaseDC(nullptr, screen);
@@ -17,23 +18,16 @@ int ScreenPixelsPerInch(int axis) {
 
 }  // namespace
 
-int TwipsPerPixelX() {
-    return kTwipsPerInch / ScreenPixelsPerInch(LOGPIXELSX);
-}
+int TwipsPerPixelX() { return kTwipsPerInch / ScreenPixelsPerInch(LOGPIXELSX); }
 
-int TwipsPerPixelY() {
-    return kTwipsPerInch / ScreenPixelsPerInch(LOGPIXELSY);
-}
+int TwipsPerPixelY() { return kTwipsPerInch / ScreenPixelsPerInch(LOGPIXELSY); }
 
-int TwipsToPixelsX(int twips) {
-    return MulDiv(twips, ScreenPixelsPerInch(LOGPIXELSX), kTwipsPerInch);
-}
+int TwipsToPixelsX(int twips) { return MulDiv(twips, ScreenPixelsPerInch(LOGPIXELSX), kTwipsPerInch); }
 
-int TwipsToPixelsY(int twips) {
-    return MulDiv(twips, ScreenPixelsPerInch(LOGPIXELSY), kTwipsPerInch);
-}
+int TwipsToPixelsY(int twips) { return MulDiv(twips, ScreenPixelsPerInch(LOGPIXELSY), kTwipsPerInch); }
 
-HFONT MakeFont(const std::string& face, double points, bool bold, bool fixed) {
+HFONT MakeFont(const std::string& face, double points, bool bold, bool fixed)
+{
     LOGFONTA font{};
     const int hundredthsOfPoints = static_cast<int>(std::lround(points * 100));
     font.lfHeight = -MulDiv(hundredthsOfPoints, ScreenPixelsPerInch(LOGPIXELSY), 7200);
@@ -47,10 +41,9 @@ HFONT MakeFont(const std::string& face, double points, bool bold, bool fixed) {
     return CreateFontIndirectA(&font);
 }
 
-COLORREF ResolveColor(uint32_t oleColor) {
-    if ((oleColor & 0xFF000000u) == 0x80000000u) {
-        return GetSysColor(static_cast<int>(oleColor & 0xFFu));
-    }
+COLORREF ResolveColor(uint32_t oleColor)
+{
+    if ((oleColor & 0xFF000000u) == 0x80000000u) { return GetSysColor(static_cast<int>(oleColor & 0xFFu)); }
     return static_cast<COLORREF>(oleColor);
 }
 

@@ -6,19 +6,14 @@ namespace {
 HWND activeModalDialog = nullptr;
 }
 
-HWND ActiveModalDialog() {
-    return activeModalDialog;
-}
+HWND ActiveModalDialog() { return activeModalDialog; }
 
-ModalDialogScope::ModalDialogScope(HWND dialog) : previous_(activeModalDialog) {
-    activeModalDialog = dialog;
-}
+ModalDialogScope::ModalDialogScope(HWND dialog) : previous_(activeModalDialog) { activeModalDialog = dialog; }
 
-ModalDialogScope::~ModalDialogScope() {
-    activeModalDialog = previous_;
-}
+ModalDialogScope::~ModalDialogScope() { activeModalDialog = previous_; }
 
-void PumpPendingMessages() {
+void PumpPendingMessages()
+{
     MSG msg;
     while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
         if (msg.message == WM_QUIT) {
@@ -26,9 +21,7 @@ void PumpPendingMessages() {
             return;
         }
         HWND dialog = activeModalDialog;
-        if (dialog && IsWindow(dialog) && IsDialogMessageA(dialog, &msg)) {
-            continue;
-        }
+        if (dialog && IsWindow(dialog) && IsDialogMessageA(dialog, &msg)) { continue; }
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
     }

@@ -18,11 +18,12 @@ constexpr char signature[] = {'K', 'P', 'B', '1'};
 class ByteWriter {
 public:
     void U8(std::uint8_t value) { bytes_.push_back(value); }
-    void U32(std::uint32_t value) {
+    void U32(std::uint32_t value)
+    {
         for (int shift = 0; shift < 32; shift += 8) U8(static_cast<std::uint8_t>(value >> shift));
     }
-    template <typename Bytes>
-    void Sized(const Bytes& data) {
+    template<typename Bytes> void Sized(const Bytes& data)
+    {
         U32(static_cast<std::uint32_t>(data.size()));
         bytes_.insert(bytes_.end(), data.begin(), data.end());
     }
@@ -39,18 +40,20 @@ public:
     explicit ByteReader(const std::vector<std::uint8_t>& bytes) : bytes_(bytes) {}
 
     bool AtEnd() const { return position_ == bytes_.size(); }
-    std::optional<std::uint8_t> U8() {
+    std::optional<std::uint8_t> U8()
+    {
         if (Left() < 1) return std::nullopt;
         return bytes_[position_++];
     }
-    std::optional<std::uint32_t> U32() {
+    std::optional<std::uint32_t> U32()
+    {
         if (Left() < 4) return std::nullopt;
         std::uint32_t value = 0;
         for (int shift = 0; shift < 32; shift += 8) value |= std::uint32_t{bytes_[position_++]} << shift;
         return value;
     }
-    template <typename Bytes>
-    std::optional<Bytes> Sized() {
+    template<typename Bytes> std::optional<Bytes> Sized()
+    {
         std::optional<std::uint32_t> length = U32();
         if (!length || *length > Left()) return std::nullopt;
         auto first = bytes_.begin() + static_cast<std::ptrdiff_t>(position_);
@@ -65,7 +68,8 @@ private:
     std::size_t position_ = 0;
 };
 
-void WriteValue(ByteWriter& out, const PropertyValue& value) {
+void WriteValue(ByteWriter& out, const PropertyValue& value)
+{
     out.U8(static_cast<std::uint8_t>(value.index()));
     if (auto number = std::get_if<std::int32_t>(&value)) {
         out.U32(static_cast<std::uint32_t>(*number));
@@ -78,37 +82,39 @@ void WriteValue(ByteWriter& out, const PropertyValue& value) {
     }
 }
 
-std::optional<PropertyValue> ReadValue(ByteReader& in) {
+std::optional<PropertyValue> ReadValue(ByteReader& in)
+{
     std::optional<std::uint8_t> kind = in.U8();
     if (!kind) return std::nullopt;
     switch (*kind) {
-    case 0:
-        return PropertyValue{};
-    case 1:
-        if (auto number = in.U32()) return PropertyValue{static_cast<std::int32_t>(*number)};
-        return std::nullopt;
-    case 2:
-        if (auto flag = in.U8(); flag && *flag <= 1) return PropertyValue{*flag == 1};
-        return std::nullopt;
-    case 3:
-        if (auto text = in.Sized<std::string>()) return PropertyValue{std::move(*text)};
-        return std::nullopt;
-    case 4:
-        if (auto data = in.Sized<std::vector<std::uint8_t>>()) return PropertyValue{std::move(*data)};
-        return std::nullopt;
-    default:
-        return std::nullopt;
+        case 0:
+            return PropertyValue{};
+        case 1:
+            if (auto number = in.U32()) return PropertyValue{static_cast<std::int32_t>(*number)};
+            return std::nullopt;
+        case 2:
+            if (auto flag = in.U8(); flag && *flag <= 1) return PropertyValue{*flag == 1};
+            return std::nullopt;
+        case 3:
+            if (auto text = in.Sized<std::string>()) return PropertyValue{std::move(*text)};
+            return std::nullopt;
+        case 4:
+            if (auto data = in.Sized<std::vector<std::uint8_t>>()) return PropertyValue{std::move(*data)};
+            return std::nullopt;
+        default:
+            return std::nullopt;
     }
 }
 
 }  // namespace
 
-std::string PropertyBag::Read(const std::string& key, const char* defaultValue) const {
+std::string PropertyBag::Read(const std::string& key, const char* defaultValue) const
+{
     return Read<std::string>(key, defaultValue);
 }
 
-void PropertyBag::Write(const std::string& key, const PropertyValue& value,
-                        const PropertyValue& defaultValue) {
+void PropertyBag::Write(const std::string& key, const PropertyValue& value, const PropertyValue& defaultValue)
+{
     std::optional<std::size_t> index = IndexOf(key);
     if (value == defaultValue) {
         if (index) entries_.erase(entries_.begin() + static_cast<std::ptrdiff_t>(*index));
@@ -119,14 +125,16 @@ void PropertyBag::Write(const std::string& key, const PropertyValue& value,
     }
 }
 
-std::optional<std::size_t> PropertyBag::IndexOf(const std::string& key) const {
+std::optional<std::size_t> PropertyBag::IndexOf(const std::string& key) const
+{
     for (std::size_t i = 0; i < entries_.size(); ++i) {
         if (EqualsIgnoreCase(entries_[i].key, key)) return i;
     }
     return std::nullopt;
 }
 
-std::vector<std::uint8_t> PropertyBag::ToBytes() const {
+std::vector<std::uint8_t> PropertyBag::ToBytes() const
+{
     ByteWriter out;
     for (char c : signature) out.U8(static_cast<std::uint8_t>(c));
     out.U32(static_cast<std::uint32_t>(entries_.size()));
@@ -137,7 +145,8 @@ std::vector<std::uint8_t> PropertyBag::ToBytes() const {
     return out.Take();
 }
 
-PropertyBag PropertyBag::FromBytes(const std::vector<std::uint8_t>& bytes) {
+PropertyBag PropertyBag::FromBytes(const std::vector<std::uint8_t>& bytes)
+{
     ByteReader in(bytes);
     for (char c : signature) {
         if (in.U8() != static_cast<std::uint8_t>(c)) return {};

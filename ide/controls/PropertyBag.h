@@ -17,8 +17,7 @@ using PropertyValue =
 class PropertyBag {
 public:
     // The stored value when there is one of the default's kind, else the default.
-    template <typename T>
-    T Read(const std::string& key, const T& defaultValue) const;
+    template<typename T> T Read(const std::string& key, const T& defaultValue) const;
     std::string Read(const std::string& key, const char* defaultValue) const;
 
     // Removes the key when value equals defaultValue (same kind and value),
@@ -43,8 +42,8 @@ private:
     std::vector<Entry> entries_;
 };
 
-template <typename T>
-T PropertyBag::Read(const std::string& key, const T& defaultValue) const {
+template<typename T> T PropertyBag::Read(const std::string& key, const T& defaultValue) const
+{
     std::optional<std::size_t> index = IndexOf(key);
     const T* stored = index ? std::get_if<T>(&entries_[*index].value) : nullptr;
     return stored ? *stored : defaultValue;

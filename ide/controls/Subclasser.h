@@ -51,8 +51,8 @@ public:
     const MessageTable& AfterTable() const { return after_; }
 
 private:
-    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam,
-                                         UINT_PTR id, DWORD_PTR refData);
+    static LRESULT CALLBACK SubclassProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id,
+                                         DWORD_PTR refData);
     LRESULT Route(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
     MessageTable& TableOf(int when) { return when == kBefore ? before_ : after_; }
 

@@ -6,37 +6,40 @@
 
 namespace kforge {
 
-std::string Trim(const std::string& text) {
+std::string Trim(const std::string& text)
+{
     std::string::size_type first = text.find_first_not_of(' ');
     if (first == std::string::npos) return "";
     return text.substr(first, text.find_last_not_of(' ') - first + 1);
 }
 
-char LowerCase(char c) {
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
+char LowerCase(char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; }
 
-std::string LowerCase(std::string text) {
+std::string LowerCase(std::string text)
+{
     for (char& c : text) c = LowerCase(c);
     return text;
 }
 
-bool StartsWith(const std::string& text, const std::string& prefix) {
+bool StartsWith(const std::string& text, const std::string& prefix)
+{
     return text.compare(0, prefix.size(), prefix) == 0;
 }
 
-bool EndsWith(const std::string& text, const std::string& suffix) {
+bool EndsWith(const std::string& text, const std::string& suffix)
+{
     return text.size() >= suffix.size() &&
            text.compare(text.size() - suffix.size(), suffix.size(), suffix) == 0;
 }
 
-bool EqualsIgnoreCase(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return LowerCase(x) == LowerCase(y);
-           });
+bool EqualsIgnoreCase(const std::string& a, const std::string& b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(),
+                                              [](char x, char y) { return LowerCase(x) == LowerCase(y); });
 }
 
-std::string ReplaceAll(const std::string& text, const std::string& what, const std::string& with) {
+std::string ReplaceAll(const std::string& text, const std::string& what, const std::string& with)
+{
     if (what.empty()) return text;
     std::string result;
     std::string::size_type from = 0;
@@ -47,11 +50,10 @@ std::string ReplaceAll(const std::string& text, const std::string& what, const s
     return result.append(text, from, std::string::npos);
 }
 
-std::string StripNull(const std::string& text) {
-    return text.substr(0, text.find('\0'));
-}
+std::string StripNull(const std::string& text) { return text.substr(0, text.find('\0')); }
 
-std::optional<std::int32_t> ParseInt32(const std::string& text) {
+std::optional<std::int32_t> ParseInt32(const std::string& text)
+{
     std::string digits = Trim(text);
     bool negative = StartsWith(digits, "-");
     if (negative || StartsWith(digits, "+")) digits.erase(0, 1);

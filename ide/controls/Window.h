@@ -17,14 +17,14 @@ namespace kforge {
 // name) and the window.
 struct WindowSpec {
     std::string className;
-    UINT classStyle = 0;            // CS_... bits of the class
-    HBRUSH background = nullptr;    // the class's background brush
+    UINT classStyle = 0;          // CS_... bits of the class
+    HBRUSH background = nullptr;  // the class's background brush
     DWORD exStyle = 0;
     DWORD style = 0;
     std::string title;
-    RECT rect{};                    // position and size, in the parent's client pixels
+    RECT rect{};  // position and size, in the parent's client pixels
     HWND parent = nullptr;
-    HMENU menuOrId = nullptr;       // a child's control id
+    HMENU menuOrId = nullptr;  // a child's control id
 };
 
 class Window {

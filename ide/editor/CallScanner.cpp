@@ -8,10 +8,7 @@ namespace kforge {
 
 namespace {
 
-bool StartsToken(char b)
-{
-    return b != '\0' && std::strchr("!.<=>@|", b) != nullptr;
-}
+bool StartsToken(char b) { return b != '\0' && std::strchr("!.<=>@|", b) != nullptr; }
 
 }  // namespace
 

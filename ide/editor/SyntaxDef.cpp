@@ -20,16 +20,11 @@ struct SectionName {
 };
 
 const SectionName sectionNames[] = {
-    {"main", Section::Main},
-    {"options", Section::Options},
-    {"colors", Section::Colors},
-    {"keywords", Section::Keywords},
-    {"attributes", Section::Attributes},
-    {"operators", Section::Operators},
+    {"main", Section::Main},         {"options", Section::Options},       {"colors", Section::Colors},
+    {"keywords", Section::Keywords}, {"attributes", Section::Attributes}, {"operators", Section::Operators},
 };
 
-template <typename Field>
-struct KeyField {
+template<typename Field> struct KeyField {
     Section section;
     const char* key;
     Field SyntaxDef::*field;
@@ -73,10 +68,14 @@ const KeyField<uint32_t> colorKeys[] = {
 std::string SyntaxDef::*WordListOf(Section section)
 {
     switch (section) {
-    case Section::Keywords: return &SyntaxDef::keywords;
-    case Section::Attributes: return &SyntaxDef::attributes;
-    case Section::Operators: return &SyntaxDef::operators;
-    default: return nullptr;
+        case Section::Keywords:
+            return &SyntaxDef::keywords;
+        case Section::Attributes:
+            return &SyntaxDef::attributes;
+        case Section::Operators:
+            return &SyntaxDef::operators;
+        default:
+            return nullptr;
     }
 }
 
@@ -109,10 +108,7 @@ std::vector<std::string> SplitLines(const std::string& bytes)
     return lines;
 }
 
-bool IsHexDigit(char c)
-{
-    return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F');
-}
+bool IsHexDigit(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'); }
 
 int HexDigitValue(char c)
 {
@@ -169,9 +165,8 @@ std::optional<bool> ParseBoolean(const std::string& text)
     return std::nullopt;
 }
 
-template <typename Field, std::size_t count>
-const KeyField<Field>* FindKey(const KeyField<Field> (&table)[count], Section section,
-                               const std::string& key)
+template<typename Field, std::size_t count>
+const KeyField<Field>* FindKey(const KeyField<Field> (&table)[count], Section section, const std::string& key)
 {
     for (const KeyField<Field>& entry : table) {
         if (entry.section == section && key == entry.key) return &entry;
@@ -260,6 +255,5 @@ std::string SplitChars(const std::string& text)
     }
     return joined;
 }
-
 
 }  // namespace kforge

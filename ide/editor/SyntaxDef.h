@@ -63,5 +63,4 @@ SyntaxDef LoadSyntax(const std::string& path);
 // A text of fewer than 2 characters unchanged, else its characters joined by LF.
 std::string SplitChars(const std::string& text);
 
-
 }  // namespace kforge

@@ -11,16 +11,16 @@
 
 #include <windows.h>
 
-#include <cerrno>
-#include <csignal>
-#include <cstring>
 #include <fcntl.h>
 #include <poll.h>
-#include <string>
 #include <sys/prctl.h>
 #include <sys/syscall.h>
 #include <sys/wait.h>
 #include <unistd.h>
+#include <cerrno>
+#include <csignal>
+#include <cstring>
+#include <string>
 #include <vector>
 
 extern char** environ;
@@ -31,7 +31,8 @@ namespace {
 // Exit status of the launcher when the tool could not be started.
 constexpr int kCannotRunStatus = 127;
 
-std::string ToUtf8(const WCHAR* text) {
+std::string ToUtf8(const WCHAR* text)
+{
     int size = WideCharToMultiByte(CP_UTF8, 0, text, -1, nullptr, 0, nullptr, nullptr);
     if (size <= 1) return "";
     std::string result(static_cast<size_t>(size), '\0');
@@ -41,7 +42,8 @@ std::string ToUtf8(const WCHAR* text) {
 }
 
 // The Unix path of a DOS path, or "" when Wine cannot map it.
-std::string UnixPath(const WCHAR* dosPath) {
+std::string UnixPath(const WCHAR* dosPath)
+{
     char* unixPath = wine_get_unix_file_name(dosPath);
     if (!unixPath) return "";
     std::string result(unixPath);
@@ -49,14 +51,16 @@ std::string UnixPath(const WCHAR* dosPath) {
     return result;
 }
 
-bool IsAbsoluteDosPath(const WCHAR* text) {
+bool IsAbsoluteDosPath(const WCHAR* text)
+{
     bool driveLetter = (text[0] >= u'A' && text[0] <= u'Z') || (text[0] >= u'a' && text[0] <= u'z');
     return driveLetter && text[1] == u':' && text[2] == u'\\';
 }
 
 // An argument as the tool gets it: an absolute DOS path as its Unix path,
 // anything else (or a path Wine cannot map) as its UTF-8 text.
-std::string ToolArgument(const WCHAR* argument) {
+std::string ToolArgument(const WCHAR* argument)
+{
     if (IsAbsoluteDosPath(argument)) {
         std::string unixPath = UnixPath(argument);
         if (!unixPath.empty()) return unixPath;
@@ -66,7 +70,8 @@ std::string ToolArgument(const WCHAR* argument) {
 
 // The launcher's own file as a DOS path (GetModuleFileNameW has no way to
 // ask for the length, so the buffer grows until the name fits).
-std::u16string OwnDosPath() {
+std::u16string OwnDosPath()
+{
     std::u16string buffer(MAX_PATH, u'\0');
     for (;;) {
         DWORD length = GetModuleFileNameW(nullptr, reinterpret_cast<WCHAR*>(buffer.data()),
@@ -77,11 +82,10 @@ std::u16string OwnDosPath() {
     }
 }
 
-const WCHAR* AsWide(const std::u16string& text) {
-    return reinterpret_cast<const WCHAR*>(text.c_str());
-}
+const WCHAR* AsWide(const std::u16string& text) { return reinterpret_cast<const WCHAR*>(text.c_str()); }
 
-bool EndsWithExe(const std::string& name) {
+bool EndsWithExe(const std::string& name)
+{
     if (name.size() < 4) return false;
     std::string extension = name.substr(name.size() - 4);
     for (char& c : extension) c = static_cast<char>(c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c);
@@ -95,7 +99,8 @@ struct ToolLocation {
     std::string program;
 };
 
-bool LocateTool(ToolLocation& location) {
+bool LocateTool(ToolLocation& location)
+{
     std::string launcherPath = UnixPath(AsWide(OwnDosPath()));
     size_t slash = launcherPath.rfind('/');
     if (slash == std::string::npos) return false;
@@ -108,7 +113,8 @@ bool LocateTool(ToolLocation& location) {
 }
 
 // The launcher's Unix environment with the tool folder first on PATH.
-std::vector<std::string> ToolEnvironment(const std::string& binFolder) {
+std::vector<std::string> ToolEnvironment(const std::string& binFolder)
+{
     std::vector<std::string> environment;
     std::string path = "PATH=" + binFolder;
     for (char** entry = environ; *entry; ++entry) {
@@ -121,7 +127,8 @@ std::vector<std::string> ToolEnvironment(const std::string& binFolder) {
     return environment;
 }
 
-std::vector<char*> PointersTo(std::vector<std::string>& texts) {
+std::vector<char*> PointersTo(std::vector<std::string>& texts)
+{
     std::vector<char*> pointers;
     for (std::string& text : texts) pointers.push_back(text.data());
     pointers.push_back(nullptr);
@@ -129,13 +136,15 @@ std::vector<char*> PointersTo(std::vector<std::string>& texts) {
 }
 
 // A Windows standard handle that can take output, or null.
-HANDLE OutputHandle(DWORD which) {
+HANDLE OutputHandle(DWORD which)
+{
     HANDLE handle = GetStdHandle(which);
     return handle == INVALID_HANDLE_VALUE ? nullptr : handle;
 }
 
 // Writes all of the bytes to a Windows handle; false when it fails.
-bool WriteAll(HANDLE handle, const char* bytes, size_t count) {
+bool WriteAll(HANDLE handle, const char* bytes, size_t count)
+{
     while (count > 0) {
         DWORD written = 0;
         DWORD chunk = count > 65536 ? 65536 : static_cast<DWORD>(count);
@@ -148,7 +157,8 @@ bool WriteAll(HANDLE handle, const char* bytes, size_t count) {
 
 // Writes the launcher's one message line, to its error handle or, when that
 // is null, to its output, and gives the launcher's exit status.
-int ReportCannotRun(const std::string& launcherName, const std::string& reason) {
+int ReportCannotRun(const std::string& launcherName, const std::string& reason)
+{
     std::string line = launcherName + ": cannot run " + reason + "\r\n";
     HANDLE handle = OutputHandle(STD_ERROR_HANDLE);
     if (!handle) handle = OutputHandle(STD_OUTPUT_HANDLE);
@@ -158,7 +168,8 @@ int ReportCannotRun(const std::string& launcherName, const std::string& reason) 
 
 // Marks every descriptor above the standard ones close-on-exec, so the tool
 // inherits none of Wine's own (the server socket, mapped files).
-void CloseWineDescriptorsOnExec() {
+void CloseWineDescriptorsOnExec()
+{
     if (syscall(SYS_close_range, 3u, ~0u, 4u /* CLOSE_RANGE_CLOEXEC */) == 0) return;
     long limit = sysconf(_SC_OPEN_MAX);
     for (int fd = 3; fd < limit; ++fd) fcntl(fd, F_SETFD, FD_CLOEXEC);
@@ -169,8 +180,9 @@ void CloseWineDescriptorsOnExec() {
 // Windows current folder when it started the launcher. When the exec
 // fails, its errno goes to failureFd, a close-on-exec pipe that otherwise
 // closes empty.
-[[noreturn]] void BecomeTool(pid_t launcherPid, int outputFd, int errorFd, int failureFd,
-                             const char* program, char** argv, char** envp) {
+[[noreturn]] void BecomeTool(pid_t launcherPid, int outputFd, int errorFd, int failureFd, const char* program,
+                             char** argv, char** envp)
+{
     // The tool dies with the launcher: Wine ends a terminated process
     // without running any of its code.
     prctl(PR_SET_PDEATHSIG, SIGKILL);
@@ -198,19 +210,22 @@ void CloseWineDescriptorsOnExec() {
 class ToolRun {
 public:
     ToolRun(ToolLocation location, std::vector<std::string> arguments)
-        : location_(std::move(location)), arguments_(std::move(arguments)),
+        : location_(std::move(location)),
+          arguments_(std::move(arguments)),
           output_(OutputHandle(STD_OUTPUT_HANDLE)),
-          error_(OutputHandle(STD_ERROR_HANDLE)) {}
+          error_(OutputHandle(STD_ERROR_HANDLE))
+    {
+    }
 
     // Starts the tool, relays its output until it closes and returns the
     // tool's exit code (128 + the signal when a signal ended it).
-    int Run() {
+    int Run()
+    {
         // A child of the IDE has a null error handle: the tool's error
         // output then goes where its output goes, in order.
         bool separateErrors = error_ != nullptr;
         int outputPipe[2], errorPipe[2] = {-1, -1}, failurePipe[2];
-        if (pipe2(outputPipe, O_CLOEXEC) != 0 ||
-            (separateErrors && pipe2(errorPipe, O_CLOEXEC) != 0) ||
+        if (pipe2(outputPipe, O_CLOEXEC) != 0 || (separateErrors && pipe2(errorPipe, O_CLOEXEC) != 0) ||
             pipe2(failurePipe, O_CLOEXEC) != 0)
             return CannotRun("no pipe: ", errno);
 
@@ -239,7 +254,8 @@ public:
     }
 
 private:
-    static ssize_t ReadFully(int fd, void* buffer, size_t size) {
+    static ssize_t ReadFully(int fd, void* buffer, size_t size)
+    {
         ssize_t total = 0;
         while (static_cast<size_t>(total) < size) {
             ssize_t n = read(fd, static_cast<char*>(buffer) + total, size - total);
@@ -250,7 +266,8 @@ private:
         return total;
     }
 
-    static bool WaitFor(pid_t child, int& status) {
+    static bool WaitFor(pid_t child, int& status)
+    {
         while (waitpid(child, &status, 0) < 0)
             if (errno != EINTR) return false;
         return true;
@@ -259,7 +276,8 @@ private:
     // Copies the tool's output pipes to the Windows handles until both
     // close. A handle that fails is dropped, but its pipe is still drained
     // so that the tool never blocks on it.
-    void Relay(int outputFd, int errorFd) {
+    void Relay(int outputFd, int errorFd)
+    {
         struct Stream {
             int fd;
             HANDLE handle;
@@ -291,7 +309,8 @@ private:
     }
 
     // "<program>: <step><reason>", the step naming what failed before the exec.
-    int CannotRun(const std::string& step, int error) {
+    int CannotRun(const std::string& step, int error)
+    {
         return ReportCannotRun(location_.launcherName,
                                location_.program + ": " + step + std::strerror(error));
     }
@@ -305,11 +324,11 @@ private:
 }  // namespace
 }  // namespace kforge
 
-extern "C" int wmain(int argc, WCHAR** argv) {
+extern "C" int wmain(int argc, WCHAR** argv)
+{
     using namespace kforge;
     ToolLocation location;
-    if (!LocateTool(location))
-        return ReportCannotRun("launcher", "its tool: its own file has no Unix path");
+    if (!LocateTool(location)) return ReportCannotRun("launcher", "its tool: its own file has no Unix path");
     std::vector<std::string> arguments{location.program};
     for (int i = 1; i < argc; ++i) arguments.push_back(ToolArgument(argv[i]));
     return ToolRun(std::move(location), std::move(arguments)).Run();

@@ -17,11 +17,10 @@ public:
     virtual std::string ReadIni(const std::string& file, const std::string& section,
                                 const std::string& key) = 0;
     // The names of the section's keys in file order; empty when it is missing.
-    virtual std::vector<std::string> ReadIniKeys(const std::string& file,
-                                                 const std::string& section) = 0;
+    virtual std::vector<std::string> ReadIniKeys(const std::string& file, const std::string& section) = 0;
     // Writes one key, creating the file and the section as needed; false on failure.
-    virtual bool WriteIni(const std::string& file, const std::string& section,
-                          const std::string& key, const std::string& value) = 0;
+    virtual bool WriteIni(const std::string& file, const std::string& section, const std::string& key,
+                          const std::string& value) = 0;
     // Removes the section with all its keys.
     virtual void DeleteIniSection(const std::string& file, const std::string& section) = 0;
 };

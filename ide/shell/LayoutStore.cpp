@@ -21,20 +21,23 @@ using Header = std::array<std::uint8_t, headerSize>;
 const std::string versionKey = "Version";
 const std::string layoutKey = "Layout";
 
-std::uint32_t ReadLittleEndian(const Header& header, std::size_t offset, std::size_t size) {
+std::uint32_t ReadLittleEndian(const Header& header, std::size_t offset, std::size_t size)
+{
     std::uint32_t value = 0;
     for (std::size_t i = 0; i < size; ++i) value |= std::uint32_t{header[offset + i]} << (8 * i);
     return value;
 }
 
-void PutLittleEndian(Header& header, std::size_t offset, std::size_t size, std::uint32_t value) {
+void PutLittleEndian(Header& header, std::size_t offset, std::size_t size, std::uint32_t value)
+{
     for (std::size_t i = 0; i < size; ++i) header[offset + i] = static_cast<std::uint8_t>(value >> (8 * i));
 }
 
 // The record's bytes, or nothing when the file is missing, its header is not
 // that of a byte array, or it is shorter than its count says. The count is
 // checked against the file's size before anything is allocated.
-std::optional<std::vector<std::uint8_t>> ReadRecord(const std::string& path) {
+std::optional<std::vector<std::uint8_t>> ReadRecord(const std::string& path)
+{
     std::ifstream in(path, std::ios::binary | std::ios::ate);
     if (!in) return std::nullopt;
     std::streamoff fileSize = in.tellg();
@@ -45,8 +48,7 @@ std::optional<std::vector<std::uint8_t>> ReadRecord(const std::string& path) {
         return std::nullopt;
     }
     std::uint32_t count = ReadLittleEndian(header, 4, 4);
-    if (ReadLittleEndian(header, 0, 2) != byteArrayType ||
-        ReadLittleEndian(header, 2, 2) != dimensionCount ||
+    if (ReadLittleEndian(header, 0, 2) != byteArrayType || ReadLittleEndian(header, 2, 2) != dimensionCount ||
         ReadLittleEndian(header, 8, 4) != lowerBound ||
         count > fileSize - static_cast<std::streamoff>(headerSize)) {
         return std::nullopt;
@@ -58,19 +60,22 @@ std::optional<std::vector<std::uint8_t>> ReadRecord(const std::string& path) {
 
 }  // namespace
 
-std::string FormatProgramVersion(unsigned major, unsigned minor, unsigned revision) {
+std::string FormatProgramVersion(unsigned major, unsigned minor, unsigned revision)
+{
     char text[40];
     std::snprintf(text, sizeof text, "%02u.%02u.%04u", major, minor, revision);
     return text;
 }
 
-void LayoutStore::Load(const std::string& path) {
+void LayoutStore::Load(const std::string& path)
+{
     PropertyBag bag = PropertyBag::FromBytes(ReadRecord(path).value_or(std::vector<std::uint8_t>{}));
     loadedVersion = bag.Read(versionKey, "");
     if (loadedVersion == programVersion) layout = bag.Read(layoutKey, std::vector<std::uint8_t>{});
 }
 
-void LayoutStore::Save(const std::string& path) const {
+void LayoutStore::Save(const std::string& path) const
+{
     std::remove(path.c_str());
     PropertyBag bag;
     bag.Write(versionKey, programVersion, std::string{});
@@ -84,8 +89,7 @@ void LayoutStore::Save(const std::string& path) const {
     PutLittleEndian(header, 8, 4, lowerBound);
     std::ofstream out(path, std::ios::binary | std::ios::trunc);
     out.write(reinterpret_cast<const char*>(header.data()), headerSize);
-    out.write(reinterpret_cast<const char*>(contents.data()),
-              static_cast<std::streamsize>(contents.size()));
+    out.write(reinterpret_cast<const char*>(contents.data()), static_cast<std::streamsize>(contents.size()));
 }
 
 }  // namespace kforge

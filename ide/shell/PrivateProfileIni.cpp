@@ -9,11 +9,11 @@ namespace {
 // GetPrivateProfileStringA with a buffer that grows until the answer fits:
 // the whole value for a key, or the NUL-separated key names for a null key.
 // A full buffer is the function's only sign of a cut answer.
-std::string ReadProfileText(const std::string& file, const std::string& section, const char* key) {
+std::string ReadProfileText(const std::string& file, const std::string& section, const char* key)
+{
     for (DWORD size = 256;; size *= 2) {
         std::string buffer(size, '\0');
-        DWORD length = GetPrivateProfileStringA(section.c_str(), key, "", &buffer[0], size,
-                                                file.c_str());
+        DWORD length = GetPrivateProfileStringA(section.c_str(), key, "", &buffer[0], size, file.c_str());
         if (length + 2 < size || size >= (1u << 30)) return buffer.substr(0, length);
     }
 }
@@ -21,12 +21,13 @@ std::string ReadProfileText(const std::string& file, const std::string& section,
 }  // namespace
 
 std::string PrivateProfileIni::ReadIni(const std::string& file, const std::string& section,
-                                       const std::string& key) {
+                                       const std::string& key)
+{
     return ReadProfileText(file, section, key.c_str());
 }
 
-std::vector<std::string> PrivateProfileIni::ReadIniKeys(const std::string& file,
-                                                        const std::string& section) {
+std::vector<std::string> PrivateProfileIni::ReadIniKeys(const std::string& file, const std::string& section)
+{
     std::string names = ReadProfileText(file, section, nullptr);
     std::vector<std::string> keys;
     for (std::string::size_type from = 0; from < names.size();) {
@@ -38,12 +39,14 @@ std::vector<std::string> PrivateProfileIni::ReadIniKeys(const std::string& file,
     return keys;
 }
 
-bool PrivateProfileIni::WriteIni(const std::string& file, const std::string& section,
-                                 const std::string& key, const std::string& value) {
+bool PrivateProfileIni::WriteIni(const std::string& file, const std::string& section, const std::string& key,
+                                 const std::string& value)
+{
     return WritePrivateProfileStringA(section.c_str(), key.c_str(), value.c_str(), file.c_str()) != 0;
 }
 
-void PrivateProfileIni::DeleteIniSection(const std::string& file, const std::string& section) {
+void PrivateProfileIni::DeleteIniSection(const std::string& file, const std::string& section)
+{
     WritePrivateProfileStringA(section.c_str(), nullptr, "", file.c_str());
 }
 

@@ -7,10 +7,8 @@ namespace kforge {
 
 class PrivateProfileIni : public IniStore {
 public:
-    std::string ReadIni(const std::string& file, const std::string& section,
-                        const std::string& key) override;
-    std::vector<std::string> ReadIniKeys(const std::string& file,
-                                         const std::string& section) override;
+    std::string ReadIni(const std::string& file, const std::string& section, const std::string& key) override;
+    std::vector<std::string> ReadIniKeys(const std::string& file, const std::string& section) override;
     bool WriteIni(const std::string& file, const std::string& section, const std::string& key,
                   const std::string& value) override;
     void DeleteIniSection(const std::string& file, const std::string& section) override;

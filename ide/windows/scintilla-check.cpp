@@ -8,14 +8,15 @@
 
 #include "Scintilla.h"
 
-int main() {
+int main()
+{
     HINSTANCE instance = GetModuleHandleA(nullptr);
     if (!Scintilla_RegisterClasses(instance)) {
         std::puts("scintilla-check: the window class was not registered");
         return 1;
     }
-    HWND editor = CreateWindowExA(0, "Scintilla", "", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300,
-                                  nullptr, nullptr, instance, nullptr);
+    HWND editor = CreateWindowExA(0, "Scintilla", "", WS_OVERLAPPEDWINDOW, 0, 0, 400, 300, nullptr, nullptr,
+                                  instance, nullptr);
     if (!editor) {
         std::puts("scintilla-check: no Scintilla window");
         return 1;

@@ -6,8 +6,7 @@
 #include <stdlib.h>
 #include <string.h>
 
-namespace kln
-{
+namespace kln {
 __block_pool __block_pools[__pooled_classes];
 
 char* __block_allocate_new(std::size_t size)
@@ -17,10 +16,7 @@ char* __block_allocate_new(std::size_t size)
     return block;
 }
 
-void __block_release(char* block)
-{
-    free(block);
-}
+void __block_release(char* block) { free(block); }
 
 char* __block_resize(char* block, std::size_t old_bytes, std::size_t new_bytes)
 {
@@ -34,4 +30,4 @@ char* __block_resize(char* block, std::size_t old_bytes, std::size_t new_bytes)
     __block_free(block, old_bytes);
     return moved;
 }
-}
+}  // namespace kln

@@ -4,8 +4,7 @@
 // the caller.
 #include "runtime.h"
 
-namespace kln
-{
+namespace kln {
 int __call_proc(int address, int count, const int* args)
 {
     int result;
@@ -33,4 +32,4 @@ void __call_event(int address, kln::ref<kln::object> e)
     int argument = static_cast<int>(reinterpret_cast<std::size_t>(__builtin_addressof(e)));
     __call_proc(address, 1, &argument);
 }
-}
+}  // namespace kln

@@ -5,25 +5,25 @@
 #include <stdlib.h>
 #include <string.h>
 
-namespace kln
-{
+namespace kln {
 printer print;
 reader input;
 
-namespace
-{
+namespace {
 // Writes a text up to its first 0 byte; a raw text writes nothing.
 void write_text(const string& s)
 {
     if (s.is_raw()) return;
     fputs(s.chars(), stdout);
 }
-}
+}  // namespace
 
 printer& printer::operator<<(const variant& v)
 {
-    if (v.is_text()) write_text(v.str());
-    else number(v.num());
+    if (v.is_text())
+        write_text(v.str());
+    else
+        number(v.num());
     return *this;
 }
 
@@ -52,7 +52,10 @@ bool reader::read_line(string& text)
         if (c == '\r') continue;
         if (length == capacity) {
             char* larger = static_cast<char*>(realloc(line, capacity *= 2));
-            if (!larger) { free(line); __out_of_memory(); }
+            if (!larger) {
+                free(line);
+                __out_of_memory();
+            }
             line = larger;
         }
         line[length++] = static_cast<char>(c);
@@ -66,4 +69,4 @@ bool reader::read_line(string& text)
     free(line);
     return any;
 }
-}
+}  // namespace kln

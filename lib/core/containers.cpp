@@ -3,20 +3,12 @@
 
 #include <string.h>
 
-namespace kln
-{
-[[noreturn]] void __subscript_out_of_range()
-{
-    __throw("subscript out of range");
-}
+namespace kln {
+[[noreturn]] void __subscript_out_of_range() { __throw("subscript out of range"); }
 
-string __position_key(int position)
-{
-    return __format_number(position);
-}
+string __position_key(int position) { return __format_number(position); }
 
-namespace
-{
+namespace {
 unsigned hash(const string& key)
 {
     unsigned h = 2166136261u;
@@ -29,7 +21,7 @@ bool same_key(const string& a, const string& b)
 {
     return a.length() == b.length() && memcmp(a.chars(), b.chars(), a.length()) == 0;
 }
-}
+}  // namespace
 
 int __key_index::find(const __sequence<string>& keys, const string& key)
 {
@@ -69,8 +61,10 @@ void __key_index::erased(const __sequence<string>& keys, int position)
     }
     int freed = -1;
     for (int i = 0; i < capacity; ++i) {
-        if (slots[i] == position) freed = i, slots[i] = -1;
-        else if (slots[i] > position) --slots[i];
+        if (slots[i] == position)
+            freed = i, slots[i] = -1;
+        else if (slots[i] > position)
+            --slots[i];
     }
     --indexed;
     if (freed < 0) {
@@ -94,4 +88,4 @@ void __key_index::insert(const __sequence<string>& keys, int position)
     while (slots[i] >= 0) i = (i + 1) & (capacity - 1);
     slots[i] = position;
 }
-}
+}  // namespace kln

@@ -5,10 +5,8 @@
 #include <stdlib.h>
 #include <windows.h>
 
-namespace kln
-{
-namespace
-{
+namespace kln {
+namespace {
 // The loaded libraries, a plain array grown by realloc: the list needs no
 // C++ library code, which keeps every program's static link small.
 HMODULE* loaded_libraries = nullptr;
@@ -28,7 +26,7 @@ bool reserve_one()
     loaded_capacity = capacity;
     return true;
 }
-}
+}  // namespace
 
 void loadlib(kln::string name)
 {
@@ -42,10 +40,7 @@ void loadlib(kln::string name)
 
 // Only records the request: the start-up object releases every library once,
 // after all finalizations, so no finalization can call into a released one.
-void unloadlibs()
-{
-    release_requested = true;
-}
+void unloadlibs() { release_requested = true; }
 
 void __release_libs()
 {
@@ -57,10 +52,7 @@ void __release_libs()
     loaded_count = loaded_capacity = 0;
 }
 
-void* getlibhandle(kln::string name)
-{
-    return GetModuleHandleA(name.chars());
-}
+void* getlibhandle(kln::string name) { return GetModuleHandleA(name.chars()); }
 
 // A null handle gives null: GetProcAddress(NULL, ...) would search the exe.
 void* getprocaddr(void* library, kln::string name)
@@ -68,4 +60,4 @@ void* getprocaddr(void* library, kln::string name)
     if (!library) return nullptr;
     return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(library), name.chars()));
 }
-}
+}  // namespace kln

@@ -1,19 +1,17 @@
 // The program run shared by the console and windowed start-up objects.
 #include "runtime.h"
 
-#include <exception>
 #include <fcntl.h>
 #include <io.h>
 #include <stdio.h>
+#include <exception>
 
 extern "C" void __init_all();
 extern "C" void Main();
 extern "C" void __final_all();
 
-namespace kln
-{
-namespace
-{
+namespace kln {
+namespace {
 // Termination: a run-time error or END that C++ could not unwind further
 // (one thrown out of a destructor, such as a module's finalization) still
 // ends as at the entry; any other exception ends the program with code 3,
@@ -46,7 +44,7 @@ __attribute__((constructor(101))) void prepare_process()
     std::set_terminate(&terminate_program);
     __install_fault_filters();
 }
-}
+}  // namespace
 
 int __run_program()
 {
@@ -61,4 +59,4 @@ int __run_program()
     }
     return 0;
 }
-}
+}  // namespace kln

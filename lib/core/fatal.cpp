@@ -7,13 +7,11 @@
 #include <string.h>
 #include <windows.h>
 
-namespace kln
-{
+namespace kln {
 bool __fatal_active = false;
 fatal_report __installed_report = nullptr;
 
-namespace
-{
+namespace {
 // A second report while one is in progress ends at once.
 void begin_report()
 {
@@ -22,10 +20,7 @@ void begin_report()
 }
 
 // The message's text up to its first 0 byte; a raw message is empty.
-const char* message_text(const string& message)
-{
-    return message.is_raw() ? "" : message.chars();
-}
+const char* message_text(const string& message) { return message.is_raw() ? "" : message.chars(); }
 
 // "Error: " + text + "\r\n", built without the string heap: an exact-size
 // buffer, or a static one (truncated) when the heap fails.
@@ -46,7 +41,7 @@ const char* box_text(const char* text)
     strcpy(buffer + used, tail);
     return buffer;
 }
-}
+}  // namespace
 
 [[noreturn]] void __report_console(const string& message)
 {
@@ -73,14 +68,11 @@ const char* box_text(const char* text)
     __report_windowed(message);
 }
 
-[[noreturn]] void __end_program()
-{
-    exit(0);
-}
+[[noreturn]] void __end_program() { exit(0); }
 
 [[noreturn]] void __unhandled()
 {
     fflush(stdout);
     _exit(3);
 }
-}
+}  // namespace kln

@@ -9,10 +9,8 @@
 
 #include <windows.h>
 
-namespace kln
-{
-namespace
-{
+namespace kln {
+namespace {
 LONG guard_depth = 0;
 const char* pending_message = nullptr;
 LPTOP_LEVEL_EXCEPTION_FILTER previous_filter = nullptr;
@@ -22,27 +20,23 @@ DWORD image_begin = 0, image_end = 0;
 // outside the image), away from the stack that faulted.
 alignas(16) char reserve_stack[256 * 1024];
 
-struct guard_scope
-{
+struct guard_scope {
     guard_scope() { ++guard_depth; }
     ~guard_scope() { --guard_depth; }
 };
 
-bool inside_image(DWORD address)
-{
-    return address >= image_begin && address < image_end;
-}
+bool inside_image(DWORD address) { return address >= image_begin && address < image_end; }
 
 void find_image()
 {
     HMODULE module = GetModuleHandleA(NULL);
     const IMAGE_DOS_HEADER* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(module);
-    const IMAGE_NT_HEADERS* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(
-        reinterpret_cast<const char*>(module) + dos->e_lfanew);
+    const IMAGE_NT_HEADERS* nt =
+        reinterpret_cast<const IMAGE_NT_HEADERS*>(reinterpret_cast<const char*>(module) + dos->e_lfanew);
     image_begin = reinterpret_cast<DWORD>(module);
     image_end = image_begin + nt->OptionalHeader.SizeOfImage;
 }
-}
+}  // namespace
 
 // Entered instead of the faulting instruction, with a return address inside
 // it (one past its start), so the unwinder finds that instruction's entry.
@@ -59,12 +53,8 @@ extern "C" __attribute__((noinline, used, noreturn)) void __kln_report_fault()
     __fatal(string(pending_message));
 }
 
-namespace
-{
-void clear_fpu_exceptions(CONTEXT* context)
-{
-    context->FloatSave.StatusWord &= ~0x80FFu;
-}
+namespace {
+void clear_fpu_exceptions(CONTEXT* context) { context->FloatSave.StatusWord &= ~0x80FFu; }
 
 void redirect_to_throw(CONTEXT* context)
 {
@@ -104,18 +94,25 @@ LONG WINAPI unhandled_filter(EXCEPTION_POINTERS* info)
     redirect_to_report(info->ContextRecord);
     return EXCEPTION_CONTINUE_EXECUTION;
 }
-}
+}  // namespace
 
 const char* seh_to_message(unsigned code)
 {
     switch (code) {
-    case 0xC0000005: return "access violation";
-    case 0xC000008E: return "division by zero";
-    case 0xC0000094: return "division by zero";
-    case 0xC0000090: return "floating-point error";
-    case 0xC000001D: return "illegal instruction";
-    case 0xC00000FD: return "stack overflow";
-    default: return nullptr;
+        case 0xC0000005:
+            return "access violation";
+        case 0xC000008E:
+            return "division by zero";
+        case 0xC0000094:
+            return "division by zero";
+        case 0xC0000090:
+            return "floating-point error";
+        case 0xC000001D:
+            return "illegal instruction";
+        case 0xC00000FD:
+            return "stack overflow";
+        default:
+            return nullptr;
     }
 }
 
@@ -135,4 +132,4 @@ void call_guarded(void (*routine)())
     guard_scope scope;
     routine();
 }
-}
+}  // namespace kln

@@ -4,29 +4,23 @@
 
 #include <stdlib.h>
 
-namespace kln
-{
-namespace
-{
+namespace kln {
+namespace {
 // A static block whose count never reaches 0: reporting an exhausted heap
 // must not need the heap.
-struct
-{
+struct {
     int count;
     int length;
     char text[14];
-} out_of_memory_block = { 0x40000000, 13, "out of memory" };
-}
+} out_of_memory_block = {0x40000000, 13, "out of memory"};
+}  // namespace
 
 [[noreturn]] void __out_of_memory()
 {
     throw string::from_handle(reinterpret_cast<char*>(&out_of_memory_block));
 }
 
-void* new_zeroed(unsigned count, unsigned size)
-{
-    return calloc(count, size);
-}
+void* new_zeroed(unsigned count, unsigned size) { return calloc(count, size); }
 
 void* __alloc_zeroed(std::size_t size)
 {
@@ -35,13 +29,7 @@ void* __alloc_zeroed(std::size_t size)
     return p;
 }
 
-void __free(void* p)
-{
-    free(p);
-}
+void __free(void* p) { free(p); }
 
-[[noreturn]] void __throw(const char* message)
-{
-    throw string(message);
-}
-}
+[[noreturn]] void __throw(const char* message) { throw string(message); }
+}  // namespace kln

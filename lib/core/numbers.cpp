@@ -7,19 +7,11 @@
 #include <stdlib.h>
 #include <string.h>
 
-namespace kln
-{
-namespace
-{
-bool is_blank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
-}
+namespace kln {
+namespace {
+bool is_blank(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r'; }
 
-bool is_digit(char c)
-{
-    return c >= '0' && c <= '9';
-}
+bool is_digit(char c) { return c >= '0' && c <= '9'; }
 
 // Length of the run of digits at text[i..length).
 int digits_at(const char* text, int i, int length)
@@ -41,7 +33,7 @@ double read_checked(const char* begin, int count)
     if (copy != small) free(copy);
     return d;
 }
-}
+}  // namespace
 
 double __parse_number(const char* text, int length)
 {
@@ -125,4 +117,4 @@ variant __plus(const variant& a, double b)
     if (a.is_text()) return variant(__parse_number(string::concat(a.str(), __format_number(b))));
     return variant(a.num() + b);
 }
-}
+}  // namespace kln

@@ -3,17 +3,10 @@
 
 #include <stdlib.h>
 
-namespace kln
-{
-void object::operator delete(void* p)
-{
-    __free(p);
-}
+namespace kln {
+void object::operator delete(void* p) { __free(p); }
 
-kln::string object::ClassName()
-{
-    return "OBJECT";
-}
+kln::string object::ClassName() { return "OBJECT"; }
 
 void object::__release(object* p, bool borrowed)
 {
@@ -35,17 +28,13 @@ void __destroy(object* o)
     if (--o->__refcnt == 0) delete o;
 }
 
-[[noreturn]] void __type_mismatch()
-{
-    __throw("type mismatch");
-}
+[[noreturn]] void __type_mismatch() { __throw("type mismatch"); }
 
 // ---------------------------------------------------------------------------
 // classlist: an intrusive list whose head is constant-initialised, so that
 // records can register themselves in any order of static initialisation.
 
-namespace
-{
+namespace {
 rtti* class_records = nullptr;
 
 bool equal_ignoring_case(const string& a, const string& b)
@@ -60,7 +49,7 @@ bool equal_ignoring_case(const string& a, const string& b)
     }
     return true;
 }
-}
+}  // namespace
 
 void classlist::add(rtti* record)
 {
@@ -68,10 +57,7 @@ void classlist::add(rtti* record)
     class_records = record;
 }
 
-rtti* classlist::first()
-{
-    return class_records;
-}
+rtti* classlist::first() { return class_records; }
 
 rtti* classlist::find(const string& name)
 {
@@ -80,20 +66,11 @@ rtti* classlist::find(const string& name)
     return nullptr;
 }
 
-__rtti_object::__rtti_object()
-{
-    classlist::add(this);
-}
+__rtti_object::__rtti_object() { classlist::add(this); }
 
-string __rtti_object::name()
-{
-    return "OBJECT";
-}
+string __rtti_object::name() { return "OBJECT"; }
 
-ref<object> __rtti_object::create()
-{
-    return new object;
-}
+ref<object> __rtti_object::create() { return new object; }
 
 struct __rtti_object __rtti_object;
-}
+}  // namespace kln

@@ -5,8 +5,7 @@
 
 #include "core.h"
 
-namespace kln
-{
+namespace kln {
 // String block storage: `bytes` is what the block holds (header, text,
 // terminator); blocks are not cleared and are freed with the same `bytes`.
 // A block's size is always the size class of its `bytes`, so the room left
@@ -26,8 +25,7 @@ inline std::size_t __block_class(std::size_t bytes)
 // Free lists of the small classes (blocks.cpp). Short-lived small strings
 // dominate (every literal of a generated program is a new block), so their
 // allocation and release are inline.
-struct __block_pool
-{
+struct __block_pool {
     char* head;  // each free block starts with the next one's address
     int count;
 };
@@ -99,6 +97,6 @@ const char* seh_to_message(unsigned code);
 void call_guarded(void (*routine)());
 int __run_program();
 void __install_fault_filters();
-}
+}  // namespace kln
 
 #endif

@@ -3,15 +3,8 @@
 
 #include <windows.h>
 
-namespace kln
-{
-[[noreturn]] void fatal_error(const string& message)
-{
-    __report_windowed(message);
-}
-}
+namespace kln {
+[[noreturn]] void fatal_error(const string& message) { __report_windowed(message); }
+}  // namespace kln
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
-{
-    return kln::__run_program();
-}
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) { return kln::__run_program(); }

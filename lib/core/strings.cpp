@@ -4,18 +4,13 @@
 #include <stdlib.h>
 #include <string.h>
 
-namespace kln
-{
-namespace
-{
+namespace kln {
+namespace {
 const int header_size = 2 * sizeof(int);
 const int longest_text = 0x7FFFFFF0 - header_size;
 
 // What a block of a text of `length` bytes holds: header, text, terminator.
-std::size_t block_bytes(int length)
-{
-    return header_size + static_cast<std::size_t>(length) + 1;
-}
+std::size_t block_bytes(int length) { return header_size + static_cast<std::size_t>(length) + 1; }
 
 // Whether a block of `bytes` holds `new_bytes` without a resize: no fewer
 // bytes (a shorter text may belong to a smaller class) and within its class.
@@ -54,7 +49,7 @@ int raw_safe_length(const char* p)
 {
     return reinterpret_cast<std::size_t>(p) < 0x10000 ? 0 : static_cast<int>(strlen(p));
 }
-}
+}  // namespace
 
 // ---------------------------------------------------------------------------
 // The memory of the last concatenation r = a + b, which turns the loop
@@ -80,13 +75,13 @@ char* __concat_result;
 char* __concat_left;
 bool __concat_left_spare;
 
-namespace
-{
-int left_length; // r's text begins with the first left_length bytes of left's
+namespace {
+int left_length;  // r's text begins with the first left_length bytes of left's
 
 void free_spare()
 {
-    if (__concat_left_spare) __block_free(__concat_left, block_bytes(reinterpret_cast<int*>(__concat_left)[1]));
+    if (__concat_left_spare)
+        __block_free(__concat_left, block_bytes(reinterpret_cast<int*>(__concat_left)[1]));
 }
 
 void forget_blocks()
@@ -141,7 +136,7 @@ void block_moved(char* from, char* to)
     if (from == __concat_result) __concat_result = to;
     if (from == __concat_left) __concat_left = to;
 }
-}
+}  // namespace
 
 // ---------------------------------------------------------------------------
 // The block of the last string made from a text pointer (a literal), kept
@@ -153,11 +148,10 @@ void block_moved(char* from, char* to)
 // a buffer whose content changed, and the block's own text may have been
 // written through its pointer.
 
-namespace
-{
+namespace {
 const char* literal_source;
-char* literal_block; // made from literal_source; null when there is none
-bool literal_kept;   // literal_block's count is 0 and nobody holds it
+char* literal_block;  // made from literal_source; null when there is none
+bool literal_kept;    // literal_block's count is 0 and nobody holds it
 
 // Whether the text at `p` is exactly the `length` bytes at `text`, which
 // are followed by a 0 byte (a 0 byte among them ends p too early). Reads
@@ -206,7 +200,7 @@ bool keeps_literal(char* block)
     literal_kept = true;
     return true;
 }
-}
+}  // namespace
 
 // ---------------------------------------------------------------------------
 // string
@@ -222,8 +216,7 @@ inline char* string::new_block(int length)
     return block;
 }
 
-namespace
-{
+namespace {
 // A block whose count reached 0 goes back to the storage, unless it is
 // kept as the last literal's or by the concatenation memory. Inline in both
 // releases below, so that a destructor's release is one call.
@@ -232,12 +225,9 @@ inline __attribute__((always_inline)) void free_counted_block(char* block)
     if (keeps_literal(block) || keeps_block(block)) return;
     __block_free(block, block_bytes(reinterpret_cast<int*>(block)[1]));
 }
-}
+}  // namespace
 
-void string::free_block(char* block) noexcept
-{
-    free_counted_block(block);
-}
+void string::free_block(char* block) noexcept { free_counted_block(block); }
 
 string::string() : h(new_block(0)) {}
 
@@ -286,8 +276,7 @@ void string::alloc(int n)
     h = block;
 }
 
-namespace
-{
+namespace {
 // The spare block's storage resized for `bytes`; freed when that fails.
 char* resized_spare(char* spare, std::size_t spare_bytes, std::size_t bytes)
 {
@@ -319,7 +308,8 @@ inline __attribute__((always_inline)) char* extended_spare(const string& a, cons
 {
     char* left = a.handle();
     char* right = b.handle();
-    if (left != __concat_result || !__concat_left_spare || reinterpret_cast<std::size_t>(right) < 0x10000) return nullptr;
+    if (left != __concat_result || !__concat_left_spare || reinterpret_cast<std::size_t>(right) < 0x10000)
+        return nullptr;
     int lb = reinterpret_cast<int*>(right)[1];
     if (lb > 16) return nullptr;
     char* spare = __concat_left;
@@ -337,7 +327,7 @@ inline __attribute__((always_inline)) char* extended_spare(const string& a, cons
     __concat_left_spare = false;
     return spare;
 }
-}
+}  // namespace
 
 // A fresh block of a + b. The spare block of the last concatenation, when
 // it is a prefix of a, saves copying that prefix.
@@ -448,7 +438,9 @@ apistring::apistring(const string& s) : p(s.is_raw() ? s.text() : copy_of(s.char
 
 apistring::apistring(const variant& v) : apistring(v.str()) {}
 
-apistring::apistring(const apistring& a) : p(a.is_raw() ? a.p : copy_of(a.p, static_cast<int>(strlen(a.p)))) {}
+apistring::apistring(const apistring& a) : p(a.is_raw() ? a.p : copy_of(a.p, static_cast<int>(strlen(a.p))))
+{
+}
 
 apistring::~apistring()
 {
@@ -472,10 +464,7 @@ apistring& apistring::operator=(apistring&& a) noexcept
     return *this;
 }
 
-int apistring::length() const
-{
-    return raw_safe_length(p);
-}
+int apistring::length() const { return raw_safe_length(p); }
 
 void apistring::alloc(int n)
 {
@@ -485,4 +474,4 @@ void apistring::alloc(int n)
     if (!is_raw()) free(p);
     p = block;
 }
-}
+}  // namespace kln

@@ -6,14 +6,11 @@
 
 #include <stdio.h>
 
-namespace kln
-{
+namespace kln {
 #ifdef __KLN_DEBUG
 
-namespace
-{
-struct frame
-{
+namespace {
+struct frame {
     const char* procedure;
     int line;
 };
@@ -22,15 +19,12 @@ const int capacity = 4096;
 frame frames[capacity];
 int depth = 0;  // may exceed capacity: the deeper calls are only counted
 
-frame* innermost()
-{
-    return depth > 0 && depth <= capacity ? &frames[depth - 1] : nullptr;
-}
-}
+frame* innermost() { return depth > 0 && depth <= capacity ? &frames[depth - 1] : nullptr; }
+}  // namespace
 
 void dbg_func(const char* name)
 {
-    if (depth < capacity) frames[depth] = frame{ name, 0 };
+    if (depth < capacity) frames[depth] = frame{name, 0};
     ++depth;
 }
 
@@ -44,10 +38,7 @@ void dbg_line(int line)
     if (frame* f = innermost()) f->line = line;
 }
 
-int dbg_savefunc()
-{
-    return depth;
-}
+int dbg_savefunc() { return depth; }
 
 void dbg_unwind(int saved)
 {
@@ -63,10 +54,14 @@ void __dbg_report()
     int i = (depth < capacity ? depth : capacity) - 1;
     while (i >= 0) {
         int run = 1;
-        while (i - run >= 0 && frames[i - run].procedure == frames[i].procedure && frames[i - run].line == frames[i].line) ++run;
+        while (i - run >= 0 && frames[i - run].procedure == frames[i].procedure &&
+               frames[i - run].line == frames[i].line)
+            ++run;
         const char* name = frames[i].procedure ? frames[i].procedure : "?";
-        if (run == 1) fprintf(stderr, "  %s, line %d\r\n", name, frames[i].line);
-        else fprintf(stderr, "  %s, line %d (%d times)\r\n", name, frames[i].line, run);
+        if (run == 1)
+            fprintf(stderr, "  %s, line %d\r\n", name, frames[i].line);
+        else
+            fprintf(stderr, "  %s, line %d (%d times)\r\n", name, frames[i].line, run);
         i -= run;
     }
 }
@@ -81,4 +76,4 @@ void dbg_unwind(int) {}
 void __dbg_report() {}
 
 #endif
-}
+}  // namespace kln

@@ -20,12 +20,14 @@ struct Search {
     HWND found;
 };
 
-bool is_dialog(HWND window) {
+bool is_dialog(HWND window)
+{
     char name[64];
     return GetClassNameA(window, name, sizeof name) && std::strcmp(name, "#32770") == 0;
 }
 
-BOOL CALLBACK match_box(HWND window, LPARAM data) {
+BOOL CALLBACK match_box(HWND window, LPARAM data)
+{
     auto* search = reinterpret_cast<Search*>(data);
     if (!IsWindowVisible(window) || !is_dialog(window)) return TRUE;
     char title[512] = "";
@@ -35,7 +37,8 @@ BOOL CALLBACK match_box(HWND window, LPARAM data) {
     return FALSE;
 }
 
-BOOL CALLBACK collect_text(HWND control, LPARAM data) {
+BOOL CALLBACK collect_text(HWND control, LPARAM data)
+{
     char name[64], text[4096] = "";
     if (!GetClassNameA(control, name, sizeof name) || _stricmp(name, "Static") != 0) return TRUE;
     GetWindowTextA(control, text, sizeof text);
@@ -44,7 +47,8 @@ BOOL CALLBACK collect_text(HWND control, LPARAM data) {
     return TRUE;
 }
 
-HWND wait_for_box(const char* title, int seconds) {
+HWND wait_for_box(const char* title, int seconds)
+{
     DWORD deadline = GetTickCount() + static_cast<DWORD>(seconds) * 1000;
     for (;;) {
         Search search{title, nullptr};
@@ -56,10 +60,13 @@ HWND wait_for_box(const char* title, int seconds) {
 }
 
 // The command id of BUTTON, 0 when the name is unknown.
-int button_id(HWND box, const char* button) {
-    static const struct { const char* name; int id; } buttons[] = {
-        {"ok", IDOK}, {"cancel", IDCANCEL}, {"yes", IDYES},   {"no", IDNO},
-        {"abort", IDABORT}, {"retry", IDRETRY}, {"ignore", IDIGNORE}};
+int button_id(HWND box, const char* button)
+{
+    static const struct {
+        const char* name;
+        int id;
+    } buttons[] = {{"ok", IDOK},       {"cancel", IDCANCEL}, {"yes", IDYES},      {"no", IDNO},
+                   {"abort", IDABORT}, {"retry", IDRETRY},   {"ignore", IDIGNORE}};
     if (_stricmp(button, "default") == 0) {
         LRESULT id = SendMessageA(box, DM_GETDEFID, 0, 0);
         return HIWORD(id) == DC_HASDEFID ? LOWORD(id) : IDOK;
@@ -71,7 +78,8 @@ int button_id(HWND box, const char* button) {
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     if (argc < 3 || argc > 4 || std::atoi(argv[1]) <= 0) {
         std::fprintf(stderr, "usage: box-reader SECONDS BUTTON [TITLE]\n");
         return 2;

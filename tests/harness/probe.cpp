@@ -9,7 +9,8 @@
 #include <cstdlib>
 #include <cstring>
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     if (argc == 2 && std::strcmp(argv[1], "hang") == 0) {
         Sleep(INFINITE);
         return 0;

@@ -14,14 +14,19 @@ namespace {
 
 class CommandChannelTest : public ::testing::Test {
 protected:
-    void Append(const std::string& text) { std::ofstream(commands, std::ios::app | std::ios::binary) << text; }
-    std::string Results() const {
+    void Append(const std::string& text)
+    {
+        std::ofstream(commands, std::ios::app | std::ios::binary) << text;
+    }
+    std::string Results() const
+    {
         std::ifstream in(results, std::ios::binary);
         std::stringstream text;
         text << in.rdbuf();
         return text.str();
     }
-    void TearDown() override {
+    void TearDown() override
+    {
         std::remove(commands.c_str());
         std::remove(results.c_str());
     }
@@ -30,7 +35,8 @@ protected:
     const std::string results = ::testing::TempDir() + "channel-results";
 };
 
-TEST_F(CommandChannelTest, TakesCompleteLinesOnceAndWaitsForAnUnfinishedOne) {
+TEST_F(CommandChannelTest, TakesCompleteLinesOnceAndWaitsForAnUnfinishedOne)
+{
     std::remove(commands.c_str());
     CommandChannel channel(commands, results);
     EXPECT_TRUE(channel.TakeNewCommands().empty());  // no file yet
@@ -41,7 +47,8 @@ TEST_F(CommandChannelTest, TakesCompleteLinesOnceAndWaitsForAnUnfinishedOne) {
     EXPECT_EQ(channel.TakeNewCommands(), (std::vector<std::string>{"third", ""}));
 }
 
-TEST_F(CommandChannelTest, StartsANewResultFileAndAppendsLines) {
+TEST_F(CommandChannelTest, StartsANewResultFileAndAppendsLines)
+{
     std::ofstream(results) << "old run\n";
     CommandChannel channel(commands, results);
     channel.WriteResult("ready");
@@ -49,7 +56,8 @@ TEST_F(CommandChannelTest, StartsANewResultFileAndAppendsLines) {
     EXPECT_EQ(Results(), "ready\ndone 1\n");
 }
 
-TEST(SplitWords, SplitsAtRunsOfBlanks) {
+TEST(SplitWords, SplitsAtRunsOfBlanks)
+{
     EXPECT_EQ(SplitWords("  addmsg s1\t513  1 "), (std::vector<std::string>{"addmsg", "s1", "513", "1"}));
     EXPECT_TRUE(SplitWords("   ").empty());
 }

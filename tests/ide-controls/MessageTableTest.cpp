@@ -12,11 +12,13 @@ namespace {
 constexpr uint32_t kAll = MessageTable::kAllMessages;
 constexpr uint32_t kA = 0x400, kB = 0x401, kC = 0x402;
 
-std::vector<uint32_t> Counted(const MessageTable& table) {
+std::vector<uint32_t> Counted(const MessageTable& table)
+{
     return {table.Entries().begin(), table.Entries().begin() + (table.Count() < 0 ? 0 : table.Count())};
 }
 
-TEST(MessageTable, StartsEmptyAndAppendsNewMessages) {
+TEST(MessageTable, StartsEmptyAndAppendsNewMessages)
+{
     MessageTable table;
     EXPECT_FALSE(table.Contains(kA));
     table.Add(kA);
@@ -26,14 +28,16 @@ TEST(MessageTable, StartsEmptyAndAppendsNewMessages) {
     EXPECT_FALSE(table.Contains(kC));
 }
 
-TEST(MessageTable, ADuplicateChangesNothing) {
+TEST(MessageTable, ADuplicateChangesNothing)
+{
     MessageTable table;
     table.Add(kA);
     table.Add(kA);
     EXPECT_EQ(Counted(table), (std::vector<uint32_t>{kA}));
 }
 
-TEST(MessageTable, DeletingFreesTheSlotWhichTheNextAddReuses) {
+TEST(MessageTable, DeletingFreesTheSlotWhichTheNextAddReuses)
+{
     MessageTable table;
     table.Add(kA);
     table.Add(kB);
@@ -45,7 +49,8 @@ TEST(MessageTable, DeletingFreesTheSlotWhichTheNextAddReuses) {
     EXPECT_EQ(table.Entries().size(), 2u);
 }
 
-TEST(MessageTable, TheFreeSlotComesBeforeAnEqualEntry) {
+TEST(MessageTable, TheFreeSlotComesBeforeAnEqualEntry)
+{
     MessageTable table;
     table.Add(kA);
     table.Add(kB);
@@ -54,14 +59,16 @@ TEST(MessageTable, TheFreeSlotComesBeforeAnEqualEntry) {
     EXPECT_EQ(Counted(table), (std::vector<uint32_t>{kB, kB}));
 }
 
-TEST(MessageTable, DeletingAMessageNeverAddedIsIgnored) {
+TEST(MessageTable, DeletingAMessageNeverAddedIsIgnored)
+{
     MessageTable table;
     table.Add(kA);
     table.Delete(kB);
     EXPECT_EQ(Counted(table), (std::vector<uint32_t>{kA}));
 }
 
-TEST(MessageTable, EmptyingKeepsTheEntriesUncountedAndTheNextAddRestartsAtOne) {
+TEST(MessageTable, EmptyingKeepsTheEntriesUncountedAndTheNextAddRestartsAtOne)
+{
     MessageTable table;
     table.Add(kA);
     table.Add(kB);
@@ -74,7 +81,8 @@ TEST(MessageTable, EmptyingKeepsTheEntriesUncountedAndTheNextAddRestartsAtOne) {
     EXPECT_EQ(table.Entries(), (std::vector<uint32_t>{kC}));
 }
 
-TEST(MessageTable, TheAllMessagesStateIgnoresSpecificChanges) {
+TEST(MessageTable, TheAllMessagesStateIgnoresSpecificChanges)
+{
     MessageTable table;
     table.Add(kA);
     table.Add(kAll);
@@ -88,7 +96,8 @@ TEST(MessageTable, TheAllMessagesStateIgnoresSpecificChanges) {
     EXPECT_FALSE(table.Contains(kA));
 }
 
-TEST(MessageTable, ClearEmptiesEvenTheAllMessagesState) {
+TEST(MessageTable, ClearEmptiesEvenTheAllMessagesState)
+{
     MessageTable table;
     table.Add(kAll);
     table.Clear();

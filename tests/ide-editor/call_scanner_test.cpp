@@ -140,8 +140,8 @@ TEST(ScanOpenCall, BytesBeyondAscii)
         {"name with high bytes", "x = \xC4rger(", kLineEnd, 0, "\"", CallFrame{"\xC4rger", 1}},
         {"NUL byte is an ordinary byte", std::string("Foo(a\0b, ", 9), kLineEnd, 0, "\"",
          CallFrame{"Foo", 2}},
-        {"NUL is no escape char when there is none", std::string("Foo(\"\0\", ", 9), kLineEnd, 0,
-         "\"", CallFrame{"Foo", 2}},
+        {"NUL is no escape char when there is none", std::string("Foo(\"\0\", ", 9), kLineEnd, 0, "\"",
+         CallFrame{"Foo", 2}},
     };
     for (const Case& c : cases) ExpectCall(c);
 }

@@ -6,8 +6,8 @@
 // (syntax/kln.syn and the argument file); LIBRARY_SOURCES_DIR holds the .kln
 // sources of the library modules.
 
-#include "controls/Texts.h"
 #include "SyntaxDef.h"
+#include "controls/Texts.h"
 
 #include <gtest/gtest.h>
 
@@ -68,10 +68,7 @@ protected:
     }
 };
 
-TEST_F(KlnSyn, IsCrLfWithoutByteOrderMark)
-{
-    ExpectCrLfWithoutBom(ReadFile(path_));
-}
+TEST_F(KlnSyn, IsCrLfWithoutByteOrderMark) { ExpectCrLfWithoutBom(ReadFile(path_)); }
 
 TEST_F(KlnSyn, Options)
 {
@@ -92,8 +89,8 @@ TEST_F(KlnSyn, Options)
 
 TEST_F(KlnSyn, ColorsSetTokensApartFromPlainText)
 {
-    const std::set<uint32_t> colors = {def_.textcolor, def_.keywordcolor, def_.commentcolor,
-                                       def_.stringcolor, def_.numbercolor};
+    const std::set<uint32_t> colors = {def_.textcolor, def_.keywordcolor, def_.commentcolor, def_.stringcolor,
+                                       def_.numbercolor};
     EXPECT_EQ(colors.size(), 5u);
     for (uint32_t color : colors) EXPECT_EQ(color & 0xFF000000u, 0u) << std::hex << color;
 }
@@ -120,16 +117,77 @@ TEST_F(KlnSyn, KeywordsAreKilnStatementDeclarationAndTypeWords)
 {
     const char* const required[] = {
         // statements and the words of their blocks
-        "CALL", "CASE", "CATCH", "DECR", "DIM", "DO", "EACH", "ELSE", "ELSEIF", "END", "EXIT", "FOR",
-        "GOTO", "IF", "IN", "INCR", "INPUT", "LET", "LINE", "LOOP", "NEXT", "PRINT", "RAISE", "REDIM",
-        "SELECT", "SET", "STEP", "SWAP", "THEN", "THROW", "TO", "TRY", "UNTIL", "WEND", "WHILE",
+        "CALL",
+        "CASE",
+        "CATCH",
+        "DECR",
+        "DIM",
+        "DO",
+        "EACH",
+        "ELSE",
+        "ELSEIF",
+        "END",
+        "EXIT",
+        "FOR",
+        "GOTO",
+        "IF",
+        "IN",
+        "INCR",
+        "INPUT",
+        "LET",
+        "LINE",
+        "LOOP",
+        "NEXT",
+        "PRINT",
+        "RAISE",
+        "REDIM",
+        "SELECT",
+        "SET",
+        "STEP",
+        "SWAP",
+        "THEN",
+        "THROW",
+        "TO",
+        "TRY",
+        "UNTIL",
+        "WEND",
+        "WHILE",
         // declarations
-        "ALIAS", "AS", "BUILTIN", "BYREF", "BYVAL", "CLASS", "COLLECTION", "CONST", "DECLARE",
-        "DICTIONARY", "ENUM", "EXPORT", "EXTENDS", "EXTERNAL", "FINALIZATION", "FUNCTION", "GET",
-        "INITIALIZATION", "INTERFACE", "LIB", "NEW", "OPTION", "PRIVATE", "PROPERTY", "PROTECTED",
-        "PUBLIC", "SUB", "TYPE", "USING",
+        "ALIAS",
+        "AS",
+        "BUILTIN",
+        "BYREF",
+        "BYVAL",
+        "CLASS",
+        "COLLECTION",
+        "CONST",
+        "DECLARE",
+        "DICTIONARY",
+        "ENUM",
+        "EXPORT",
+        "EXTENDS",
+        "EXTERNAL",
+        "FINALIZATION",
+        "FUNCTION",
+        "GET",
+        "INITIALIZATION",
+        "INTERFACE",
+        "LIB",
+        "NEW",
+        "OPTION",
+        "PRIVATE",
+        "PROPERTY",
+        "PROTECTED",
+        "PUBLIC",
+        "SUB",
+        "TYPE",
+        "USING",
         // operator words
-        "AND", "MOD", "NOT", "OR", "XOR",
+        "AND",
+        "MOD",
+        "NOT",
+        "OR",
+        "XOR",
     };
     const std::set<std::string> keywords = Keywords();
     for (const char* word : required) EXPECT_EQ(keywords.count(word), 1u) << word;
@@ -154,9 +212,10 @@ TEST_F(KlnSyn, KeywordsHoldNoCppOnlyWords)
 {
     // The C++ words the compiler renames that are no Kiln words.
     const char* const cppWords[] = {
-        "unsigned", "signed", "char", "int", "bool", "float", "void", "auto", "static",
-        "register", "mutable", "volatile", "extern", "struct", "union", "typedef", "typename",
-        "switch", "default", "break", "delete", "typeid", "type_info", "namespace", "kln",
+        "unsigned", "signed",    "char",      "int",     "bool",     "float",  "void",
+        "auto",     "static",    "register",  "mutable", "volatile", "extern", "struct",
+        "union",    "typedef",   "typename",  "switch",  "default",  "break",  "delete",
+        "typeid",   "type_info", "namespace", "kln",
     };
     std::set<std::string> lowerKeywords;
     for (const std::string& word : Keywords()) lowerKeywords.insert(LowerCase(word));
@@ -167,7 +226,8 @@ TEST_F(KlnSyn, OperatorsHoldTheTwoCharacterOnes)
 {
     const std::vector<std::string> list = SplitAt(def_.operators, '\n');
     const std::set<std::string> operators(list.begin(), list.end());
-    for (const char* op : {"<>", "<=", ">=", "+=", "-=", "*=", "/=", "++", "--", "+", "=", "(", ")", ",", "."}) {
+    for (const char* op :
+         {"<>", "<=", ">=", "+=", "-=", "*=", "/=", "++", "--", "+", "=", "(", ")", ",", "."}) {
         EXPECT_EQ(operators.count(op), 1u) << op;
     }
     EXPECT_EQ(operators.count(""), 0u);
@@ -217,10 +277,7 @@ protected:
     const std::string bytes_ = ReadFile(path_);
 };
 
-TEST_F(KlnArg, IsCrLfWithoutByteOrderMark)
-{
-    ExpectCrLfWithoutBom(bytes_);
-}
+TEST_F(KlnArg, IsCrLfWithoutByteOrderMark) { ExpectCrLfWithoutBom(bytes_); }
 
 TEST_F(KlnArg, HoldsTheArgumentsOfEveryPublicRoutineOfSystemAndKApp)
 {

@@ -17,10 +17,7 @@ namespace {
 
 class LoadSyntaxTest : public ::testing::Test {
 protected:
-    SyntaxDef Load(const std::string& bytes)
-    {
-        return LoadSyntax(folder_.Write("test.syn", bytes));
-    }
+    SyntaxDef Load(const std::string& bytes) { return LoadSyntax(folder_.Write("test.syn", bytes)); }
 
     ScratchFolder folder_;
 };
@@ -29,11 +26,11 @@ protected:
 void ExpectAllEmpty(const SyntaxDef& def)
 {
     for (const std::string* text :
-         {&def.sourcePath, &def.name, &def.filter, &def.escapechar, &def.argumentfile,
-          &def.functionstring, &def.singlelinecomment, &def.singlelinecommentalt,
-          &def.multilinecommentstart, &def.multilinecommentstartalt, &def.multilinecommentend,
-          &def.multilinecommentendalt, &def.syntaxstart, &def.syntaxend, &def.stringdelimeters,
-          &def.keywords, &def.attributes, &def.operators, &def.terminatorchar}) {
+         {&def.sourcePath, &def.name, &def.filter, &def.escapechar, &def.argumentfile, &def.functionstring,
+          &def.singlelinecomment, &def.singlelinecommentalt, &def.multilinecommentstart,
+          &def.multilinecommentstartalt, &def.multilinecommentend, &def.multilinecommentendalt,
+          &def.syntaxstart, &def.syntaxend, &def.stringdelimeters, &def.keywords, &def.attributes,
+          &def.operators, &def.terminatorchar}) {
         EXPECT_EQ(*text, "");
     }
     EXPECT_FALSE(def.casesensitive);
@@ -176,16 +173,18 @@ TEST_F(LoadSyntaxTest, LaterKeyOverwritesEarlierOne)
 TEST_F(LoadSyntaxTest, LineWithoutEqualsSignChangesNothing)
 {
     // Neither the key of the line before nor a blank line takes the value.
-    const SyntaxDef def = Load("[main]\r\nname=Kiln\r\n   \r\nnot a key line\r\n[colors]\r\ntextcolor=7\r\nred\r\n");
+    const SyntaxDef def =
+        Load("[main]\r\nname=Kiln\r\n   \r\nnot a key line\r\n[colors]\r\ntextcolor=7\r\nred\r\n");
     EXPECT_EQ(def.name, "Kiln");
     EXPECT_EQ(def.textcolor, 7u);
 }
 
 TEST_F(LoadSyntaxTest, CommentsAndEmptyLines)
 {
-    const SyntaxDef def = Load("[main]\r\n;name=Comment\r\n\r\nname=Kiln\r\n;[options]\r\n"
-                               "[keywords]\r\nDIM SUB\r\n; a comment keeps the list\r\n\r\n"
-                               "[operators]\r\n+ -\r\n ; not a comment\r\n");
+    const SyntaxDef def = Load(
+        "[main]\r\n;name=Comment\r\n\r\nname=Kiln\r\n;[options]\r\n"
+        "[keywords]\r\nDIM SUB\r\n; a comment keeps the list\r\n\r\n"
+        "[operators]\r\n+ -\r\n ; not a comment\r\n");
     EXPECT_EQ(def.name, "Kiln");
     EXPECT_EQ(def.keywords, "DIM\nSUB");
     EXPECT_EQ(def.operators, "\n;\nnot\na\ncomment");
@@ -199,7 +198,7 @@ TEST_F(LoadSyntaxTest, WordListLines)
     };
     const Case cases[] = {
         {"DIM SUB END", "DIM\nSUB\nEND"},
-        {"DIM SUB\r\nIF THEN", "IF\nTHEN"},     // the last line wins
+        {"DIM SUB\r\nIF THEN", "IF\nTHEN"},      // the last line wins
         {"A  B", "A\n\nB"},                      // two blanks give an empty entry
         {" A ", "\nA\n"},                        // the line is not trimmed
         {"A\tB", "A\tB"},                        // tabs do not separate
@@ -220,7 +219,8 @@ TEST_F(LoadSyntaxTest, WordListLines)
 
 TEST_F(LoadSyntaxTest, WordListSectionsAreIndependent)
 {
-    const SyntaxDef def = Load("[keywords]\r\nK\r\n[attributes]\r\nA\r\n[operators]\r\nO\r\n[KEYWORDS]\r\nK2\r\n");
+    const SyntaxDef def =
+        Load("[keywords]\r\nK\r\n[attributes]\r\nA\r\n[operators]\r\nO\r\n[KEYWORDS]\r\nK2\r\n");
     EXPECT_EQ(def.keywords, "K2");
     EXPECT_EQ(def.attributes, "A");
     EXPECT_EQ(def.operators, "O");
@@ -232,12 +232,13 @@ TEST_F(LoadSyntaxTest, Langstyle)
         const char* value;
         int32_t langstyle;
     };
-    const Case cases[] = {{"sgml", 1}, {"SGML", 1}, {"SgMl", 1}, {"  sgml  ", 1},
-                          {"html", 0}, {"sgml2", 0}, {"", 0}, {"1", 0}};
+    const Case cases[] = {{"sgml", 1}, {"SGML", 1},  {"SgMl", 1}, {"  sgml  ", 1},
+                          {"html", 0}, {"sgml2", 0}, {"", 0},     {"1", 0}};
     for (const Case& c : cases) {
         SCOPED_TRACE(c.value);
         // A first sgml line shows that a later value sets 0 rather than leaving 1.
-        const SyntaxDef def = Load(std::string("[options]\r\nlangstyle=sgml\r\nlangstyle=") + c.value + "\r\n");
+        const SyntaxDef def =
+            Load(std::string("[options]\r\nlangstyle=sgml\r\nlangstyle=") + c.value + "\r\n");
         EXPECT_EQ(def.langstyle, c.langstyle);
     }
 }
@@ -252,7 +253,7 @@ TEST_F(LoadSyntaxTest, ColorValues)
         {"&HFF0000", 0x00FF0000u},  // blue: the last two digits are red
         {"&H0000FF", 0x000000FFu},
         {"&hc0c0c0", 0x00C0C0C0u},
-        {"&HC0C0", 0x0000C0C0u},    // not sign-extended
+        {"&HC0C0", 0x0000C0C0u},  // not sign-extended
         {"&H8000000F", 0x8000000Fu},
         {"&HFFFFFFFF", 0xFFFFFFFFu},
         {"&H0", 0u},
@@ -280,7 +281,8 @@ TEST_F(LoadSyntaxTest, ColorValues)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.value);
-        const SyntaxDef def = Load(std::string("[colors]\r\nkeywordcolor=&H11223344\r\nkeywordcolor=") + c.value + "\r\n");
+        const SyntaxDef def =
+            Load(std::string("[colors]\r\nkeywordcolor=&H11223344\r\nkeywordcolor=") + c.value + "\r\n");
         EXPECT_EQ(def.keywordcolor, c.color);
     }
 }
@@ -297,9 +299,8 @@ TEST_F(LoadSyntaxTest, IndentSizeValues)
         int16_t indentsize;  // 9 is the earlier value
     };
     const Case cases[] = {
-        {"4", 4},          {"0", 0},        {"-3", -3},      {"32767", 32767},
-        {"-32768", -32768}, {"&H10", 16},   {"&H7FFF", 32767}, {"32768", 9},
-        {"-32769", 9},     {"&HFFFF", 9},   {"four", 9},     {"4.0", 9},
+        {"4", 4},          {"0", 0},     {"-3", -3},    {"32767", 32767}, {"-32768", -32768}, {"&H10", 16},
+        {"&H7FFF", 32767}, {"32768", 9}, {"-32769", 9}, {"&HFFFF", 9},    {"four", 9},        {"4.0", 9},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.value);
@@ -316,12 +317,11 @@ TEST_F(LoadSyntaxTest, BooleanValues)
         bool result;
     };
     const Case cases[] = {
-        {"True", false, true},  {"TRUE", false, true},  {"true", false, true},
-        {"False", true, false}, {"fAlSe", true, false}, {"1", false, true},
-        {"-1", false, true},    {"2", false, true},     {"&H1", false, true},
-        {"0", true, false},     {"&H0", true, false},   {"-0", true, false},
-        {"yes", true, true},    {"yes", false, false},  {"", true, true},
-        {"1.0", false, false},  {"truex", true, true},  {"on", false, false},
+        {"True", false, true},  {"TRUE", false, true}, {"true", false, true}, {"False", true, false},
+        {"fAlSe", true, false}, {"1", false, true},    {"-1", false, true},   {"2", false, true},
+        {"&H1", false, true},   {"0", true, false},    {"&H0", true, false},  {"-0", true, false},
+        {"yes", true, true},    {"yes", false, false}, {"", true, true},      {"1.0", false, false},
+        {"truex", true, true},  {"on", false, false},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(std::string(c.value) + (c.startsTrue ? " after True" : " after False"));
@@ -394,9 +394,8 @@ TEST(SplitChars, Table)
         std::string result;
     };
     const Case cases[] = {
-        {"", ""},         {"\"", "\""},        {"\n", "\n"},
-        {"\"'", "\"\n'"}, {"abc", "a\nb\nc"}, {"a\nb", "a\n\n\nb"},
-        {"  ", " \n "},
+        {"", ""},           {"\"", "\""},         {"\n", "\n"},   {"\"'", "\"\n'"},
+        {"abc", "a\nb\nc"}, {"a\nb", "a\n\n\nb"}, {"  ", " \n "},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.text);

@@ -15,9 +15,9 @@
 // child's bytes unchanged, the runner's own lines ending in LF.
 #include <windows.h>
 
-#include <cstdio>
 #include <fcntl.h>
 #include <io.h>
+#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -31,7 +31,8 @@ struct Child {
     HANDLE output = nullptr;  // the pipe's read end
 };
 
-bool Start(const std::string& commandLine, Child& child) {
+bool Start(const std::string& commandLine, Child& child)
+{
     SECURITY_ATTRIBUTES attributes{sizeof attributes, nullptr, TRUE};
     HANDLE readEnd, writeEnd;
     if (!CreatePipe(&readEnd, &writeEnd, &attributes, 0)) {
@@ -62,7 +63,8 @@ bool Start(const std::string& commandLine, Child& child) {
 }
 
 // Reads one chunk of at most 256 bytes into text; false at the end.
-bool ReadChunk(HANDLE pipe, std::string& text) {
+bool ReadChunk(HANDLE pipe, std::string& text)
+{
     char buffer[256];
     DWORD count = 0;
     if (!ReadFile(pipe, buffer, sizeof buffer, &count, nullptr) || count == 0) return false;
@@ -70,15 +72,16 @@ bool ReadChunk(HANDLE pipe, std::string& text) {
     return true;
 }
 
-void PrintOutput(const std::string& text) {
+void PrintOutput(const std::string& text)
+{
     std::fwrite(text.data(), 1, text.size(), stdout);
     if (!text.empty() && text.back() != '\n') std::fputc('\n', stdout);
 }
 
-int Run(const Child& child) {
+int Run(const Child& child)
+{
     std::string text;
-    while (ReadChunk(child.output, text)) {
-    }
+    while (ReadChunk(child.output, text)) {}
     PrintOutput(text);
     WaitForSingleObject(child.process, INFINITE);
     DWORD exitCode = 0;
@@ -87,38 +90,40 @@ int Run(const Child& child) {
     return 0;
 }
 
-int Kill(const Child& child) {
+int Kill(const Child& child)
+{
     std::string text;
-    while (text.find('\n') == std::string::npos && ReadChunk(child.output, text)) {
-    }
+    while (text.find('\n') == std::string::npos && ReadChunk(child.output, text)) {}
     PrintOutput(text);
     std::fflush(stdout);
     TerminateProcess(child.process, 9);
     if (WaitForSingleObject(child.process, 20000) == WAIT_OBJECT_0) std::printf("[terminated]\n");
     std::fflush(stdout);
     std::string rest;
-    while (ReadChunk(child.output, rest)) {
-    }
+    while (ReadChunk(child.output, rest)) {}
     PrintOutput(rest);
     std::printf("[pipe closed]\n");
     return 0;
 }
 
-void PrependToPath(const char* folder) {
+void PrependToPath(const char* folder)
+{
     char current[32768] = "";
     GetEnvironmentVariableA("PATH", current, sizeof current);
     std::string path = std::string(folder) + ";" + current;
     SetEnvironmentVariableA("PATH", path.c_str());
 }
 
-int Usage() {
+int Usage()
+{
     std::fprintf(stderr, "usage: runner [--path FOLDER] [--in FOLDER] run|kill COMMAND-LINE\n");
     return 2;
 }
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main(int argc, char** argv)
+{
     _setmode(_fileno(stdout), _O_BINARY);  // the child's bytes as they came
     int next = 1;
     if (next + 1 < argc && std::strcmp(argv[next], "--path") == 0) {

@@ -6,14 +6,16 @@
 
 using namespace kforge;
 
-TEST(BuildRules, ASettingIsOnOnlyForTrueInAnyCase) {
+TEST(BuildRules, ASettingIsOnOnlyForTrueInAnyCase)
+{
     for (const char* on : {"True", "TRUE", "true", "tRuE"}) EXPECT_TRUE(IsSettingOn(on)) << on;
     for (const char* off : {"True ", " true", "False", "", "1", "yes"}) {
         EXPECT_FALSE(IsSettingOn(off)) << off;
     }
 }
 
-TEST(BuildRules, EachConfigurationTakesItsParameterSet) {
+TEST(BuildRules, EachConfigurationTakesItsParameterSet)
+{
     EXPECT_EQ(ConfigurationIndex("Win32 Release"), 0);
     EXPECT_EQ(ConfigurationIndex("Win32 Debug"), 1);
     EXPECT_EQ(ConfigurationIndex("Win32 Library"), 2);
@@ -22,7 +24,8 @@ TEST(BuildRules, EachConfigurationTakesItsParameterSet) {
     }
 }
 
-TEST(BuildRules, AnErrorLineCountsAfterTheFirstCharacter) {
+TEST(BuildRules, AnErrorLineCountsAfterTheFirstCharacter)
+{
     const std::pair<const char*, bool> cases[] = {
         {"Kiln bcc32\r\nError a.cpp 3: expected ';'\r\n", true},
         {"Kiln bcc32\r\nWarning a.cpp 3: unused\r\nError a.cpp 4: x\r\n", true},
@@ -39,7 +42,8 @@ TEST(BuildRules, AnErrorLineCountsAfterTheFirstCharacter) {
     for (const auto& [text, hasError] : cases) EXPECT_EQ(HasErrorLine(text), hasError) << text;
 }
 
-TEST(BuildRules, TheProgramReplacesTheExtensionAfterTheLastDot) {
+TEST(BuildRules, TheProgramReplacesTheExtensionAfterTheLastDot)
+{
     const std::pair<const char*, const char*> cases[] = {
         {"C:\\work\\Hello.kln", "C:\\work\\Hello.exe"},
         {"C:\\work\\hello.c", "C:\\work\\hello.exe"},

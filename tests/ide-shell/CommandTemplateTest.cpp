@@ -14,7 +14,8 @@ struct SubstitutionCase {
 
 }  // namespace
 
-TEST(CommandTemplate, PlaceholdersAreReplacedInOrder) {
+TEST(CommandTemplate, PlaceholdersAreReplacedInOrder)
+{
     const SubstitutionCase cases[] = {
         {"kln %FILE%", "C:\\work\\Hello.kln", "kln Hello"},
         {"%PATH%", "C:\\work\\Hello.kln", "C:\\work"},
@@ -36,14 +37,16 @@ TEST(CommandTemplate, PlaceholdersAreReplacedInOrder) {
     }
 }
 
-TEST(CommandTemplate, PathsWithBlanksAreQuotedOnce) {
+TEST(CommandTemplate, PathsWithBlanksAreQuotedOnce)
+{
     EXPECT_EQ(QuoteIfBlank("kln"), "kln");
     EXPECT_EQ(QuoteIfBlank("c:\\program files\\kiln\\kln.exe"), "\"c:\\program files\\kiln\\kln.exe\"");
     EXPECT_EQ(QuoteIfBlank("\"c:\\program files\\kln.exe\""), "\"c:\\program files\\kln.exe\"");
     EXPECT_EQ(QuoteIfBlank(""), "");
 }
 
-TEST(CommandTemplate, AToolCommandIsThePathABlankAndTheParameters) {
+TEST(CommandTemplate, AToolCommandIsThePathABlankAndTheParameters)
+{
     EXPECT_EQ(ToolCommand("kln", "-r %FILE%"), "kln -r %FILE%");
     EXPECT_EQ(ToolCommand("c:\\my tools\\kln", "%FILE%"), "\"c:\\my tools\\kln\" %FILE%");
     // Never empty, so a build step never meets the empty-command message.

@@ -23,7 +23,8 @@ const Bytes someLayout = {0, 1, 2, 0xFF, 0, 0x20, 0x11};
 // Each test gets a fresh folder for its layout files.
 class LayoutFile : public ::testing::Test {
 protected:
-    void SetUp() override {
+    void SetUp() override
+    {
         const auto* test = ::testing::UnitTest::GetInstance()->current_test_info();
         folder_ = fs::path(::testing::TempDir()) / "ide-shell-layout" / test->name();
         fs::remove_all(folder_);
@@ -33,29 +34,44 @@ protected:
 
     std::string Path(const std::string& name = "klay.lay") const { return (folder_ / name).string(); }
 
-    static Bytes ReadFile(const std::string& path) {
+    static Bytes ReadFile(const std::string& path)
+    {
         std::ifstream in(path, std::ios::binary);
         return Bytes(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     }
-    static void WriteFile(const std::string& path, const Bytes& bytes) {
+    static void WriteFile(const std::string& path, const Bytes& bytes)
+    {
         std::ofstream out(path, std::ios::binary | std::ios::trunc);
         out.write(reinterpret_cast<const char*>(bytes.data()), static_cast<std::streamsize>(bytes.size()));
     }
     // A layout file around the given contents: a byte-array record.
-    static Bytes Record(const Bytes& contents) {
+    static Bytes Record(const Bytes& contents)
+    {
         auto n = static_cast<std::uint32_t>(contents.size());
-        Bytes bytes = {0x11, 0x20, 1, 0, static_cast<std::uint8_t>(n), static_cast<std::uint8_t>(n >> 8),
-                       static_cast<std::uint8_t>(n >> 16), static_cast<std::uint8_t>(n >> 24), 0, 0, 0, 0};
+        Bytes bytes = {0x11,
+                       0x20,
+                       1,
+                       0,
+                       static_cast<std::uint8_t>(n),
+                       static_cast<std::uint8_t>(n >> 8),
+                       static_cast<std::uint8_t>(n >> 16),
+                       static_cast<std::uint8_t>(n >> 24),
+                       0,
+                       0,
+                       0,
+                       0};
         bytes.insert(bytes.end(), contents.begin(), contents.end());
         return bytes;
     }
-    static Bytes BagBytes(const std::string& version, const Bytes& layout) {
+    static Bytes BagBytes(const std::string& version, const Bytes& layout)
+    {
         PropertyBag bag;
         bag.Write("Version", version, std::string());
         bag.Write("Layout", layout, Bytes{});
         return bag.ToBytes();
     }
-    static LayoutStore Loaded(const std::string& path) {
+    static LayoutStore Loaded(const std::string& path)
+    {
         LayoutStore store;
         store.Load(path);
         return store;
@@ -67,7 +83,8 @@ private:
 
 }  // namespace
 
-TEST(LayoutVersion, HasTwoTwoAndFourDigitsAtLeast) {
+TEST(LayoutVersion, HasTwoTwoAndFourDigitsAtLeast)
+{
     EXPECT_EQ(FormatProgramVersion(1, 0, 139), "01.00.0139");
     EXPECT_EQ(FormatProgramVersion(1, 0, 12345), "01.00.12345");
     EXPECT_EQ(FormatProgramVersion(123, 45, 6), "123.45.0006");
@@ -75,14 +92,16 @@ TEST(LayoutVersion, HasTwoTwoAndFourDigitsAtLeast) {
               LayoutStore().programVersion);
 }
 
-TEST_F(LayoutFile, SaveWritesTheRecordAroundTheBag) {
+TEST_F(LayoutFile, SaveWritesTheRecordAroundTheBag)
+{
     LayoutStore store;
     store.layout = someLayout;
     store.Save(Path());
     EXPECT_EQ(ReadFile(Path()), Record(BagBytes(store.programVersion, someLayout)));
 }
 
-TEST_F(LayoutFile, ALayoutRoundTripsByteForByte) {
+TEST_F(LayoutFile, ALayoutRoundTripsByteForByte)
+{
     LayoutStore store;
     store.layout = someLayout;
     store.Save(Path());
@@ -93,7 +112,8 @@ TEST_F(LayoutFile, ALayoutRoundTripsByteForByte) {
     EXPECT_EQ(ReadFile(Path("again.lay")), ReadFile(Path()));
 }
 
-TEST_F(LayoutFile, AnEmptyLayoutStoresOnlyTheVersion) {
+TEST_F(LayoutFile, AnEmptyLayoutStoresOnlyTheVersion)
+{
     LayoutStore store;
     store.Save(Path());
     EXPECT_EQ(ReadFile(Path()), Record(BagBytes(store.programVersion, {})));
@@ -102,7 +122,8 @@ TEST_F(LayoutFile, AnEmptyLayoutStoresOnlyTheVersion) {
     EXPECT_EQ(loaded.loadedVersion, store.programVersion);
 }
 
-TEST_F(LayoutFile, SaveReplacesALongerFile) {
+TEST_F(LayoutFile, SaveReplacesALongerFile)
+{
     WriteFile(Path(), Bytes(5000, 0xAA));
     LayoutStore store;
     store.layout = someLayout;
@@ -110,13 +131,15 @@ TEST_F(LayoutFile, SaveReplacesALongerFile) {
     EXPECT_EQ(ReadFile(Path()), Record(BagBytes(store.programVersion, someLayout)));
 }
 
-TEST_F(LayoutFile, SaveIntoAMissingFolderWritesNothing) {
+TEST_F(LayoutFile, SaveIntoAMissingFolderWritesNothing)
+{
     LayoutStore store;
     store.Save((fs::path(Path("missing")) / "klay.lay").string());
     EXPECT_FALSE(fs::exists(Path("missing")));
 }
 
-TEST_F(LayoutFile, ALayoutOfAnotherVersionIsIgnored) {
+TEST_F(LayoutFile, ALayoutOfAnotherVersionIsIgnored)
+{
     LayoutStore store;
     store.programVersion = "01.00.0139";
     for (const std::string other : {"1.00.0139", "01.00.0139 ", "01.00.0140", ""}) {
@@ -130,7 +153,8 @@ TEST_F(LayoutFile, ALayoutOfAnotherVersionIsIgnored) {
     EXPECT_EQ(store.layout, someLayout);
 }
 
-TEST_F(LayoutFile, AFailedLoadLeavesTheLayoutAsItWas) {
+TEST_F(LayoutFile, AFailedLoadLeavesTheLayoutAsItWas)
+{
     LayoutStore store;
     store.layout = someLayout;
     store.loadedVersion = "stale";
@@ -139,7 +163,8 @@ TEST_F(LayoutFile, AFailedLoadLeavesTheLayoutAsItWas) {
     EXPECT_EQ(store.loadedVersion, "");
 }
 
-TEST_F(LayoutFile, EveryTruncationGivesNoLayout) {
+TEST_F(LayoutFile, EveryTruncationGivesNoLayout)
+{
     LayoutStore store;
     store.layout = someLayout;
     store.Save(Path());
@@ -152,7 +177,8 @@ TEST_F(LayoutFile, EveryTruncationGivesNoLayout) {
     }
 }
 
-TEST_F(LayoutFile, CorruptAndForeignFilesGiveNoLayout) {
+TEST_F(LayoutFile, CorruptAndForeignFilesGiveNoLayout)
+{
     const std::string version = LayoutStore().programVersion;
     const Bytes good = Record(BagBytes(version, someLayout));
     auto changed = [&](std::size_t at, std::uint8_t value) {
@@ -188,7 +214,8 @@ TEST_F(LayoutFile, CorruptAndForeignFilesGiveNoLayout) {
     EXPECT_EQ(Loaded(Path()).layout, someLayout) << "the cases above damage a good file";
 }
 
-TEST_F(LayoutFile, BytesAfterTheRecordAreNotRead) {
+TEST_F(LayoutFile, BytesAfterTheRecordAreNotRead)
+{
     const std::string version = LayoutStore().programVersion;
     Bytes bytes = Record(BagBytes(version, someLayout));
     bytes.push_back(0x42);

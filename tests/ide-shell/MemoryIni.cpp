@@ -6,7 +6,8 @@
 
 using kforge::EqualsIgnoreCase;
 
-std::string MemoryIni::Text(const std::string& file) const {
+std::string MemoryIni::Text(const std::string& file) const
+{
     auto found = files_.find(file);
     if (found == files_.end()) return "";
     std::string text;
@@ -17,7 +18,8 @@ std::string MemoryIni::Text(const std::string& file) const {
     return text;
 }
 
-void MemoryIni::SetText(const std::string& file, const std::string& text) {
+void MemoryIni::SetText(const std::string& file, const std::string& text)
+{
     Sections& sections = files_[file];
     sections.clear();
     std::string::size_type from = 0;
@@ -34,7 +36,8 @@ void MemoryIni::SetText(const std::string& file, const std::string& text) {
     }
 }
 
-MemoryIni::Section* MemoryIni::FindSection(const std::string& file, const std::string& section) {
+MemoryIni::Section* MemoryIni::FindSection(const std::string& file, const std::string& section)
+{
     auto found = files_.find(file);
     if (found == files_.end()) return nullptr;
     for (Section& s : found->second) {
@@ -43,8 +46,8 @@ MemoryIni::Section* MemoryIni::FindSection(const std::string& file, const std::s
     return nullptr;
 }
 
-std::string MemoryIni::ReadIni(const std::string& file, const std::string& section,
-                               const std::string& key) {
+std::string MemoryIni::ReadIni(const std::string& file, const std::string& section, const std::string& key)
+{
     ++readCount;
     if (Section* s = FindSection(file, section)) {
         for (const auto& [name, value] : s->keys) {
@@ -54,7 +57,8 @@ std::string MemoryIni::ReadIni(const std::string& file, const std::string& secti
     return "";
 }
 
-std::vector<std::string> MemoryIni::ReadIniKeys(const std::string& file, const std::string& section) {
+std::vector<std::string> MemoryIni::ReadIniKeys(const std::string& file, const std::string& section)
+{
     std::vector<std::string> names;
     if (Section* s = FindSection(file, section)) {
         for (const auto& entry : s->keys) names.push_back(entry.first);
@@ -63,7 +67,8 @@ std::vector<std::string> MemoryIni::ReadIniKeys(const std::string& file, const s
 }
 
 bool MemoryIni::WriteIni(const std::string& file, const std::string& section, const std::string& key,
-                         const std::string& value) {
+                         const std::string& value)
+{
     Section* s = FindSection(file, section);
     if (!s) s = &files_[file].emplace_back(Section{section, {}});
     auto entry = std::find_if(s->keys.begin(), s->keys.end(),
@@ -76,7 +81,8 @@ bool MemoryIni::WriteIni(const std::string& file, const std::string& section, co
     return true;
 }
 
-void MemoryIni::DeleteIniSection(const std::string& file, const std::string& section) {
+void MemoryIni::DeleteIniSection(const std::string& file, const std::string& section)
+{
     auto found = files_.find(file);
     if (found == files_.end()) return;
     Sections& sections = found->second;

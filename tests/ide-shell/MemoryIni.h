@@ -18,10 +18,8 @@ public:
     // Makes the file hold the given text (its "[Section]" and "key=value" lines).
     void SetText(const std::string& file, const std::string& text);
 
-    std::string ReadIni(const std::string& file, const std::string& section,
-                        const std::string& key) override;
-    std::vector<std::string> ReadIniKeys(const std::string& file,
-                                         const std::string& section) override;
+    std::string ReadIni(const std::string& file, const std::string& section, const std::string& key) override;
+    std::vector<std::string> ReadIniKeys(const std::string& file, const std::string& section) override;
     bool WriteIni(const std::string& file, const std::string& section, const std::string& key,
                   const std::string& value) override;
     void DeleteIniSection(const std::string& file, const std::string& section) override;

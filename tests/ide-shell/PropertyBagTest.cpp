@@ -14,7 +14,8 @@ namespace {
 const Bytes emptyBagBytes = PropertyBag().ToBytes();
 
 // A bag with one value of every kind, negative numbers, NULs and empty texts.
-PropertyBag BagOfEveryKind() {
+PropertyBag BagOfEveryKind()
+{
     PropertyBag bag;
     bag.Write("Caption", std::string("Open\0file", 9), std::string());
     bag.Write("Empty", std::monostate{}, std::string());
@@ -26,14 +27,16 @@ PropertyBag BagOfEveryKind() {
     return bag;
 }
 
-Bytes Append(Bytes bytes, const Bytes& more) {
+Bytes Append(Bytes bytes, const Bytes& more)
+{
     bytes.insert(bytes.end(), more.begin(), more.end());
     return bytes;
 }
 
 }  // namespace
 
-TEST(PropertyBag, MissingKeysGiveTheDefaultOfEachKind) {
+TEST(PropertyBag, MissingKeysGiveTheDefaultOfEachKind)
+{
     PropertyBag bag;
     EXPECT_EQ(bag.Read("Border", std::int32_t{5}), 5);
     EXPECT_EQ(bag.Read("Checked", true), true);
@@ -41,7 +44,8 @@ TEST(PropertyBag, MissingKeysGiveTheDefaultOfEachKind) {
     EXPECT_EQ(bag.Read("Picture", Bytes{9}), Bytes{9});
 }
 
-TEST(PropertyBag, KeysCompareIgnoringAsciiCaseOnly) {
+TEST(PropertyBag, KeysCompareIgnoringAsciiCaseOnly)
+{
     PropertyBag bag;
     bag.Write("Indent", std::int32_t{16}, std::int32_t{5});
     EXPECT_EQ(bag.Read("INDENT", std::int32_t{5}), 16);
@@ -56,7 +60,8 @@ TEST(PropertyBag, KeysCompareIgnoringAsciiCaseOnly) {
     EXPECT_EQ(bag.Read("\xE4rger", std::int32_t{0}), 0) << "only ASCII letters fold";
 }
 
-TEST(PropertyBag, AValueOfAnotherKindReadsAsTheDefault) {
+TEST(PropertyBag, AValueOfAnotherKindReadsAsTheDefault)
+{
     PropertyBag bag;
     bag.Write("Border", std::string("1"), std::string());
     EXPECT_EQ(bag.Read("Border", std::int32_t{0}), 0);
@@ -64,7 +69,8 @@ TEST(PropertyBag, AValueOfAnotherKindReadsAsTheDefault) {
     EXPECT_EQ(bag.Read("Border", ""), "1");
 }
 
-TEST(PropertyBag, WritingTheDefaultRemovesTheKey) {
+TEST(PropertyBag, WritingTheDefaultRemovesTheKey)
+{
     PropertyBag bag;
     bag.Write("Border", std::int32_t{1}, std::int32_t{0});
     bag.Write("Border", std::int32_t{0}, std::int32_t{0});
@@ -72,23 +78,26 @@ TEST(PropertyBag, WritingTheDefaultRemovesTheKey) {
     EXPECT_EQ(bag.ToBytes(), emptyBagBytes);
 }
 
-TEST(PropertyBag, ADefaultOfAnotherKindIsNotEqual) {
+TEST(PropertyBag, ADefaultOfAnotherKindIsNotEqual)
+{
     PropertyBag bag;
     bag.Write("Border", std::int32_t{0}, false);
     EXPECT_EQ(bag.Read("Border", std::int32_t{7}), 0);
 }
 
-TEST(PropertyBag, EncodingIsLengthPrefixedInWriteOrder) {
+TEST(PropertyBag, EncodingIsLengthPrefixedInWriteOrder)
+{
     PropertyBag bag;
     bag.Write("b", std::int32_t{0x01020304}, std::int32_t{0});
     bag.Write("A", std::string("xy"), std::string());
-    const Bytes expected = {'K', 'P', 'B', '1', 2, 0, 0, 0,                    // signature, count
-                            1, 0, 0, 0, 'b', 1, 4, 3, 2, 1,                    // "b": int32
-                            1, 0, 0, 0, 'A', 3, 2, 0, 0, 0, 'x', 'y'};         // "A": text
+    const Bytes expected = {'K', 'P', 'B', '1', 2,   0, 0, 0,                   // signature, count
+                            1,   0,   0,   0,   'b', 1, 4, 3, 2, 1,             // "b": int32
+                            1,   0,   0,   0,   'A', 3, 2, 0, 0, 0, 'x', 'y'};  // "A": text
     EXPECT_EQ(bag.ToBytes(), expected);
 }
 
-TEST(PropertyBag, EveryKindRoundTripsByteForByte) {
+TEST(PropertyBag, EveryKindRoundTripsByteForByte)
+{
     PropertyBag bag = BagOfEveryKind();
     Bytes bytes = bag.ToBytes();
     PropertyBag copy = PropertyBag::FromBytes(bytes);
@@ -102,7 +111,8 @@ TEST(PropertyBag, EveryKindRoundTripsByteForByte) {
     EXPECT_EQ(copy.Read("Empty", "missing"), "missing");
 }
 
-TEST(PropertyBag, EveryTruncationGivesAnEmptyBag) {
+TEST(PropertyBag, EveryTruncationGivesAnEmptyBag)
+{
     Bytes bytes = BagOfEveryKind().ToBytes();
     for (std::size_t length = 0; length < bytes.size(); ++length) {
         Bytes cut(bytes.begin(), bytes.begin() + static_cast<std::ptrdiff_t>(length));
@@ -110,7 +120,8 @@ TEST(PropertyBag, EveryTruncationGivesAnEmptyBag) {
     }
 }
 
-TEST(PropertyBag, InconsistentBytesGiveAnEmptyBag) {
+TEST(PropertyBag, InconsistentBytesGiveAnEmptyBag)
+{
     const Bytes header = {'K', 'P', 'B', '1'};
     const Bytes oneEntry = {1, 0, 0, 0};
     const Bytes keyK = {1, 0, 0, 0, 'k'};
@@ -133,8 +144,7 @@ TEST(PropertyBag, InconsistentBytesGiveAnEmptyBag) {
         {"huge count without entries", Append(header, {0xFF, 0xFF, 0xFF, 0xFF})},
         {"trailing byte", Append(Append(Append(Append(header, oneEntry), keyK), {0}), {0})},
         {"keys equal but for case",
-         Append(Append(Append(Append(Append(header, {2, 0, 0, 0}), keyK), {0}), {1, 0, 0, 0, 'K'}),
-                {0})},
+         Append(Append(Append(Append(Append(header, {2, 0, 0, 0}), keyK), {0}), {1, 0, 0, 0, 'K'}), {0})},
     };
     for (const Case& c : cases) {
         EXPECT_EQ(PropertyBag::FromBytes(c.bytes).ToBytes(), emptyBagBytes) << c.what;

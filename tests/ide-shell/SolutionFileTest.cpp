@@ -16,7 +16,8 @@ const std::string demo = "C:\\work\\demo\\demo.ksl";
 
 // The Project Explorer of the Demo solution: fixed items, a library, two
 // saved files and one unsaved document.
-std::vector<ProjectItem> DemoItems() {
+std::vector<ProjectItem> DemoItems()
+{
     return {{"root", ""},
             {"source", ""},
             {"libs", ""},
@@ -26,11 +27,10 @@ std::vector<ProjectItem> DemoItems() {
             {"file3", ""}};
 }
 
-SolutionValues DemoValues() {
-    return {"Demo", "C:\\work\\demo\\main.kln", ""};
-}
+SolutionValues DemoValues() { return {"Demo", "C:\\work\\demo\\main.kln", ""}; }
 
-std::function<bool(const std::string&)> ExistingFiles(std::set<std::string> files) {
+std::function<bool(const std::string&)> ExistingFiles(std::set<std::string> files)
+{
     return [files](const std::string& path) { return files.count(path) > 0; };
 }
 
@@ -38,7 +38,8 @@ const auto everyFileExists = [](const std::string&) { return true; };
 
 }  // namespace
 
-TEST(SolutionFile, ANewSolutionIsWrittenInItsLayout) {
+TEST(SolutionFile, ANewSolutionIsWrittenInItsLayout)
+{
     MemoryIni ini;
     SaveSolution(ini, demo, DemoValues(), DemoItems());
     EXPECT_EQ(ini.Text(demo),
@@ -46,7 +47,8 @@ TEST(SolutionFile, ANewSolutionIsWrittenInItsLayout) {
               "[Files]\r\nFile1=main.kln\r\nFile2=forms\\about.kln\r\n");
 }
 
-TEST(SolutionFile, ResavingMovesFilesBehindTheTasks) {
+TEST(SolutionFile, ResavingMovesFilesBehindTheTasks)
+{
     MemoryIni ini;
     SaveSolution(ini, demo, DemoValues(), DemoItems());
     SaveTasks(ini, demo, {"Check the error handling"});
@@ -57,15 +59,16 @@ TEST(SolutionFile, ResavingMovesFilesBehindTheTasks) {
               "[Files]\r\nFile1=main.kln\r\nFile2=forms\\about.kln\r\n");
 }
 
-TEST(SolutionFile, ASolutionWithoutSavedFilesHasNoFilesSection) {
+TEST(SolutionFile, ASolutionWithoutSavedFilesHasNoFilesSection)
+{
     MemoryIni ini;
     ini.SetText(demo, "[Solution]\r\nName=Old\r\n[Files]\r\nFile1=gone.kln\r\n");
     SaveSolution(ini, demo, {"Demo", "", ""}, {{"root", ""}, {"file1", "   "}, {"file2", ""}});
-    EXPECT_EQ(ini.Text(demo),
-              "[Solution]\r\nName=Demo\r\nStartup=\r\nBuildBatch=\r\nFilesCount=0\r\n");
+    EXPECT_EQ(ini.Text(demo), "[Solution]\r\nName=Demo\r\nStartup=\r\nBuildBatch=\r\nFilesCount=0\r\n");
 }
 
-TEST(SolutionFile, OnlyFileItemsWithAPathAreWritten) {
+TEST(SolutionFile, OnlyFileItemsWithAPathAreWritten)
+{
     MemoryIni ini;
     SaveSolution(ini, demo, DemoValues(),
                  {{"libs::System", "C:\\work\\demo\\System.kln"},
@@ -78,7 +81,8 @@ TEST(SolutionFile, OnlyFileItemsWithAPathAreWritten) {
               "[Files]\r\nFile1=b.kln\r\nFile2=a.kln\r\n");
 }
 
-TEST(SolutionFile, PathsAreStoredRelativeWherePossibleAndReadBackInFull) {
+TEST(SolutionFile, PathsAreStoredRelativeWherePossibleAndReadBackInFull)
+{
     struct Case {
         std::string solution, file, stored;
     };
@@ -104,7 +108,8 @@ TEST(SolutionFile, PathsAreStoredRelativeWherePossibleAndReadBackInFull) {
     }
 }
 
-TEST(SolutionFile, ReadingThenSavingKeepsTheStoredForms) {
+TEST(SolutionFile, ReadingThenSavingKeepsTheStoredForms)
+{
     const std::string text =
         "[Solution]\r\nName=Demo\r\nStartup=..\\shared\\main.kln\r\nBuildBatch=make.bat\r\n"
         "FilesCount=2\r\n[Files]\r\nFile1=..\\shared\\main.kln\r\nFile2=E:\\lib\\x.kln\r\n";
@@ -115,12 +120,14 @@ TEST(SolutionFile, ReadingThenSavingKeepsTheStoredForms) {
     EXPECT_EQ(read.values.buildBatch, "C:\\work\\demo\\make.bat");
 
     std::vector<ProjectItem> items;
-    for (const std::string& file : read.files) items.push_back({"file" + std::to_string(items.size() + 1), file});
+    for (const std::string& file : read.files)
+        items.push_back({"file" + std::to_string(items.size() + 1), file});
     SaveSolution(ini, demo, read.values, items);
     EXPECT_EQ(ini.Text(demo), text);
 }
 
-TEST(SolutionFile, ReadingTakesTheSolutionValues) {
+TEST(SolutionFile, ReadingTakesTheSolutionValues)
+{
     MemoryIni ini;
     ini.SetText(demo, "[Solution]\r\nName=  Demo  \r\nStartup=\r\nFilesCount=7\r\n");
     SolutionContents read = ReadSolution(ini, demo, everyFileExists);
@@ -131,43 +138,49 @@ TEST(SolutionFile, ReadingTakesTheSolutionValues) {
     EXPECT_TRUE(read.files.empty());
 }
 
-TEST(SolutionFile, ANonNumericCountKeepsTheCounterAndReadsNoFiles) {
+TEST(SolutionFile, ANonNumericCountKeepsTheCounterAndReadsNoFiles)
+{
     for (const char* count : {"", "two", "2x"}) {
         MemoryIni ini;
-        ini.SetText(demo, std::string("[Solution]\r\nFilesCount=") + count +
-                              "\r\n[Files]\r\nFile1=main.kln\r\n");
+        ini.SetText(demo,
+                    std::string("[Solution]\r\nFilesCount=") + count + "\r\n[Files]\r\nFile1=main.kln\r\n");
         SolutionContents read = ReadSolution(ini, demo, everyFileExists);
         EXPECT_EQ(read.filesCount, std::nullopt) << count;
         EXPECT_TRUE(read.files.empty()) << count;
     }
 }
 
-TEST(SolutionFile, ReadingSkipsEmptyMissingAndRepeatedFilesAndGoesOn) {
+TEST(SolutionFile, ReadingSkipsEmptyMissingAndRepeatedFilesAndGoesOn)
+{
     MemoryIni ini;
     ini.SetText(demo,
                 "[Solution]\r\nFilesCount=7\r\n[Files]\r\n"
                 "File1=main.kln\r\nFile2=   \r\nFile3=gone.kln\r\nFile4=MAIN.KLN\r\n"
                 "File5=C:\\work\\demo\\main.kln\r\nFile6=..\\up.kln\r\nFile7=.\\forms\\about.kln\r\n");
-    SolutionContents read = ReadSolution(
-        ini, demo,
-        ExistingFiles({"C:\\work\\demo\\main.kln", "C:\\work\\demo\\MAIN.KLN", "C:\\work\\up.kln",
-                       "C:\\work\\demo\\forms\\about.kln"}));
+    SolutionContents read =
+        ReadSolution(ini, demo,
+                     ExistingFiles({"C:\\work\\demo\\main.kln", "C:\\work\\demo\\MAIN.KLN",
+                                    "C:\\work\\up.kln", "C:\\work\\demo\\forms\\about.kln"}));
     EXPECT_EQ(read.files, (std::vector<std::string>{"C:\\work\\demo\\main.kln", "C:\\work\\up.kln",
                                                     "C:\\work\\demo\\forms\\about.kln"}));
 }
 
-TEST(SolutionFile, ReadingStopsAtTheCountAndBridgesGaps) {
+TEST(SolutionFile, ReadingStopsAtTheCountAndBridgesGaps)
+{
     MemoryIni ini;
-    ini.SetText(demo, "[Solution]\r\nFilesCount=3\r\n[Files]\r\nFile1=a.kln\r\nfile3=c.kln\r\n"
-                      "File4=d.kln\r\nFile03=zero.kln\r\n");
+    ini.SetText(demo,
+                "[Solution]\r\nFilesCount=3\r\n[Files]\r\nFile1=a.kln\r\nfile3=c.kln\r\n"
+                "File4=d.kln\r\nFile03=zero.kln\r\n");
     SolutionContents read = ReadSolution(ini, demo, everyFileExists);
     EXPECT_EQ(read.files, (std::vector<std::string>{"C:\\work\\demo\\a.kln", "C:\\work\\demo\\c.kln"}));
 }
 
-TEST(SolutionFile, AHugeCountReadsOnlyTheKeysThatExist) {
+TEST(SolutionFile, AHugeCountReadsOnlyTheKeysThatExist)
+{
     MemoryIni ini;
-    ini.SetText(demo, "[Solution]\r\nFilesCount=2147483647\r\n[Files]\r\nFile2=b.kln\r\n"
-                      "[Tasks]\r\nCount=2147483647\r\nItem1=task\r\n");
+    ini.SetText(demo,
+                "[Solution]\r\nFilesCount=2147483647\r\n[Files]\r\nFile2=b.kln\r\n"
+                "[Tasks]\r\nCount=2147483647\r\nItem1=task\r\n");
     SolutionContents read = ReadSolution(ini, demo, everyFileExists);
     EXPECT_EQ(read.filesCount, 2147483647);
     EXPECT_EQ(read.files, std::vector<std::string>{"C:\\work\\demo\\b.kln"});
@@ -175,7 +188,8 @@ TEST(SolutionFile, AHugeCountReadsOnlyTheKeysThatExist) {
     EXPECT_LT(ini.readCount, 20);
 }
 
-TEST(SolutionFile, CheckFileComparesTrimmedTagsCaseSensitively) {
+TEST(SolutionFile, CheckFileComparesTrimmedTagsCaseSensitively)
+{
     const std::vector<ProjectItem> items = {{"libs::x", "C:\\lib\\x.kln"},
                                             {"file1", " C:\\work\\a.kln "},
                                             {"file2", "C:\\work\\b.kln"},
@@ -189,7 +203,8 @@ TEST(SolutionFile, CheckFileComparesTrimmedTagsCaseSensitively) {
     EXPECT_EQ(FindFileItemKey(items, "C:\\work\\c.kln"), "");
 }
 
-TEST(SolutionFile, ANameOfBlanksShowsBlankButIsWrittenAsGiven) {
+TEST(SolutionFile, ANameOfBlanksShowsBlankButIsWrittenAsGiven)
+{
     EXPECT_EQ(RootItemText("   "), "Blank");
     EXPECT_EQ(RootItemText(""), "Blank");
     EXPECT_EQ(RootItemText(" Demo "), " Demo ");
@@ -198,7 +213,8 @@ TEST(SolutionFile, ANameOfBlanksShowsBlankButIsWrittenAsGiven) {
     EXPECT_EQ(ini.ReadIni(demo, "Solution", "Name"), "   ");
 }
 
-TEST(SolutionFile, SolutionAndRecentFileTestsDifferInCase) {
+TEST(SolutionFile, SolutionAndRecentFileTestsDifferInCase)
+{
     const struct {
         const char* path;
         bool opensAsSolution, belongsInFileMru;
@@ -218,31 +234,37 @@ TEST(SolutionFile, SolutionAndRecentFileTestsDifferInCase) {
     }
 }
 
-TEST(SolutionTasks, TheTaskFileIsTheSolutionElseTheDefault) {
+TEST(SolutionTasks, TheTaskFileIsTheSolutionElseTheDefault)
+{
     EXPECT_EQ(DefaultSolutionPath("C:\\kiln"), "C:\\kiln\\!default.ksl");
     EXPECT_EQ(TaskFile("", "C:\\kiln"), "C:\\kiln\\!default.ksl");
     EXPECT_EQ(TaskFile("   ", "C:\\kiln"), "C:\\kiln\\!default.ksl");
     EXPECT_EQ(TaskFile(" C:\\work\\demo.ksl ", "C:\\kiln"), "C:\\work\\demo.ksl");
 }
 
-TEST(SolutionTasks, TasksAreSavedTrimmedAndLoadedWithoutBlanks) {
+TEST(SolutionTasks, TasksAreSavedTrimmedAndLoadedWithoutBlanks)
+{
     MemoryIni ini;
     ini.SetText(demo, "[Tasks]\r\nCount=9\r\nItem8=old\r\n[Files]\r\nFile1=a.kln\r\n");
     SaveTasks(ini, demo, {"  first  ", "   ", "New Task"});
-    EXPECT_EQ(ini.Text(demo), "[Files]\r\nFile1=a.kln\r\n"
-                              "[Tasks]\r\nCount=3\r\nItem0=first\r\nItem1=\r\nItem2=New Task\r\n");
+    EXPECT_EQ(ini.Text(demo),
+              "[Files]\r\nFile1=a.kln\r\n"
+              "[Tasks]\r\nCount=3\r\nItem0=first\r\nItem1=\r\nItem2=New Task\r\n");
     EXPECT_EQ(LoadTasks(ini, demo), (std::vector<std::string>{"first", "New Task"}));
 }
 
-TEST(SolutionTasks, LoadingKeepsTheTextAsWrittenAndStopsAtTheCount) {
+TEST(SolutionTasks, LoadingKeepsTheTextAsWrittenAndStopsAtTheCount)
+{
     MemoryIni ini;
     ini.SetText(demo, "[Tasks]\r\nCount=3\r\nItem0= spaced \r\nItem2=third\r\nItem3=beyond\r\n");
     EXPECT_EQ(LoadTasks(ini, demo), (std::vector<std::string>{" spaced ", "third"}));
 }
 
-TEST(SolutionTasks, ACountThatIsNoNumberLoadsNothing) {
-    for (const char* section : {"[Tasks]\r\nItem0=a\r\n", "[Tasks]\r\nCount=\r\nItem0=a\r\n",
-                                "[Tasks]\r\nCount=one\r\nItem0=a\r\n", "[Tasks]\r\nCount=-1\r\nItem0=a\r\n"}) {
+TEST(SolutionTasks, ACountThatIsNoNumberLoadsNothing)
+{
+    for (const char* section :
+         {"[Tasks]\r\nItem0=a\r\n", "[Tasks]\r\nCount=\r\nItem0=a\r\n", "[Tasks]\r\nCount=one\r\nItem0=a\r\n",
+          "[Tasks]\r\nCount=-1\r\nItem0=a\r\n"}) {
         MemoryIni ini;
         ini.SetText(demo, section);
         EXPECT_TRUE(LoadTasks(ini, demo).empty()) << section;

@@ -6,20 +6,23 @@
 
 using namespace kforge;
 
-TEST(Texts, TrimRemovesSpacesOnly) {
+TEST(Texts, TrimRemovesSpacesOnly)
+{
     EXPECT_EQ(Trim("  a b  "), "a b");
     EXPECT_EQ(Trim("   "), "");
     EXPECT_EQ(Trim("\ta\t"), "\ta\t");
 }
 
-TEST(Texts, ReplaceAllDoesNotSearchInsertedText) {
+TEST(Texts, ReplaceAllDoesNotSearchInsertedText)
+{
     EXPECT_EQ(ReplaceAll("%A%-%A%", "%A%", "x"), "x-x");
     EXPECT_EQ(ReplaceAll("%A%", "%A%", "%A%%A%"), "%A%%A%");
     EXPECT_EQ(ReplaceAll("aaa", "aa", "b"), "ba");
     EXPECT_EQ(ReplaceAll("abc", "", "x"), "abc");
 }
 
-TEST(Texts, ParseInt32TakesDecimalNumbersThatFit) {
+TEST(Texts, ParseInt32TakesDecimalNumbersThatFit)
+{
     const std::pair<const char*, std::optional<std::int32_t>> cases[] = {
         {"12", 12},
         {" 7 ", 7},

@@ -11,7 +11,7 @@ using namespace kiln;
 
 struct lexed {
     std::vector<std::string> tokens;
-    std::string error;     // the message thrown, if any
+    std::string error;  // the message thrown, if any
 };
 
 lexed lex_all(const std::string& source)
@@ -58,34 +58,27 @@ TEST_P(tokens, dump)
     EXPECT_EQ(joined(result.tokens), GetParam().tokens);
 }
 
-INSTANTIATE_TEST_SUITE_P(edge_cases, tokens, ::testing::Values(
-    token_case{"here:\r\nx", "6:here 1: 2:x"},
-    token_case{"here:\nx", "6:here 1: 2:x"},
-    token_case{"here: \r\n", "2:here 1: 1:"},
-    token_case{"here:\r", "6:here"},
-    token_case{"x:", "2:x 1:"},
-    token_case{"x = y _\r\n+ z", "2:x 5:= 2:y 5:+ 2:z"},
-    token_case{"x = y _ ' note\n+ z", "2:x 5:= 2:y 5:+ 2:z"},
-    token_case{"&H1F &hff& &H0 &HFFFFFFFF &H100000001", "3:31 3:255 3:0 3:4294967295 3:1"},
-    token_case{"12.50& 1e5", "3:12.50 3:1 2:e5"},
-    token_case{"\"a\\b\"", "4:\"a\\\\b\""},
-    token_case{"<> <= >= += ++ -= -- *= /=", "5:<> 5:<= 5:>= 5:+= 5:++ 5:-= 5:-- 5:*= 5:/="},
-    token_case{"a<-b", "2:a 5:< 5:- 2:b"},
-    token_case{"a ' comment\nb", "2:a 1: 2:b"},
-    token_case{"a /* one\ntwo */ b", "2:a 2:b"},
-    token_case{"a /*/ b", "2:a 2:b"},
-    token_case{"int Int auto zebra my_int int% kln is", "2:Int 2:Int 2:Auto 2:zebra 2:my_int 2:int% 2:Kln 2:Is"},
-    token_case{"this NULL __GNUC__ _cdecl nULL __x", "2:This 2:nULL 2:__gNUC__ 2:_Cdecl 2:nULL 2:__x"},
-    token_case{"_x", "2:_x"},
-    token_case{"x _", "2:x"},
-    token_case{"a _\n_\r\n_ ' c\nb", "2:a 2:b"},
-    token_case{"PRINT x", "2:PRINT 2:x"},
-    token_case{"#CPP", "4:#CPP"},
-    token_case{"a:b", "2:a 1: 2:b"},
-    token_case{"count$ n% v& d# s! m@", "2:count$ 2:n% 2:v& 2:d# 2:s! 2:m@"},
-    token_case{"( ) , . ; = [ ]", "5:( 5:) 5:, 5:. 5:; 5:= 5:[ 5:]"},
-    token_case{"\"\xff\" ' \xff\n", "4:\"\xff\" 1:"}
-), case_number);
+INSTANTIATE_TEST_SUITE_P(
+    edge_cases, tokens,
+    ::testing::Values(
+        token_case{"here:\r\nx", "6:here 1: 2:x"}, token_case{"here:\nx", "6:here 1: 2:x"},
+        token_case{"here: \r\n", "2:here 1: 1:"}, token_case{"here:\r", "6:here"}, token_case{"x:", "2:x 1:"},
+        token_case{"x = y _\r\n+ z", "2:x 5:= 2:y 5:+ 2:z"},
+        token_case{"x = y _ ' note\n+ z", "2:x 5:= 2:y 5:+ 2:z"},
+        token_case{"&H1F &hff& &H0 &HFFFFFFFF &H100000001", "3:31 3:255 3:0 3:4294967295 3:1"},
+        token_case{"12.50& 1e5", "3:12.50 3:1 2:e5"}, token_case{"\"a\\b\"", "4:\"a\\\\b\""},
+        token_case{"<> <= >= += ++ -= -- *= /=", "5:<> 5:<= 5:>= 5:+= 5:++ 5:-= 5:-- 5:*= 5:/="},
+        token_case{"a<-b", "2:a 5:< 5:- 2:b"}, token_case{"a ' comment\nb", "2:a 1: 2:b"},
+        token_case{"a /* one\ntwo */ b", "2:a 2:b"}, token_case{"a /*/ b", "2:a 2:b"},
+        token_case{"int Int auto zebra my_int int% kln is",
+                   "2:Int 2:Int 2:Auto 2:zebra 2:my_int 2:int% 2:Kln 2:Is"},
+        token_case{"this NULL __GNUC__ _cdecl nULL __x", "2:This 2:nULL 2:__gNUC__ 2:_Cdecl 2:nULL 2:__x"},
+        token_case{"_x", "2:_x"}, token_case{"x _", "2:x"}, token_case{"a _\n_\r\n_ ' c\nb", "2:a 2:b"},
+        token_case{"PRINT x", "2:PRINT 2:x"}, token_case{"#CPP", "4:#CPP"}, token_case{"a:b", "2:a 1: 2:b"},
+        token_case{"count$ n% v& d# s! m@", "2:count$ 2:n% 2:v& 2:d# 2:s! 2:m@"},
+        token_case{"( ) , . ; = [ ]", "5:( 5:) 5:, 5:. 5:; 5:= 5:[ 5:]"},
+        token_case{"\"\xff\" ' \xff\n", "4:\"\xff\" 1:"}),
+    case_number);
 
 struct error_case {
     const char* source;
@@ -99,25 +92,20 @@ std::string error_number(const ::testing::TestParamInfo<error_case>& info)
 
 class errors : public ::testing::TestWithParam<error_case> {};
 
-TEST_P(errors, message)
-{
-    EXPECT_EQ(lex_all(GetParam().source).error, GetParam().message);
-}
+TEST_P(errors, message) { EXPECT_EQ(lex_all(GetParam().source).error, GetParam().message); }
 
-INSTANTIATE_TEST_SUITE_P(edge_cases, errors, ::testing::Values(
-    error_case{"x _ y", "newline expected"},
-    error_case{"x _ _\ny", "newline expected"},
-    error_case{"\"open", "string constant exceeds line"},
-    error_case{"\"open\r\n\"", "string constant exceeds line"},
-    error_case{"\"open\nmore\"", "string constant exceeds line"},
-    error_case{"&O17", "number base (H, O or B) expected"},
-    error_case{"&B1", "number base (H, O or B) expected"},
-    error_case{"&Hx", "hexadecimal number expected"},
-    error_case{"a ! b", "invalid character"},
-    error_case{"?", "invalid character"},
-    error_case{"{", "invalid character"},
-    error_case{"\xe9", "invalid character"}
-), error_number);
+INSTANTIATE_TEST_SUITE_P(
+    edge_cases, errors,
+    ::testing::Values(error_case{"x _ y", "newline expected"}, error_case{"x _ _\ny", "newline expected"},
+                      error_case{"\"open", "string constant exceeds line"},
+                      error_case{"\"open\r\n\"", "string constant exceeds line"},
+                      error_case{"\"open\nmore\"", "string constant exceeds line"},
+                      error_case{"&O17", "number base (H, O or B) expected"},
+                      error_case{"&B1", "number base (H, O or B) expected"},
+                      error_case{"&Hx", "hexadecimal number expected"},
+                      error_case{"a ! b", "invalid character"}, error_case{"?", "invalid character"},
+                      error_case{"{", "invalid character"}, error_case{"\xe9", "invalid character"}),
+    error_number);
 
 TEST(lexer, end_of_input_repeats_where_the_text_ends)
 {
@@ -143,7 +131,8 @@ std::string line_end_positions(const std::string& source)
     std::vector<std::string> seen;
     do {
         lx.next_token();
-        if (lx.kind == token_kind::end_of_statement) seen.push_back(std::to_string(lx.line) + "," + std::to_string(lx.column));
+        if (lx.kind == token_kind::end_of_statement)
+            seen.push_back(std::to_string(lx.line) + "," + std::to_string(lx.column));
     } while (!lx.at_eof());
     return joined(seen);
 }
@@ -173,8 +162,8 @@ std::string single_token(const std::string& source)
 TEST(lexer, cpp_words_and_macro_names_get_names_of_their_own)
 {
     const char* const words[] = {
-        "this", "return", "template", "virtual", "operator", "true", "nullptr", "friend", "typeof",
-        "char16_t", "static_assert", "xor_eq",
+        "this",    "return", "template", "virtual",  "operator",      "true",
+        "nullptr", "friend", "typeof",   "char16_t", "static_assert", "xor_eq",
 #include "cpp_macro_names.inc"
     };
     for (const char* word : words) {
@@ -201,7 +190,9 @@ TEST(lexer, long_continuation_chains)
 // A UTF-8 byte-order mark is not skipped: the file fails at its first byte.
 TEST(lexer, byte_order_mark_is_an_invalid_character)
 {
-    std::istringstream in("\xef\xbb\xbf" "DIM x\n");
+    std::istringstream in(
+        "\xef\xbb\xbf"
+        "DIM x\n");
     lexer lx(in);
     EXPECT_THROW(
         try { lx.next_token(); } catch (const char* message) {
@@ -273,8 +264,7 @@ std::vector<std::string> raw_lines(const std::string& source)
 
 TEST(lexer, cpp_block_lines)
 {
-    EXPECT_EQ(joined(raw_lines("#CPP\r\nint a;\r\n\r\n\tint b;\r\n#KLN\r\nx")),
-              "int a;  int b; next=1@5");
+    EXPECT_EQ(joined(raw_lines("#CPP\r\nint a;\r\n\r\n\tint b;\r\n#KLN\r\nx")), "int a;  int b; next=1@5");
     EXPECT_EQ(joined(raw_lines("#CPP\nint a;\n\n\tint b;\n#KLN\nx")), "int a;  int b; next=1@5");
     EXPECT_EQ(joined(raw_lines("#CPP text\r\nmore\r\n#KLN\r\n")), "text more next=1@3");
     EXPECT_EQ(joined(raw_lines("#CPP \r\nmore\r\n#KLN\r\n")), "more next=1@3");

@@ -41,10 +41,9 @@ int parse_int(const char* text) { return (int)strtol(text, nullptr, 0); }
 int wait_ms(int argc, char** argv, int index) { return argc > index ? parse_int(argv[index]) : 5000; }
 
 // Polls found() every poll_ms until it returns true or limit_ms have passed.
-template <class F> bool poll(int limit_ms, F found)
+template<class F> bool poll(int limit_ms, F found)
 {
-    for (int waited = 0;; waited += poll_ms)
-    {
+    for (int waited = 0;; waited += poll_ms) {
         if (found()) return true;
         if (waited >= limit_ms) return false;
         Sleep(poll_ms);
@@ -159,7 +158,9 @@ int system_class_info(int, char** argv)
 int move(int, char** argv)
 {
     UINT keep = SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE;
-    return SetWindowPos(parse_window(argv[2]), nullptr, parse_int(argv[3]), parse_int(argv[4]), 0, 0, keep) ? 0 : 1;
+    return SetWindowPos(parse_window(argv[2]), nullptr, parse_int(argv[3]), parse_int(argv[4]), 0, 0, keep)
+               ? 0
+               : 1;
 }
 
 int set_text(int, char** argv)
@@ -169,7 +170,9 @@ int set_text(int, char** argv)
 
 int post(int, char** argv)
 {
-    return PostMessageA(parse_window(argv[2]), parse_int(argv[3]), parse_int(argv[4]), parse_int(argv[5])) ? 0 : 1;
+    return PostMessageA(parse_window(argv[2]), parse_int(argv[3]), parse_int(argv[4]), parse_int(argv[5]))
+               ? 0
+               : 1;
 }
 
 int gone(int argc, char** argv)
@@ -180,7 +183,10 @@ int gone(int argc, char** argv)
 
 int usage()
 {
-    fprintf(stderr, "usage: inspect find|child|class|text|wait-text|rect|screen-rect|prop|owner|visible|enabled|class-style|class-info|system-class-info|move|set-text|post|cursor|gone ...\n");
+    fprintf(stderr,
+            "usage: inspect "
+            "find|child|class|text|wait-text|rect|screen-rect|prop|owner|visible|enabled|class-style|class-"
+            "info|system-class-info|move|set-text|post|cursor|gone ...\n");
     return 2;
 }
 
@@ -204,20 +210,31 @@ int visible(int, char** argv) { return flag(IsWindowVisible(parse_window(argv[2]
 int enabled(int, char** argv) { return flag(IsWindowEnabled(parse_window(argv[2]))); }
 int cursor(int, char** argv) { return SetCursorPos(parse_int(argv[2]), parse_int(argv[3])) ? 0 : 1; }
 
-struct Command
-{
+struct Command {
     const char* name;
     int arguments;
     int (*run)(int argc, char** argv);
 };
 
 const Command commands[] = {
-    {"find", 2, find}, {"child", 2, child}, {"class", 1, class_name}, {"text", 1, text},
-    {"wait-text", 2, wait_text}, {"rect", 1, rect}, {"screen-rect", 1, screen_rect},
-    {"prop", 2, property}, {"owner", 1, owner}, {"visible", 1, visible},
-    {"enabled", 1, enabled}, {"class-style", 1, class_style}, {"class-info", 1, class_info},
-    {"system-class-info", 1, system_class_info}, {"move", 3, move}, {"set-text", 2, set_text},
-    {"post", 4, post}, {"cursor", 2, cursor},
+    {"find", 2, find},
+    {"child", 2, child},
+    {"class", 1, class_name},
+    {"text", 1, text},
+    {"wait-text", 2, wait_text},
+    {"rect", 1, rect},
+    {"screen-rect", 1, screen_rect},
+    {"prop", 2, property},
+    {"owner", 1, owner},
+    {"visible", 1, visible},
+    {"enabled", 1, enabled},
+    {"class-style", 1, class_style},
+    {"class-info", 1, class_info},
+    {"system-class-info", 1, system_class_info},
+    {"move", 3, move},
+    {"set-text", 2, set_text},
+    {"post", 4, post},
+    {"cursor", 2, cursor},
     {"gone", 1, gone},
 };
 

@@ -26,8 +26,7 @@ int run(const char* program, std::string line)
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(program, &line[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process))
-    {
+    if (!CreateProcessA(program, &line[0], nullptr, nullptr, TRUE, 0, nullptr, nullptr, &startup, &process)) {
         fprintf(stderr, "spawn: cannot start %s (error %lu)\n", program, GetLastError());
         return 127;
     }

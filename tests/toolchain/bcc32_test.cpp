@@ -8,7 +8,8 @@
 namespace kiln {
 namespace {
 
-TEST(Bcc32Parse, TheCompileLinesOfTheBuildDriver) {
+TEST(Bcc32Parse, TheCompileLinesOfTheBuildDriver)
+{
     CompileRequest plain = parse_bcc32("-d -O2 -c -w- -WM Hello.cpp");
     EXPECT_EQ(plain.source, "Hello.cpp");
     EXPECT_TRUE(plain.optimise);
@@ -18,7 +19,8 @@ TEST(Bcc32Parse, TheCompileLinesOfTheBuildDriver) {
     EXPECT_EQ(compile_command(without_exceptions), compile_command(plain)) << "-x- must change nothing";
 }
 
-TEST(Bcc32Parse, MinimalLineAndBackslashPath) {
+TEST(Bcc32Parse, MinimalLineAndBackslashPath)
+{
     CompileRequest request = parse_bcc32("-c sub\\Prog.c");
     EXPECT_EQ(request.source, "sub/Prog.c");
     EXPECT_FALSE(request.optimise);
@@ -26,7 +28,8 @@ TEST(Bcc32Parse, MinimalLineAndBackslashPath) {
     EXPECT_EQ(object_file(request), "Prog.obj") << "the object goes to the current folder";
 }
 
-TEST(Bcc32Parse, RejectedLines) {
+TEST(Bcc32Parse, RejectedLines)
+{
     struct Case {
         const char* line;
         const char* reason;
@@ -48,7 +51,8 @@ TEST(Bcc32Parse, RejectedLines) {
     }
 }
 
-TEST(Bcc32Command, FixedFlagsThenOptionsThenOutput) {
+TEST(Bcc32Command, FixedFlagsThenOptionsThenOutput)
+{
     std::vector<std::string> expected{cross_compiler, "-c"};
     for (const char* flag : fixed_compiler_flags) expected.emplace_back(flag);
     expected.insert(expected.end(), {"-O2", "-w", "-o", "Hello.obj", "Hello.cpp"});
@@ -56,7 +60,8 @@ TEST(Bcc32Command, FixedFlagsThenOptionsThenOutput) {
     EXPECT_EQ(expected[2], "-std=gnu++17");
 }
 
-TEST(Bcc32Diagnostics, TranslatedLines) {
+TEST(Bcc32Diagnostics, TranslatedLines)
+{
     struct Case {
         const char* line;
         const char* expected;
@@ -70,7 +75,8 @@ TEST(Bcc32Diagnostics, TranslatedLines) {
         {"Hello.cpp:9: error: no column here", "Error Hello.cpp 9: no column here"},
         {"Hello.cpp: In function 'int main()':", "Hello.cpp: In function 'int main()':"},
         {"Hello.cpp:3:5: note: declared here", "Hello.cpp:3:5: note: declared here"},
-        {"Hello.cpp:3:5: error: expected ';': error: inside", "Error Hello.cpp 3: expected ';': error: inside"},
+        {"Hello.cpp:3:5: error: expected ';': error: inside",
+         "Error Hello.cpp 3: expected ';': error: inside"},
         {"cc1plus: error: bad option", "cc1plus: error: bad option"},
         {"/tmp/cc1.s: Assembler messages:", "/tmp/cc1.s: Assembler messages:"},
         {"/tmp/cc1.s:18: Error: no such instruction: `x'", "Error /tmp/cc1.s 18: no such instruction: `x'"},
@@ -79,14 +85,16 @@ TEST(Bcc32Diagnostics, TranslatedLines) {
     for (const Case& c : cases) EXPECT_EQ(translate_compiler_line(c.line), c.expected);
 }
 
-TEST(Bcc32Diagnostics, VeryLongLines) {
+TEST(Bcc32Diagnostics, VeryLongLines)
+{
     std::string name(1000000, 'x');
     EXPECT_EQ(translate_compiler_line("L.cpp:1:17: error: '" + name + "' was not declared"),
               "Error L.cpp 1: '" + name + "' was not declared");
     EXPECT_EQ(translate_compiler_line(name), name);
 }
 
-TEST(Bcc32Command, ResponseFileNamesStayFileNames) {
+TEST(Bcc32Command, ResponseFileNamesStayFileNames)
+{
     std::vector<std::string> command = compile_command(parse_bcc32("-c @odd.cpp"));
     ASSERT_GE(command.size(), 3u);
     EXPECT_EQ(std::vector<std::string>(command.end() - 3, command.end()),

@@ -7,16 +7,18 @@
 namespace kiln {
 namespace {
 
-const std::vector<std::string> windows_libraries{
-    "-lkernel32", "-luser32", "-lgdi32", "-lcomdlg32", "-lcomctl32", "-ladvapi32",
-    "-lshell32", "-lole32", "-loleaut32", "-luuid", "-lwinmm"};
+const std::vector<std::string> windows_libraries{"-lkernel32", "-luser32",   "-lgdi32",   "-lcomdlg32",
+                                                 "-lcomctl32", "-ladvapi32", "-lshell32", "-lole32",
+                                                 "-loleaut32", "-luuid",     "-lwinmm"};
 
-std::vector<std::string> with_windows_libraries(std::vector<std::string> command) {
+std::vector<std::string> with_windows_libraries(std::vector<std::string> command)
+{
     command.insert(command.end(), windows_libraries.begin(), windows_libraries.end());
     return command;
 }
 
-TEST(Ilink32, DebugConsoleProgramWithModuleLibrary) {
+TEST(Ilink32, DebugConsoleProgramWithModuleLibrary)
+{
     LinkRequest request = parse_ilink32(
         "-Gn -ap c0x32.obj /k/lib/core/stc_dev.obj /k/lib/core/core_dev.obj Hello.obj ,Hello.exe,nul,"
         "cw32mt.lib import32.lib /k/lib/System.lib");
@@ -27,16 +29,18 @@ TEST(Ilink32, DebugConsoleProgramWithModuleLibrary) {
                                       "-Wl,--start-group", "/k/lib/System.lib", "-Wl,--end-group"}));
 }
 
-TEST(Ilink32, WindowedProgramWithoutLibraries) {
-    LinkRequest request =
-        parse_ilink32("-Gn -aa -Tpe c0w32.obj /k/lib/core/stw.obj /k/lib/core/core.obj W.obj ,W.exe,nul,"
-                      "cw32mt.lib import32.lib");
+TEST(Ilink32, WindowedProgramWithoutLibraries)
+{
+    LinkRequest request = parse_ilink32(
+        "-Gn -aa -Tpe c0w32.obj /k/lib/core/stw.obj /k/lib/core/core.obj W.obj ,W.exe,nul,"
+        "cw32mt.lib import32.lib");
     EXPECT_EQ(link_command(request, {}),
               with_windows_libraries({cross_compiler, "-mwindows", "-static", "-o", "W.exe",
                                       "/k/lib/core/stw.obj", "/k/lib/core/core.obj", "W.obj"}));
 }
 
-TEST(Ilink32, DllExportsPlainNames) {
+TEST(Ilink32, DllExportsPlainNames)
+{
     LinkRequest request =
         parse_ilink32("-Gn -aa -Tpd c0d32.obj /k/lib/core/core.obj D.obj ,D.dll,nul,cw32mt.lib import32.lib");
     EXPECT_EQ(request.kind, ImageKind::dll);
@@ -45,7 +49,8 @@ TEST(Ilink32, DllExportsPlainNames) {
                                       "/k/lib/core/core.obj", "D.obj"}));
 }
 
-TEST(Ilink32, ResourcesDefMapAndBackslashes) {
+TEST(Ilink32, ResourcesDefMapAndBackslashes)
+{
     LinkRequest request = parse_ilink32("-ap C:\\x\\C0X32.OBJ a\\P.obj ,,P.map,cw32mt M,P.def,r\\P.res Q");
     EXPECT_EQ(request.objects, (std::vector<std::string>{"a/P.obj"}));
     EXPECT_EQ(request.output, "P.exe");
@@ -54,7 +59,8 @@ TEST(Ilink32, ResourcesDefMapAndBackslashes) {
     EXPECT_FALSE(request.windows_libraries);
     EXPECT_EQ(request.def, "P.def");
     EXPECT_EQ(request.resources, (std::vector<std::string>{"r/P.res", "Q.res"}));
-    EXPECT_EQ(link_inputs(request), (std::vector<std::string>{"a/P.obj", "M.lib", "P.def", "r/P.res", "Q.res"}));
+    EXPECT_EQ(link_inputs(request),
+              (std::vector<std::string>{"a/P.obj", "M.lib", "P.def", "r/P.res", "Q.res"}));
     EXPECT_EQ(link_command(request, {"/tmp/r1.o", "/tmp/r2.o"}),
               (std::vector<std::string>{cross_compiler, "-mconsole", "-static", "-o", "P.exe", "a/P.obj",
                                         "P.def", "/tmp/r1.o", "/tmp/r2.o", "-Wl,--start-group", "M.lib",
@@ -64,16 +70,15 @@ TEST(Ilink32, ResourcesDefMapAndBackslashes) {
                                         "-o", "/tmp/r1.o"}));
 }
 
-TEST(Ilink32, OutputAndMapDefaults) {
+TEST(Ilink32, OutputAndMapDefaults)
+{
     struct Case {
         const char* line;
         const char* output;
         const char* map;
     } cases[] = {
-        {"-ap P.obj Q.obj", "P.exe", ""},
-        {"-Tpd c0d32.obj sub/D.obj,,NUL", "D.dll", ""},
-        {"-ap P,Prog,/dev/null", "Prog.exe", ""},
-        {"-ap P.obj,out/Prog.bin,Prog", "out/Prog.bin", "Prog.map"},
+        {"-ap P.obj Q.obj", "P.exe", ""},         {"-Tpd c0d32.obj sub/D.obj,,NUL", "D.dll", ""},
+        {"-ap P,Prog,/dev/null", "Prog.exe", ""}, {"-ap P.obj,out/Prog.bin,Prog", "out/Prog.bin", "Prog.map"},
         {"-ap P.obj , , nul , ", "P.exe", ""},
     };
     for (const Case& c : cases) {
@@ -83,7 +88,8 @@ TEST(Ilink32, OutputAndMapDefaults) {
     }
 }
 
-TEST(Ilink32, RejectedLines) {
+TEST(Ilink32, RejectedLines)
+{
     struct Case {
         const char* line;
         const char* reason;
@@ -111,9 +117,12 @@ TEST(Ilink32, RejectedLines) {
     }
 }
 
-TEST(Ilink32, LinkerLines) {
-    const char* undefined = "/usr/bin/i686-w64-mingw32-ld: P.obj:P.cpp:(.text+0x1c): undefined reference to `f()'";
-    EXPECT_EQ(translate_linker_line(undefined, true), "Error P.obj:P.cpp:(.text+0x1c): undefined reference to `f()'");
+TEST(Ilink32, LinkerLines)
+{
+    const char* undefined =
+        "/usr/bin/i686-w64-mingw32-ld: P.obj:P.cpp:(.text+0x1c): undefined reference to `f()'";
+    EXPECT_EQ(translate_linker_line(undefined, true),
+              "Error P.obj:P.cpp:(.text+0x1c): undefined reference to `f()'");
     EXPECT_EQ(translate_linker_line("/usr/lib/gcc/../bin/ld: warning: something odd", false),
               "Warning warning: something odd");
     EXPECT_EQ(translate_linker_line("collect2: error: ld returned 1 exit status", true), "");
@@ -126,7 +135,8 @@ TEST(Ilink32, LinkerLines) {
     EXPECT_EQ(translate_linker_line(long_line, true), "Error " + long_line);
 }
 
-TEST(Ilink32, ResponseFileNamesStayFileNames) {
+TEST(Ilink32, ResponseFileNamesStayFileNames)
+{
     LinkRequest request = parse_ilink32("-ap @P.obj,@P.exe,,@M.lib,@P.def");
     EXPECT_EQ(link_command(request, {}),
               (std::vector<std::string>{cross_compiler, "-mconsole", "-static", "-o", "./@P.exe", "./@P.obj",

@@ -9,7 +9,8 @@ namespace {
 
 using Action = LibraryEdit::Action;
 
-TEST(Tlib, TheLibraryLineOfTheBuildDriver) {
+TEST(Tlib, TheLibraryLineOfTheBuildDriver)
+{
     LibraryRequest request = parse_tlib("/P32 Hello.lib -+Hello");
     EXPECT_EQ(request.library, "Hello.lib");
     ASSERT_EQ(request.edits.size(), 1u);
@@ -19,7 +20,8 @@ TEST(Tlib, TheLibraryLineOfTheBuildDriver) {
               (std::vector<std::string>{cross_archiver, "rcs", "Hello.lib", "Hello.obj"}));
 }
 
-TEST(Tlib, OptionsCommandsAndDefaults) {
+TEST(Tlib, OptionsCommandsAndDefaults)
+{
     LibraryRequest request = parse_tlib("/p16 /C /e lib\\M +A +-B.obj -sub\\C");
     EXPECT_EQ(request.library, "lib/M.lib");
     ASSERT_EQ(request.edits.size(), 3u);
@@ -31,12 +33,14 @@ TEST(Tlib, OptionsCommandsAndDefaults) {
               (std::vector<std::string>{cross_archiver, "d", "lib/M.lib", "C.obj"}));
 }
 
-TEST(Tlib, PosixLibraryPathIsNotAnOption) {
+TEST(Tlib, PosixLibraryPathIsNotAnOption)
+{
     EXPECT_EQ(parse_tlib("/P32 /work/Cache.lib -+Cache").library, "/work/Cache.lib");
     EXPECT_EQ(parse_tlib("/Pages.lib +X").library, "/Pages.lib");
 }
 
-TEST(Tlib, RejectedLines) {
+TEST(Tlib, RejectedLines)
+{
     struct Case {
         const char* line;
         const char* reason;

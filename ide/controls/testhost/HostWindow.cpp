@@ -15,24 +15,23 @@ namespace {
 constexpr UINT_PTR kPollTimer = 1;
 constexpr UINT kPollMilliseconds = 20;
 
-std::string JoinWords(const HostWindow::Words& words) {
+std::string JoinWords(const HostWindow::Words& words)
+{
     std::string text;
-    for (const std::string& word : words) {
-        text += (text.empty() ? "" : " ") + word;
-    }
+    for (const std::string& word : words) { text += (text.empty() ? "" : " ") + word; }
     return text;
 }
 
-int Coordinate(const HostWindow::Words& args, size_t index) {
-    if (index >= args.size()) {
-        throw std::invalid_argument("missing coordinate");
-    }
+int Coordinate(const HostWindow::Words& args, size_t index)
+{
+    if (index >= args.size()) { throw std::invalid_argument("missing coordinate"); }
     return static_cast<int>(ParseNumber(args[index]));
 }
 
 }  // namespace
 
-long long ParseNumber(const std::string& text) {
+long long ParseNumber(const std::string& text)
+{
     char* end = nullptr;
     errno = 0;
     const long long value = std::strtoll(text.c_str(), &end, 0);
@@ -42,16 +41,16 @@ long long ParseNumber(const std::string& text) {
     return value;
 }
 
-HostWindow::HostWindow(CommandChannel& channel) : channel_(channel) {
+HostWindow::HostWindow(CommandChannel& channel) : channel_(channel)
+{
     AddBuiltInCommands();
     SetDialogHandler([this](const DialogRequest& request) { return AnswerDialog(request); });
 }
 
-HostWindow::~HostWindow() {
-    SetDialogHandler(nullptr);
-}
+HostWindow::~HostWindow() { SetDialogHandler(nullptr); }
 
-DialogAnswer HostWindow::AnswerDialog(const DialogRequest& request) {
+DialogAnswer HostWindow::AnswerDialog(const DialogRequest& request)
+{
     Print("dialog " + request.title + ": " + request.text);
     DialogAnswer answer;
     if (!answers_.empty()) {
@@ -61,7 +60,8 @@ DialogAnswer HostWindow::AnswerDialog(const DialogRequest& request) {
     return answer;
 }
 
-bool HostWindow::CreateMain() {
+bool HostWindow::CreateMain()
+{
     WindowSpec spec;
     spec.className = "KTestHost";
     spec.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
@@ -71,32 +71,27 @@ bool HostWindow::CreateMain() {
     return Create(spec) && SetTimer(Hwnd(), kPollTimer, kPollMilliseconds, nullptr) != 0;
 }
 
-void HostWindow::AddCommand(const std::string& name, Command command) {
+void HostWindow::AddCommand(const std::string& name, Command command)
+{
     commands_[name] = std::move(command);
 }
 
-void HostWindow::Print(const std::string& line) {
-    channel_.WriteResult(line);
-}
+void HostWindow::Print(const std::string& line) { channel_.WriteResult(line); }
 
-HWND HostWindow::Child(const std::string& name) const {
+HWND HostWindow::Child(const std::string& name) const
+{
     auto found = children_.find(name);
-    if (found == children_.end()) {
-        throw std::invalid_argument("no window named " + name);
-    }
+    if (found == children_.end()) { throw std::invalid_argument("no window named " + name); }
     return found->second;
 }
 
-void HostWindow::AddChild(const std::string& name, HWND hwnd) {
-    if (!hwnd) {
-        throw std::runtime_error("the window " + name + " was not created");
-    }
+void HostWindow::AddChild(const std::string& name, HWND hwnd)
+{
+    if (!hwnd) { throw std::runtime_error("the window " + name + " was not created"); }
     children_[name] = hwnd;
 }
 
-void HostWindow::RemoveChild(const std::string& name) {
-    children_.erase(name);
-}
+void HostWindow::RemoveChild(const std::string& name) { children_.erase(name); }
 
 // static NAME L T R B: a STATIC child that reports clicks (SS_NOTIFY).
 // send NAME MSG WPARAM LPARAM: prints "result <value>".
@@ -105,21 +100,18 @@ void HostWindow::RemoveChild(const std::string& name) {
 // answer ID: the button the next message box gets (else IDCANCEL).
 // message TEXT...: a message box through the dialog seam, which prints
 // "dialog <title>: <text>"; then prints "button <id>".
-void HostWindow::AddBuiltInCommands() {
+void HostWindow::AddBuiltInCommands()
+{
     AddCommand("static", [this](const Words& args) {
-        if (args.empty()) {
-            throw std::invalid_argument("static NAME L T R B");
-        }
+        if (args.empty()) { throw std::invalid_argument("static NAME L T R B"); }
         const int left = Coordinate(args, 1), top = Coordinate(args, 2);
-        HWND child = CreateWindowExA(0, "STATIC", args[0].c_str(), WS_CHILD | WS_VISIBLE | SS_NOTIFY, left, top,
-                                     Coordinate(args, 3) - left, Coordinate(args, 4) - top, Hwnd(), nullptr,
-                                     GetModuleHandleA(nullptr), nullptr);
+        HWND child = CreateWindowExA(0, "STATIC", args[0].c_str(), WS_CHILD | WS_VISIBLE | SS_NOTIFY, left,
+                                     top, Coordinate(args, 3) - left, Coordinate(args, 4) - top, Hwnd(),
+                                     nullptr, GetModuleHandleA(nullptr), nullptr);
         AddChild(args[0], child);
     });
     AddCommand("send", [this](const Words& args) {
-        if (args.size() != 4) {
-            throw std::invalid_argument("send NAME MSG WPARAM LPARAM");
-        }
+        if (args.size() != 4) { throw std::invalid_argument("send NAME MSG WPARAM LPARAM"); }
         LRESULT result = SendMessageA(Child(args[0]), static_cast<UINT>(ParseNumber(args[1])),
                                       static_cast<WPARAM>(ParseNumber(args[2])),
                                       static_cast<LPARAM>(ParseNumber(args[3])));
@@ -145,31 +137,32 @@ void HostWindow::AddBuiltInCommands() {
     AddCommand("quit", [](const Words&) { PostQuitMessage(0); });
 }
 
-LRESULT HostWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT HostWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam)
+{
     switch (msg) {
-    case WM_TIMER:
-        if (wParam == kPollTimer) {
-            RunPendingCommands();
+        case WM_TIMER:
+            if (wParam == kPollTimer) {
+                RunPendingCommands();
+                return 0;
+            }
+            break;
+        case WM_DESTROY:
+            KillTimer(Hwnd(), kPollTimer);
+            PostQuitMessage(0);
             return 0;
-        }
-        break;
-    case WM_DESTROY:
-        KillTimer(Hwnd(), kPollTimer);
-        PostQuitMessage(0);
-        return 0;
     }
     return Window::OnMessage(msg, wParam, lParam);
 }
 
-void HostWindow::RunPendingCommands() {
+void HostWindow::RunPendingCommands()
+{
     for (const std::string& line : channel_.TakeNewCommands()) {
-        if (!SplitWords(line).empty()) {
-            Run(line);
-        }
+        if (!SplitWords(line).empty()) { Run(line); }
     }
 }
 
-void HostWindow::Run(const std::string& line) {
+void HostWindow::Run(const std::string& line)
+{
     const int number = ++commandCount_;
     Words words = SplitWords(line);
     const std::string name = words.front();

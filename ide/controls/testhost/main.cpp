@@ -10,10 +10,9 @@
 #include "HostWindow.h"
 #include "SubclassCommands.h"
 
-int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-    if (__argc != 3) {
-        return 2;
-    }
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
+{
+    if (__argc != 3) { return 2; }
     kforge::InitCommonControlsOnce();
     kforge::CommandChannel channel(__argv[1], __argv[2]);
     kforge::HostWindow host(channel);

@@ -22,19 +22,17 @@ class ScriptedOwner : public ISubclass {
 public:
     ScriptedOwner(std::vector<std::string>& log, std::string name) : log_(log), name_(std::move(name)) {}
 
-    void SubclassBefore(bool& handled, LRESULT& ret, HWND, UINT msg, WPARAM, LPARAM) override {
+    void SubclassBefore(bool& handled, LRESULT& ret, HWND, UINT msg, WPARAM, LPARAM) override
+    {
         log_.push_back(name_ + " before " + std::to_string(msg) + " handled=" + std::to_string(handled) +
                        " ret=" + std::to_string(ret));
-        if (before) {
-            before(handled, ret, msg);
-        }
+        if (before) { before(handled, ret, msg); }
     }
 
-    void SubclassAfter(LRESULT& ret, HWND, UINT msg, WPARAM, LPARAM) override {
+    void SubclassAfter(LRESULT& ret, HWND, UINT msg, WPARAM, LPARAM) override
+    {
         log_.push_back(name_ + " after " + std::to_string(msg) + " ret=" + std::to_string(ret));
-        if (after) {
-            after(ret, msg);
-        }
+        if (after) { after(ret, msg); }
     }
 
     std::function<void(bool& handled, LRESULT& ret, UINT msg)> before;
@@ -46,11 +44,13 @@ private:
     std::string name_;
 };
 
-std::string Before(const char* name, UINT msg) {
+std::string Before(const char* name, UINT msg)
+{
     return std::string(name) + " before " + std::to_string(msg) + " handled=0 ret=0";
 }
 
-std::string After(const char* name, UINT msg, LRESULT ret) {
+std::string After(const char* name, UINT msg, LRESULT ret)
+{
     return std::string(name) + " after " + std::to_string(msg) + " ret=" + std::to_string(ret);
 }
 
@@ -59,11 +59,10 @@ protected:
     void SetUp() override { ASSERT_NE(window.Hwnd(), nullptr); }
 
     LRESULT Send(UINT msg, WPARAM wParam = 0) { return SendMessageA(window.Hwnd(), msg, wParam, 0); }
-    size_t ReceivedCount(UINT msg) const {
+    size_t ReceivedCount(UINT msg) const
+    {
         size_t count = 0;
-        for (UINT received : window.Received()) {
-            count += received == msg;
-        }
+        for (UINT received : window.Received()) { count += received == msg; }
         return count;
     }
 
@@ -72,21 +71,24 @@ protected:
     ScriptedOwner owner{log, "A"};
 };
 
-TEST_F(SubclasserTest, UnattachedCoreDoesNothing) {
+TEST_F(SubclasserTest, UnattachedCoreDoesNothing)
+{
     owner.core.UnSubclass();
     owner.core.UnSubclass();
     EXPECT_EQ(owner.core.CallOrigWndProc(kProbe, 1, 0), 0);
     EXPECT_EQ(owner.core.SubclassedWindow(), nullptr);
 }
 
-TEST_F(SubclasserTest, RefusesMissingWindowOrOwner) {
+TEST_F(SubclasserTest, RefusesMissingWindowOrOwner)
+{
     EXPECT_FALSE(owner.core.Subclass(nullptr, &owner));
     EXPECT_FALSE(owner.core.Subclass(reinterpret_cast<HWND>(static_cast<LONG_PTR>(0x7FFF0)), &owner));
     EXPECT_FALSE(owner.core.Subclass(window.Hwnd(), nullptr));
     EXPECT_EQ(owner.core.SubclassedWindow(), nullptr);
 }
 
-TEST_F(SubclasserTest, MessageInNoTableReachesThePreviousProcedureUnchanged) {
+TEST_F(SubclasserTest, MessageInNoTableReachesThePreviousProcedureUnchanged)
+{
     ASSERT_TRUE(owner.core.Subclass(window.Hwnd(), &owner));
     owner.core.AddMsg(kOtherProbe, Subclasser::kBefore);
     owner.core.AddMsg(kOtherProbe, Subclasser::kAfter);
@@ -95,7 +97,8 @@ TEST_F(SubclasserTest, MessageInNoTableReachesThePreviousProcedureUnchanged) {
     EXPECT_TRUE(log.empty());
 }
 
-TEST_F(SubclasserTest, BeforeHitNotHandledGoesOnToThePreviousProcedure) {
+TEST_F(SubclasserTest, BeforeHitNotHandledGoesOnToThePreviousProcedure)
+{
     ASSERT_TRUE(owner.core.Subclass(window.Hwnd(), &owner));
     owner.core.AddMsg(kProbe, Subclasser::kBefore);
     owner.before = [](bool&, LRESULT& ret, UINT) { ret = 99; };  // ret without handled is ignored
@@ -104,7 +107,8 @@ TEST_F(SubclasserTest, BeforeHitNotHandledGoesOnToThePreviousProcedure) {
     EXPECT_EQ(log, std::vector<std::string>({Before("A", kProbe)}));
 }
 
-TEST_F(SubclasserTest, HandledBeforeTakesTheMessageOverAndSkipsTheAfterTable) {
+TEST_F(SubclasserTest, HandledBeforeTakesTheMessageOverAndSkipsTheAfterTable)
+{
     ASSERT_TRUE(owner.core.Subclass(window.Hwnd(), &owner));
     owner.core.AddMsg(kProbe, Subclasser::kBefore);
     owner.core.AddMsg(kProbe, Subclasser::kAfter);
@@ -117,14 +121,13 @@ TEST_F(SubclasserTest, HandledBeforeTakesTheMessageOverAndSkipsTheAfterTable) {
     EXPECT_EQ(log, std::vector<std::string>({Before("A", kProbe)}));
 }
 
-TEST_F(SubclasserTest, AfterSeesThePreviousResultAndMayReplaceIt) {
+TEST_F(SubclasserTest, AfterSeesThePreviousResultAndMayReplaceIt)
+{
     ASSERT_TRUE(owner.core.Subclass(window.Hwnd(), &owner));
     owner.core.AddMsg(kProbe, 0);  // any value but 1 selects the after table
     owner.core.AddMsg(kOtherProbe, 2);
     owner.after = [](LRESULT& ret, UINT msg) {
-        if (msg == kOtherProbe) {
-            ret = 5;
-        }
+        if (msg == kOtherProbe) { ret = 5; }
     };
     EXPECT_EQ(Send(kProbe, 3), ProbeResult(kProbe, 3));
     EXPECT_EQ(Send(kOtherProbe), 5);
@@ -132,7 +135,8 @@ TEST_F(SubclasserTest, AfterSeesThePreviousResultAndMayReplaceIt) {
                                              After("A", kOtherProbe, ProbeResult(kOtherProbe, 0))}));
 }
 
-TEST_F(SubclasserTest, AllMessagesStateRoutesEveryMessageUntilEmptied) {
+TEST_F(SubclasserTest, AllMessagesStateRoutesEveryMessageUntilEmptied)
+{
     ASSERT_TRUE(owner.core.Subclass(window.Hwnd(), &owner));
     owner.core.AddMsg(kAll, Subclasser::kBefore);
     owner.core.AddMsg(kProbe, Subclasser::kBefore);  // stays "all"
@@ -140,7 +144,8 @@ TEST_F(SubclasserTest, AllMessagesStateRoutesEveryMessageUntilEmptied) {
     Send(kProbe);
     Send(kOtherProbe);
     Send(WM_NULL);
-    EXPECT_EQ(log, std::vector<std::string>({Before("A", kProbe), Before("A", kOtherProbe), Before("A", WM_NULL)}));
+    EXPECT_EQ(
+        log, std::vector<std::string>({Before("A", kProbe), Before("A", kOtherProbe), Before("A", WM_NULL)}));
     log.clear();
     owner.core.DelMsg(kAll, Subclasser::kBefore);
     Send(kProbe);
@@ -151,7 +156,8 @@ TEST_F(SubclasserTest, AllMessagesStateRoutesEveryMessageUntilEmptied) {
     EXPECT_EQ(log, std::vector<std::string>({Before("A", kOtherProbe)}));
 }
 
-TEST_F(SubclasserTest, DuplicateEntriesRouteAMessageOnce) {
+TEST_F(SubclasserTest, DuplicateEntriesRouteAMessageOnce)
+{
     ASSERT_TRUE(owner.core.Subclass(window.Hwnd(), &owner));
     owner.core.AddMsg(kProbe, Subclasser::kBefore);
     owner.core.AddMsg(kOtherProbe, Subclasser::kBefore);
@@ -162,7 +168,8 @@ TEST_F(SubclasserTest, DuplicateEntriesRouteAMessageOnce) {
     EXPECT_EQ(log, std::vector<std::string>({Before("A", kOtherProbe)}));
 }
 
-TEST_F(SubclasserTest, TableChangesInsideAHandlerApplyFromTheNextMessage) {
+TEST_F(SubclasserTest, TableChangesInsideAHandlerApplyFromTheNextMessage)
+{
     ASSERT_TRUE(owner.core.Subclass(window.Hwnd(), &owner));
     owner.core.AddMsg(kProbe, Subclasser::kBefore);
     owner.core.AddMsg(kProbe, Subclasser::kAfter);
@@ -179,7 +186,8 @@ TEST_F(SubclasserTest, TableChangesInsideAHandlerApplyFromTheNextMessage) {
                                              After("A", kOtherProbe, ProbeResult(kOtherProbe, 0))}));
 }
 
-TEST_F(SubclasserTest, UnSubclassInsideAHandlerFinishesTheCurrentMessage) {
+TEST_F(SubclasserTest, UnSubclassInsideAHandlerFinishesTheCurrentMessage)
+{
     ASSERT_TRUE(owner.core.Subclass(window.Hwnd(), &owner));
     owner.core.AddMsg(kProbe, Subclasser::kBefore);
     owner.core.AddMsg(kProbe, Subclasser::kAfter);
@@ -187,11 +195,13 @@ TEST_F(SubclasserTest, UnSubclassInsideAHandlerFinishesTheCurrentMessage) {
     EXPECT_EQ(Send(kProbe, 1), ProbeResult(kProbe, 1));
     EXPECT_EQ(owner.core.SubclassedWindow(), nullptr);
     EXPECT_EQ(Send(kProbe, 1), ProbeResult(kProbe, 1));
-    EXPECT_EQ(log, std::vector<std::string>({Before("A", kProbe), After("A", kProbe, ProbeResult(kProbe, 1))}));
+    EXPECT_EQ(log,
+              std::vector<std::string>({Before("A", kProbe), After("A", kProbe, ProbeResult(kProbe, 1))}));
     EXPECT_EQ(ReceivedCount(kProbe), 2u);
 }
 
-TEST_F(SubclasserTest, HandlersMaySendToTheirOwnWindow) {
+TEST_F(SubclasserTest, HandlersMaySendToTheirOwnWindow)
+{
     ASSERT_TRUE(owner.core.Subclass(window.Hwnd(), &owner));
     owner.core.AddMsg(kProbe, Subclasser::kBefore);
     owner.core.AddMsg(kOtherProbe, Subclasser::kAfter);
@@ -199,11 +209,12 @@ TEST_F(SubclasserTest, HandlersMaySendToTheirOwnWindow) {
     owner.before = [&](bool&, LRESULT&, UINT) { nested = Send(kOtherProbe, 6); };
     EXPECT_EQ(Send(kProbe, 1), ProbeResult(kProbe, 1));
     EXPECT_EQ(nested, ProbeResult(kOtherProbe, 6));
-    EXPECT_EQ(log, std::vector<std::string>({Before("A", kProbe),
-                                             After("A", kOtherProbe, ProbeResult(kOtherProbe, 6))}));
+    EXPECT_EQ(log, std::vector<std::string>(
+                       {Before("A", kProbe), After("A", kOtherProbe, ProbeResult(kOtherProbe, 6))}));
 }
 
-TEST_F(SubclasserTest, CallOrigWndProcWorksOnlyDuringADispatch) {
+TEST_F(SubclasserTest, CallOrigWndProcWorksOnlyDuringADispatch)
+{
     ASSERT_TRUE(owner.core.Subclass(window.Hwnd(), &owner));
     owner.core.AddMsg(kProbe, Subclasser::kBefore);
     LRESULT inside = 0;
@@ -217,7 +228,8 @@ TEST_F(SubclasserTest, CallOrigWndProcWorksOnlyDuringADispatch) {
     EXPECT_EQ(owner.core.CallOrigWndProc(kOtherProbe, 2, 0), 0);
 }
 
-TEST_F(SubclasserTest, SeveralSubclassersShareAWindowAndLeaveInAnyOrder) {
+TEST_F(SubclasserTest, SeveralSubclassersShareAWindowAndLeaveInAnyOrder)
+{
     ScriptedOwner second(log, "B");
     ASSERT_TRUE(owner.core.Subclass(window.Hwnd(), &owner));
     ASSERT_TRUE(second.core.Subclass(window.Hwnd(), &second));
@@ -234,14 +246,16 @@ TEST_F(SubclasserTest, SeveralSubclassersShareAWindowAndLeaveInAnyOrder) {
     log.clear();
     owner.core.UnSubclass();  // the first one leaves first
     EXPECT_EQ(Send(kProbe), ProbeResult(kProbe, 0) + 1);
-    EXPECT_EQ(log, std::vector<std::string>({Before("B", kProbe), After("B", kProbe, ProbeResult(kProbe, 0))}));
+    EXPECT_EQ(log,
+              std::vector<std::string>({Before("B", kProbe), After("B", kProbe, ProbeResult(kProbe, 0))}));
     log.clear();
     second.core.UnSubclass();
     EXPECT_EQ(Send(kProbe), ProbeResult(kProbe, 0));
     EXPECT_TRUE(log.empty());
 }
 
-TEST_F(SubclasserTest, ASubclasserMayRemoveAnotherDuringItsDispatch) {
+TEST_F(SubclasserTest, ASubclasserMayRemoveAnotherDuringItsDispatch)
+{
     ScriptedOwner second(log, "B");
     ASSERT_TRUE(owner.core.Subclass(window.Hwnd(), &owner));
     ASSERT_TRUE(second.core.Subclass(window.Hwnd(), &second));
@@ -254,7 +268,8 @@ TEST_F(SubclasserTest, ASubclasserMayRemoveAnotherDuringItsDispatch) {
     EXPECT_EQ(ReceivedCount(kProbe), 2u);
 }
 
-TEST_F(SubclasserTest, SubclassingAgainLeavesTheFirstWindow) {
+TEST_F(SubclasserTest, SubclassingAgainLeavesTheFirstWindow)
+{
     TestWindow other;
     ASSERT_TRUE(owner.core.Subclass(window.Hwnd(), &owner));
     owner.core.AddMsg(kProbe, Subclasser::kBefore);
@@ -267,7 +282,8 @@ TEST_F(SubclasserTest, SubclassingAgainLeavesTheFirstWindow) {
     EXPECT_EQ(log, std::vector<std::string>({Before("A", kProbe)}));
 }
 
-TEST_F(SubclasserTest, UnSubclassEmptiesBothTables) {
+TEST_F(SubclasserTest, UnSubclassEmptiesBothTables)
+{
     ASSERT_TRUE(owner.core.Subclass(window.Hwnd(), &owner));
     owner.core.AddMsg(kProbe, Subclasser::kBefore);
     owner.core.AddMsg(kAll, Subclasser::kAfter);
@@ -276,7 +292,8 @@ TEST_F(SubclasserTest, UnSubclassEmptiesBothTables) {
     EXPECT_EQ(owner.core.AfterTable().Count(), 0);
 }
 
-TEST_F(SubclasserTest, ADestroyedWindowDetachesTheCoreAfterPassingNcDestroyOn) {
+TEST_F(SubclasserTest, ADestroyedWindowDetachesTheCoreAfterPassingNcDestroyOn)
+{
     auto late = std::make_unique<ScriptedOwner>(log, "late");
     ASSERT_TRUE(late->core.Subclass(window.Hwnd(), late.get()));
     late->core.AddMsg(WM_NCDESTROY, Subclasser::kAfter);
@@ -288,7 +305,8 @@ TEST_F(SubclasserTest, ADestroyedWindowDetachesTheCoreAfterPassingNcDestroyOn) {
     late.reset();  // the destructor finds nothing to remove
 }
 
-TEST_F(SubclasserTest, AnExceptionInBeforeLeavesTheMessageToThePreviousProcedure) {
+TEST_F(SubclasserTest, AnExceptionInBeforeLeavesTheMessageToThePreviousProcedure)
+{
     ASSERT_TRUE(owner.core.Subclass(window.Hwnd(), &owner));
     owner.core.AddMsg(kProbe, Subclasser::kBefore);
     owner.core.AddMsg(kProbe, Subclasser::kAfter);
@@ -302,7 +320,8 @@ TEST_F(SubclasserTest, AnExceptionInBeforeLeavesTheMessageToThePreviousProcedure
     EXPECT_EQ(log.size(), 2u);  // the after table still runs
 }
 
-TEST_F(SubclasserTest, AnExceptionInAfterKeepsThePreviousResult) {
+TEST_F(SubclasserTest, AnExceptionInAfterKeepsThePreviousResult)
+{
     ASSERT_TRUE(owner.core.Subclass(window.Hwnd(), &owner));
     owner.core.AddMsg(kProbe, Subclasser::kAfter);
     owner.after = [](LRESULT& ret, UINT) {
@@ -313,7 +332,8 @@ TEST_F(SubclasserTest, AnExceptionInAfterKeepsThePreviousResult) {
     EXPECT_EQ(ReceivedCount(kProbe), 1u);
 }
 
-TEST(SubclasserOnStatic, AStaticStaysAnsi) {
+TEST(SubclasserOnStatic, AStaticStaysAnsi)
+{
     HWND label = CreateWindowExA(0, "STATIC", "ANSI text", WS_POPUP, 0, 0, 100, 20, nullptr, nullptr,
                                  GetModuleHandleA(nullptr), nullptr);
     ASSERT_NE(label, nullptr);

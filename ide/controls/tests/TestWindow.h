@@ -13,7 +13,8 @@ namespace kforge::test {
 constexpr UINT kProbe = WM_APP + 1;
 constexpr UINT kOtherProbe = WM_APP + 2;
 
-inline LRESULT ProbeResult(UINT msg, WPARAM wParam) {
+inline LRESULT ProbeResult(UINT msg, WPARAM wParam)
+{
     return static_cast<LRESULT>(msg) * 10 + static_cast<LRESULT>(wParam);
 }
 
