@@ -1,17 +1,16 @@
 #include "BuildRules.h"
 
-#include "Paths.h"
 #include "../controls/Texts.h"
+#include "../controls/Paths.h"
 
 #include <iterator>
 
 namespace kforge {
 
-bool IsSettingOn(const std::string& value) {
-    return LowerCase(value) == "true";
-}
+bool IsSettingOn(const std::string& value) { return LowerCase(value) == "true"; }
 
-std::optional<int> ConfigurationIndex(const std::string& configuration) {
+std::optional<int> ConfigurationIndex(const std::string& configuration)
+{
     static const char* const configurations[] = {"Win32 Release", "Win32 Debug", "Win32 Library"};
     for (int i = 0; i < static_cast<int>(std::size(configurations)); ++i) {
         if (configuration == configurations[i]) return i;
@@ -19,12 +18,14 @@ std::optional<int> ConfigurationIndex(const std::string& configuration) {
     return std::nullopt;
 }
 
-bool HasErrorLine(const std::string& errorFileText) {
+bool HasErrorLine(const std::string& errorFileText)
+{
     // From the second character on: a leading CR LF "Error " does not count.
     return errorFileText.find("\r\nError ", 1) != std::string::npos;
 }
 
-std::string ExecutableFor(const std::string& file) {
+std::string ExecutableFor(const std::string& file)
+{
     std::string name = GetFileName(file);
     auto dot = name.rfind('.');
     std::string withoutExtension =

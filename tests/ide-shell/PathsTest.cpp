@@ -1,4 +1,4 @@
-#include "shell/Paths.h"
+#include "controls/Paths.h"
 
 #include <gtest/gtest.h>
 
@@ -19,7 +19,8 @@ struct RelativeCase {
 
 }  // namespace
 
-TEST(Paths, PathTexts) {
+TEST(Paths, PathTexts)
+{
     const PathCase cases[] = {
         {"C:\\a\\b.kln", "b.kln", "C:\\a", "b", "kln"},
         {"C:\\a\\b.c.kln", "b.c.kln", "C:\\a", "b.c", "kln"},
@@ -39,8 +40,8 @@ TEST(Paths, PathTexts) {
     }
 }
 
-
-TEST(Paths, RelativeIsWhatNamesNeitherARootNorADrive) {
+TEST(Paths, RelativeIsWhatNamesNeitherARootNorADrive)
+{
     for (const char* path : {"main.kln", "sub\\a.kln", "..\\x.kln", ".\\a", ""}) {
         EXPECT_TRUE(IsRelativePath(path)) << path;
     }
@@ -49,7 +50,8 @@ TEST(Paths, RelativeIsWhatNamesNeitherARootNorADrive) {
     }
 }
 
-TEST(Paths, CanonicalizeAppliesDotSteps) {
+TEST(Paths, CanonicalizeAppliesDotSteps)
+{
     const std::pair<std::string, std::string> cases[] = {
         {"C:\\proj\\..\\other\\x.kln", "C:\\other\\x.kln"},
         {"C:\\proj\\.\\sub\\.\\a.kln", "C:\\proj\\sub\\a.kln"},
@@ -70,7 +72,8 @@ TEST(Paths, CanonicalizeAppliesDotSteps) {
     for (const auto& [path, canonical] : cases) EXPECT_EQ(CanonicalizePath(path), canonical) << path;
 }
 
-TEST(Paths, RelativePathWorksOnWholeComponents) {
+TEST(Paths, RelativePathWorksOnWholeComponents)
+{
     const RelativeCase cases[] = {
         {"C:\\proj", "C:\\proj\\main.kln", "main.kln"},
         {"C:\\proj", "C:\\proj\\sub\\a.kln", "sub\\a.kln"},
@@ -96,7 +99,8 @@ TEST(Paths, RelativePathWorksOnWholeComponents) {
     }
 }
 
-TEST(Paths, ARelativePathResolvesBackToItsTarget) {
+TEST(Paths, ARelativePathResolvesBackToItsTarget)
+{
     const std::pair<std::string, std::string> cases[] = {
         {"C:\\proj\\sub", "C:\\proj\\lib\\x.kln"},
         {"C:\\a\\b", "C:\\other\\x.kln"},

@@ -6,11 +6,13 @@
 #include <stdexcept>
 #include <vector>
 
+#include "AppPath.h"
 #include "Boundary.h"
 #include "Dialogs.h"
 #include "Gdi.h"
 #include "Hourglass.h"
 #include "MessagePump.h"
+#include "Registry.h"
 #include "Window.h"
 
 namespace kforge::test {
@@ -22,7 +24,8 @@ constexpr UINT kPumpThenAsk = WM_APP + 11;
 // Records what reaches OnMessage, and throws for kThrow.
 class ProbeWindow : public Window {
 public:
-    bool Open(HWND parent = nullptr, DWORD style = WS_OVERLAPPEDWINDOW) {
+    bool Open(HWND parent = nullptr, DWORD style = WS_OVERLAPPEDWINDOW)
+    {
         WindowSpec spec;
         spec.className = "KProbeWindow";
         spec.style = style;
@@ -37,14 +40,11 @@ public:
     bool aliveAfterPump = true;
 
 protected:
-    LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) override {
+    LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) override
+    {
         seen.push_back(msg);
-        if (msg == WM_CREATE) {
-            hadHwndInCreate = Hwnd() != nullptr;
-        }
-        if (msg == kThrow) {
-            throw std::runtime_error("handler failed");
-        }
+        if (msg == WM_CREATE) { hadHwndInCreate = Hwnd() != nullptr; }
+        if (msg == kThrow) { throw std::runtime_error("handler failed"); }
         if (msg == kPumpThenAsk) {
             auto alive = AliveToken();
             PumpPendingMessages();
@@ -55,16 +55,16 @@ protected:
     }
 };
 
-bool Saw(const ProbeWindow& window, UINT msg) {
+bool Saw(const ProbeWindow& window, UINT msg)
+{
     for (UINT seen : window.seen) {
-        if (seen == msg) {
-            return true;
-        }
+        if (seen == msg) { return true; }
     }
     return false;
 }
 
-TEST(Window, MessagesSentDuringCreationReachTheObject) {
+TEST(Window, MessagesSentDuringCreationReachTheObject)
+{
     ProbeWindow window;
     ASSERT_TRUE(window.Open());
     ASSERT_GE(window.seen.size(), 2u);
@@ -74,7 +74,8 @@ TEST(Window, MessagesSentDuringCreationReachTheObject) {
     EXPECT_TRUE(*window.AliveToken());
 }
 
-TEST(Window, AVisibleChildGetsShowWindowDuringCreation) {
+TEST(Window, AVisibleChildGetsShowWindowDuringCreation)
+{
     ProbeWindow parent;
     ASSERT_TRUE(parent.Open());
     ProbeWindow child;
@@ -82,7 +83,8 @@ TEST(Window, AVisibleChildGetsShowWindowDuringCreation) {
     EXPECT_TRUE(Saw(child, WM_SHOWWINDOW));
 }
 
-TEST(Window, DestroyingTheWindowUnbindsTheObject) {
+TEST(Window, DestroyingTheWindowUnbindsTheObject)
+{
     ProbeWindow window;
     ASSERT_TRUE(window.Open());
     auto alive = window.AliveToken();
@@ -94,7 +96,8 @@ TEST(Window, DestroyingTheWindowUnbindsTheObject) {
     EXPECT_EQ(GetWindowLongPtrA(hwnd, GWLP_USERDATA), 0);
 }
 
-TEST(Window, TheDestructorDestroysTheWindowAndClearsTheToken) {
+TEST(Window, TheDestructorDestroysTheWindowAndClearsTheToken)
+{
     HWND hwnd = nullptr;
     std::shared_ptr<bool> alive;
     {
@@ -107,20 +110,23 @@ TEST(Window, TheDestructorDestroysTheWindowAndClearsTheToken) {
     EXPECT_FALSE(*alive);
 }
 
-TEST(Window, AnExceptionInAHandlerGivesTheDefaultResult) {
+TEST(Window, AnExceptionInAHandlerGivesTheDefaultResult)
+{
     ProbeWindow window;
     ASSERT_TRUE(window.Open());
     EXPECT_EQ(SendMessageA(window.Hwnd(), kThrow, 0, 0), DefWindowProcA(window.Hwnd(), kThrow, 0, 0));
     EXPECT_EQ(GetWindowTextLengthA(window.Hwnd()), 5);  // the window still works
 }
 
-TEST(Window, TheClassIsRegisteredOnceForManyWindows) {
+TEST(Window, TheClassIsRegisteredOnceForManyWindows)
+{
     ProbeWindow first, second;
     EXPECT_TRUE(first.Open());
     EXPECT_TRUE(second.Open());
 }
 
-TEST(MessagePump, RunsWaitingMessagesAndKeepsAQuitForTheMainLoop) {
+TEST(MessagePump, RunsWaitingMessagesAndKeepsAQuitForTheMainLoop)
+{
     ProbeWindow window;
     ASSERT_TRUE(window.Open());
     PostMessageA(window.Hwnd(), WM_APP + 20, 0, 0);
@@ -132,7 +138,8 @@ TEST(MessagePump, RunsWaitingMessagesAndKeepsAQuitForTheMainLoop) {
     EXPECT_EQ(msg.wParam, 7u);
 }
 
-TEST(MessagePump, TheLivenessTokenShowsAWindowClosedInsideThePump) {
+TEST(MessagePump, TheLivenessTokenShowsAWindowClosedInsideThePump)
+{
     ProbeWindow window;
     ASSERT_TRUE(window.Open());
     PostMessageA(window.Hwnd(), WM_CLOSE, 0, 0);  // DefWindowProc destroys the window
@@ -141,7 +148,8 @@ TEST(MessagePump, TheLivenessTokenShowsAWindowClosedInsideThePump) {
     EXPECT_EQ(window.Hwnd(), nullptr);
 }
 
-TEST(MessagePump, ModalDialogScopesNest) {
+TEST(MessagePump, ModalDialogScopesNest)
+{
     ProbeWindow first, second;
     ASSERT_TRUE(first.Open());
     ASSERT_TRUE(second.Open());
@@ -157,7 +165,8 @@ TEST(MessagePump, ModalDialogScopesNest) {
     EXPECT_EQ(ActiveModalDialog(), nullptr);
 }
 
-TEST(Gdi, TwipsFollowTheScreensPixelsPerInch) {
+TEST(Gdi, TwipsFollowTheScreensPixelsPerInch)
+{
     HDC screen = GetDC(nullptr);
     const int dpiX = GetDeviceCaps(screen, LOGPIXELSX), dpiY = GetDeviceCaps(screen, LOGPIXELSY);
     ReleaseDC(nullptr, screen);
@@ -167,7 +176,8 @@ TEST(Gdi, TwipsFollowTheScreensPixelsPerInch) {
     EXPECT_EQ(TwipsToPixelsY(30), MulDiv(30, dpiY, 1440));
 }
 
-TEST(Gdi, MakeFontSizesInPointsAndGivesAMonospaceFaceOnRequest) {
+TEST(Gdi, MakeFontSizesInPointsAndGivesAMonospaceFaceOnRequest)
+{
     struct Case {
         const char* face;
         double points;
@@ -180,7 +190,8 @@ TEST(Gdi, MakeFontSizesInPointsAndGivesAMonospaceFaceOnRequest) {
         LOGFONTA described{};
         GetObjectA(handle, sizeof described, &described);
         HDC screen = GetDC(nullptr);
-        EXPECT_EQ(described.lfHeight, -MulDiv(static_cast<int>(font.points * 100), GetDeviceCaps(screen, LOGPIXELSY), 7200));
+        EXPECT_EQ(described.lfHeight,
+                  -MulDiv(static_cast<int>(font.points * 100), GetDeviceCaps(screen, LOGPIXELSY), 7200));
         HGDIOBJ old = SelectObject(screen, handle);
         TEXTMETRICA metrics{};
         GetTextMetricsA(screen, &metrics);
@@ -194,14 +205,16 @@ TEST(Gdi, MakeFontSizesInPointsAndGivesAMonospaceFaceOnRequest) {
     }
 }
 
-TEST(Gdi, ResolveColorTranslatesSystemColoursOnly) {
+TEST(Gdi, ResolveColorTranslatesSystemColoursOnly)
+{
     EXPECT_EQ(ResolveColor(0x80000005u), GetSysColor(COLOR_WINDOW));
     EXPECT_EQ(ResolveColor(0x80000010u), GetSysColor(COLOR_BTNSHADOW));
     EXPECT_EQ(ResolveColor(0x00E8D8D2u), 0x00E8D8D2u);
     EXPECT_EQ(ResolveColor(0x81000005u), 0x81000005u);
 }
 
-TEST(Hourglass, ShowsTheWaitCursorAndRestoresThePreviousOne) {
+TEST(Hourglass, ShowsTheWaitCursorAndRestoresThePreviousOne)
+{
     HCURSOR arrow = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
     SetCursor(arrow);
     {
@@ -211,7 +224,8 @@ TEST(Hourglass, ShowsTheWaitCursorAndRestoresThePreviousOne) {
     EXPECT_EQ(GetCursor(), arrow);
 }
 
-TEST(Dialogs, AHandlerAnswersEveryDialogInsteadOfShowingIt) {
+TEST(Dialogs, AHandlerAnswersEveryDialogInsteadOfShowingIt)
+{
     std::vector<DialogRequest> requests;
     SetDialogHandler([&](const DialogRequest& request) {
         requests.push_back(request);
@@ -222,7 +236,8 @@ TEST(Dialogs, AHandlerAnswersEveryDialogInsteadOfShowingIt) {
     });
     HWND owner = reinterpret_cast<HWND>(static_cast<LONG_PTR>(0x1234));
     EXPECT_EQ(ShowMessage(owner, " Save changes? ", "Kiln Forge", MB_YESNOCANCEL), IDYES);
-    EXPECT_EQ(ShowSave(owner, std::string("Kiln\0*.kln\0", 11), "save", OFN_EXPLORER, "kln"), "C:\\chosen\\save");
+    EXPECT_EQ(ShowSave(owner, std::string("Kiln\0*.kln\0", 11), "save", OFN_EXPLORER, "kln"),
+              "C:\\chosen\\save");
     EXPECT_EQ(ShowOpen(owner, "", "open", OFN_EXPLORER), "C:\\chosen\\open");
     EXPECT_EQ(BrowseForFolder(owner), "C:\\chosen\\");
     SetDialogHandler(nullptr);
@@ -240,11 +255,63 @@ TEST(Dialogs, AHandlerAnswersEveryDialogInsteadOfShowingIt) {
     EXPECT_EQ(requests[3].kind, DialogKind::Folder);
 }
 
-TEST(Boundary, StopsExceptionsAndFallsBack) {
+TEST(Boundary, StopsExceptionsAndFallsBack)
+{
     EXPECT_TRUE(CallGuarded([] {}));
     EXPECT_FALSE(CallGuarded([] { throw std::runtime_error("stopped"); }));
     EXPECT_EQ(CallGuarded([]() -> int { throw 1; }, [] { return 5; }), 5);
     EXPECT_EQ(CallGuarded([] { return 3; }, [] { return 5; }), 3);
+}
+
+// The settings key of these tests, removed before and after each.
+class Registry : public ::testing::Test {
+protected:
+    static constexpr const char* kKey = "Software\\KilnForgeTest";
+    void SetUp() override { Clear(); }
+    void TearDown() override { Clear(); }
+    static void Clear() { RegDeleteTreeA(HKEY_CURRENT_USER, kKey); }
+};
+
+TEST_F(Registry, StringValuesRoundTripAndEverythingElseReadsEmpty)
+{
+    SetRegValue(HKEY_CURRENT_USER, kKey, "Name", "kln.syn");
+    SetRegValue(HKEY_CURRENT_USER, kKey, "Empty", "");
+    EXPECT_EQ(GetRegValue(HKEY_CURRENT_USER, kKey, "Name"), "kln.syn");
+    EXPECT_EQ(GetRegValue(HKEY_CURRENT_USER, kKey, "Empty"), "");
+    EXPECT_EQ(GetRegValue(HKEY_CURRENT_USER, kKey, "Missing"), "");
+    EXPECT_EQ(GetRegValue(HKEY_CURRENT_USER, "Software\\NoSuchKilnKey", "Name"), "");
+
+    HKEY key = nullptr;
+    ASSERT_EQ(RegOpenKeyExA(HKEY_CURRENT_USER, kKey, 0, KEY_SET_VALUE, &key), ERROR_SUCCESS);
+    DWORD number = 7;
+    RegSetValueExA(key, "Number", 0, REG_DWORD, reinterpret_cast<BYTE*>(&number), sizeof number);
+    // A string stored without its NUL, and one with a NUL inside.
+    RegSetValueExA(key, "Unended", 0, REG_SZ, reinterpret_cast<const BYTE*>("abc"), 3);
+    RegSetValueExA(key, "Inner", 0, REG_EXPAND_SZ, reinterpret_cast<const BYTE*>("ab\0cd"), 6);
+    RegCloseKey(key);
+    EXPECT_EQ(GetRegValue(HKEY_CURRENT_USER, kKey, "Number"), "");
+    EXPECT_EQ(GetRegValue(HKEY_CURRENT_USER, kKey, "Unended"), "abc");
+    EXPECT_EQ(GetRegValue(HKEY_CURRENT_USER, kKey, "Inner"), "ab");
+}
+
+TEST_F(Registry, EnumRegKeysGivesTheFirstSubkeyOnly)
+{
+    EXPECT_EQ(EnumRegKeys(HKEY_CURRENT_USER, kKey), "");
+    SetRegValue(HKEY_CURRENT_USER, std::string(kKey) + "\\Alpha", "v", "1");
+    SetRegValue(HKEY_CURRENT_USER, std::string(kKey) + "\\Beta", "v", "2");
+    EXPECT_EQ(EnumRegKeys(HKEY_CURRENT_USER, kKey), "Alpha");
+    DeleteRegKey(HKEY_CURRENT_USER, std::string(kKey) + "\\Alpha");
+    EXPECT_EQ(EnumRegKeys(HKEY_CURRENT_USER, kKey), "Beta");
+}
+
+TEST(AppPath, IsTheFolderOfTheRunningProgram)
+{
+    char module[MAX_PATH] = {};
+    GetModuleFileNameA(nullptr, module, MAX_PATH);
+    std::string expected(module);
+    expected.resize(expected.rfind('\\'));
+    EXPECT_EQ(AppPath(), expected);
+    EXPECT_NE(AppPath().back(), '\\');
 }
 
 }  // namespace
