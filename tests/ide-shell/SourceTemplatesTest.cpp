@@ -1,4 +1,4 @@
-#include "shell/ProjectTemplates.h"
+#include "shell/SourceTemplates.h"
 
 #include <gtest/gtest.h>
 
@@ -42,6 +42,15 @@ TEST(NewProject, TheFourSourcesLineByLine)
          "INTERFACE NOSKIP\r\n\r\nOption Explicit\r\n\r\n'Kiln file for application\r\n'Date : " + now},
     };
     for (const Case& c : cases) EXPECT_EQ(ProjectSource(c.type, now), c.text) << int(c.type);
+}
+
+TEST(NewFile, ProgramAndLibrarySources)
+{
+    const std::string now = "11.12.2026 02:45:10";
+    EXPECT_EQ(ApplicationSource(now), "Option Explicit\r\n\r\n'Kiln file for application\r\n'Date : " + now +
+                                          "\r\n\r\nSub Main\r\n\r\nEnd Sub");
+    EXPECT_EQ(LibrarySource(now),
+              "Option Explicit\r\nOption DLL ON\r\n\r\n'Kiln file for dll\r\n'Date : " + now);
 }
 
 TEST(NewProject, RowsAndMessages)

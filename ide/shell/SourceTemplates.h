@@ -1,5 +1,6 @@
-// What the New Project dialog makes from its fields: the project's paths,
-// the check of its name and the first source of each project type.
+// The sources the IDE writes into new documents (the new-file commands and
+// the New Project dialog's project types), and the paths and name check of
+// a new project. The date line takes the creation date and time as text.
 #pragma once
 
 #include <optional>
@@ -27,6 +28,10 @@ bool IsProjectFolderName(const std::string& name);
 // The first source of a project of the type, its lines joined by CR LF with
 // none after the last; now is the creation date and time as text.
 std::string ProjectSource(ProjectType type, const std::string& now);
+// The new-file commands' sources: a program, and a library with no procedure.
+std::string ApplicationSource(const std::string& now);
+std::string LibrarySource(const std::string& now);
+
 // The type of the dialog list's row; none for any other row.
 std::optional<ProjectType> ProjectTypeOfRow(int row);
 

@@ -1,4 +1,4 @@
-#include "ProjectTemplates.h"
+#include "SourceTemplates.h"
 
 #include <initializer_list>
 
@@ -52,6 +52,17 @@ std::string ProjectSource(ProjectType type, const std::string& now)
                               "'Date : " + now});
     }
     return "";
+}
+
+std::string ApplicationSource(const std::string& now)
+{
+    return JoinLines({"Option Explicit", "", "'Kiln file for application", "'Date : " + now, "", "Sub Main",
+                      "", "End Sub"});
+}
+
+std::string LibrarySource(const std::string& now)
+{
+    return JoinLines({"Option Explicit", "Option DLL ON", "", "'Kiln file for dll", "'Date : " + now});
 }
 
 std::optional<ProjectType> ProjectTypeOfRow(int row)
