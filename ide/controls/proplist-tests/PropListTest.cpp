@@ -336,6 +336,66 @@ TEST_F(PropListTest, AThrowingHandlerLeavesTheListWorking)
     EXPECT_EQ(prop_->RowCount(), 2);
 }
 
+// Real input: the pointer and the keys go through the system's input
+// queue, as a user's do.
+void SendMouse(DWORD flags, int x = 0, int y = 0)
+{
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dx = MulDiv(x, 65535, GetSystemMetrics(SM_CXSCREEN) - 1);
+    input.mi.dy = MulDiv(y, 65535, GetSystemMetrics(SM_CYSCREEN) - 1);
+    input.mi.dwFlags = flags;
+    SendInput(1, &input, sizeof input);
+}
+
+void SendKey(WORD key)
+{
+    INPUT input[2] = {};
+    for (INPUT& event : input) {
+        event.type = INPUT_KEYBOARD;
+        event.ki.wVk = key;
+    }
+    input[1].ki.dwFlags = KEYEVENTF_KEYUP;
+    SendInput(2, input, sizeof input[0]);
+}
+
+// Runs the window messages until done() holds, for at most two seconds.
+template<typename Done> bool PumpUntil(Done done)
+{
+    const DWORD start = GetTickCount();
+    while (!done()) {
+        if (GetTickCount() - start > 2000) { return false; }
+        MSG msg;
+        while (PeekMessageA(&msg, nullptr, 0, 0, PM_REMOVE)) {
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        Sleep(10);
+    }
+    return true;
+}
+
+TEST_F(PropListTest, ARealClickOpensTheEditorAndTypedKeysAreKept)
+{
+    prop_->AddRow("Command", 0);
+    prop_->AddRow("Command Arguments", 0);
+    const RECT row = RowRect(1);
+    POINT point{kValueCellX, (row.top + row.bottom) / 2};
+    ClientToScreen(list_, &point);
+    SendMouse(MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE, point.x, point.y);
+    SendMouse(MOUSEEVENTF_LEFTDOWN);
+    SendMouse(MOUSEEVENTF_LEFTUP);
+    ASSERT_TRUE(PumpUntil([&] { return Shown("Edit") && GetFocus() == Shown("Edit"); }))
+        << "a real click opened no editor";
+    EXPECT_EQ(changes_, std::vector<int>{1});
+    for (WORD key : {WORD{'A'}, WORD{'B'}, WORD{VK_RETURN}}) { SendKey(key); }
+    EXPECT_TRUE(PumpUntil([&] { return !EditorShown(); })) << "Enter did not close the editor";
+    EXPECT_EQ(prop_->Row(1)->Value(), "ab");
+    SendKey(VK_UP);
+    EXPECT_TRUE(PumpUntil([&] { return changes_.size() == 2; })) << "the Up key changed no row";
+    EXPECT_EQ(prop_->CurrentRow(), 0);
+}
+
 COLORREF PixelOf(HWND hwnd, int x, int y)
 {
     HDC dc = GetDC(hwnd);
