@@ -1,9 +1,10 @@
 #pragma once
 // Draws a ButtonXP: the face of one state straight onto the button's window
-// (one pen, one brush, one device context, all given back), the icon and
-// arrow pictures through 16 x 16 holders rendered afresh each time on the
-// state's holder colour, and the embossed grey icon of a disabled button.
-// Also turns icons and bitmaps into the button's picture form.
+// (one pen, one brush, one device context, all given back), the icon through
+// a 16 x 16 holder rendered afresh each time on the state's holder colour,
+// the nine pixels of a split button's arrow, and the embossed grey icon of a
+// disabled button. Also turns icons and bitmaps into the button's picture
+// form.
 
 #include <windows.h>
 

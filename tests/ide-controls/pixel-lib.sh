@@ -6,8 +6,9 @@
 #                             window's top-left corner (may be negative)
 #   expect_colours WHAT NAME MARGIN "X Y COLOUR"...
 #                             captures until every listed pixel shows its
-#                             colour (up to 3 s: the screen follows the
-#                             drawing a little later), else fails naming WHAT
+#                             colour ("!COLOUR": any other colour), up to
+#                             3 s (the screen follows the drawing a little
+#                             later), else fails naming WHAT
 # With KFORGE_SHOT_DIR set, every capture is also kept there as a PNG, to
 # look at.
 # Helpers that run host commands set variables instead of printing: a
@@ -50,7 +51,11 @@ expect_colours() {
         for spec in "$@"; do
             read -r x y want <<<"$spec"
             got=$(colour_at "$x" "$y")
-            ((got == want)) || wrong+=" ($x,$y) is $got, not $(printf '0x%06X' $((want)))"
+            if [[ $want == !* ]]; then
+                ((got != ${want#!})) || wrong+=" ($x,$y) is $got"
+            else
+                ((got == want)) || wrong+=" ($x,$y) is $got, not $(printf '0x%06X' $((want)))"
+            fi
         done
         [[ -z $wrong ]] && return 0
         ((SECONDS < deadline)) || host_fail "$name: $what:$wrong"
