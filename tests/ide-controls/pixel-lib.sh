@@ -43,13 +43,13 @@ colour_at() {
 }
 
 expect_colours() {
-    local what=$1 name=$2 margin=$3 deadline=$((SECONDS + 3)) wrong spec x y want got
+    local what=$1 name=$2 margin=$3 deadline=$((SECONDS + 3)) wrong check x y want got
     shift 3
     while :; do
         capture "$name" "$margin"
         wrong=
-        for spec in "$@"; do
-            read -r x y want <<<"$spec"
+        for check in "$@"; do
+            read -r x y want <<<"$check"
             got=$(colour_at "$x" "$y")
             if [[ $want == !* ]]; then
                 ((got != ${want#!})) || wrong+=" ($x,$y) is $got"
