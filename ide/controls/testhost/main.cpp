@@ -5,8 +5,10 @@
 
 #include <cstdlib>
 
+#include "ButtonCommands.h"
 #include "CommandChannel.h"
 #include "CommonControls.h"
+#include "FlatCommands.h"
 #include "HostWindow.h"
 #include "SubclassCommands.h"
 
@@ -17,6 +19,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     kforge::CommandChannel channel(__argv[1], __argv[2]);
     kforge::HostWindow host(channel);
     kforge::AddSubclassCommands(host);
+    kforge::AddFlatCommands(host);
+    kforge::AddButtonCommands(host);
     if (!host.CreateMain()) {
         channel.WriteResult("error: the host window was not created");
         return 1;
