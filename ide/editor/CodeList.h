@@ -3,8 +3,9 @@
 // events. The host fills it in OnCodeListWanted; the editor then shows it
 // below the caret line without taking the focus away from the text.
 
-#include <commctrl.h>
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <string>
 #include <vector>

@@ -5,8 +5,9 @@
 // texts, command-state refreshes, the keyword list, call tips and navigator
 // rebuilds. It reaches the main window only through its IDocumentHost.
 
-#include <commctrl.h>
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <string>
 

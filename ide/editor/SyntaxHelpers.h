@@ -3,8 +3,9 @@
 // texts of the argument file, and the small image lists of the completion
 // list.
 
-#include <commctrl.h>
 #include <windows.h>
+
+#include <commctrl.h>
 
 #include <string>
 
