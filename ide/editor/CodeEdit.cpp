@@ -587,6 +587,7 @@ void CodeEdit::RunFindDialog()
                     ? GetLine(sel.startLine).substr(sel.startCol, sel.endCol - sel.startCol)
                     : GetCurrentWord();
     SearchDialog(*this, spec, false).Run(Hwnd());
+    SetFocus(engine_);
 }
 
 void CodeEdit::RunReplaceDialog()
@@ -594,11 +595,13 @@ void CodeEdit::RunReplaceDialog()
     SearchSpec spec = lastSearch_;
     spec.what = GetCurrentWord();
     SearchDialog(*this, spec, true).Run(Hwnd());
+    SetFocus(engine_);
 }
 
 void CodeEdit::RunGoToDialog()
 {
     const int line = GoToDialog::Run(Hwnd(), GetSel(false).endLine + 1, GetLineCount());
+    SetFocus(engine_);
     if (line > 0) { GoToLine(line - 1); }
 }
 
@@ -702,6 +705,10 @@ void CodeEdit::SubclassBefore(bool& handled, LRESULT& ret, HWND, UINT msg, WPARA
             break;
         case WM_CHAR:
             handled = true;
+            if (skipChar_ && wParam == skipChar_) {
+                skipChar_ = 0;
+                break;
+            }
             if (events_ && events_->OnKeyPress(static_cast<int>(wParam), ShiftMask())) { break; }
             if (!*alive) { break; }
             if (!OnCharMsg(wParam)) { ret = subclasser_.CallOrigWndProc(msg, wParam, lParam); }
@@ -721,7 +728,10 @@ bool CodeEdit::OnKeyDownMsg(WPARAM vk)
 {
     const int shift = ShiftMask();
     const bool ctrl = shift == 2;
+    skipChar_ = 0;
     if (list_.IsOpen() && (vk == VK_RETURN || vk == VK_TAB) && shift == 0) {
+        // The key's character that follows is consumed with it.
+        skipChar_ = vk == VK_RETURN ? '\r' : '\t';
         CommitCodeList();
         return true;
     }

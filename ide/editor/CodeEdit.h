@@ -187,6 +187,7 @@ private:
     sptr_t reportedAnchor_ = -1;
     sptr_t reportedCaret_ = -1;
     bool tipRequested_ = false;
+    WPARAM skipChar_ = 0;  // the character of a key that committed the list
 };
 
 }  // namespace kforge
