@@ -203,7 +203,10 @@ bool CodeEdit::PrintContents(HDC printer)
     DOCINFOA doc{};
     doc.cbSize = sizeof doc;
     doc.lpszDocName = "kforge";
-    if (StartDocA(printer, &doc) <= 0) { return false; }
+    // A memory device context has no document: it gets the first page, as
+    // a preview does.
+    const bool document = StartDocA(printer, &doc) > 0;
+    if (!document && GetObjectType(printer) != OBJ_MEMDC) { return false; }
     const int width = GetDeviceCaps(printer, HORZRES), height = GetDeviceCaps(printer, VERTRES);
     Sci_RangeToFormatFull range{};
     range.hdc = range.hdcTarget = printer;
@@ -212,17 +215,17 @@ bool CodeEdit::PrintContents(HDC printer)
     range.chrg.cpMax = Length();
     bool printed = true;
     do {
-        if (StartPage(printer) <= 0) {
+        if (document && StartPage(printer) <= 0) {
             printed = false;
             break;
         }
         const sptr_t next = Call(SCI_FORMATRANGEFULL, 1, reinterpret_cast<sptr_t>(&range));
-        EndPage(printer);
+        if (document) { EndPage(printer); }
         if (next <= range.chrg.cpMin) { break; }  // nothing more fits
         range.chrg.cpMin = next;
-    } while (range.chrg.cpMin < range.chrg.cpMax);
+    } while (document && range.chrg.cpMin < range.chrg.cpMax);
     Call(SCI_FORMATRANGEFULL, 0, 0);
-    EndDoc(printer);
+    if (document) { EndDoc(printer); }
     return printed;
 }
 
