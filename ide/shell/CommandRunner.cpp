@@ -11,8 +11,8 @@ namespace kforge {
 
 namespace {
 
-// STARTF_USESHOWWINDOW | STARTF_USESTDHANDLES and the bit 0x00100000 the
-// IDE has always passed.
+// STARTF_USESHOWWINDOW | STARTF_USESTDHANDLES, and the undocumented bit
+// 0x00100000, kept as it is.
 constexpr DWORD kStartFlags = 0x00100101;
 constexpr DWORD kChunkBytes = 256;
 constexpr DWORD kExitWaitMilliseconds = 5000;

@@ -8,6 +8,7 @@ std::string LineEndConverter::Convert(const char* data, std::size_t size)
     text.reserve(size + size / 8);
     for (std::size_t i = 0; i < size; ++i) {
         const char c = data[i];
+        if (c == '\0') { continue; }
         if (c == '\n' && !afterCr_) { text += '\r'; }
         text += c;
         afterCr_ = c == '\r';

@@ -1,5 +1,6 @@
 // Tool output for a Windows text box: the box breaks lines only at CR LF,
-// while the Linux tools end their lines with LF alone.
+// while the Linux tools end their lines with LF alone, and its text ends at
+// the first NUL character.
 #pragma once
 
 #include <cstddef>
@@ -8,8 +9,8 @@
 namespace kforge {
 
 // Turns each LF that does not follow a CR into CR LF, across the chunks of
-// one stream: a CR that ends one chunk still pairs with an LF that starts the
-// next.
+// one stream (a CR that ends one chunk still pairs with an LF that starts
+// the next), and drops NUL characters, so that the rest still shows.
 class LineEndConverter {
 public:
     std::string Convert(const char* data, std::size_t size);

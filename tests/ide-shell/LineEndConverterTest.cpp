@@ -24,7 +24,7 @@ std::string ConvertAll(const std::vector<std::string>& chunks)
 
 }  // namespace
 
-TEST(LineEndConverter, LoneLineFeedsBecomeCrLfAcrossChunks)
+TEST(LineEndConverter, LoneLineFeedsBecomeCrLfAcrossChunksAndNulsAreDropped)
 {
     const ConversionCase cases[] = {
         {{"a\nb\n"}, "a\r\nb\r\n"},
@@ -36,7 +36,8 @@ TEST(LineEndConverter, LoneLineFeedsBecomeCrLfAcrossChunks)
         {{"a\r", "x\n"}, "a\rx\r\n"},  // a lone CR stays; the later LF gets its own CR
         {{"\r\r\n"}, "\r\r\n"},
         {{"", "\n", ""}, "\r\n"},
-        {{std::string("a\0\nb", 4)}, std::string("a\0\r\nb", 5)},
+        {{std::string("a\0\nb\0", 5)}, "a\r\nb"},  // NUL characters are dropped
+        {{"a\r", std::string("\0\n", 2)}, "a\r\n"},
     };
     for (const ConversionCase& c : cases) {
         EXPECT_EQ(ConvertAll(c.chunks), c.text) << ::testing::PrintToString(c.chunks);
