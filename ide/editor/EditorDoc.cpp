@@ -85,6 +85,8 @@ bool EditorDoc::Create(HWND parent, const RECT& rect)
                      reinterpret_cast<LPARAM>(combo == combo1_ ? "(General)" : "(Declarations)"));
         SendMessageA(combo, CB_SETCURSEL, 0, 0);
     }
+    panelLook_.Attach(picture1_);
+    procListLook_.Attach(combo2_);
     if (!editor_.Create(Hwnd(), kEditorId, RECT{0, 0, 0, 0})) { return false; }
     editor_.SetEvents(this);
     loaded_ = true;

@@ -12,6 +12,7 @@
 #include <string>
 
 #include "CodeEdit.h"
+#include "FlatCtl.h"
 #include "ICodeEditEvents.h"
 #include "IDocument.h"
 #include "IDocumentHost.h"
@@ -103,6 +104,9 @@ private:
     HWND combo1_ = nullptr;
     HWND combo2_ = nullptr;
     HWND image1_ = nullptr;
+    // The flat borders of the label's panel and the procedure list.
+    FlatCtl panelLook_;
+    FlatCtl procListLook_;
     HFONT font_ = nullptr;
     HICON picicon_ = nullptr;
     HIMAGELIST listImages_ = nullptr;

@@ -73,6 +73,7 @@ void OutputPane::CreateControls()
     SendMessageA(text_, WM_SETFONT, reinterpret_cast<WPARAM>(font_), FALSE);
     SendMessageA(text_, EM_SETLIMITTEXT, 0, 0);
     SendMessageA(selector_, WM_SETFONT, reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT)), FALSE);
+    selectorLook_.Attach(selector_);
     for (const OutputViewSpec& view : kOutputViews) {
         SendMessageA(selector_, CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(view.name));
     }

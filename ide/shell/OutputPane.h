@@ -8,6 +8,7 @@
 
 #include <string>
 
+#include "FlatCtl.h"
 #include "Window.h"
 
 namespace kforge {
@@ -39,6 +40,7 @@ private:
 
     HWND selector_ = nullptr;  // the view combo
     HWND text_ = nullptr;      // the text box
+    FlatCtl selectorLook_;     // the selector's flat border
     HFONT font_ = nullptr;
     RECT frame_{};            // the line drawn around the text box
     std::string outputText_;  // the tool output, kept while a file view is shown
