@@ -8,7 +8,9 @@
 #include "CommandChannel.h"
 #include "CommonControls.h"
 #include "HostWindow.h"
+#include "ListCommands.h"
 #include "SubclassCommands.h"
+#include "TreeCommands.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
@@ -17,6 +19,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     kforge::CommandChannel channel(__argv[1], __argv[2]);
     kforge::HostWindow host(channel);
     kforge::AddSubclassCommands(host);
+    kforge::AddTreeCommands(host);
+    kforge::AddListCommands(host);
     if (!host.CreateMain()) {
         channel.WriteResult("error: the host window was not created");
         return 1;
