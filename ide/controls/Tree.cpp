@@ -183,6 +183,7 @@ void Tree::DeleteItem(const TreeItemRef& ref)
     if (!record) { return; }
     const TreeItemHandle item = record->item, parent = record->parent;
     store_.Remove(position);
+    itemsDeleted_ = true;
     if (item) { SendTree(TVM_DELETEITEM, 0, static_cast<LPARAM>(item)); }
     SendTree(TVM_SELECTITEM, TVGN_CARET, static_cast<LPARAM>(parent));
 }
@@ -209,6 +210,7 @@ void Tree::SetTreeItemText(HTREEITEM item, const std::string& text)
 void Tree::DeleteAllItems()
 {
     store_.Clear();
+    itemsDeleted_ = true;
     SendTree(TVM_DELETEITEM, 0, reinterpret_cast<LPARAM>(TVI_ROOT));
 }
 
@@ -347,7 +349,8 @@ void Tree::WriteProperties(PropertyBag& bag) const
     bag.Write("Indent", std::int32_t{Indent()}, std::int32_t{5});
 }
 
-// Notifications from the tree view. Every one is taken over with result 0.
+// Notifications from the tree view: every one is taken over, with result 0
+// except for a click whose handlers deleted items.
 
 void Tree::SubclassBefore(bool& handled, LRESULT& ret, HWND, UINT msg, WPARAM, LPARAM lParam)
 {
@@ -355,23 +358,20 @@ void Tree::SubclassBefore(bool& handled, LRESULT& ret, HWND, UINT msg, WPARAM, L
     ret = 0;
     if (msg != WM_NOTIFY || !lParam) { return; }
     const auto& header = *reinterpret_cast<const NMHDR*>(lParam);
-    if (header.hwndFrom == tree_) { OnNotify(header); }
+    if (header.hwndFrom == tree_) { ret = OnNotify(header); }
 }
 
 void Tree::SubclassAfter(LRESULT&, HWND, UINT, WPARAM, LPARAM) {}
 
-void Tree::OnNotify(const NMHDR& header)
+LRESULT Tree::OnNotify(const NMHDR& header)
 {
     switch (header.code) {
         case NM_CLICK:
-            OnItemHit(false, 1);
-            break;
+            return OnItemHit(false, 1);
         case NM_RCLICK:
-            OnItemHit(false, 2);
-            break;
+            return OnItemHit(false, 2);
         case NM_DBLCLK:
-            OnItemHit(true, 1);
-            break;
+            return OnItemHit(true, 1);
         case TVN_SELCHANGINGA:
         case kSelChangingW:
             OnSelectionChange(true);
@@ -386,13 +386,17 @@ void Tree::OnNotify(const NMHDR& header)
             }
             break;
     }
+    return 0;
 }
 
 // Every record on the hit item becomes current in turn and is reported;
 // then the point itself. A handler may change the store: each record is
-// checked again before it is reported.
-void Tree::OnItemHit(bool doubleClick, int button)
+// checked again before it is reported. When a handler deleted items, the
+// tree view must not go on with the click (it would select the item it
+// hit, which may be gone): the result 1 stops it.
+LRESULT Tree::OnItemHit(bool doubleClick, int button)
 {
+    itemsDeleted_ = false;
     POINT point{};
     GetCursorPos(&point);
     ScreenToClient(tree_, &point);
@@ -411,10 +415,11 @@ void Tree::OnItemHit(bool doubleClick, int button)
             } else {
                 RaiseEvent(onItemClick, button, node.text, node.key, node.index);
             }
-            if (!*alive) { return; }
+            if (!*alive) { return 1; }
         }
     }
     RaiseEvent(doubleClick ? onDblClick : onClick, static_cast<int>(point.x), static_cast<int>(point.y));
+    return *alive && !itemsDeleted_ ? 0 : 1;
 }
 
 void Tree::OnSelectionChange(bool before)

@@ -138,8 +138,8 @@ private:
     void SetTreeItemText(HTREEITEM item, const std::string& text);
     HTREEITEM ParentOf(HTREEITEM item) const;
     LRESULT SendTree(UINT msg, WPARAM wParam, LPARAM lParam) const;
-    void OnNotify(const NMHDR& header);
-    void OnItemHit(bool doubleClick, int button);
+    LRESULT OnNotify(const NMHDR& header);
+    LRESULT OnItemHit(bool doubleClick, int button);
     void OnSelectionChange(bool before);
 
     HWND host_ = nullptr;
@@ -150,6 +150,7 @@ private:
     int border_ = 0;
     bool singleSel_ = false;
     DWORD lines_ = kDefaultLines;
+    bool itemsDeleted_ = false;  // by a handler of the click being reported
     Subclasser subclasser_;
 };
 
