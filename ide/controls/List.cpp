@@ -311,18 +311,28 @@ void ListCtl::CommitByEnter()
         if (!*alive) { return; }
         if (cancel && ValidIndex(index)) { ReplaceText(index, old); }
     }
-    frame_->Hide();
+    HideFrame();
 }
 
 void ListCtl::EndEditQuietly()
 {
     editing_ = false;
-    if (frame_) { frame_->Hide(); }
+    HideFrame();
+}
+
+// The focus goes back to the list first: a hidden frame keeps the focus in
+// its edit box otherwise, which would then take the keys.
+void ListCtl::HideFrame()
+{
+    if (!frame_) { return; }
+    HWND focus = GetFocus();
+    if (focus && focus == EditWindow() && list_) { SetFocus(list_); }
+    frame_->Hide();
 }
 
 // The handler's text is the one that is kept; a cancel changes nothing.
-// Hiding the frame moves the focus away from the edit box, whose focus
-// loss then finds the edit ended.
+// Moving the focus away from the edit box on hiding brings its focus loss,
+// which then finds the edit ended.
 void ListCtl::CommitPendingEdit()
 {
     if (!editing_) { return; }
@@ -336,7 +346,7 @@ void ListCtl::CommitPendingEdit()
         if (!*alive) { return; }
         if (!cancel && ValidIndex(index)) { ReplaceText(index, text); }
     }
-    frame_->Hide();
+    HideFrame();
 }
 
 // Window messages

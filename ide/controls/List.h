@@ -128,6 +128,7 @@ private:
     void ReplaceText(int index, const std::string& text);
     void MoveSelected(int step);
 
+    void HideFrame();
     void CommitByEnter();
     void EndEditQuietly();
     // The focus-loss commit; also ends a pending edit before a change.

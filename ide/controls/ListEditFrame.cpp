@@ -53,7 +53,9 @@ void ListEditFrame::ShowAndFocus()
 {
     if (!Hwnd()) { return; }
     SetWindowPos(Hwnd(), HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_SHOWWINDOW);
-    if (edit_) { SetFocus(edit_); }
+    if (!edit_) { return; }
+    SetFocus(edit_);
+    SendMessageA(edit_, EM_SETSEL, 0, -1);
 }
 
 void ListEditFrame::Hide()

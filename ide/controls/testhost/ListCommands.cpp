@@ -154,6 +154,9 @@ void AddItemCommands(HostWindow& host, std::shared_ptr<Lists> lists)
     host.AddCommand("list-setdata", [find](const HostWindow::Words& args) {
         find(args).SetItemData(NumberWord(args, 1), NumberWord(args, 2));
     });
+    host.AddCommand("list-redraw", [find](const HostWindow::Words& args) {
+        RedrawWindow(find(args).ListWindow(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+    });
     host.AddCommand("list-edit", [find](const HostWindow::Words& args) { find(args).DoEdit(); });
     host.AddCommand("list-down", [find](const HostWindow::Words& args) { find(args).ItemDown(); });
     host.AddCommand("list-up", [find](const HostWindow::Words& args) { find(args).ItemUp(); });

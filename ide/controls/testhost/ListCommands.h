@@ -6,6 +6,7 @@
 //   list-add L TEXT [INDEX]   list-remove L INDEX   list-clear L
 //   list-setitem L INDEX TEXT        List(INDEX) = TEXT
 //   list-setdata L INDEX VALUE       ItemData(INDEX) = VALUE
+//   list-redraw L                    repaints the list box now
 //   list-edit L   list-down L   list-up L           DoEdit, ItemDown, ItemUp
 //   list-set L PROP VALUE            ListIndex ListImage Text MousePointer ItemHeight
 //                                    AutoEdit ItemOffset Font Sorted
