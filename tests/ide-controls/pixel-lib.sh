@@ -9,6 +9,8 @@
 #                             colour ("!COLOUR": any other colour), up to
 #                             3 s (the screen follows the drawing a little
 #                             later), else fails naming WHAT
+#   screen_capture FILE.png   the whole display, as a PNG
+#   pixel_at FILE.png X Y     the colour at a screen point of such a file, as RRGGBB
 # With KFORGE_SHOT_DIR set, every capture is also kept there as a PNG, to
 # look at.
 # Helpers that run host commands set variables instead of printing: a
@@ -91,4 +93,12 @@ darkest_in() {
         done
     done < <(colours_in "$@")
     echo "$darkest"
+}
+
+screen_capture() {
+    timeout 20 import -window root "$1" || host_fail "no screenshot"
+}
+
+pixel_at() {
+    convert "$1" -format "%[hex:p{$2,$3}]" info: | cut -c1-6
 }

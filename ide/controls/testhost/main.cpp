@@ -10,7 +10,9 @@
 #include "CommonControls.h"
 #include "FlatCommands.h"
 #include "HostWindow.h"
+#include "ListCommands.h"
 #include "SubclassCommands.h"
+#include "TreeCommands.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
@@ -21,6 +23,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     kforge::AddSubclassCommands(host);
     kforge::AddFlatCommands(host);
     kforge::AddButtonCommands(host);
+    kforge::AddTreeCommands(host);
+    kforge::AddListCommands(host);
     if (!host.CreateMain()) {
         channel.WriteResult("error: the host window was not created");
         return 1;
