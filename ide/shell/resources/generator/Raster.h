@@ -32,10 +32,6 @@ struct Raster {
     const Pixel& At(int x, int y) const { return pixels[y * width + x]; }
 };
 
-}  // namespace kforge
-
-namespace kforge {
-
 // The pictures placed left to right in one strip; all equally high.
 // Throws std::invalid_argument otherwise.
 Raster SideBySide(const std::vector<Raster>& parts);
