@@ -131,8 +131,8 @@ void ProjectPropertiesDialog::LoadPages()
 void ProjectPropertiesDialog::FillPage(const std::string& pageKey)
 {
     properties_->Clear();
-    const std::vector<PropertyRowSpec>& rows = PropertyPageRows(pageKey);
-    for (const PropertyRowSpec& row : rows) {
+    const std::vector<PageRow>& rows = PropertyPageRows(pageKey);
+    for (const PageRow& row : rows) {
         properties_->AddRow(row.name, row.kind);
         if (PropRow* added = properties_->Row(properties_->RowCount() - 1)) {
             added->SetDescription(row.description);

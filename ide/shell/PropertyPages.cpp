@@ -26,9 +26,9 @@ const std::vector<PropertyPage>& PropertyPages()
 
 namespace {
 
-const std::vector<PropertyRowSpec>& GeneralRows()
+const std::vector<PageRow>& GeneralRows()
 {
-    static const std::vector<PropertyRowSpec> rows{
+    static const std::vector<PageRow> rows{
         {"Configuration Type",
          PropRow::kList,
          "Define Type of the compiled aplication. This property can by owerwriten by Option Console ON/OFF.",
@@ -57,9 +57,9 @@ const std::vector<PropertyRowSpec>& GeneralRows()
     return rows;
 }
 
-const std::vector<PropertyRowSpec>& DebuggingRows()
+const std::vector<PageRow>& DebuggingRows()
 {
-    static const std::vector<PropertyRowSpec> rows{
+    static const std::vector<PageRow> rows{
         {"Command", PropRow::kFile, "Define debug application.", {}},
         {"Command Arguments", PropRow::kText, "Define command switch for debug application.", {}},
         {"Working Directory", PropRow::kFile, "Define working directory for debug application.", {}},
@@ -69,9 +69,9 @@ const std::vector<PropertyRowSpec>& DebuggingRows()
 
 }  // namespace
 
-const std::vector<PropertyRowSpec>& PropertyPageRows(const std::string& pageKey)
+const std::vector<PageRow>& PropertyPageRows(const std::string& pageKey)
 {
-    static const std::vector<PropertyRowSpec> none;
+    static const std::vector<PageRow> none;
     if (pageKey == "prGeneral") { return GeneralRows(); }
     if (pageKey == "prDebugging") { return DebuggingRows(); }
     return none;

@@ -19,7 +19,7 @@ struct PropertyPage {
 
 // One row of a page: name, property-list kind code, description and, for a
 // drop-down row, the values it offers.
-struct PropertyRowSpec {
+struct PageRow {
     std::string name;
     int kind;
     std::string description;
@@ -31,6 +31,6 @@ const std::vector<PropertyPage>& PropertyPages();
 // The page that is selected when the dialog opens.
 extern const char* const kFirstPropertyPage;
 // The rows of a page, in order; none for a page without rows or an unknown key.
-const std::vector<PropertyRowSpec>& PropertyPageRows(const std::string& pageKey);
+const std::vector<PageRow>& PropertyPageRows(const std::string& pageKey);
 
 }  // namespace kforge
