@@ -33,6 +33,9 @@ constexpr int kButtonTop = 2;
 constexpr int kButtonGap = 2;
 constexpr int kCaptionLeft = 25;
 constexpr int kCaptionMargin = 5;
+// The title's text sits on the buttons' caption line.
+constexpr int kTitleTop = 5;
+constexpr int kTitleHeight = 16;
 
 struct ButtonSpec {
     const char* caption;
@@ -157,7 +160,7 @@ void TaskListPane::Layout(int width, int height)
     const int rowWidth = PixelsX(innerWidth - kRightGapTwips);
     MoveWindow(strip_, 0, 0, rowWidth, PixelsY(kStripHeightTwips), TRUE);
     const int titleLeft = TwipsToPixelsX(innerWidth - titleWidth_ * TwipsPerPixelX() - kTitleGapTwips);
-    MoveWindow(title_, titleLeft, kButtonTop + 3, titleWidth_, kButtonHeight - 3, TRUE);
+    MoveWindow(title_, titleLeft, kTitleTop, titleWidth_, kTitleHeight, TRUE);
     if (list_ && list_->Hwnd()) {
         MoveWindow(list_->Hwnd(), 0, PixelsY(kListTopTwips), rowWidth, PixelsY(innerHeight - kListTopTwips),
                    TRUE);
