@@ -37,12 +37,12 @@ constexpr int kCaptionMargin = 5;
 constexpr int kTitleTop = 5;
 constexpr int kTitleHeight = 16;
 
-struct ButtonSpec {
+struct TaskButton {
     const char* caption;
     const char* icon;
 };
 
-constexpr ButtonSpec kButtons[] = {
+constexpr TaskButton kButtons[] = {
     {"Add Task", "ICON_ADD"}, {"Edit Task", "ICON_EDIT"}, {"Remove Task", "ICON_REMOVE"},
     {"Move Up", "ICON_UP"},   {"Move Down", "ICON_DOWN"},
 };
@@ -127,12 +127,12 @@ void TaskListPane::CreateButtons()
 {
     HFONT captionFont = MakeFont("Tahoma", 8.25, false, false);
     int left = kButtonGap;
-    for (const ButtonSpec& spec : kButtons) {
-        const int width = kCaptionLeft + TextWidth(strip_, captionFont, spec.caption) + kCaptionMargin;
+    for (const TaskButton& kind : kButtons) {
+        const int width = kCaptionLeft + TextWidth(strip_, captionFont, kind.caption) + kCaptionMargin;
         auto button = std::make_unique<ButtonXP>(
             strip_, 0, RECT{left, kButtonTop, left + width, kButtonTop + kButtonHeight}, kButtonStyle);
-        button->SetCaption(spec.caption);
-        SetButtonIconResource(*button, spec.icon);
+        button->SetCaption(kind.caption);
+        SetButtonIconResource(*button, kind.icon);
         left += width + kButtonGap;
         buttons_.push_back(std::move(button));
     }
