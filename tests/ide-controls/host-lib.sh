@@ -45,6 +45,9 @@ host_kill() {
 host_start() {
     : >commands
     rm -f results
+    # A new host counts its commands and results from the start.
+    host_commands=0
+    host_results_seen=0
     # A process group of its own, so host_kill reaches Wine's process too.
     # The files by their full DOS names (drive Z: is /): the host may
     # change its current folder.
