@@ -1,6 +1,6 @@
 #include "DockLayout.h"
 
-#include "PropertyBag.h"
+#include "../controls/PropertyBag.h"
 
 namespace kforge {
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "Texts.h"
+#include "../controls/Texts.h"
 
 namespace kforge {
 

@@ -119,7 +119,8 @@ void DockCommands::PrintRect(const RECT& rect)
 // show|hide|activate|close ID; caption ID TEXT...; refuse ID 0|1 (its close is cancelled).
 // windows: "windows COUNT" and "item INDEX ID VISIBLE CAPTION" per window.
 // item N: "item N ID" or "item N null". info ID: "info ID INDEX VISIBLE".
-// active: "active ID" or "active none". tab N [close]: a tab's screen rectangle.
+// active: "active ID" or "active none". focus: the keyboard to the active
+// document. tab N [close]: a tab's screen rectangle.
 void DockCommands::AddDocumentCommands()
 {
     host_.AddCommand("ready", [this](const Words&) { dock_.SetLayoutReady(true); });
@@ -170,6 +171,11 @@ void DockCommands::AddDocumentCommands()
     host_.AddCommand("active", [this](const Words&) {
         auto window = dock_.ActiveWindow();
         host_.Print("active " + (window ? std::to_string(window->Id()) : "none"));
+    });
+    host_.AddCommand("focus", [this](const Words&) {
+        SetForegroundWindow(host_.Hwnd());
+        auto window = dock_.ActiveWindow();
+        SetFocus(window && window->Form() ? window->Form()->Hwnd() : host_.Hwnd());
     });
     host_.AddCommand("tab", [this](const Words& args) {
         const int index = static_cast<int>(ParseNumber(Need(args, 1, "tab N [close]")[0]));
