@@ -15,7 +15,8 @@ dock_click_at() {
         shift
     fi
     host_do "$@"
-    read -r _ left top right bottom <<<"$host_output"
+    # Event lines may come first: the rectangle is the "screen" line.
+    read -r _ left top right bottom < <(grep -m1 '^screen ' <<<"$host_output")
     ((right > left && bottom > top)) || host_fail "$* gave no rectangle: $host_output"
     xdotool mousemove $(((left + right) / 2)) $(((top + bottom) / 2))
     sleep 0.2

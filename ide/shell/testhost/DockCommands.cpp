@@ -191,7 +191,7 @@ void DockCommands::AddDocumentCommands()
 // and the button's look: "look KEY grayed|enabled checked|unchecked BUTTON-STATE".
 // mruadd KEY TEXT...; mru KEY: "mru KEY COUNT" and "entry I TEXT" each;
 // mruremove 0|1: the Command event of an entry removes it.
-// popup KEY: shows the popup (a test answers it with keys).
+// popup KEY: shows the popup; it returns when a test answers it with keys.
 void DockCommands::AddToolCommands()
 {
     host_.AddCommand("menu", [this](const Words& args) {
