@@ -113,7 +113,11 @@ void DockHost::CreatePanes()
 {
     for (const PaneSpec& spec : kPanes) {
         auto pane = std::make_unique<Pane>(spec.key, spec.caption, spec.side);
-        pane->onChanged = [this](Pane& changed) { OnPaneChanged(changed); };
+        pane->onVisibleChanged = [this](Pane& changed) { OnPaneShown(changed); };
+        pane->onHostedChanged = [this](Pane&) {
+            RefreshSides();
+            Relayout();
+        };
         panes_.push_back(std::move(pane));
     }
     for (const auto& pane : panes_) {
@@ -389,7 +393,7 @@ void DockHost::RefreshTabs()
 
 // ---- panes and layout
 
-void DockHost::OnPaneChanged(Pane& pane)
+void DockHost::OnPaneShown(Pane& pane)
 {
     std::string& current = sideCurrent_[static_cast<int>(pane.Side())];
     if (pane.Visible()) {

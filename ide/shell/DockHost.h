@@ -115,7 +115,7 @@ private:
     DocWindow* Successor(int removedIndex) const;
 
     // Panes and the layout.
-    void OnPaneChanged(Pane& pane);
+    void OnPaneShown(Pane& pane);
     void RefreshSides();
     void Relayout();
     void ApplyLayout(const DockLayout& layout);

@@ -10,13 +10,13 @@ Pane::Pane(std::string key, std::string caption, DockSide side)
 void Pane::SetVisible(bool visible)
 {
     visible_ = visible;
-    if (onChanged) { onChanged(*this); }
+    if (onVisibleChanged) { onVisibleChanged(*this); }
 }
 
 void Pane::SetHostedWindow(HWND hwnd)
 {
     hosted_ = hwnd;
-    if (onChanged) { onChanged(*this); }
+    if (onHostedChanged) { onHostedChanged(*this); }
 }
 
 }  // namespace kforge

@@ -37,8 +37,9 @@ public:
     void SetHostedWindow(HWND hwnd);
     HWND Hosted() const { return hosted_; }
 
-    // Set by the host: the pane's visibility or window changed.
-    std::function<void(Pane&)> onChanged;
+    // Set by the host: the pane's visibility, or its window, changed.
+    std::function<void(Pane&)> onVisibleChanged;
+    std::function<void(Pane&)> onHostedChanged;
 
 private:
     std::string key_;

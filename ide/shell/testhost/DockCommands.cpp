@@ -189,6 +189,7 @@ void DockCommands::AddDocumentCommands()
 // button KEY: the button's screen rectangle. enable KEY 0|1; state KEY 0|1.
 // tool KEY: "tool KEY ENABLED STATE TEXT" or "tool KEY null"; the menu item's
 // and the button's look: "look KEY grayed|enabled checked|unchecked BUTTON-STATE".
+// choose TEXT...: selects a choice of the configuration combo.
 // mruadd KEY TEXT...; mru KEY: "mru KEY COUNT" and "entry I TEXT" each;
 // mruremove 0|1: the Command event of an entry removes it.
 // popup KEY: shows the popup; it returns when a test answers it with keys.
@@ -235,6 +236,14 @@ void DockCommands::AddToolCommands()
                     (button < 0
                          ? " nobutton"
                          : std::string(button & TBSTATE_ENABLED ? " button-enabled" : " button-grayed")));
+    });
+    host_.AddCommand("choose", [this](const Words& args) {
+        HWND combo = FindWindowExA(dock_.ToolBarWindow(), nullptr, "COMBOBOX", nullptr);
+        const std::string text = Rest(Need(args, 1, "choose TEXT"), 0);
+        if (SendMessageA(combo, CB_SELECTSTRING, static_cast<WPARAM>(-1),
+                         reinterpret_cast<LPARAM>(text.c_str())) == CB_ERR) {
+            throw std::invalid_argument("no choice " + text);
+        }
     });
     host_.AddCommand("mruadd", [this](const Words& args) {
         const std::string text = Rest(Need(args, 2, "mruadd KEY TEXT"), 1);
