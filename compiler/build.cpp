@@ -72,7 +72,7 @@ command_line link_command(const compiler& c)
     command.push_back("import32.lib");
     for (size_t i = 1; i < c.loaded_modules.size(); ++i)
         command.push_back(c.loaded_modules[i]->prefix + c.loaded_modules[i]->name + ".lib");
-    if (!c.resource_file.empty()) command.back() += ",," + host_path(change_ext(c.resource_file, "res"));
+    if (!c.resource_file.empty()) command.back() += ",," + host_path(without_extension(c.resource_file) + ".res");
     return command;
 }
 

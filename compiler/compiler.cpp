@@ -23,7 +23,7 @@ bool is_identifier_text(const std::string& name)
 // The module's source file; a folder of that name is none, and the open fails.
 std::string source_path(const std::string& name)
 {
-    std::string path = find_module_file(default_ext(capitalize(name), "kln"));
+    std::string path = find_module_file(with_default_extension(capitalize(name), ".kln"));
     return file_exists(path) ? path : "";
 }
 
@@ -43,7 +43,7 @@ compiler::compiler(const std::string& source, const std::string& name, session& 
                    const std::string& module_name)
     : input(source, std::ios::binary),
       lex(input),
-      this_module(module_name.empty() ? capitalize(strip_ext(source.empty() ? name : source)) : module_name),
+      this_module(module_name.empty() ? capitalize(without_extension(source.empty() ? name : source)) : module_name),
       run(run)
 {
     if (!input.is_open()) throw "Error opening input file";

@@ -58,9 +58,9 @@ located_module locate(const std::string& name, bool debug, session& run)
     std::string source = find_module_file(name + ".kln");
     bool have_source = file_exists(source);
     if (file_exists(kmd)) {
-        if (have_source && older_than(kmd, source)) run.rebuild(file_stem(kmd), debug);
+        if (have_source && older_than(kmd, source)) run.rebuild(stem_of(kmd), debug);
     } else if (have_source) {
-        run.rebuild(file_stem(source), false);
+        run.rebuild(stem_of(source), false);
     } else {
         std::string prefix = run.basedir + "lib/";
         std::string library_kmd = find_module_file(prefix + name + ".kmd");
@@ -81,7 +81,7 @@ module* load_module(const std::string& name, std::vector<module*>& loaded, bool 
     located_module found = locate(name, debug, run);
     std::ifstream file(found.path, std::ios::binary);
     if (!file) throw "module '" + name + "' not found";
-    std::unique_ptr<module> m(new module(file_stem(found.path)));
+    std::unique_ptr<module> m(new module(stem_of(found.path)));
     m->prefix = found.prefix;
     module_file_context context{loaded, apistring, [&](const std::string& import) {
                                     if (!find_module_in(loaded, import))

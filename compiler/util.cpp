@@ -18,17 +18,6 @@ namespace {
 
 char ascii_upper(char c) { return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c; }
 
-// Index of the '.' that starts the extension, or npos. The scan stops at a
-// folder separator and never looks at index 0, so ".profile" has none.
-size_t ext_dot(const std::string& path)
-{
-    for (size_t i = path.size(); i-- > 1;) {
-        if (path[i] == '.') return i;
-        if (path[i] == '/' || path[i] == '\\') break;
-    }
-    return std::string::npos;
-}
-
 // The first entry of `folder` (in byte order) whose name equals `name`
 // ignoring case, or "" when there is none.
 std::string find_nocase(const std::string& folder, const std::string& name)
@@ -61,34 +50,6 @@ bool equal_nocase(const std::string& a, const char* b)
     for (; b[i]; ++i)
         if (text[i] != b[i] && ascii_upper(text[i]) != ascii_upper(b[i])) return false;
     return i == a.size();
-}
-
-std::string strip_ext(const std::string& path)
-{
-    size_t dot = ext_dot(path);
-    return dot == std::string::npos ? path : path.substr(0, dot);
-}
-
-std::string get_ext(const std::string& path)
-{
-    size_t dot = ext_dot(path);
-    return dot == std::string::npos ? "" : path.substr(dot + 1);
-}
-
-std::string file_stem(const std::string& path)
-{
-    size_t slash = path.rfind('/');
-    return strip_ext(slash == std::string::npos ? path : path.substr(slash + 1));
-}
-
-std::string change_ext(const std::string& path, const std::string& ext)
-{
-    return strip_ext(path) + "." + ext;
-}
-
-std::string default_ext(const std::string& path, const std::string& ext)
-{
-    return get_ext(path).empty() ? path + "." + ext : path;
 }
 
 // Only a regular file counts: a folder opens as an empty stream, and

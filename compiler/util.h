@@ -14,6 +14,8 @@
 #include <unordered_set>
 #include <vector>
 
+#include "file_names.h"
+
 namespace kiln {
 
 // ---------------------------------------------------------------------------
@@ -28,12 +30,6 @@ const int version_release = 1;
 
 bool equal_nocase(const std::string& a, const std::string& b);  // ASCII only
 bool equal_nocase(const std::string& a, const char* b);         // keywords: no temporary string
-std::string strip_ext(const std::string& path);
-std::string get_ext(const std::string& path);
-// The file name without folder and extension.
-std::string file_stem(const std::string& path);
-std::string change_ext(const std::string& path, const std::string& ext);
-std::string default_ext(const std::string& path, const std::string& ext);
 bool file_exists(const std::string& path);
 std::string float_to_str(float value);  // "%f"
 std::string int_to_str(int32_t value);  // "%d"

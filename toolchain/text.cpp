@@ -68,31 +68,6 @@ std::string to_posix_path(std::string path)
     return path;
 }
 
-std::string file_name_of(const std::string& path)
-{
-    std::size_t slash = path.find_last_of('/');
-    return slash == std::string::npos ? path : path.substr(slash + 1);
-}
-
-std::string extension_of(const std::string& path)
-{
-    std::string name = file_name_of(path);
-    std::size_t dot = name.find_last_of('.');
-    return dot == std::string::npos ? std::string() : to_lower(name.substr(dot));
-}
-
-std::string stem_of(const std::string& path)
-{
-    std::string name = file_name_of(path);
-    std::size_t dot = name.find_last_of('.');
-    return dot == std::string::npos ? name : name.substr(0, dot);
-}
-
-std::string with_default_extension(const std::string& path, const std::string& extension)
-{
-    return extension_of(path).empty() ? path + extension : path;
-}
-
 bool file_exists(const std::string& path)
 {
     struct stat info;

@@ -4,6 +4,8 @@
 #include <string>
 #include <vector>
 
+#include "file_names.h"
+
 namespace kiln {
 
 // argv[1..argc-1] joined with single blanks: the command line as it was
@@ -23,15 +25,6 @@ bool starts_with(const std::string& text, const std::string& prefix);
 
 // File names arrive with '\' or '/' as separator; the tools want '/'.
 std::string to_posix_path(std::string path);
-
-// ".cpp" for "a/b.CPP" (lower-cased), "" when the file name has no dot.
-std::string extension_of(const std::string& path);
-// "b" for "a/b.cpp".
-std::string stem_of(const std::string& path);
-// "b.cpp" for "a/b.cpp".
-std::string file_name_of(const std::string& path);
-// The path with `extension` appended when it has none.
-std::string with_default_extension(const std::string& path, const std::string& extension);
 
 bool file_exists(const std::string& path);
 

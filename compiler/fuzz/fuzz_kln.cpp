@@ -6,8 +6,8 @@
 //
 //   for mode in source module; do
 //     clang++ -std=c++17 -g -O1 -fsanitize=fuzzer,address,undefined -DFUZZ_MODE_$mode \
-//         -Icompiler -Ibuild/compiler/generated -o build/fuzz-$mode \
-//         compiler/fuzz/fuzz_kln.cpp $(ls compiler/*.cpp | grep -v /main.cpp)
+//         -Icompiler -Itoolchain -Ibuild/compiler/generated -o build/fuzz-$mode \
+//         compiler/fuzz/fuzz_kln.cpp toolchain/file_names.cpp $(ls compiler/*.cpp | grep -v /main.cpp)
 //   done
 //
 // Run (KILN_FUZZ_BASE is the tool chain whose lib/ holds System.kmd; symbol

@@ -46,9 +46,14 @@ host_start() {
     : >commands
     rm -f results
     # A process group of its own, so host_kill reaches Wine's process too.
-    setsid "$KILN_HARNESS/winrun" -t 90 "$1" commands results &
+    # The files by their full DOS names (drive Z: is /): the host may
+    # change its current folder.
+    local here="Z:${PWD//\//\\}"
+    setsid "$KILN_HARNESS/winrun" -t 90 "$1" "$here\\commands" "$here\\results" &
     host_pid=$!
-    host_wait_line '^ready$' >/dev/null || host_fail "the host did not start"
+    local ready
+    ready=$(host_wait_line '^ready$') || host_fail "the host did not start"
+    host_results_seen=${ready%%:*}  # the first command's output begins after it
     "$KILN_HARNESS/winwait-window" -t 20 '^kforge test host$' >/dev/null || host_fail "no host window"
 }
 

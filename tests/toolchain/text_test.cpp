@@ -26,32 +26,6 @@ TEST(Text, SplitsAtSeparatorKeepingEmptyPieces)
     EXPECT_EQ(split_at("", ','), (std::vector<std::string>{""}));
 }
 
-TEST(Text, FileNameParts)
-{
-    struct Case {
-        const char* path;
-        const char* name;
-        const char* stem;
-        const char* extension;
-    } cases[] = {
-        {"a/b/Hello.CPP", "Hello.CPP", "Hello", ".cpp"},
-        {"Hello", "Hello", "Hello", ""},
-        {"dir.d/M", "M", "M", ""},
-        {"/x/y.tar.lib", "y.tar.lib", "y.tar", ".lib"},
-    };
-    for (const Case& c : cases) {
-        EXPECT_EQ(file_name_of(c.path), c.name) << c.path;
-        EXPECT_EQ(stem_of(c.path), c.stem) << c.path;
-        EXPECT_EQ(extension_of(c.path), c.extension) << c.path;
-    }
-}
-
-TEST(Text, DefaultExtensionOnlyWhenNoneIsGiven)
-{
-    EXPECT_EQ(with_default_extension("lib/M", ".lib"), "lib/M.lib");
-    EXPECT_EQ(with_default_extension("lib.d/M.a", ".lib"), "lib.d/M.a");
-}
-
 TEST(Text, BackslashesBecomeSlashes)
 {
     EXPECT_EQ(to_posix_path("B/lib\\core\\stc.obj"), "B/lib/core/stc.obj");

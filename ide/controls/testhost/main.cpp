@@ -5,10 +5,14 @@
 
 #include <cstdlib>
 
+#include "ButtonCommands.h"
 #include "CommandChannel.h"
 #include "CommonControls.h"
+#include "FlatCommands.h"
 #include "HostWindow.h"
+#include "ListCommands.h"
 #include "SubclassCommands.h"
+#include "TreeCommands.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
@@ -17,6 +21,10 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     kforge::CommandChannel channel(__argv[1], __argv[2]);
     kforge::HostWindow host(channel);
     kforge::AddSubclassCommands(host);
+    kforge::AddFlatCommands(host);
+    kforge::AddButtonCommands(host);
+    kforge::AddTreeCommands(host);
+    kforge::AddListCommands(host);
     if (!host.CreateMain()) {
         channel.WriteResult("error: the host window was not created");
         return 1;
