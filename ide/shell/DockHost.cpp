@@ -73,6 +73,7 @@ DockHost::DockHost() : docTabs_(true), sideSize_(kDefaultSideSize), windows_(*th
         bar->onChanged = [this] { Relayout(); };
         bars_[key] = std::move(bar);
     }
+    ShowBarStates();
 }
 
 DockHost::~DockHost()
@@ -83,6 +84,12 @@ DockHost::~DockHost()
         SetMenu(frame_, nullptr);
         DestroyMenu(bar_);
     }
+}
+
+void DockHost::ShowBarStates()
+{
+    Tools("ViewStatus")->SetState(bars_["StatusBar"]->Visible() ? 1 : 0);
+    Tools("ViewToolbar")->SetState(bars_["StandartBar"]->Visible() ? 1 : 0);
 }
 
 void DockHost::CreateTools()
@@ -547,8 +554,7 @@ void DockHost::ApplyLayout(const DockLayout& layout)
     }
     bars_["StatusBar"]->SetVisible(layout.statusBarVisible);
     bars_["StandartBar"]->SetVisible(layout.toolBarVisible);
-    Tools("ViewStatus")->SetState(layout.statusBarVisible ? 1 : 0);
-    Tools("ViewToolbar")->SetState(layout.toolBarVisible ? 1 : 0);
+    ShowBarStates();
     if (!layout.buildPage.empty()) { toolBar_.SelectComboText(layout.buildPage); }
     RefreshSides();
     Relayout();

@@ -100,6 +100,8 @@ private:
     void FitToFrame();
     void CreateTools();
     void CreatePanes();
+    // The bar tools' states from the bars: checked while a bar shows.
+    void ShowBarStates();
     bool CreateChildren();
     bool RunCommandId(UINT id);
     void RaiseCommand(Tool& tool, int entry);

@@ -191,7 +191,7 @@ void MainWindow::ShowStartPage()
 
 int MainWindow::GetActiveDocumentId() const
 {
-    std::shared_ptr<DocWindow> active = const_cast<DockHost&>(dock_).ActiveWindow();
+    std::shared_ptr<DocWindow> active = dock_.ActiveWindow();
     return active ? active->Index() : -1;
 }
 
