@@ -2,6 +2,7 @@
 
 #include "Gdi.h"
 #include "MessagePump.h"
+#include "Placement.h"
 
 namespace kforge {
 
@@ -28,7 +29,8 @@ int ModalDialog::ShowModal(HWND owner)
     ended_ = false;
     result_ = IDCANCEL;
     if (!CreateDialogWindow(owner)) { return IDCANCEL; }
-    PlaceOnScreen();
+    // Placed before it shows; its messages wait for the modal loop.
+    PlaceOnScreen(Hwnd(), 3);
     const bool disableOwner = owner && IsWindowEnabled(owner);
     if (disableOwner) { EnableWindow(owner, FALSE); }
     ShowWindow(Hwnd(), SW_SHOW);
@@ -57,18 +59,6 @@ bool ModalDialog::CreateDialogWindow(HWND owner)
     spec.rect = RECT{0, 0, frame.right - frame.left, frame.bottom - frame.top};
     spec.parent = owner;
     return Create(spec);
-}
-
-// Centred across the screen, a third of the free height from the top.
-void ModalDialog::PlaceOnScreen()
-{
-    RECT rect;
-    GetWindowRect(Hwnd(), &rect);
-    const int width = rect.right - rect.left;
-    const int height = rect.bottom - rect.top;
-    const int left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
-    const int top = (GetSystemMetrics(SM_CYSCREEN) - height) / 3;
-    SetWindowPos(Hwnd(), nullptr, left, top, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
 }
 
 void ModalDialog::FocusFirstControl()

@@ -53,7 +53,6 @@ protected:
 
 private:
     bool CreateDialogWindow(HWND owner);
-    void PlaceOnScreen();
     void FocusFirstControl();
     void RunModalLoop();
 

@@ -26,6 +26,7 @@ void AddValueDialog::OnLoad()
     AddControl("STATIC", "New Value", SS_LEFT, RECT{12, 72, kWidth - 12, 88}, -1);
     text1_ = AddControl("EDIT", returnValue_, WS_TABSTOP | ES_AUTOHSCROLL, RECT{12, 90, kWidth - 12, 112},
                         kTextId, WS_EX_CLIENTEDGE);
+    text1Look_.Attach(text1_);
     const int top = kHeight - 12 - kButtonHeight;
     const int cancelLeft = kWidth - 12 - kButtonWidth;
     const int okLeft = cancelLeft - 8 - kButtonWidth;

@@ -8,6 +8,7 @@
 #include <string>
 
 #include "DialogHeader.h"
+#include "FlatCtl.h"
 #include "ModalDialog.h"
 
 namespace kforge {
@@ -30,6 +31,7 @@ private:
 
     DialogHeader header_;
     HWND text1_ = nullptr;
+    FlatCtl text1Look_;  // the text box's flat border
     std::string returnValue_;
 };
 

@@ -8,7 +8,7 @@ namespace kforge {
 
 namespace {
 
-constexpr char kPictureResource[] = "HELP_IMAGE1";
+constexpr char kPictureResource[] = "HELP_IMAGE";
 constexpr int kPictureMarginTwips = 100;
 constexpr int kStripHeight = 24;
 constexpr int kLabelLeft = 6;

@@ -3,7 +3,7 @@
 // the label "Help Pane" (Tahoma) and the picture Image1, which the pane
 // keeps 100 twips from its right edge on every resize (a pane narrower
 // than the picture pushes it out of view on the left); a separator line
-// runs under the strip. Image1 is the bitmap resource "HELP_IMAGE1"; when
+// runs under the strip. Image1 is the bitmap resource "HELP_IMAGE"; when
 // it is missing the picture draws nothing.
 
 #include <windows.h>

@@ -80,7 +80,7 @@ bool MainWindow::Start(const std::string& commandLine)
     if (!file.empty()) { SetRegValue(HKEY_LOCAL_MACHINE, kSettingsKey, "OpenFile", file); }
     if (!CreateFrame()) { return false; }
     SetFormIcon(Hwnd(), "ICON_00", true);
-    values_ = SharedValues();
+    values_ = ShellValues();
     pendingOpenPath.clear();
     values_.syntaxFilePath = ResolveSyntaxFilePath(
         GetRegValue(HKEY_LOCAL_MACHINE, kSettingsKey, "SyntaxFile"), AppPath(), FileExists);

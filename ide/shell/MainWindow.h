@@ -15,7 +15,7 @@
 #include "HelpPane.h"
 #include "IDocumentHost.h"
 #include "OutputPane.h"
-#include "SharedValues.h"
+#include "ShellValues.h"
 #include "Window.h"
 
 namespace kforge {
@@ -35,7 +35,7 @@ public:
     bool TranslateKey(const MSG& msg) { return dock_.TranslateKey(msg); }
 
     DockHost& Dock() { return dock_; }
-    SharedValues& Values() { return values_; }
+    ShellValues& Values() { return values_; }
     // The path the next OpenFile opens instead of asking; "" for none.
     std::string pendingOpenPath;
 
@@ -78,7 +78,7 @@ private:
     static MainWindow* instance_;
     HANDLE instanceMutex_ = nullptr;
     DockHost dock_;
-    SharedValues values_;
+    ShellValues values_;
     bool shuttingDown_ = false;
     bool unloaded_ = false;
     bool polling_ = false;  // a poll tick is running (its pumps let timer ticks in)
