@@ -1,0 +1,419 @@
+#include "MainWindow.h"
+
+#include <climits>
+#include <utility>
+
+#include "AppPath.h"
+#include "Dialogs.h"
+#include "EditorDoc.h"
+#include "Gdi.h"
+#include "LayoutStore.h"
+#include "MessagePump.h"
+#include "Registry.h"
+#include "SettingsRules.h"
+#include "StartPage.h"
+#include "StartupRules.h"
+#include "Texts.h"
+#include "WindowIcons.h"
+
+namespace kforge {
+
+namespace {
+
+constexpr const char* kCaption = "  Kiln Forge 2004";
+constexpr const char* kInstanceMutex = "MERIDAX.KilnForge.Instance";
+constexpr UINT_PTR kPollTimer = 2;
+constexpr UINT kPollMilliseconds = 250;
+constexpr int kDesignWidth = 800;
+constexpr int kDesignHeight = 600;
+const char kDefaultOpenFilter[] =
+    "Kiln Files (*.kln, *.cpp, *.c, *.h)\0*.kln; *.ksl; *.cpp; *.c; *.h\0All Files (*.*)\0*.*\0";
+
+std::string LayoutFile() { return AppPath() + "\\klay.lay"; }
+
+bool FileExists(const std::string& path)
+{
+    const DWORD attributes = GetFileAttributesA(path.c_str());
+    return attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
+}
+
+// The path as the starting process sees it: the running instance's current
+// folder may be another one.
+std::string FullPath(const std::string& path)
+{
+    if (path.empty()) { return path; }
+    char buffer[MAX_PATH * 4] = {};
+    const DWORD length = GetFullPathNameA(path.c_str(), sizeof buffer, buffer, nullptr);
+    return length > 0 && length < sizeof buffer ? std::string(buffer, length) : path;
+}
+
+void Pump(int times)
+{
+    for (int i = 0; i < times; ++i) { PumpPendingMessages(); }
+}
+
+std::string Twips(LONG pixels, int twipsPerPixel) { return std::to_string(pixels * twipsPerPixel); }
+
+}  // namespace
+
+MainWindow* MainWindow::instance_ = nullptr;
+
+MainWindow::MainWindow() { instance_ = this; }
+
+MainWindow::~MainWindow()
+{
+    if (instance_ == this) { instance_ = nullptr; }
+    if (instanceMutex_) { CloseHandle(instanceMutex_); }
+}
+
+MainWindow* MainWindow::Instance() { return instance_; }
+
+bool MainWindow::Start(const std::string& commandLine)
+{
+    const std::string file = FullPath(CommandLinePath(commandLine));
+    instanceMutex_ = CreateMutexA(nullptr, FALSE, kInstanceMutex);
+    if (instanceMutex_ && GetLastError() == ERROR_ALREADY_EXISTS) {
+        SetRegValue(HKEY_LOCAL_MACHINE, kSettingsKey, "OpenFile", file);
+        PumpPendingMessages();
+        return false;
+    }
+    if (!file.empty()) { SetRegValue(HKEY_LOCAL_MACHINE, kSettingsKey, "OpenFile", file); }
+    if (!CreateFrame()) { return false; }
+    SetFormIcon(Hwnd(), "ICON_00", true);
+    values_ = ShellValues();
+    pendingOpenPath.clear();
+    values_.syntaxFilePath = ResolveSyntaxFilePath(
+        GetRegValue(HKEY_LOCAL_MACHINE, kSettingsKey, "SyntaxFile"), AppPath(), FileExists);
+    RestoreLayout();
+    RestorePlacement();
+    ShowStartPage();
+    CreatePanes();
+    auto alive = AliveToken();
+    PumpPendingMessages();
+    ShowWindow(Hwnd(), showCommand_);
+    Pump(3);
+    if (!*alive) { return false; }
+    UpdateWindow(Hwnd());
+    Pump(3);
+    if (!*alive) { return false; }
+    pendingOpenPath = AppPath() + "\\!default.ksl";
+    RunCommand("FileOpen");
+    values_.solutionPath.clear();  // the default solution counts as none
+    SetTimer(Hwnd(), kPollTimer, kPollMilliseconds, nullptr);
+    UpdateUI(false);
+    Pump(2);
+    return *alive;
+}
+
+bool MainWindow::CreateFrame()
+{
+    const int left = (GetSystemMetrics(SM_CXSCREEN) - kDesignWidth) / 2;
+    const int top = (GetSystemMetrics(SM_CYSCREEN) - kDesignHeight) / 2;
+    WindowSpec spec;
+    spec.className = "KForgeMain";
+    spec.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+    spec.style = WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN;
+    spec.title = kCaption;
+    spec.rect = {left, top, left + kDesignWidth, top + kDesignHeight};
+    return Create(spec) && dock_.Create(Hwnd(), this);
+}
+
+void MainWindow::RestoreLayout()
+{
+    LayoutStore store;
+    store.Load(LayoutFile());
+    if (!store.layout.empty()) { dock_.SetLayout(store.layout); }
+    dock_.SetLayoutReady(true);
+    PumpPendingMessages();
+}
+
+void MainWindow::RestorePlacement()
+{
+    const StoredPlacement stored = ReadPlacement(
+        [](const std::string& name) { return GetRegValue(HKEY_LOCAL_MACHINE, kFormsKey, name); });
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    if (!GetWindowPlacement(Hwnd(), &placement)) { return; }
+    RECT& normal = placement.rcNormalPosition;
+    if (stored.top) { OffsetRect(&normal, 0, TwipsToPixelsY(*stored.top) - normal.top); }
+    if (stored.left) { OffsetRect(&normal, TwipsToPixelsX(*stored.left) - normal.left, 0); }
+    if (stored.width) { normal.right = normal.left + TwipsToPixelsX(*stored.width); }
+    if (stored.height) { normal.bottom = normal.top + TwipsToPixelsY(*stored.height); }
+    static const int kShowCommands[] = {SW_SHOWNORMAL, SW_SHOWMINIMIZED, SW_SHOWMAXIMIZED};
+    if (stored.state && *stored.state >= 0 && *stored.state <= 2) {
+        showCommand_ = kShowCommands[*stored.state];
+    }
+    placement.showCmd = SW_HIDE;  // shown by the start-up's later step
+    SetWindowPlacement(Hwnd(), &placement);
+}
+
+void MainWindow::CreatePanes()
+{
+    const RECT rect{0, 0, 100, 100};
+    if (output_.Create(dock_.Hwnd(), rect)) { AttachPane("frmOutput", output_); }
+    help_ = std::make_unique<HelpPane>(dock_.Hwnd(), rect);
+    if (help_->Hwnd()) { AttachPane("frmHelp", *help_); }
+}
+
+void MainWindow::RunCommand(const std::string& key)
+{
+    if (Tool* tool = dock_.Tools(key)) { OnCommand(*tool); }
+}
+
+// ---- documents and panes
+
+int MainWindow::NewDocument(const std::string& path)
+{
+    auto document = std::make_unique<EditorDoc>(this);
+    if (!document->Create(dock_.Hwnd(), RECT{0, 0, 100, 100})) { return 0; }
+    EditorDoc& editor = *document;
+    std::shared_ptr<DocWindow> window = dock_.Windows().Add("", " Blank * ", nullptr, &editor, true, 0);
+    forms_[window->Id()] = std::move(document);
+    window->SetWindowFlag(false);
+    window->SetVisible(true);
+    if (window->Form() != &editor) { return 0; }  // closed while it activated
+    editor.LoadFile(path);
+    if (!Trim(editor.ModuleName()).empty()) { window->SetCaption(" " + editor.ModuleName() + " "); }
+    editor.SetTag(std::to_string(window->Id()));
+    return 0;
+}
+
+void MainWindow::ShowStartPage()
+{
+    auto page = std::make_unique<StartPage>();
+    if (!page->Create(dock_.Hwnd())) { return; }
+    std::shared_ptr<DocWindow> window = dock_.Windows().Add("", " Start Page ", nullptr, page.get(), true, 0);
+    forms_[window->Id()] = std::move(page);
+    window->SetWindowFlag(false);
+    window->SetVisible(true);
+    window->SetKey("Startup");
+}
+
+int MainWindow::GetActiveDocumentId() const
+{
+    std::shared_ptr<DocWindow> active = dock_.ActiveWindow();
+    return active ? active->Index() : -1;
+}
+
+void MainWindow::AttachPane(const std::string& key, Window& window)
+{
+    if (Pane* pane = dock_.Panes(key)) { pane->SetHosted(window); }
+}
+
+void MainWindow::AddMruItem(const std::string& toolKey, const std::string& text)
+{
+    if (Tool* tool = dock_.Tools(toolKey)) { tool->Entries().Add(text, text, 1); }
+}
+
+void MainWindow::OpenFile(Tool*, std::string& filter)
+{
+    std::string path = pendingOpenPath;
+    if (Trim(path).empty()) {
+        const std::string dialogFilter =
+            filter.empty() ? std::string(kDefaultOpenFilter, sizeof kDefaultOpenFilter - 1) : filter;
+        path = ShowOpen(Hwnd(), dialogFilter, "Open File ...", OFN_EXPLORER);
+    }
+    pendingOpenPath.clear();
+    const std::string file = Trim(path);
+    // A solution (.ksl) opens with the Project Explorer, which this window
+    // does not hold yet; only single files open here.
+    if (file.empty() || LowerCase(file.size() >= 4 ? file.substr(file.size() - 4) : file) == ".ksl") {
+        return;
+    }
+    for (const std::shared_ptr<DocWindow>& window : dock_.Windows().Snapshot()) {
+        if (!window->IsPane() && window->Form() && EqualsIgnoreCase(window->Form()->FileName(), file)) {
+            window->Activate();
+            return;
+        }
+    }
+    NewDocument(file);
+    AddMruItem("FileMruList", file);
+    UpdateUI(false);
+    if (std::shared_ptr<DocWindow> active = dock_.ActiveWindow()) {
+        if (values_.documentCounter < INT32_MAX) { ++values_.documentCounter; }
+        active->SetKey("file" + std::to_string(values_.documentCounter));
+    }
+}
+
+// ---- command state
+
+void MainWindow::UpdateUI(bool projectTools)
+{
+    using Getter = bool (IDocument::*)() const;
+    struct DocumentTool {
+        const char* key;
+        Getter getter;
+    };
+    static const DocumentTool kFileTools[] = {
+        {"FileSave", &IDocument::FileSave},         {"FileSaveAs", &IDocument::FileSaveAs},
+        {"FileSaveAll", &IDocument::FileSaveAll},   {"BuildBuild", &IDocument::BuildBuild},
+        {"BuildExecute", &IDocument::BuildExecute}, {"BuildAll", &IDocument::BuildAll}};
+    static const DocumentTool kEditTools[] = {
+        {"EditUndo", &IDocument::CanUndo},   {"EditRedo", &IDocument::CanRedo},
+        {"EditCut", &IDocument::CanCut},     {"EditCopy", &IDocument::CanCopy},
+        {"EditPaste", &IDocument::CanPaste}, {"EditDelete", &IDocument::CanDelete}};
+    const auto setEnabled = [this](const char* key, bool enabled) {
+        if (Tool* tool = dock_.Tools(key)) { tool->SetEnabled(enabled); }
+    };
+    std::shared_ptr<DocWindow> active = dock_.ActiveWindow();
+    IDocument* document = active ? active->Form() : nullptr;
+    const auto follow = [&](const DocumentTool& tool) {
+        if (document) { setEnabled(tool.key, (document->*tool.getter)()); }
+    };
+    setEnabled("ViewOptions", dock_.Windows().Count() >= 2);
+    for (const DocumentTool& tool : kFileTools) { follow(tool); }
+    if (!Trim(values_.solutionName).empty()) { projectTools = true; }
+    setEnabled("ProjectNew", true);
+    setEnabled("ProjectOpen", true);
+    for (const char* key : {"ProjectSave", "ProjectAdd", "ProjectOptions"}) { setEnabled(key, projectTools); }
+    for (const DocumentTool& tool : kEditTools) { follow(tool); }
+}
+
+void MainWindow::ShowEditPopup()
+{
+    if (Tool* popup = dock_.Tools("Edit")) { popup->ShowPopup(); }
+}
+
+// ---- docking host events
+
+void MainWindow::OnCommand(Tool& tool)
+{
+    if (tool.Key() == "FileExit") { PostMessageA(Hwnd(), WM_CLOSE, 0, 0); }
+}
+
+void MainWindow::OnDocumentClosing(DocWindow& window, int, bool& cancel)
+{
+    // The Start Page (the first document) stays while the IDE runs.
+    if (!window.IsPane() && !shuttingDown_ && window.Index() < 2) { cancel = true; }
+}
+
+void MainWindow::OnDocumentDestroyed(DocWindow& window, int)
+{
+    auto alive = AliveToken();
+    PumpPendingMessages();
+    if (!*alive) { return; }
+    if (!window.IsPane() && window.Form()) {
+        window.SetForm(nullptr);
+        forms_.erase(window.Id());
+    }
+    window.Close();
+    PumpPendingMessages();
+}
+
+void MainWindow::OnDocumentActivated(DocWindow& window)
+{
+    if (!window.IsPane() && window.Form()) {
+        SetFocus(window.Form()->Hwnd());
+        UpdateUI(false);
+    }
+    auto alive = AliveToken();
+    PumpPendingMessages();
+    if (!*alive || window.Index() == 0) { return; }
+    const int index = window.Index();
+    const int count = dock_.Windows().Count();
+    if (Tool* previous = dock_.Tools("ViewPrevious")) { previous->SetEnabled(index > 1); }
+    if (Tool* next = dock_.Tools("ViewNext")) { next->SetEnabled(index < count); }
+    PumpPendingMessages();
+}
+
+// ---- the open-request poll, closing and unloading
+
+void MainWindow::Poll()
+{
+    if (polling_) { return; }
+    polling_ = true;
+    auto alive = AliveToken();
+    pendingOpenPath = GetRegValue(HKEY_LOCAL_MACHINE, kSettingsKey, "OpenFile");
+    PumpPendingMessages();
+    if (*alive && !Trim(pendingOpenPath).empty()) {
+        SetRegValue(HKEY_LOCAL_MACHINE, kSettingsKey, "OpenFile", "");
+        std::string filter;
+        OpenFile(nullptr, filter);
+        if (*alive) { PumpPendingMessages(); }
+    }
+    if (*alive) { polling_ = false; }
+}
+
+bool MainWindow::CloseRequest()
+{
+    auto alive = AliveToken();
+    shuttingDown_ = true;
+    ShowWindow(Hwnd(), SW_HIDE);
+    PumpPendingMessages();
+    if (!*alive) { return true; }
+    for (const std::shared_ptr<DocWindow>& window : dock_.Windows().Snapshot()) {
+        if (window->IsPane()) { continue; }
+        window->SetVisible(false);
+        if (!*alive) { return true; }
+        if (window->Visible()) {
+            shuttingDown_ = false;  // the IDE goes on running
+            ShowWindow(Hwnd(), SW_SHOW);
+            return false;
+        }
+        if (window->Form()) {
+            forms_.erase(window->Id());
+            window->SetForm(nullptr);
+        }
+    }
+    return true;
+}
+
+void MainWindow::Unload()
+{
+    if (unloaded_) { return; }
+    unloaded_ = true;
+    KillTimer(Hwnd(), kPollTimer);
+    LayoutStore store;
+    store.layout = dock_.GetLayout();
+    store.Save(LayoutFile());
+    SavePlacement();
+    DeleteFileA((AppPath() + "\\b31415926.kln").c_str());
+    DeleteFileA((AppPath() + "\\b31415926.exe").c_str());
+    Pump(3);
+    PostQuitMessage(0);
+}
+
+void MainWindow::SavePlacement()
+{
+    // The style bits outlast the close request's hide; the placement's
+    // showCmd would read "hidden".
+    const LONG_PTR style = GetWindowLongPtrA(Hwnd(), GWL_STYLE);
+    const int state = (style & WS_MAXIMIZE) ? 2 : (style & WS_MINIMIZE) ? 1 : 0;
+    SetRegValue(HKEY_LOCAL_MACHINE, kFormsKey, "Main.State", std::to_string(state));
+    WINDOWPLACEMENT placement{};
+    placement.length = sizeof placement;
+    if (state != 0 || !GetWindowPlacement(Hwnd(), &placement)) { return; }
+    const RECT& normal = placement.rcNormalPosition;
+    SetRegValue(HKEY_LOCAL_MACHINE, kFormsKey, "Main.Top", Twips(normal.top, TwipsPerPixelY()));
+    SetRegValue(HKEY_LOCAL_MACHINE, kFormsKey, "Main.Left", Twips(normal.left, TwipsPerPixelX()));
+    SetRegValue(HKEY_LOCAL_MACHINE, kFormsKey, "Main.Width",
+                Twips(normal.right - normal.left, TwipsPerPixelX()));
+    SetRegValue(HKEY_LOCAL_MACHINE, kFormsKey, "Main.Height",
+                Twips(normal.bottom - normal.top, TwipsPerPixelY()));
+}
+
+LRESULT MainWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    switch (msg) {
+        case WM_TIMER:
+            if (wParam == kPollTimer) {
+                Poll();
+                return 0;
+            }
+            break;
+        case WM_CLOSE:
+            if (CloseRequest()) { DestroyWindow(Hwnd()); }
+            return 0;
+        case WM_QUERYENDSESSION:
+            return CloseRequest() ? TRUE : FALSE;
+        case WM_ENDSESSION:
+            if (wParam) { Unload(); }
+            return 0;
+        case WM_DESTROY:
+            Unload();
+            return 0;
+    }
+    return Window::OnMessage(msg, wParam, lParam);
+}
+
+}  // namespace kforge

@@ -1,0 +1,43 @@
+#pragma once
+// The docking host's tool bar "StandartBar": a comctl32 tool bar with the
+// buttons of ToolBarSpec and the "BuildPage" combo embedded in it. Clicks
+// reach the parent as WM_COMMAND with the button's id.
+
+#include <windows.h>
+
+#include <functional>
+#include <string>
+
+namespace kforge {
+
+class ToolBar {
+public:
+    ToolBar() = default;
+    ToolBar(const ToolBar&) = delete;
+    ToolBar& operator=(const ToolBar&) = delete;
+
+    // idOf gives each key's command id.
+    bool Create(HWND parent, const std::function<UINT(const std::string&)>& idOf);
+    HWND Hwnd() const { return toolBar_; }
+    HWND Combo() const { return combo_; }
+    int Height() const;
+
+    // Nothing for an id without a button.
+    void SetButton(UINT id, bool enabled, bool checked);
+    void EnableCombo(bool enabled) { EnableWindow(combo_, enabled); }
+    // The button's rectangle in the tool bar's client pixels; empty for none.
+    RECT ButtonRect(UINT id) const;
+
+    std::string ComboText() const;
+    // Selects the choice of that text; false (selection kept) when absent.
+    bool SelectComboText(const std::string& text);
+
+private:
+    bool AddButtons(const std::function<UINT(const std::string&)>& idOf);
+    bool CreateCombo(int buttonIndex);
+
+    HWND toolBar_ = nullptr;
+    HWND combo_ = nullptr;
+};
+
+}  // namespace kforge
