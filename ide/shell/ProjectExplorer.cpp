@@ -161,17 +161,17 @@ void ProjectExplorer::LoadSolution(const std::string& path)
 }
 
 // A file already open keeps its window (it is activated); any other opens
-// in a new document, which takes the key of the item made for it.
+// in a new document. The window takes the key of the item made for it.
 void ProjectExplorer::OpenListedFile(const std::string& path)
 {
     const int open = FindDocumentByFile(host_.DocumentWindows(), path);
     if (open >= 0) {
         host_.ActivateDocument(open);
-        return;
+    } else {
+        host_.NewDocument(path);
+        if (BelongsInFileMru(path)) { host_.AddMruItem(kFileMruTool, path); }
+        host_.UpdateUI(false);
     }
-    host_.NewDocument(path);
-    if (BelongsInFileMru(path)) { host_.AddMruItem(kFileMruTool, path); }
-    host_.UpdateUI(false);
     const bool listed = CheckFile(path);
     const std::string key = KeyForFile(path);
     host_.SetActiveDocumentKey(key);
@@ -197,7 +197,17 @@ void ProjectExplorer::InitializeProject()
     ListLibraries();
 }
 
+// The tree view draws once when the listing ends, not once per library.
 void ProjectExplorer::ListLibraries()
+{
+    HWND view = tree_->TreeWindow();
+    SendMessageA(view, WM_SETREDRAW, FALSE, 0);
+    AddLibraryItems();
+    SendMessageA(view, WM_SETREDRAW, TRUE, 0);
+    InvalidateRect(view, nullptr, TRUE);
+}
+
+void ProjectExplorer::AddLibraryItems()
 {
     WIN32_FIND_DATAA found{};
     HANDLE search = FindFirstFileA(LibraryPattern(AppPath()).c_str(), &found);

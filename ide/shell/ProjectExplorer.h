@@ -71,6 +71,7 @@ private:
     LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
     void CreateControls();
     void ListLibraries();
+    void AddLibraryItems();
     void OpenListedFile(const std::string& path);
     void OpenInNewDocument(const std::string& path, const std::string& key);
     std::string KeyForFile(const std::string& path);

@@ -159,6 +159,24 @@ void AddSolutionCommands(HostWindow& window, std::shared_ptr<ExplorerTest> test)
     });
 }
 
+// The tree's click events are printed ("event ...") before the pane
+// handles them.
+void PrintTreeEvents(HostWindow& window, Tree& tree)
+{
+    auto click = tree.onItemClick;
+    tree.onItemClick = [&window, click](int button, const std::string& text, const std::string& key,
+                                        int index) {
+        window.Print("event itemclick " + std::to_string(button) + " " + Shown(text) + "|" + Shown(key) +
+                     "|" + std::to_string(index));
+        click(button, text, key, index);
+    };
+    auto doubleClick = tree.onItemDblClick;
+    tree.onItemDblClick = [&window, doubleClick](const std::string& text, const std::string& key, int index) {
+        window.Print("event itemdblclick " + Shown(text) + "|" + Shown(key) + "|" + std::to_string(index));
+        doubleClick(text, key, index);
+    };
+}
+
 }  // namespace
 
 void AddExplorerCommands(HostWindow& window)
@@ -168,7 +186,9 @@ void AddExplorerCommands(HostWindow& window)
         const RECT rc{NumberWord(args, 0), NumberWord(args, 1), NumberWord(args, 2), NumberWord(args, 3)};
         ProjectExplorer& explorer = test->explorer;
         if (!explorer.Create(window.Hwnd(), rc)) { throw std::runtime_error("no explorer pane"); }
+        PrintTreeEvents(window, *explorer.Tree1());
         window.AddChild("explorer", explorer.Hwnd());
+        window.AddChild("explorer.treectl", explorer.Tree1()->Hwnd());
         window.AddChild("explorer.tree", explorer.Tree1()->TreeWindow());
         window.AddChild("explorer.strip", explorer.InfoStrip());
         window.AddChild("explorer.box", explorer.PathBox());

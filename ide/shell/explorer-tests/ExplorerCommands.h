@@ -1,6 +1,6 @@
 #pragma once
 // The explorer test host's commands. The pane is the host's window
-// "explorer", with "explorer.tree" (the tree view), "explorer.strip" and
+// "explorer", with "explorer.treectl" (the Tree), "explorer.tree" (its tree view), "explorer.strip" and
 // "explorer.box" (the path box). In text words "" is the empty text and
 // %20 a blank. Commands:
 //   explorer L T R B          create the pane in the host window
@@ -21,7 +21,9 @@
 //   pathbox                   prints "pathbox <text>"
 //   doc KEY PATH              an open document window (it becomes the active one)
 //   docs                      prints "doc <id> <key> <fileName> active=<0|1>" per window
-// Calls of the explorer into its host print "call <operation> <arguments>".
+// Calls of the explorer into its host print "call <operation> <arguments>";
+// the tree's click events print "event itemclick <button> <text>|<key>|<index>"
+// and "event itemdblclick <text>|<key>|<index>" before the pane handles them.
 
 #include "HostWindow.h"
 
