@@ -33,6 +33,7 @@ constexpr int kBoxWidthLessTwips = 150;
 constexpr int kBoxLeftTwips = 75, kBoxTopTwips = 240;
 constexpr int kCaptionLeftTwips = 75, kCaptionTopTwips = 30, kCaptionHeightTwips = 195;
 
+const char* const kCaption = "FileName";
 const char* const kProjectRemoveTool = "ProjectRemove";
 const char* const kPopupTool = "ProjectTree";
 const char* const kFileMruTool = "FileMruList";
@@ -113,11 +114,7 @@ void ProjectExplorer::CreateControls()
     };
 
     const auto font = reinterpret_cast<WPARAM>(GetStockObject(DEFAULT_GUI_FONT));
-    strip_ = MakeChild(Hwnd(), "STATIC", "", WS_CLIPCHILDREN);
-    stripFrame_ = MakeChild(strip_, "STATIC", "", SS_ETCHEDFRAME);
-    caption_ = MakeChild(strip_, "STATIC", "FileName", SS_LEFT);
-    pathBox_ = MakeChild(strip_, "EDIT", "", ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, kPathBoxId);
-    SendMessageA(caption_, WM_SETFONT, font, FALSE);
+    pathBox_ = MakeChild(Hwnd(), "EDIT", "", ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL, kPathBoxId);
     SendMessageA(pathBox_, WM_SETFONT, font, FALSE);
 }
 
@@ -289,7 +286,7 @@ void ProjectExplorer::OpenInNewDocument(const std::string& path, const std::stri
 // between the steps.
 void ProjectExplorer::Layout()
 {
-    if (!tree_ || !strip_) { return; }
+    if (!tree_ || !pathBox_) { return; }
     const std::function<void()> steps[] = {[this] { LayoutTree(); }, [this] { LayoutStrip(); }};
     const auto alive = AliveToken();
     for (const auto& step : steps) {
@@ -311,16 +308,23 @@ void ProjectExplorer::LayoutTree()
     PlaceTwips(tree_->Hwnd(), inset, inset, frameWidth - kTreeInsetTwips, frameHeight - kTreeInsetTwips);
 }
 
+// The strip is the pane's bottom band; its frame and texts are placed
+// from the band's top.
 void ProjectExplorer::LayoutStrip()
 {
     const SIZE inner = TwipsSize(Hwnd());
-    PlaceTwips(strip_, 0, inner.cy - kStripHeightTwips, inner.cx, kStripHeightTwips);
-    const SIZE strip = TwipsSize(strip_);
-    const int frameWidth = inner.cx - kEdgeTwips, frameHeight = strip.cy - kEdgeTwips;
-    PlaceTwips(stripFrame_, 0, 0, frameWidth, frameHeight);
-    PlaceTwips(caption_, kCaptionLeftTwips, kCaptionTopTwips, frameWidth - kBoxWidthLessTwips,
-               kCaptionHeightTwips);
-    PlaceTwips(pathBox_, kBoxLeftTwips, kBoxTopTwips, frameWidth - kBoxWidthLessTwips,
+    const int top = inner.cy - kStripHeightTwips;
+    const int frameWidth = inner.cx - kEdgeTwips, frameHeight = kStripHeightTwips - kEdgeTwips;
+    InvalidateRect(Hwnd(), &stripFrame_, TRUE);
+    stripFrame_ = RECT{0, TwipsToPixelsY(top), TwipsToPixelsX(std::max(0, frameWidth)),
+                       TwipsToPixelsY(top + frameHeight)};
+    InvalidateRect(Hwnd(), &stripFrame_, TRUE);
+    InvalidateRect(Hwnd(), &caption_, TRUE);
+    caption_ = RECT{TwipsToPixelsX(kCaptionLeftTwips), TwipsToPixelsY(top + kCaptionTopTwips),
+                    TwipsToPixelsX(frameWidth - kBoxWidthLessTwips + kCaptionLeftTwips),
+                    TwipsToPixelsY(top + kCaptionTopTwips + kCaptionHeightTwips)};
+    InvalidateRect(Hwnd(), &caption_, TRUE);
+    PlaceTwips(pathBox_, kBoxLeftTwips, top + kBoxTopTwips, frameWidth - kBoxWidthLessTwips,
                frameHeight - kBoxHeightLessTwips);
 }
 
@@ -329,6 +333,13 @@ void ProjectExplorer::PaintFrame()
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(Hwnd(), &paint);
     FrameRect(dc, &treeFrame_, GetSysColorBrush(COLOR_BTNSHADOW));
+    RECT strip = stripFrame_;
+    DrawEdge(dc, &strip, EDGE_ETCHED, BF_RECT);
+    HGDIOBJ previous = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, GetSysColor(COLOR_BTNTEXT));
+    DrawTextA(dc, kCaption, -1, &caption_, DT_LEFT | DT_SINGLELINE | DT_NOPREFIX);
+    SelectObject(dc, previous);
     EndPaint(Hwnd(), &paint);
 }
 

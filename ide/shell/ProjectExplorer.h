@@ -63,8 +63,11 @@ public:
     std::vector<ProjectItem> Items() const;
 
     Tree* Tree1() const { return tree_.get(); }
-    // The information strip and its box with the clicked item's path.
-    HWND InfoStrip() const { return strip_; }
+    // The information strip's frame (pane's client pixels) and its box with
+    // the clicked item's path.
+    RECT InfoStrip() const { return stripFrame_; }
+    // Where the strip's caption "FileName" is drawn (pane's client pixels).
+    RECT StripCaption() const { return caption_; }
     HWND PathBox() const { return pathBox_; }
 
 private:
@@ -85,10 +88,9 @@ private:
     IProjectExplorerHost& host_;
     PrivateProfileIni ini_;
     std::unique_ptr<Tree> tree_;
-    RECT treeFrame_{};  // the line drawn around the tree
-    HWND strip_ = nullptr;
-    HWND stripFrame_ = nullptr;
-    HWND caption_ = nullptr;
+    RECT treeFrame_{};   // the line drawn around the tree
+    RECT stripFrame_{};  // the line drawn around the information strip
+    RECT caption_{};
     HWND pathBox_ = nullptr;
 };
 

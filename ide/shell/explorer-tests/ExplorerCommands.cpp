@@ -116,6 +116,15 @@ void AddTreeQueries(HostWindow& window, std::shared_ptr<ExplorerTest> test)
     window.AddCommand("pathbox", [&window, test](const Words&) {
         window.Print("pathbox " + Shown(WindowTextOf(test->explorer.PathBox())));
     });
+    auto printPaneRect = [&window, test](RECT rc) {
+        MapWindowPoints(test->explorer.Hwnd(), nullptr, reinterpret_cast<POINT*>(&rc), 2);
+        window.Print("screen " + std::to_string(rc.left) + " " + std::to_string(rc.top) + " " +
+                     std::to_string(rc.right) + " " + std::to_string(rc.bottom));
+    };
+    window.AddCommand("caption",
+                      [test, printPaneRect](const Words&) { printPaneRect(test->explorer.StripCaption()); });
+    window.AddCommand("strip",
+                      [test, printPaneRect](const Words&) { printPaneRect(test->explorer.InfoStrip()); });
 }
 
 void AddSolutionCommands(HostWindow& window, std::shared_ptr<ExplorerTest> test)
@@ -190,7 +199,6 @@ void AddExplorerCommands(HostWindow& window)
         window.AddChild("explorer", explorer.Hwnd());
         window.AddChild("explorer.treectl", explorer.Tree1()->Hwnd());
         window.AddChild("explorer.tree", explorer.Tree1()->TreeWindow());
-        window.AddChild("explorer.strip", explorer.InfoStrip());
         window.AddChild("explorer.box", explorer.PathBox());
     });
     window.AddCommand("resize", [test](const Words& args) {

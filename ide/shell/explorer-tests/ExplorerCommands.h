@@ -1,7 +1,7 @@
 #pragma once
 // The explorer test host's commands. The pane is the host's window
-// "explorer", with "explorer.treectl" (the Tree), "explorer.tree" (its tree view), "explorer.strip" and
-// "explorer.box" (the path box). In text words "" is the empty text and
+// "explorer", with "explorer.treectl" (the Tree), "explorer.tree" (its
+// tree view) and "explorer.box" (the path box). In text words "" is the empty text and
 // %20 a blank. Commands:
 //   explorer L T R B          create the pane in the host window
 //   resize W H                give the pane a new size
@@ -19,6 +19,7 @@
 //   item-rect TEXT            prints "screen L T R B" of the first tree-view item with TEXT
 //   tree-info                 prints "tree indent=<n> images=<n>"
 //   pathbox                   prints "pathbox <text>"
+//   caption, strip            print "screen L T R B" of the strip's caption and frame
 //   doc KEY PATH              an open document window (it becomes the active one)
 //   docs                      prints "doc <id> <key> <fileName> active=<0|1>" per window
 // Calls of the explorer into its host print "call <operation> <arguments>";
