@@ -163,9 +163,15 @@ void Tree::InsertItem(HTREEITEM relative, int relation, const std::string& key, 
     }
     auto item = reinterpret_cast<HTREEITEM>(SendTree(TVM_INSERTITEMA, 0, reinterpret_cast<LPARAM>(&insert)));
     if (item) { store_.Add(ToHandle(item), ToHandle(ParentOf(item)), key, text, image); }
-    if (const TreeRecord* last = store_.At(store_.Count() - 1)) {
-        SendTree(TVM_EXPAND, TVE_EXPAND, static_cast<LPARAM>(last->parent));
-    }
+    if (const TreeRecord* last = store_.At(store_.Count() - 1)) { ExpandOnce(last->parent); }
+}
+
+// Opens the item unless it is open: the tree view's expansion costs a few
+// milliseconds even when it changes nothing, which adds up over long lists.
+void Tree::ExpandOnce(TreeItemHandle item)
+{
+    const auto state = static_cast<UINT>(SendTree(TVM_GETITEMSTATE, item, TVIS_EXPANDED));
+    if (!item || !(state & TVIS_EXPANDED)) { SendTree(TVM_EXPAND, TVE_EXPAND, static_cast<LPARAM>(item)); }
 }
 
 HTREEITEM Tree::ParentOf(HTREEITEM item) const

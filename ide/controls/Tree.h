@@ -136,6 +136,7 @@ private:
     void InsertItem(HTREEITEM relative, int relation, const std::string& key, const std::string& text,
                     int image, int selectedImage);
     void SetTreeItemText(HTREEITEM item, const std::string& text);
+    void ExpandOnce(TreeItemHandle item);
     HTREEITEM ParentOf(HTREEITEM item) const;
     LRESULT SendTree(UINT msg, WPARAM wParam, LPARAM lParam) const;
     LRESULT OnNotify(const NMHDR& header);

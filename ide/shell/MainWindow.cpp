@@ -4,6 +4,7 @@
 #include <utility>
 
 #include "AppPath.h"
+#include "BuildActions.h"
 #include "Dialogs.h"
 #include "EditorDoc.h"
 #include "Gdi.h"
@@ -278,8 +279,13 @@ void MainWindow::ShowEditPopup()
 
 void MainWindow::OnCommand(Tool& tool)
 {
-    if (tool.Key() == "FileExit") { PostMessageA(Hwnd(), WM_CLOSE, 0, 0); }
+    const std::string key = tool.Key();
+    if (key == "FileExit") { PostMessageA(Hwnd(), WM_CLOSE, 0, 0); }
+    if (IsBuildCommand(key) && RunBuildCommand(*this, key) == BuildOutcome::EndedEarly) { return; }
+    UpdateUI(false);
 }
+
+std::vector<std::string> MainWindow::ProjectFilePaths() const { return {}; }
 
 void MainWindow::OnDocumentClosing(DocWindow& window, int, bool& cancel)
 {

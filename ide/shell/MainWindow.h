@@ -10,6 +10,7 @@
 #include <map>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "DockHost.h"
 #include "HelpPane.h"
@@ -35,6 +36,9 @@ public:
     bool TranslateKey(const MSG& msg) { return dock_.TranslateKey(msg); }
 
     DockHost& Dock() { return dock_; }
+    OutputPane& Output() { return output_; }
+    // The file paths of the Project Explorer's file items, in tree order.
+    std::vector<std::string> ProjectFilePaths() const;
     ShellValues& Values() { return values_; }
     // The path the next OpenFile opens instead of asking; "" for none.
     std::string pendingOpenPath;
