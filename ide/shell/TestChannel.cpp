@@ -1,5 +1,7 @@
 #include "TestChannel.h"
 
+#include <commctrl.h>
+
 #include <cstdlib>
 
 #include "CodeEdit.h"
@@ -165,6 +167,9 @@ void TestChannel::Run(const std::vector<std::string>& words, const std::string& 
         WritePanes();
     } else if (verb == "type") {
         if (!TypeText(AfterWords(line, 1))) { channel_.WriteResult("no editor"); }
+    } else if (verb == "close") {
+        // As the tab's close box does.
+        if (std::shared_ptr<DocWindow> active = main_.Dock().ActiveWindow()) { active->SetVisible(false); }
     } else if (verb == "select-item") {
         if (!SelectTreeItem(argument)) { channel_.WriteResult("no item " + argument); }
     } else {
@@ -268,12 +273,21 @@ bool TestChannel::TypeText(const std::string& text)
     return true;
 }
 
+// Selects the item and writes where it shows on the screen, for a test
+// that clicks it as a user does.
 bool TestChannel::SelectTreeItem(const std::string& key)
 {
     ProjectExplorer* explorer = main_.Explorer();
     if (!explorer || explorer->Tree1()->ItemCount() == 0) { return false; }
     explorer->Tree1()->SelectItem(key);
-    return explorer->Tree1()->ItemKey() == key;
+    HWND view = explorer->Tree1()->TreeWindow();
+    const auto item = reinterpret_cast<HTREEITEM>(SendMessageA(view, TVM_GETNEXTITEM, TVGN_CARET, 0));
+    RECT rect{};
+    if (!item || !TreeView_GetItemRect(view, item, &rect, TRUE)) { return false; }
+    MapWindowPoints(view, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    channel_.WriteResult("screen " + std::to_string(rect.left) + " " + std::to_string(rect.top) + " " +
+                         std::to_string(rect.right) + " " + std::to_string(rect.bottom));
+    return true;
 }
 
 LRESULT TestChannel::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam)
