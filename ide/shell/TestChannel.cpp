@@ -170,6 +170,10 @@ void TestChannel::Run(const std::vector<std::string>& words, const std::string& 
     } else if (verb == "close") {
         // As the tab's close box does.
         if (std::shared_ptr<DocWindow> active = main_.Dock().ActiveWindow()) { active->SetVisible(false); }
+    } else if (verb == "close-window") {
+        // As the close box of the top-level window with that caption does.
+        HWND window = FindWindowA(nullptr, AfterWords(line, 1).c_str());
+        if (!window || !PostMessageA(window, WM_CLOSE, 0, 0)) { channel_.WriteResult("no window"); }
     } else if (verb == "select-item") {
         if (!SelectTreeItem(argument)) { channel_.WriteResult("no item " + argument); }
     } else {
