@@ -176,6 +176,23 @@ void TestChannel::Run(const std::vector<std::string>& words, const std::string& 
         if (!window || !PostMessageA(window, WM_CLOSE, 0, 0)) { channel_.WriteResult("no window"); }
     } else if (verb == "select-item") {
         if (!SelectTreeItem(argument)) { channel_.WriteResult("no item " + argument); }
+    } else if (verb == "selection") {
+        WriteSelection();
+    } else if (verb == "tasks") {
+        WriteTasks();
+    } else if (verb == "dialog-set") {
+        HWND control = DialogControl(std::atoi(argument.c_str()));
+        if (!control || !SetWindowTextA(control, AfterWords(line, 2).c_str())) {
+            channel_.WriteResult("no control " + argument);
+        }
+    } else if (verb == "dialog-pick" && words.size() > 2) {
+        if (!PickDialogRow(std::atoi(argument.c_str()), std::atoi(words[2].c_str()))) {
+            channel_.WriteResult("no control " + argument);
+        }
+    } else if (verb == "dialog-click") {
+        if (!ClickDialogButton(std::atoi(argument.c_str()))) {
+            channel_.WriteResult("no control " + argument);
+        }
     } else {
         channel_.WriteResult("unknown " + verb);
     }
@@ -292,6 +309,51 @@ bool TestChannel::SelectTreeItem(const std::string& key)
     channel_.WriteResult("screen " + std::to_string(rect.left) + " " + std::to_string(rect.top) + " " +
                          std::to_string(rect.right) + " " + std::to_string(rect.bottom));
     return true;
+}
+
+void TestChannel::WriteSelection()
+{
+    CodeEdit* editor = main_.ActiveEditor();
+    if (!editor) {
+        channel_.WriteResult("no editor");
+        return;
+    }
+    const Range range = editor->GetSel(true);
+    channel_.WriteResult("selection " + std::to_string(range.startLine) + " " +
+                         std::to_string(range.startCol) + " " + std::to_string(range.endLine) + " " +
+                         std::to_string(range.endCol));
+}
+
+void TestChannel::WriteTasks()
+{
+    ListCtl* list = main_.Tasks() ? main_.Tasks()->Tasks() : nullptr;
+    if (!list) { return; }
+    for (int i = 0; i < list->ListCount(); ++i) {
+        channel_.WriteResult("task " + std::to_string(i) + "|" + list->List(i));
+    }
+}
+
+HWND TestChannel::DialogControl(int id) const
+{
+    HWND dialog = GetLastActivePopup(main_.Hwnd());
+    return dialog && dialog != main_.Hwnd() ? GetDlgItem(dialog, id) : nullptr;
+}
+
+// As a user's choice in the list: the row selected, then the dialog told.
+bool TestChannel::PickDialogRow(int id, int row)
+{
+    HWND combo = DialogControl(id);
+    if (!combo || SendMessageA(combo, CB_SETCURSEL, row, 0) == CB_ERR) { return false; }
+    return PostMessageA(GetParent(combo), WM_COMMAND, MAKEWPARAM(id, CBN_SELCHANGE),
+                        reinterpret_cast<LPARAM>(combo)) != FALSE;
+}
+
+// As a click: the dialog gets the button's notification from its loop.
+bool TestChannel::ClickDialogButton(int id)
+{
+    HWND button = DialogControl(id);
+    return button && PostMessageA(GetParent(button), WM_COMMAND, MAKEWPARAM(id, BN_CLICKED),
+                                  reinterpret_cast<LPARAM>(button));
 }
 
 LRESULT TestChannel::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam)

@@ -47,6 +47,12 @@ private:
     void WritePanes();
     bool TypeText(const std::string& text);
     bool SelectTreeItem(const std::string& key);
+    void WriteSelection();
+    void WriteTasks();
+    // A control of the modal dialog in front of the main window.
+    HWND DialogControl(int id) const;
+    bool PickDialogRow(int id, int row);
+    bool ClickDialogButton(int id);
 
     MainWindow& main_;
     CommandChannel channel_;
