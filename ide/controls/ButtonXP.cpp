@@ -47,34 +47,23 @@ void ButtonXP::Changed(const char* name)
     Redraw(kStateNormal);
 }
 
-void ButtonXP::SetCaption(const std::string& newValue)
-{
-    properties_.caption = newValue;
-    Changed("Caption");
-}
+void ButtonXP::SetCaption(const std::string& newValue) { Assign(properties_.caption, newValue, "Caption"); }
 
-void ButtonXP::SetChecked(bool newValue)
-{
-    properties_.checked = newValue;
-    Changed("Checked");
-}
+void ButtonXP::SetChecked(bool newValue) { Assign(properties_.checked, newValue, "Checked"); }
 
 void ButtonXP::SetCheckedColor(std::uint32_t newValue)
 {
-    properties_.checkedColor = newValue;
-    Changed("CheckedColor");
+    Assign(properties_.checkedColor, newValue, "CheckedColor");
 }
 
 void ButtonXP::SetTextOffset(std::int32_t newValue)
 {
-    properties_.textOffset = newValue;
-    Changed("TextOffset");
+    Assign(properties_.textOffset, newValue, "TextOffset");
 }
 
 void ButtonXP::SetImagePosition(std::int32_t newValue)
 {
-    properties_.imagePosition = newValue;
-    Changed("ImagePosition");
+    Assign(properties_.imagePosition, newValue, "ImagePosition");
 }
 
 void ButtonXP::SetStyle(std::int32_t newValue)
@@ -93,8 +82,7 @@ void ButtonXP::SetEnabled(bool newValue)
 
 void ButtonXP::SetButtonIcon(const ButtonPicture& newValue)
 {
-    properties_.buttonIcon = newValue;
-    Changed("ButtonIcon");
+    Assign(properties_.buttonIcon, newValue, "ButtonIcon");
 }
 
 void ButtonXP::SetButtonIcon(HICON newValue) { SetButtonIcon(ButtonXPPainter::PictureFromIcon(newValue)); }
@@ -106,20 +94,17 @@ void ButtonXP::SetButtonIcon(HBITMAP newValue)
 
 void ButtonXP::SetHighlightBackColor(std::uint32_t newValue)
 {
-    properties_.highlightBackColor = newValue;
-    Changed("HighlightBackColor");
+    Assign(properties_.highlightBackColor, newValue, "HighlightBackColor");
 }
 
 void ButtonXP::SetPressColor(std::uint32_t newValue)
 {
-    properties_.pressColor = newValue;
-    Changed("PressColor");
+    Assign(properties_.pressColor, newValue, "PressColor");
 }
 
 void ButtonXP::SetHighlightBorderColor(std::uint32_t newValue)
 {
-    properties_.highlightBorderColor = newValue;
-    Changed("HighlightBorderColor");
+    Assign(properties_.highlightBorderColor, newValue, "HighlightBorderColor");
 }
 
 void ButtonXP::SetBackColor(std::uint32_t newValue)
@@ -131,8 +116,7 @@ void ButtonXP::SetBackColor(std::uint32_t newValue)
 
 void ButtonXP::SetImageDisplacement(std::int16_t newValue)
 {
-    properties_.imageDisplacement = newValue;
-    Changed("ImageDisplacement");
+    Assign(properties_.imageDisplacement, newValue, "ImageDisplacement");
 }
 
 void ButtonXP::ReadProperties(const PropertyBag& bag)

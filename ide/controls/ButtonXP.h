@@ -90,6 +90,12 @@ private:
     void EraseBackground(HDC dc) const;
     void ApplySizeRule();
     void Changed(const char* name);
+    // Stores a property's new value and reports the change.
+    template<typename T> void Assign(T& property, const T& newValue, const char* name)
+    {
+        property = newValue;
+        Changed(name);
+    }
 
     ButtonXPProperties properties_;
     ButtonXPPainter painter_;

@@ -66,50 +66,9 @@ DialogRequest Request(DialogKind kind, HWND owner, const std::string& text, cons
     return request;
 }
 
-// The file named by KFORGE_DIALOG_LOG; "" when the program runs for a user.
-const std::string& DialogLogPath()
-{
-    static const std::string path = [] {
-        char buffer[MAX_PATH * 4] = {};
-        const DWORD length = GetEnvironmentVariableA("KFORGE_DIALOG_LOG", buffer, sizeof buffer);
-        return length > 0 && length < sizeof buffer ? std::string(buffer, length) : std::string();
-    }();
-    return path;
-}
-
-// A whole program under test (started with KFORGE_DIALOG_LOG naming a file)
-// records each dialog there as one line "KIND|TITLE|TEXT", line ends shown
-// as \n, and answers as a user dismissing it: OK where that is the only
-// button, otherwise No or Cancel; no file or folder.
-DialogAnswer LoggedAnswer(const DialogRequest& request)
-{
-    static const char* const kKinds[] = {"Message", "Open", "Save", "Folder"};
-    std::string line = std::string(kKinds[static_cast<int>(request.kind)]) + "|" + request.title + "|";
-    for (char c : request.text) {
-        if (c == '\n') {
-            line += "\\n";
-        } else if (c != '\r') {
-            line += c;
-        }
-    }
-    line += "\r\n";
-    HANDLE log = CreateFileA(DialogLogPath().c_str(), FILE_APPEND_DATA, FILE_SHARE_READ | FILE_SHARE_WRITE,
-                             nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (log != INVALID_HANDLE_VALUE) {
-        DWORD written = 0;
-        WriteFile(log, line.data(), static_cast<DWORD>(line.size()), &written, nullptr);
-        CloseHandle(log);
-    }
-    DialogAnswer answer;
-    const UINT buttons = request.flags & MB_TYPEMASK;
-    answer.button = buttons == MB_OK ? IDOK : (buttons == MB_YESNO ? IDNO : IDCANCEL);
-    return answer;
-}
-
 DialogAnswer Answer(const DialogRequest& request)
 {
     if (dialogHandler) { return dialogHandler(request); }
-    if (!DialogLogPath().empty()) { return LoggedAnswer(request); }
     DialogAnswer answer;
     switch (request.kind) {
         case DialogKind::Message:

@@ -5,15 +5,19 @@
 
 #include "AppPath.h"
 #include "BuildActions.h"
+#include "CodeEdit.h"
 #include "Dialogs.h"
 #include "EditorDoc.h"
 #include "Gdi.h"
 #include "LayoutStore.h"
 #include "MessagePump.h"
+#include "Paths.h"
 #include "Registry.h"
 #include "SettingsRules.h"
+#include "SolutionFile.h"
 #include "StartPage.h"
 #include "StartupRules.h"
+#include "TestChannel.h"
 #include "Texts.h"
 #include "WindowIcons.h"
 
@@ -27,8 +31,26 @@ constexpr UINT_PTR kPollTimer = 2;
 constexpr UINT kPollMilliseconds = 250;
 constexpr int kDesignWidth = 800;
 constexpr int kDesignHeight = 600;
-const char kDefaultOpenFilter[] =
-    "Kiln Files (*.kln, *.cpp, *.c, *.h)\0*.kln; *.ksl; *.cpp; *.c; *.h\0All Files (*.*)\0*.*\0";
+constexpr const char* kStartPageCaption = " Start Page ";
+constexpr const char* kStartPageKey = "Startup";
+constexpr const char* kModuleLabel = "Module :   ";
+constexpr const char* kSavePrompt = "Save changes to this file ?";
+constexpr const char* kSavePromptTitle = "Save changes";
+constexpr UINT kSaveFlags = OFN_EXPLORER | OFN_OVERWRITEPROMPT;
+
+// Dialog filters: pairs of text and pattern, each ended by a NUL.
+std::string Filter(std::initializer_list<const char*> parts)
+{
+    std::string filter;
+    for (const char* part : parts) { (filter += part) += '\0'; }
+    return filter;
+}
+const std::string kDefaultOpenFilter = Filter(
+    {"Kiln Files (*.kln, *.cpp, *.c, *.h)", "*.kln; *.ksl; *.cpp; *.c; *.h", "All Files (*.*)", "*.*"});
+const std::string kSaveFilter = Filter({"Kiln Files (*.kln)", "*.kln", "All Files (*.*)", "*.*"});
+const std::string kSaveAsFilter = Filter({"Kiln Files (*.kln)", "*.kln;", "All Files (*.*)", "*.*"});
+const std::string kClosingFilter = Filter({"Kiln Files (*.kln)", "*.kln;*.ksp", "All Files (*.*)", "*.*"});
+const std::string kSolutionFilter = Filter({"Kiln Solutions (*.ksl)", "*.ksl", "All Files (*.*)", "*.*"});
 
 std::string LayoutFile() { return AppPath() + "\\klay.lay"; }
 
@@ -59,7 +81,7 @@ std::string Twips(LONG pixels, int twipsPerPixel) { return std::to_string(pixels
 
 MainWindow* MainWindow::instance_ = nullptr;
 
-MainWindow::MainWindow() { instance_ = this; }
+MainWindow::MainWindow() : explorerHost_(*this), dispatcher_(*this) { instance_ = this; }
 
 MainWindow::~MainWindow()
 {
@@ -80,6 +102,7 @@ bool MainWindow::Start(const std::string& commandLine)
     }
     if (!file.empty()) { SetRegValue(HKEY_LOCAL_MACHINE, kSettingsKey, "OpenFile", file); }
     if (!CreateFrame()) { return false; }
+    testChannel_ = TestChannel::FromEnvironment(*this);
     SetFormIcon(Hwnd(), "ICON_00", true);
     values_ = ShellValues();
     pendingOpenPath.clear();
@@ -88,6 +111,8 @@ bool MainWindow::Start(const std::string& commandLine)
     RestoreLayout();
     RestorePlacement();
     ShowStartPage();
+    explorer_ = std::make_unique<ProjectExplorer>(explorerHost_);
+    if (explorer_->Create(dock_.Hwnd(), RECT{0, 0, 100, 100})) { InitializeProject(); }
     CreatePanes();
     auto alive = AliveToken();
     PumpPendingMessages();
@@ -152,13 +177,11 @@ void MainWindow::CreatePanes()
 {
     const RECT rect{0, 0, 100, 100};
     if (output_.Create(dock_.Hwnd(), rect)) { AttachPane("frmOutput", output_); }
+    if (explorer_->Hwnd()) { AttachPane(ProjectExplorer::kPaneKey, *explorer_); }
     help_ = std::make_unique<HelpPane>(dock_.Hwnd(), rect);
     if (help_->Hwnd()) { AttachPane("frmHelp", *help_); }
-}
-
-void MainWindow::RunCommand(const std::string& key)
-{
-    if (Tool* tool = dock_.Tools(key)) { OnCommand(*tool); }
+    tasks_ = std::make_unique<TaskListPane>(values_);
+    if (tasks_->Create(dock_.Hwnd(), rect)) { AttachPane("frmTask", *tasks_); }
 }
 
 // ---- documents and panes
@@ -206,21 +229,51 @@ void MainWindow::AddMruItem(const std::string& toolKey, const std::string& text)
     if (Tool* tool = dock_.Tools(toolKey)) { tool->Entries().Add(text, text, 1); }
 }
 
-void MainWindow::OpenFile(Tool*, std::string& filter)
+std::shared_ptr<DocWindow> MainWindow::WindowById(int id)
+{
+    for (const std::shared_ptr<DocWindow>& window : dock_.Windows().Snapshot()) {
+        if (window->Id() == id) { return window; }
+    }
+    return nullptr;
+}
+
+CodeEdit* MainWindow::ActiveEditor() const
+{
+    std::shared_ptr<DocWindow> active = dock_.ActiveWindow();
+    return active && active->Form() ? active->Form()->Editor() : nullptr;
+}
+
+std::string MainWindow::DocumentKeyFor(const std::string& path)
+{
+    const std::string listed = explorer_ ? explorer_->FileItemKey(path) : std::string();
+    return listed.empty() ? NewDocumentKey(values_.documentCounter) : listed;
+}
+
+void MainWindow::InitializeProject()
+{
+    if (explorer_) { explorer_->InitializeProject(); }
+}
+
+// ---- opening and saving
+
+void MainWindow::OpenFile(Tool* tool, std::string& filter)
 {
     std::string path = pendingOpenPath;
     if (Trim(path).empty()) {
-        const std::string dialogFilter =
-            filter.empty() ? std::string(kDefaultOpenFilter, sizeof kDefaultOpenFilter - 1) : filter;
-        path = ShowOpen(Hwnd(), dialogFilter, "Open File ...", OFN_EXPLORER);
+        path = ShowOpen(Hwnd(), filter.empty() ? kDefaultOpenFilter : filter, "Open File ...", OFN_EXPLORER);
     }
     pendingOpenPath.clear();
     const std::string file = Trim(path);
-    // A solution (.ksl) opens with the Project Explorer, which this window
-    // does not hold yet; only single files open here.
-    if (file.empty() || LowerCase(file.size() >= 4 ? file.substr(file.size() - 4) : file) == ".ksl") {
-        return;
+    if (OpensAsSolution(file)) {
+        OpenSolution(file);
+    } else if (!file.empty()) {
+        OpenSingleFile(tool, file);
     }
+    if (tasks_) { tasks_->LoadTasks(); }
+}
+
+void MainWindow::OpenSingleFile(Tool* tool, const std::string& file)
+{
     for (const std::shared_ptr<DocWindow>& window : dock_.Windows().Snapshot()) {
         if (!window->IsPane() && window->Form() && EqualsIgnoreCase(window->Form()->FileName(), file)) {
             window->Activate();
@@ -228,12 +281,109 @@ void MainWindow::OpenFile(Tool*, std::string& filter)
         }
     }
     NewDocument(file);
-    AddMruItem("FileMruList", file);
+    if (BelongsInFileMru(file)) { AddMruItem("FileMruList", file); }
     UpdateUI(false);
-    if (std::shared_ptr<DocWindow> active = dock_.ActiveWindow()) {
-        if (values_.documentCounter < INT32_MAX) { ++values_.documentCounter; }
-        active->SetKey("file" + std::to_string(values_.documentCounter));
+    const bool listed = explorer_ && explorer_->CheckFile(file);
+    const std::string key = DocumentKeyFor(file);
+    if (std::shared_ptr<DocWindow> active = dock_.ActiveWindow()) { active->SetKey(key); }
+    if (!listed && explorer_ && tool && tool->Key() == "ProjectFile") { explorer_->AddFileItem(key, file); }
+}
+
+// The old solution's documents are offered for saving while it is still
+// the current one; only then does the new one replace it.
+void MainWindow::OpenSolution(const std::string& file)
+{
+    CloseSolutionDocuments();
+    InitializeProject();
+    values_.solutionPath = file;
+    if (LowerCase(ItemTitle(file)) != "!default") { AddMruItem("ProjectList", file); }
+    if (explorer_) { explorer_->LoadSolution(file); }
+}
+
+void MainWindow::CloseSolutionDocuments()
+{
+    auto alive = AliveToken();
+    for (const std::shared_ptr<DocWindow>& window : dock_.Windows().Snapshot()) {
+        if (window->IsPane() || !window->Form()) { continue; }
+        if (window->Caption() == kStartPageCaption) { window->SetKey(kStartPageKey); }
+        IDocument* document = window->Form();
+        const auto unsaved = [&] {
+            return window->Form() == document &&
+                   (Trim(document->FileName()).empty() || document->DocChanged());
+        };
+        if (IsFileItemKey(window->Key()) && document->IsEditor() && unsaved()) {
+            window->Activate();
+            // This switch cannot be cancelled: a Yes asks again until the
+            // document is saved.
+            while (*alive && unsaved() &&
+                   ShowMessage(Hwnd(), kSavePrompt, kSavePromptTitle, MB_YESNO | MB_ICONHAND) == IDYES) {
+                RunCommand("FileSave");
+            }
+            if (!*alive) { return; }
+        }
+        if (window->Key() != kStartPageKey) { window->Close(); }
     }
+}
+
+void MainWindow::SaveFile(Tool*, bool& saveAs)
+{
+    if (std::shared_ptr<DocWindow> active = dock_.ActiveWindow()) {
+        IDocument* document = active->Form();
+        if (document && document->IsEditor()) {
+            std::string path = document->FileName();
+            if (Trim(path).empty()) {
+                path = ShowSave(Hwnd(), kSaveFilter, "Save File ...", kSaveFlags, "kln");
+            } else if (saveAs) {
+                path = ShowSave(Hwnd(), kSaveAsFilter, "Save File As ...", kSaveFlags, "kln");
+            }
+            if (!Trim(path).empty()) { SaveDocumentAs(*active, Trim(path)); }
+        }
+    }
+    SaveProject();
+}
+
+// The document takes the new name only after its file was written.
+bool MainWindow::SaveDocumentAs(DocWindow& window, const std::string& path)
+{
+    IDocument* document = window.Form();
+    if (!document || !document->Editor() || !document->Editor()->SaveFile(path, false)) { return false; }
+    document->SetDocChanged(false);
+    document->SetFileName(path);
+    document->SetModuleLabel(kModuleLabel + GetFileName(path));
+    window.SetCaption(" " + GetFileName(path) + " ");
+    if (BelongsInFileMru(path)) { AddMruItem("FileMruList", path); }
+    if (explorer_ && !window.Key().empty()) {
+        explorer_->Tree1()->RenameItem(window.Key(), ItemTitle(path));
+        explorer_->Tree1()->SetItemTag(window.Key(), path);
+    }
+    return true;
+}
+
+void MainWindow::SaveProject()
+{
+    if (values_.solutionName.empty()) { return; }
+    if (values_.solutionPath == DefaultSolutionPath(AppPath())) { values_.solutionPath.clear(); }
+    if (!Trim(values_.solutionPath).empty()) {
+        if (explorer_) { explorer_->SaveSolution(values_.solutionPath); }
+        return;
+    }
+    const std::string chosen = ShowSave(Hwnd(), kSolutionFilter, "Save Solution ...", kSaveFlags, "ksl");
+    if (chosen.empty()) { return; }
+    const std::string path = WithSolutionExtension(chosen);
+    if (!explorer_) { return; }
+    explorer_->SaveSolution(path);
+    values_.solutionPath = path;
+    explorer_->Tree1()->RenameItem(0, values_.solutionName);
+}
+
+std::vector<std::string> MainWindow::ProjectFilePaths() const
+{
+    std::vector<std::string> paths;
+    if (!explorer_) { return paths; }
+    for (const ProjectItem& item : explorer_->Items()) {
+        if (IsFileItemKey(item.key) && !Trim(item.tag).empty()) { paths.push_back(Trim(item.tag)); }
+    }
+    return paths;
 }
 
 // ---- command state
@@ -277,20 +427,54 @@ void MainWindow::ShowEditPopup()
 
 // ---- docking host events
 
-void MainWindow::OnCommand(Tool& tool)
+void MainWindow::OnCommand(Tool& tool) { dispatcher_.Dispatch(tool); }
+
+void MainWindow::RunCommand(const std::string& key)
 {
-    const std::string key = tool.Key();
-    if (key == "FileExit") { PostMessageA(Hwnd(), WM_CLOSE, 0, 0); }
-    if (IsBuildCommand(key) && RunBuildCommand(*this, key) == BuildOutcome::EndedEarly) { return; }
-    UpdateUI(false);
+    if (Tool* tool = dock_.Tools(key)) { dispatcher_.Dispatch(*tool); }
 }
 
-std::vector<std::string> MainWindow::ProjectFilePaths() const { return {}; }
-
-void MainWindow::OnDocumentClosing(DocWindow& window, int, bool& cancel)
+// Only an editor document is offered for saving. A Yes that saved nothing
+// keeps the document open (and refuses a shut-down).
+void MainWindow::OnDocumentClosing(DocWindow& window, int mode, bool& cancel)
 {
     // The Start Page (the first document) stays while the IDE runs.
-    if (!window.IsPane() && !shuttingDown_ && window.Index() < 2) { cancel = true; }
+    if (!window.IsPane() && !shuttingDown_ && window.Index() < 2) {
+        cancel = true;
+        return;
+    }
+    IDocument* document = window.Form();
+    if (mode != 1 || !document || !document->IsEditor()) { return; }
+    if (Trim(document->FileName()).empty() || document->DocChanged()) {
+        if (ShowMessage(Hwnd(), kSavePrompt, kSavePromptTitle, MB_YESNO | MB_ICONHAND) == IDYES) {
+            const std::string path = ClosingSavePath(*document);
+            if (path.empty() || !SaveDocumentAs(window, path)) {
+                cancel = true;
+                return;
+            }
+        }
+    }
+    if (Trim(document->FileName()).empty() && explorer_ && IsFileItemKey(window.Key())) {
+        explorer_->Tree1()->DeleteItem(window.Key());
+    }
+}
+
+std::string MainWindow::ClosingSavePath(const IDocument& document)
+{
+    if (!Trim(document.FileName()).empty()) { return Trim(document.FileName()); }
+    return Trim(ShowSave(Hwnd(), kClosingFilter, "Save File ...", kSaveFlags, "kln"));
+}
+
+int MainWindow::ExplorerItemCount() const { return explorer_ ? explorer_->Tree1()->ItemCount() : 0; }
+
+TreeNode MainWindow::ExplorerItemNode(int index) const
+{
+    return explorer_ ? explorer_->Tree1()->GetItemNode(index) : TreeNode{};
+}
+
+void MainWindow::RenameExplorerItem(int index, const std::string& text)
+{
+    if (explorer_) { explorer_->Tree1()->RenameItem(index, text); }
 }
 
 void MainWindow::OnDocumentDestroyed(DocWindow& window, int)

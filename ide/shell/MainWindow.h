@@ -12,16 +12,24 @@
 #include <string>
 #include <vector>
 
+#include "CommandDispatcher.h"
 #include "DockHost.h"
+#include "ExplorerHost.h"
 #include "HelpPane.h"
 #include "IDocumentHost.h"
+#include "IProjectPropertiesHost.h"
 #include "OutputPane.h"
+#include "ProjectExplorer.h"
 #include "ShellValues.h"
+#include "TaskListPane.h"
 #include "Window.h"
 
 namespace kforge {
 
-class MainWindow : public Window, public IDocumentHost, private IDockEvents {
+class CodeEdit;
+class TestChannel;
+
+class MainWindow : public Window, public IDocumentHost, public IProjectPropertiesHost, private IDockEvents {
 public:
     MainWindow();
     ~MainWindow() override;
@@ -37,16 +45,34 @@ public:
 
     DockHost& Dock() { return dock_; }
     OutputPane& Output() { return output_; }
+    // Null until start-up made the pane.
+    ProjectExplorer* Explorer() { return explorer_.get(); }
+    TaskListPane* Tasks() { return tasks_.get(); }
     // The file paths of the Project Explorer's file items, in tree order.
     std::vector<std::string> ProjectFilePaths() const;
-    ShellValues& Values() { return values_; }
+    ShellValues& Values() override { return values_; }
     // The path the next OpenFile opens instead of asking; "" for none.
     std::string pendingOpenPath;
 
+    // Keeps a text that nothing reads.
+    void ClipText(const std::string& text) { clipText_ = text; }
     // Opens pendingOpenPath, or asks for a file with the open dialog (filter
-    // empty = the default one): an open document of that file is activated,
-    // another file opens in a new editor document keyed "file" & n.
+    // empty = the default one). A solution (.ksl) replaces the open file
+    // documents with its own; an open document of another file is
+    // activated, else the file opens in a new editor document. The tool
+    // "ProjectFile" also adds the file to the solution.
     void OpenFile(Tool* tool, std::string& filter);
+    // Saves the active document under its name, or under one chosen in the
+    // save dialog (saveAs, or a document never saved), then the solution.
+    void SaveFile(Tool* tool, bool& saveAs);
+    // Writes the solution file when a solution is named, asking for its
+    // path when it has none (the default solution counts as none).
+    void SaveProject();
+    // Rebuilds the Project Explorer's fixed items.
+    void InitializeProject();
+
+    // Runs the command of the tool with that key as if the user chose it.
+    void RunCommand(const std::string& key);
 
     // Documents and panes.
     int NewDocument(const std::string& path);
@@ -55,11 +81,23 @@ public:
     int GetActiveDocumentId() const;
     void AttachPane(const std::string& key, Window& window);
     void AddMruItem(const std::string& toolKey, const std::string& text);
+    // The document window with that Id; null when there is none.
+    std::shared_ptr<DocWindow> WindowById(int id);
+    // The editor of the active document; null for none or the Start Page.
+    CodeEdit* ActiveEditor() const;
+    // The key a document of path takes: that of the Project Explorer item
+    // listing it, else a new "file" & n.
+    std::string DocumentKeyFor(const std::string& path);
 
     // IDocumentHost
     void UpdateUI(bool projectTools) override;
     void SetStatus1(const std::string& text) override { dock_.SetStatusText(0, text); }
     void ShowEditPopup() override;
+
+    // IProjectPropertiesHost
+    int ExplorerItemCount() const override;
+    TreeNode ExplorerItemNode(int index) const override;
+    void RenameExplorerItem(int index, const std::string& text) override;
 
 private:
     LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
@@ -68,7 +106,15 @@ private:
     void RestorePlacement();
     void CreatePanes();
     void Poll();
-    void RunCommand(const std::string& key);
+    void OpenSingleFile(Tool* tool, const std::string& file);
+    void OpenSolution(const std::string& file);
+    // Offers to save each changed or never-saved file document, then closes
+    // every document but the Start Page.
+    void CloseSolutionDocuments();
+    // Saves a document under path and renames it; false when the write failed.
+    bool SaveDocumentAs(DocWindow& window, const std::string& path);
+    // The path the closing prompt's Yes saves to; "" when none was chosen.
+    std::string ClosingSavePath(const IDocument& document);
     // The close request: false when a document refused to close.
     bool CloseRequest();
     void Unload();
@@ -83,6 +129,7 @@ private:
     HANDLE instanceMutex_ = nullptr;
     DockHost dock_;
     ShellValues values_;
+    std::string clipText_;
     bool shuttingDown_ = false;
     bool unloaded_ = false;
     bool polling_ = false;  // a poll tick is running (its pumps let timer ticks in)
@@ -90,6 +137,11 @@ private:
     std::map<int, std::unique_ptr<Window>> forms_;  // the documents' windows by DocWindow Id
     OutputPane output_;
     std::unique_ptr<HelpPane> help_;
+    ExplorerHost explorerHost_;
+    std::unique_ptr<ProjectExplorer> explorer_;
+    std::unique_ptr<TaskListPane> tasks_;
+    CommandDispatcher dispatcher_;
+    std::unique_ptr<TestChannel> testChannel_;
 };
 
 }  // namespace kforge

@@ -1,8 +1,9 @@
-// control-text TITLE CLASS
+// control-text TITLE [OUTER/]CLASS
 //
 // Runs under Wine beside a program: prints the whole text of the first
-// visible descendant of class CLASS in its visible top-level window titled
-// exactly TITLE, as the control holds it (line ends unchanged). Exit status
+// visible descendant of class CLASS (inside the first visible descendant of
+// class OUTER, when given) in its visible top-level window titled exactly
+// TITLE, as the control holds it (line ends unchanged). Exit status
 // 1 when no such window or control exists, 2 for a bad command line.
 #include <windows.h>
 
@@ -42,14 +43,25 @@ BOOL CALLBACK MatchClass(HWND window, LPARAM data)
 int main(int argc, char** argv)
 {
     if (argc != 3) {
-        std::fprintf(stderr, "usage: control-text TITLE CLASS\n");
+        std::fprintf(stderr, "usage: control-text TITLE [OUTER/]CLASS\n");
         return 2;
     }
     Search frame{argv[1], nullptr};
     EnumWindows(MatchTitle, reinterpret_cast<LPARAM>(&frame));
     if (!frame.found) { return 1; }
-    Search control{argv[2], nullptr};
-    EnumChildWindows(frame.found, MatchClass, reinterpret_cast<LPARAM>(&control));
+    HWND within = frame.found;
+    std::string path = argv[2];
+    const size_t slash = path.find('/');
+    if (slash != std::string::npos) {
+        const std::string outerClass = path.substr(0, slash);
+        Search outer{outerClass.c_str(), nullptr};
+        EnumChildWindows(within, MatchClass, reinterpret_cast<LPARAM>(&outer));
+        if (!outer.found) { return 1; }
+        within = outer.found;
+        path = path.substr(slash + 1);
+    }
+    Search control{path.c_str(), nullptr};
+    EnumChildWindows(within, MatchClass, reinterpret_cast<LPARAM>(&control));
     if (!control.found) { return 1; }
     DWORD_PTR length = 0;
     SendMessageTimeoutA(control.found, WM_GETTEXTLENGTH, 0, 0, SMTO_ABORTIFHUNG, 2000, &length);

@@ -54,3 +54,40 @@ close_kforge() {
     wait "$pid" || fail "kforge ended with status $?"
     pid=
 }
+
+# kforge's test link (KFORGE_TEST_CHANNEL): commands and answers to its
+# dialogs through files in $work/channel.
+#   start_linked [ARGS...]   start_kforge with the link on
+#   kf COMMAND...            run one command; its result lines go to $out
+#   expect_out REGEX TEXT    fail with TEXT unless a line of $out matches
+#   dos PATH                 the DOS name (drive Z:) of a Unix path
+channel=$work/channel
+dos() { local p=$1; echo "Z:${p//\//\\}"; }
+start_linked() {
+    mkdir -p "$channel"
+    : >"$channel/commands"
+    rm -f "$channel/results"
+    KFORGE_TEST_CHANNEL=$(dos "$channel") start_kforge "$@"
+    local deadline=$((SECONDS + 20))
+    until grep -q '^ready$' "$channel/results" 2>/dev/null; do
+        ((SECONDS < deadline)) || fail "the test link did not start"
+        sleep 0.1
+    done
+    channel_count=0
+    channel_seen=$(grep -n -m1 '^ready$' "$channel/results" | cut -d: -f1)
+}
+kf() {
+    channel_count=$((channel_count + 1))
+    echo "$*" >>"$channel/commands"
+    local deadline=$((SECONDS + 30)) marker
+    until marker=$(grep -n -m1 -x "done $channel_count" "$channel/results"); do
+        ((SECONDS < deadline)) || fail "no answer to '$*'"
+        kill -0 "$pid" 2>/dev/null || fail "kforge ended while running '$*'"
+        sleep 0.05
+    done
+    out=$(sed -n "$((channel_seen + 1)),$((${marker%%:*} - 1))p" "$channel/results")
+    channel_seen=${marker%%:*}
+}
+expect_out() {  # REGEX TEXT
+    grep -qE -- "$1" <<<"$out" || fail "$2; got: ${out:-nothing}"
+}

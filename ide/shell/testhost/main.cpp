@@ -2,30 +2,13 @@
 // shell's Output pane, command runner and window helpers (RunnerCommands.h).
 #include <windows.h>
 
-#include <cstdlib>
-
-#include "CommandChannel.h"
-#include "CommonControls.h"
-#include "HostWindow.h"
 #include "RunnerCommands.h"
+#include "TestHostProgram.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
 {
-    if (__argc != 3) { return 2; }
-    kforge::InitCommonControlsOnce();
-    kforge::CommandChannel channel(__argv[1], __argv[2]);
-    kforge::HostWindow host(channel);
-    kforge::AddRunnerCommands(host);
-    if (!host.CreateMain()) {
-        channel.WriteResult("error: the host window was not created");
-        return 1;
-    }
-    host.AddChild("host", host.Hwnd());
-    channel.WriteResult("ready");
-    MSG msg;
-    while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-        TranslateMessage(&msg);
-        DispatchMessageA(&msg);
-    }
-    return static_cast<int>(msg.wParam);
+    kforge::TestHostProgram program;
+    if (!program.Ok()) { return 2; }
+    kforge::AddRunnerCommands(program.Host());
+    return program.Run();
 }

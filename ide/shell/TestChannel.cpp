@@ -1,0 +1,312 @@
+#include "TestChannel.h"
+
+#include <commctrl.h>
+
+#include <cstdlib>
+
+#include "CodeEdit.h"
+#include "IDocument.h"
+#include "MainWindow.h"
+#include "Texts.h"
+
+namespace kforge {
+
+namespace {
+
+constexpr const char* kEnvironmentName = "KFORGE_TEST_CHANNEL";
+constexpr UINT_PTR kTimerId = 1;
+constexpr UINT kTickMilliseconds = 50;
+constexpr UINT kRunLaterMessage = WM_APP + 1;
+
+// Line ends and NULs made visible, so one result stays on one line.
+std::string Shown(const std::string& text)
+{
+    std::string shown;
+    for (char c : text) {
+        if (c == '\r') {
+            shown += "\\r";
+        } else if (c == '\n') {
+            shown += "\\n";
+        } else if (c == '\0') {
+            shown += "\\0";
+        } else {
+            shown += c;
+        }
+    }
+    return shown;
+}
+
+const char* KindName(DialogKind kind)
+{
+    switch (kind) {
+        case DialogKind::Message:
+            return "message";
+        case DialogKind::Open:
+            return "open";
+        case DialogKind::Save:
+            return "save";
+        case DialogKind::Folder:
+            return "folder";
+    }
+    return "?";
+}
+
+int ButtonOf(const std::string& word)
+{
+    static const std::pair<const char*, int> kButtons[] = {
+        {"yes", IDYES}, {"no", IDNO}, {"ok", IDOK}, {"cancel", IDCANCEL}};
+    for (const auto& button : kButtons) {
+        if (word == button.first) { return button.second; }
+    }
+    return IDCANCEL;
+}
+
+// The text after the first n words of a line.
+std::string AfterWords(const std::string& line, int n)
+{
+    std::size_t at = 0;
+    for (int i = 0; i < n; ++i) {
+        at = line.find_first_not_of(' ', at);
+        at = line.find(' ', at);
+        if (at == std::string::npos) { return ""; }
+    }
+    return line.substr(at + 1);
+}
+
+}  // namespace
+
+std::unique_ptr<TestChannel> TestChannel::FromEnvironment(MainWindow& main)
+{
+    const char* folder = std::getenv(kEnvironmentName);
+    if (!folder || !*folder) { return nullptr; }
+    auto channel = std::make_unique<TestChannel>(main, folder);
+    return channel->Hwnd() ? std::move(channel) : nullptr;
+}
+
+TestChannel::TestChannel(MainWindow& main, const std::string& folder)
+    : main_(main), channel_(folder + "\\commands", folder + "\\results")
+{
+    WindowSpec spec;
+    spec.className = "KForgeTestChannel";
+    spec.parent = HWND_MESSAGE;
+    if (!Create(spec)) { return; }
+    SetDialogHandler([this](const DialogRequest& request) { return Answer(request); });
+    SetTimer(Hwnd(), kTimerId, kTickMilliseconds, nullptr);
+    channel_.WriteResult("ready");
+}
+
+TestChannel::~TestChannel()
+{
+    SetDialogHandler(nullptr);
+    if (Hwnd()) { DestroyWindow(Hwnd()); }
+}
+
+DialogAnswer TestChannel::Answer(const DialogRequest& request)
+{
+    std::string line = std::string("asked ") + KindName(request.kind) + "|" + request.title + "|" +
+                       Shown(request.text) + "|" + request.defaultExt;
+    DialogAnswer answer;
+    if (answers_.empty()) {
+        channel_.WriteResult(line + "|unanswered");
+        return answer;
+    }
+    const std::string given = answers_.front();
+    answers_.pop_front();
+    channel_.WriteResult(line + "|" + given);
+    if (request.kind == DialogKind::Message) {
+        answer.button = ButtonOf(given);
+    } else if (StartsWith(given, "path ")) {
+        answer.path = given.substr(5);
+        answer.button = IDOK;
+    }
+    return answer;
+}
+
+void TestChannel::Tick()
+{
+    if (running_) { return; }
+    running_ = true;
+    auto alive = AliveToken();
+    for (const std::string& line : channel_.TakeNewCommands()) {
+        const std::vector<std::string> words = SplitWords(line);
+        if (words.empty()) { continue; }
+        ++commandCount_;
+        const int number = commandCount_;
+        Run(words, line);
+        if (!*alive) { return; }
+        channel_.WriteResult("done " + std::to_string(number));
+    }
+    running_ = false;
+}
+
+void TestChannel::Run(const std::vector<std::string>& words, const std::string& line)
+{
+    const std::string& verb = words[0];
+    const std::string argument = words.size() > 1 ? words[1] : std::string();
+    if (verb == "command") {
+        main_.RunCommand(argument);
+    } else if (verb == "post") {
+        RunLater(argument);
+    } else if (verb == "entry" && words.size() > 2) {
+        ClickEntry(argument, std::atoi(words[2].c_str()));
+    } else if (verb == "answer") {
+        answers_.push_back(AfterWords(line, 1));
+    } else if (verb == "state") {
+        WriteStates(std::vector<std::string>(words.begin() + 1, words.end()));
+    } else if (verb == "windows") {
+        WriteWindows();
+    } else if (verb == "tree") {
+        WriteTree();
+    } else if (verb == "values") {
+        WriteValues();
+    } else if (verb == "text") {
+        WriteText();
+    } else if (verb == "entries") {
+        WriteEntries(argument);
+    } else if (verb == "panes") {
+        WritePanes();
+    } else if (verb == "type") {
+        if (!TypeText(AfterWords(line, 1))) { channel_.WriteResult("no editor"); }
+    } else if (verb == "close") {
+        // As the tab's close box does.
+        if (std::shared_ptr<DocWindow> active = main_.Dock().ActiveWindow()) { active->SetVisible(false); }
+    } else if (verb == "close-window") {
+        // As the close box of the top-level window with that caption does.
+        HWND window = FindWindowA(nullptr, AfterWords(line, 1).c_str());
+        if (!window || !PostMessageA(window, WM_CLOSE, 0, 0)) { channel_.WriteResult("no window"); }
+    } else if (verb == "select-item") {
+        if (!SelectTreeItem(argument)) { channel_.WriteResult("no item " + argument); }
+    } else {
+        channel_.WriteResult("unknown " + verb);
+    }
+}
+
+// A command that shows a modal dialog runs from the message loop, so the
+// link goes on answering while the dialog shows.
+void TestChannel::RunLater(const std::string& key)
+{
+    laterCommands_.push_back(key);
+    PostMessageA(Hwnd(), kRunLaterMessage, 0, 0);
+}
+
+void TestChannel::ClickEntry(const std::string& key, int index)
+{
+    Tool* tool = main_.Dock().Tools(key);
+    if (!tool) { return; }
+    tool->SetClickedEntry(index);
+    main_.RunCommand(key);
+    tool->SetClickedEntry(-1);
+}
+
+void TestChannel::WriteStates(const std::vector<std::string>& keys)
+{
+    for (const std::string& key : keys) {
+        Tool* tool = main_.Dock().Tools(key);
+        channel_.WriteResult(
+            "state " + key + " " +
+            (tool ? std::to_string(tool->Enabled() ? 1 : 0) + " " + std::to_string(tool->State())
+                  : std::string("none")));
+    }
+}
+
+void TestChannel::WriteWindows()
+{
+    std::shared_ptr<DocWindow> active = main_.Dock().ActiveWindow();
+    for (const std::shared_ptr<DocWindow>& window : main_.Dock().Windows().Snapshot()) {
+        IDocument* document = window->Form();
+        channel_.WriteResult("window " + std::to_string(window->Index()) + "|" + window->Key() + "|" +
+                             window->Caption() + "|" + (document ? document->FileName() : "") + "|" +
+                             (document && document->DocChanged() ? "changed" : "unchanged") + "|" +
+                             (window == active ? "active" : ""));
+    }
+}
+
+void TestChannel::WriteTree()
+{
+    ProjectExplorer* explorer = main_.Explorer();
+    if (!explorer) { return; }
+    for (int i = 0; i < explorer->Tree1()->ItemCount(); ++i) {
+        const TreeNode node = explorer->Tree1()->GetItemNode(i);
+        channel_.WriteResult("item " + std::to_string(i) + "|" + node.key + "|" + node.text + "|" + node.tag +
+                             "|" + std::to_string(node.image));
+    }
+}
+
+void TestChannel::WriteValues()
+{
+    const ShellValues& values = main_.Values();
+    channel_.WriteResult("values " + values.solutionName + "|" + values.solutionPath + "|" +
+                         values.solutionStartup + "|" + values.solutionBuildBatch + "|" +
+                         std::to_string(values.documentCounter));
+}
+
+void TestChannel::WriteText()
+{
+    CodeEdit* editor = main_.ActiveEditor();
+    channel_.WriteResult(editor ? "text " + Shown(editor->Text()) : std::string("no editor"));
+}
+
+void TestChannel::WriteEntries(const std::string& key)
+{
+    Tool* tool = main_.Dock().Tools(key);
+    if (!tool) { return; }
+    const std::vector<MruEntry>& entries = tool->Entries().Entries();
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        channel_.WriteResult("entry " + std::to_string(i) + "|" + entries[i].caption);
+    }
+}
+
+void TestChannel::WritePanes()
+{
+    for (const char* key : {"frmOutput", "frmProject", "frmHelp", "frmTask"}) {
+        Pane* pane = main_.Dock().Panes(key);
+        channel_.WriteResult(std::string("pane ") + key + " " + (pane && pane->Visible() ? "1" : "0"));
+    }
+    for (const char* key : {"StatusBar", "StandartBar"}) {
+        CommandBar* bar = main_.Dock().CommandBars(key);
+        channel_.WriteResult(std::string("bar ") + key + " " + (bar && bar->Visible() ? "1" : "0"));
+    }
+}
+
+// As if typed at the caret: the editor reports the change as a user's.
+bool TestChannel::TypeText(const std::string& text)
+{
+    CodeEdit* editor = main_.ActiveEditor();
+    if (!editor) { return false; }
+    editor->ReplaceSel(ReplaceAll(text, "\\n", "\r\n"));
+    return true;
+}
+
+// Selects the item and writes where it shows on the screen, for a test
+// that clicks it as a user does.
+bool TestChannel::SelectTreeItem(const std::string& key)
+{
+    ProjectExplorer* explorer = main_.Explorer();
+    if (!explorer || explorer->Tree1()->ItemCount() == 0) { return false; }
+    explorer->Tree1()->SelectItem(key);
+    HWND view = explorer->Tree1()->TreeWindow();
+    const auto item = reinterpret_cast<HTREEITEM>(SendMessageA(view, TVM_GETNEXTITEM, TVGN_CARET, 0));
+    RECT rect{};
+    if (!item || !TreeView_GetItemRect(view, item, &rect, TRUE)) { return false; }
+    MapWindowPoints(view, nullptr, reinterpret_cast<POINT*>(&rect), 2);
+    channel_.WriteResult("screen " + std::to_string(rect.left) + " " + std::to_string(rect.top) + " " +
+                         std::to_string(rect.right) + " " + std::to_string(rect.bottom));
+    return true;
+}
+
+LRESULT TestChannel::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam)
+{
+    if (msg == WM_TIMER && wParam == kTimerId) {
+        Tick();
+        return 0;
+    }
+    if (msg == kRunLaterMessage && !laterCommands_.empty()) {
+        const std::string key = laterCommands_.front();
+        laterCommands_.pop_front();
+        main_.RunCommand(key);
+        return 0;
+    }
+    return Window::OnMessage(msg, wParam, lParam);
+}
+
+}  // namespace kforge
