@@ -5,12 +5,11 @@
 
 #include <string>
 
+#include "BuildCommands.h"  // kNotStarted, ExecCmd's result when no process was started
+
 namespace kforge {
 
 class OutputPane;
-
-// ExecCmd's result when no process was started.
-constexpr int kNotStarted = -1;
 
 // Starts command (a full command line) hidden, in the current folder, with
 // its standard output on a pipe, no input and a null error handle. Reads the
