@@ -7,6 +7,7 @@
 #include "IDocument.h"
 #include "MainWindow.h"
 #include "Paths.h"
+#include "ProcessStart.h"
 #include "Registry.h"
 #include "SettingsRules.h"
 
@@ -127,17 +128,7 @@ void ShellBuildEnvironment::ShowMessage(const std::string& text, const std::stri
 // A normal window with the focus; the IDE does not wait for the program.
 void ShellBuildEnvironment::StartProgram(const std::string& path)
 {
-    STARTUPINFOA startup{};
-    startup.cb = sizeof startup;
-    startup.dwFlags = STARTF_USESHOWWINDOW;
-    startup.wShowWindow = SW_SHOWNORMAL;
-    PROCESS_INFORMATION process{};
-    std::string commandLine = QuoteIfBlank(path);  // CreateProcessA may write into it
-    if (CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, NORMAL_PRIORITY_CLASS, nullptr,
-                       nullptr, &startup, &process)) {
-        CloseHandle(process.hThread);
-        CloseHandle(process.hProcess);
-    }
+    StartProcess(QuoteIfBlank(path), SW_SHOWNORMAL);
 }
 
 }  // namespace kforge
