@@ -90,8 +90,7 @@ std::string result_text(const procedure_symbol& procedure)
 }
 
 // The parameters' texts, made by `part`, separated by ", ".
-template<class Part>
-std::string joined(const std::vector<variable_symbol*>& parameters, Part part)
+template<class Part> std::string joined(const std::vector<variable_symbol*>& parameters, Part part)
 {
     std::string text;
     for (const variable_symbol* parameter : parameters) {
@@ -126,7 +125,8 @@ std::string entry_parameter(const variable_symbol& parameter)
 std::string procedure_argument(const variable_symbol& parameter)
 {
     std::string name = parameter.cpp_name(false);
-    if (!parameter.by_reference && is_text(parameter.type)) return "kln::" + parameter.type->cpp_name() + "(" + name + ")";
+    if (!parameter.by_reference && is_text(parameter.type))
+        return "kln::" + parameter.type->cpp_name() + "(" + name + ")";
     return name;
 }
 
@@ -171,8 +171,8 @@ void emit_lib_stub(compiler& c, const procedure_symbol& procedure, const lib_bin
     ++c.indent;
     c.output << c.indent_text() << "static void* dll = kln::getlibhandle(" << binding.lib_expression << ");";
     c.output << c.indent_text() << "static union { void* ptr; " << result << " (__stdcall *func)("
-             << joined(procedure.parameters, pointer_parameter_type) << "); }; ptr = kln::getprocaddr(dll, " << binding.entry_expression
-             << ");";
+             << joined(procedure.parameters, pointer_parameter_type) << "); }; ptr = kln::getprocaddr(dll, "
+             << binding.entry_expression << ");";
     c.output << c.indent_text() << "if (!ptr) kln::__missing_entry(dll, " << binding.lib_expression << ", "
              << binding.entry_expression << ");";
     c.output << c.indent_text() << (procedure.result_type ? "return " : "") << "func("
@@ -209,12 +209,13 @@ void emit_export_entry(compiler& c, const procedure_symbol& procedure)
     c.output << c.indent_text() << "namespace __export" << c.indent_text() << "{";
     ++c.indent;
     if (text_result) c.output << c.indent_text() << "kln::__export_text __text_" << name << ";";
-    c.output << c.indent_text() << "extern \"C\" __declspec(dllexport) " << result_type << " __stdcall " << exported_name
-             << "(" << joined(procedure.parameters, entry_parameter) << ")";
+    c.output << c.indent_text() << "extern \"C\" __declspec(dllexport) " << result_type << " __stdcall "
+             << exported_name << "(" << joined(procedure.parameters, entry_parameter) << ")";
     c.output << c.indent_text() << "{";
     ++c.indent;
     if (result) c.output << c.indent_text() << result_type << " __result;";
-    c.output << c.indent_text() << "kln::__run_export([&] { " << (result ? "__result = " : "") << call << "; });";
+    c.output << c.indent_text() << "kln::__run_export([&] { " << (result ? "__result = " : "") << call
+             << "; });";
     if (result) c.output << c.indent_text() << "return __result;";
     --c.indent;
     c.output << c.indent_text() << "}";

@@ -70,7 +70,8 @@ void __missing_entry(void* library, const string& library_name, const string& en
         message = "entry point ";
         if (entry.is_raw()) {
             char number[16];
-            snprintf(number, sizeof number, "#%u", static_cast<unsigned>(reinterpret_cast<std::size_t>(entry.chars())));
+            snprintf(number, sizeof number, "#%u",
+                     static_cast<unsigned>(reinterpret_cast<std::size_t>(entry.chars())));
             message += number;
         } else {
             message += "'";

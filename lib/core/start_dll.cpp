@@ -34,8 +34,8 @@ volatile LONG modules_state = modules_waiting;
 bool host_is_console()
 {
     const char* host = reinterpret_cast<const char*>(GetModuleHandleA(NULL));
-    const IMAGE_NT_HEADERS* nt =
-        reinterpret_cast<const IMAGE_NT_HEADERS*>(host + reinterpret_cast<const IMAGE_DOS_HEADER*>(host)->e_lfanew);
+    const IMAGE_NT_HEADERS* nt = reinterpret_cast<const IMAGE_NT_HEADERS*>(
+        host + reinterpret_cast<const IMAGE_DOS_HEADER*>(host)->e_lfanew);
     return nt->OptionalHeader.Subsystem == IMAGE_SUBSYSTEM_WINDOWS_CUI;
 }
 
@@ -80,7 +80,7 @@ struct thread_texts {
     string* texts;
 };
 
-int slot_count = 0;          // __export_text objects, numbered during static initialisation
+int slot_count = 0;  // __export_text objects, numbered during static initialisation
 DWORD texts_index = TLS_OUT_OF_INDEXES;
 CRITICAL_SECTION texts_lock;  // guards the list
 thread_texts* all_texts = nullptr;
