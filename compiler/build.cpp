@@ -48,13 +48,12 @@ command_line compile_command(const std::string& m, bool no_exceptions)
     return command;
 }
 
-// A DLL links no start-up object of the run-time, so nothing calls its
-// __init_all: the modules of a DLL are not initialised and its DLL loader
-// block does not run.
+// A DLL's start-up object initialises its modules on the first call of an
+// EXPORTed procedure and finalises them when the DLL is unloaded.
 command_line startup_objects(const compiler& c)
 {
     std::string core = c.run.basedir + "lib/core/";
-    if (c.dll) return {"-aa", "-Tpd", "c0d32.obj"};
+    if (c.dll) return {"-aa", "-Tpd", "c0d32.obj", core + (c.debug ? "stdll_dev.obj" : "stdll.obj")};
     if (c.console) return {"-ap", "c0x32.obj", core + (c.debug ? "stc_dev.obj" : "stc.obj")};
     return {"-aa", "-Tpe", "c0w32.obj", core + (c.debug ? "stw_dev.obj" : "stw.obj")};
 }

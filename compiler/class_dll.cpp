@@ -1,20 +1,21 @@
-// DECLARE ... LIB: bindings to functions exported by Windows DLLs.
+// DLL boundaries: DECLARE ... LIB bindings to functions exported by Windows
+// DLLs, and the exported entries of a Kiln DLL's EXPORT procedures.
 //
 // A LIB declaration gets, in place of a prototype, a small function whose
 // body finds the library handle (cached on the first call) and the entry
 // point (looked up on every call) through the run-time and calls it with the
-// stdcall convention. The library name also goes to the module's list of
+// stdcall convention; a missing library or entry point is a run-time error
+// that names it. The library name also goes to the module's list of
 // libraries, which the DLL loader of the initialization section loads.
 //
-// Limitations of the generated stubs:
-// - DECIMAL is `long double` (12 bytes) here but 8 bytes in Win32 DLLs, so a
-//   DECIMAL passed by value misaligns the foreign stack: bindings must not
-//   use DECIMAL.
-// - A null library handle or entry point is called anyway; the fault guard
-//   reports it as "access violation".
-// - The handle is cached on the first call, so a binding called before its
-//   library is loaded (for instance from the program's own INITIALIZATION,
-//   which runs before its imports' sections) keeps a null handle.
+// Both sides pass values in the forms foreign callers use: texts as
+// terminated `char*` texts, DECIMAL by value as an 8-byte double (DECIMAL is
+// `long double` here), by-reference values as pointers.
+//
+// Limitation of the generated stubs: the handle is cached on the first
+// call, so a binding called before its library is loaded (for instance from
+// the program's own INITIALIZATION, which runs before its imports'
+// sections) keeps a null handle and reports its library as not found.
 #include "compiler.h"
 
 namespace kiln {
@@ -36,11 +37,17 @@ std::string entry_name(const std::string& procedure_name)
     return name;
 }
 
-// Strings and by-reference parameters cross the DLL boundary as pointers.
+bool is_text(const type_symbol* type)
+{
+    return equal_nocase(type->name, "STRING") || equal_nocase(type->name, "APISTRING");
+}
+
+bool is_decimal(const type_symbol* type) { return equal_nocase(type->name, "DECIMAL"); }
+
+// Texts and by-reference parameters cross the DLL boundary as pointers.
 bool passed_as_pointer(const variable_symbol& parameter)
 {
-    return parameter.by_reference || equal_nocase(parameter.type->name, "STRING") ||
-           equal_nocase(parameter.type->name, "APISTRING");
+    return parameter.by_reference || is_text(parameter.type);
 }
 
 // The stub's locals would shadow parameters of these C++ names.
@@ -50,6 +57,7 @@ void check_parameter_name(const variable_symbol& parameter)
     if (name == "dll" || name == "ptr" || name == "func") throw "illegal argument name";
 }
 
+// What cannot cross a DLL boundary in either direction.
 void check_parameter_kind(const variable_symbol& parameter)
 {
     if (parameter.is_array || parameter.container != container_kind::none ||
@@ -57,37 +65,69 @@ void check_parameter_kind(const variable_symbol& parameter)
         throw "DLL functions cannot take objects";
 }
 
+void check_result_kind(const type_symbol* result)
+{
+    if (!result) return;
+    if (result->kind == symbol_kind::class_) throw "DLL functions cannot return objects";
+    if (equal_nocase(result->name, "VARIANT")) throw "DLL functions cannot return a VARIANT";
+}
+
+// The C++ type of a value by value at the boundary: a text is a `char*`, a
+// DECIMAL an 8-byte double; anything else is its own spelling.
+std::string boundary_value_type(const type_symbol* type, const char* text_spelling)
+{
+    if (is_text(type)) return text_spelling;
+    if (is_decimal(type)) return "double";
+    return value_type_text(type);
+}
+
 // The C++ result type of the function pointer. A text result arrives as a
 // `char*` in EAX; the Kiln string is built from it on return.
 std::string result_text(const procedure_symbol& procedure)
 {
-    const type_symbol* result = procedure.result_type;
-    if (!result) return "void";
-    if (result->kind == symbol_kind::class_ || equal_nocase(result->name, "VARIANT"))
-        throw "DLL functions cannot return objects";
-    if (equal_nocase(result->name, "STRING") || equal_nocase(result->name, "APISTRING")) return "char*";
-    return result->cpp_name();
+    check_result_kind(procedure.result_type);
+    return procedure.result_type ? boundary_value_type(procedure.result_type, "char*") : "void";
 }
 
-std::string parameter_types(const procedure_symbol& procedure)
+// The parameters' texts, made by `part`, separated by ", ".
+template<class Part> std::string joined(const std::vector<variable_symbol*>& parameters, Part part)
 {
     std::string text;
-    for (const variable_symbol* parameter : procedure.parameters) {
+    for (const variable_symbol* parameter : parameters) {
         if (!text.empty()) text += ", ";
-        text += passed_as_pointer(*parameter) ? "void*" : parameter->type->cpp_name();
+        text += part(*parameter);
     }
     return text;
 }
 
-std::string call_arguments(const procedure_symbol& procedure)
+std::string pointer_parameter_type(const variable_symbol& parameter)
 {
-    std::string text;
-    for (const variable_symbol* parameter : procedure.parameters) {
-        if (!text.empty()) text += ", ";
-        if (passed_as_pointer(*parameter)) text += "&";
-        text += parameter->cpp_name(false);
-    }
-    return text;
+    return passed_as_pointer(parameter) ? "void*" : boundary_value_type(parameter.type, "");
+}
+
+std::string stub_argument(const variable_symbol& parameter)
+{
+    return (passed_as_pointer(parameter) ? "&" : "") + parameter.cpp_name(false);
+}
+
+// --- exported entries ---------------------------------------------------------------
+
+// One parameter of an exported entry; by-reference values, records among
+// them, arrive as pointers, which is what a C++ reference is.
+std::string entry_parameter(const variable_symbol& parameter)
+{
+    std::string name = parameter.cpp_name(false);
+    if (parameter.by_reference) return parameter.type_text() + "& " + name;
+    return boundary_value_type(parameter.type, "const char*") + " " + name;
+}
+
+// The entry's argument for the procedure: a text becomes the Kiln value.
+std::string procedure_argument(const variable_symbol& parameter)
+{
+    std::string name = parameter.cpp_name(false);
+    if (!parameter.by_reference && is_text(parameter.type))
+        return "kln::" + parameter.type->cpp_name() + "(" + name + ")";
+    return name;
 }
 
 void add_library_name(std::vector<std::string>& names, const std::string& expression)
@@ -131,12 +171,56 @@ void emit_lib_stub(compiler& c, const procedure_symbol& procedure, const lib_bin
     ++c.indent;
     c.output << c.indent_text() << "static void* dll = kln::getlibhandle(" << binding.lib_expression << ");";
     c.output << c.indent_text() << "static union { void* ptr; " << result << " (__stdcall *func)("
-             << parameter_types(procedure) << "); }; ptr = kln::getprocaddr(dll, " << binding.entry_expression
-             << ");";
+             << joined(procedure.parameters, pointer_parameter_type) << "); }; ptr = kln::getprocaddr(dll, "
+             << binding.entry_expression << ");";
+    c.output << c.indent_text() << "if (!ptr) kln::__missing_entry(dll, " << binding.lib_expression << ", "
+             << binding.entry_expression << ");";
     c.output << c.indent_text() << (procedure.result_type ? "return " : "") << "func("
-             << call_arguments(procedure) << ");";
+             << joined(procedure.parameters, stub_argument) << ");";
     --c.indent;
     c.output << c.indent_text() << "}";
+}
+
+void check_export_signature(const procedure_symbol& procedure)
+{
+    check_result_kind(procedure.result_type);
+    if (procedure.result_type && procedure.result_type->kind == symbol_kind::record)
+        throw "DLL functions cannot return records";
+    for (const variable_symbol* parameter : procedure.parameters) {
+        check_parameter_kind(*parameter);
+        if (equal_nocase(parameter->type->name, "VARIANT")) throw "DLL functions cannot take a VARIANT";
+        if (parameter->by_reference && is_text(parameter->type))
+            throw "DLL functions cannot take text by reference";
+    }
+}
+
+void emit_export_entry(compiler& c, const procedure_symbol& procedure)
+{
+    const type_symbol* result = procedure.result_type;
+    bool text_result = result && is_text(result);
+    std::string name = procedure.cpp_name(false);
+    // The name that a binding without ALIAS asks for.
+    std::string exported_name = entry_name(procedure.name);
+    std::string result_type = result ? boundary_value_type(result, "const char*") : "void";
+    std::string call = "::kln::" + c.this_module.name + "::" + name + "(" +
+                       joined(procedure.parameters, procedure_argument) + ")";
+    if (text_result) call = "__text_" + name + ".keep(" + call + ")";
+
+    c.output << c.indent_text() << "namespace __export" << c.indent_text() << "{";
+    ++c.indent;
+    if (text_result) c.output << c.indent_text() << "kln::__export_text __text_" << name << ";";
+    c.output << c.indent_text() << "extern \"C\" __declspec(dllexport) " << result_type << " __stdcall "
+             << exported_name << "(" << joined(procedure.parameters, entry_parameter) << ")";
+    c.output << c.indent_text() << "{";
+    ++c.indent;
+    if (result) c.output << c.indent_text() << result_type << " __result;";
+    c.output << c.indent_text() << "kln::__run_export([&] { " << (result ? "__result = " : "") << call
+             << "; });";
+    if (result) c.output << c.indent_text() << "return __result;";
+    --c.indent;
+    c.output << c.indent_text() << "}";
+    --c.indent;
+    c.output << c.indent_text() << "}" << c.indent_text();
 }
 
 }  // namespace kiln

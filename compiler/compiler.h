@@ -279,12 +279,18 @@ void translate_procedure(compiler& c, visibility_level visibility, bool declarat
 // The members of the class and its bases, visible by their bare names in a body.
 void add_class_members_to_scope(compiler& c, class_symbol* cls, const symbol* except = nullptr);
 
-// --- class_dll.cpp: DECLARE … LIB
+// --- class_dll.cpp: DECLARE … LIB and EXPORT
 // Current token LIB: reads the clause, records the library name.
 void translate_lib_clause(compiler& c, lib_binding& binding, const std::string& procedure_name,
                           class_symbol* cls);
 // Writes the stub body that replaces the ";" of a LIB declaration.
 void emit_lib_stub(compiler& c, const procedure_symbol& procedure, const lib_binding& binding);
+// EXPORT: refuses what cannot cross the DLL boundary.
+void check_export_signature(const procedure_symbol& procedure);
+// Writes the exported entry of an EXPORT procedure: the C-linkage function
+// that foreign callers and bindings call, with texts as `char*`, which runs
+// the procedure through the DLL start-up object.
+void emit_export_entry(compiler& c, const procedure_symbol& procedure);
 // --- class_class.cpp
 void translate_class(compiler& c, visibility_level visibility);
 void translate_class_forward(compiler& c, visibility_level visibility);

@@ -269,12 +269,8 @@ void write_parameters(std::ostream& out, const procedure_symbol& p)
 void write_heading(compiler& c, const header& h, const procedure_symbol& p)
 {
     std::ostream& out = c.output;
-    bool extern_c = (p.c_linkage && !h.binding.active) || h.exported;
+    bool extern_c = p.c_linkage && !h.binding.active;
     if (extern_c) out << "extern \"C\" ";
-    // EXPORT: the DLL link exports the plain name (--kill-at). g++ passes
-    // strings, variants and references through hidden pointers, so
-    // signatures meant for foreign callers use numbers, pointers or BYREF.
-    if (h.exported) out << "__declspec(dllexport) ";
     // g++ refuses extern "C" static; a C-linkage procedure is defined elsewhere anyway.
     if (p.visibility == vis_private && !p.is_method && !extern_c) out << "static ";
     if (h.is_virtual) out << "virtual ";
@@ -361,6 +357,7 @@ void translate_procedure(compiler& c, visibility_level visibility, bool declarat
         p = find_or_declare_procedure(c, h, name, visibility);
     // A DLL binding's stub is its definition: a later body would define it twice.
     if (!h.dotted) p->defined = !h.declaration || h.binding.active;
+    if (h.exported) check_export_signature(*p);
     write_heading(c, h, *p);
     if (h.declaration) {
         if (h.binding.active)
@@ -374,6 +371,11 @@ void translate_procedure(compiler& c, visibility_level visibility, bool declarat
     }
     if (!h.declaration) translate_body(c, h, *p);
     if (h.dotted) c.body.current_class = nullptr;
+    // An EXPORT procedure is an ordinary one; its exported entry follows it.
+    if (h.exported && !p->exported) {
+        p->exported = true;
+        emit_export_entry(c, *p);
+    }
 }
 
 void add_class_members_to_scope(compiler& c, class_symbol* cls, const symbol* except)

@@ -165,6 +165,7 @@ struct procedure_symbol : symbol {
     bool defined;
     bool c_linkage = false;
     bool generic = false;
+    bool exported = false;  // its exported entry is written (EXPORT)
 
     procedure_symbol(std::string name, visibility_level visibility, bool defined, bool is_method,
                      type_symbol* result_type);

@@ -1354,6 +1354,31 @@ void* getlibhandle(kln::string name);
 void* getprocaddr(void* library, kln::string name);
 // Releases the loaded libraries once; called by the start-up objects.
 void __release_libs();
+// A binding's stub found no entry point: throws the run-time error naming
+// the library (when `library` is null) or the entry.
+[[noreturn]] void __missing_entry(void* library, const kln::string& library_name, const kln::string& entry);
+
+// EXPORTed procedures of a DLL (the DLL start-up object). Every exported
+// entry runs its procedure through __run_export: the DLL's modules are
+// initialised first (once, on the first call of any entry), the call runs
+// under the fault guard, and an error that leaves it ends the process with
+// the fatal report.
+void __export_call(void (*call)(void*), void* context);
+template<class F> inline void __run_export(F call)
+{
+    __export_call([](void* f) { (*static_cast<F*>(f))(); }, &call);
+}
+// The texts that one exported entry returns: each thread's last one stays
+// valid until that thread calls the entry again (or the DLL is unloaded).
+class __export_text {
+public:
+    __export_text();
+    // Keeps `s` for this thread; its text, "" for an empty value.
+    const char* keep(const kln::string& s) const;
+
+private:
+    int slot;
+};
 
 // ---------------------------------------------------------------------------
 // Tracing (active in core_dev, no-ops in core).

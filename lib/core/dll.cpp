@@ -2,6 +2,7 @@
 // of the generated stubs.
 #include "runtime.h"
 
+#include <stdio.h>
 #include <stdlib.h>
 #include <windows.h>
 
@@ -59,5 +60,29 @@ void* getprocaddr(void* library, kln::string name)
 {
     if (!library) return nullptr;
     return reinterpret_cast<void*>(GetProcAddress(static_cast<HMODULE>(library), name.chars()));
+}
+// "library 'user32' not found", "entry point 'Beep' not found in library
+// 'kernel32'"; a raw entry name is an ordinal number ("entry point #5").
+void __missing_entry(void* library, const string& library_name, const string& entry)
+{
+    string message;
+    if (library) {
+        message = "entry point ";
+        if (entry.is_raw()) {
+            char number[16];
+            snprintf(number, sizeof number, "#%u",
+                     static_cast<unsigned>(reinterpret_cast<std::size_t>(entry.chars())));
+            message += number;
+        } else {
+            message += "'";
+            message += entry;
+            message += "'";
+        }
+        message += " not found in ";
+    }
+    message += "library '";
+    message += library_name;
+    message += library ? "'" : "' not found";
+    throw message;
 }
 }  // namespace kln

@@ -12,26 +12,6 @@ extern "C" void __final_all();
 
 namespace kln {
 namespace {
-// Termination: a run-time error or END that C++ could not unwind further
-// (one thrown out of a destructor, such as a module's finalization) still
-// ends as at the entry; any other exception ends the program with code 3,
-// saying so on standard error.
-void terminate_program()
-{
-    if (std::current_exception()) {
-        try {
-            throw;
-        } catch (const string& e) {
-            fatal_error(e);
-        } catch (const kln::end&) {
-            __end_program();
-        } catch (...) {
-        }
-    }
-    fputs("terminate called after throwing an exception\r\n", stderr);
-    __unhandled();
-}
-
 // Runs before the program's static initialisation: from here on a fault
 // or an unhandled exception ends the program with a report, never with a
 // debugger.
@@ -41,7 +21,7 @@ __attribute__((constructor(101))) void prepare_process()
     _setmode(_fileno(stderr), _O_BINARY);
     setvbuf(stdout, NULL, _IONBF, 0);
     __installed_report = &fatal_error;
-    std::set_terminate(&terminate_program);
+    std::set_terminate(&__terminate_process);
     __install_fault_filters();
 }
 }  // namespace

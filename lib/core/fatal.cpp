@@ -6,9 +6,11 @@
 #include <stdlib.h>
 #include <string.h>
 #include <windows.h>
+#include <exception>
 
 namespace kln {
 bool __fatal_active = false;
+bool __ending = false;
 fatal_report __installed_report = nullptr;
 
 namespace {
@@ -17,6 +19,7 @@ void begin_report()
 {
     if (__fatal_active) ExitProcess(1);
     __fatal_active = true;
+    __ending = true;
 }
 
 // The message's text up to its first 0 byte; a raw message is empty.
@@ -68,11 +71,46 @@ const char* box_text(const char* text)
     __report_windowed(message);
 }
 
-[[noreturn]] void __end_program() { exit(0); }
+[[noreturn]] void __end_program()
+{
+    __ending = true;
+    exit(0);
+}
 
 [[noreturn]] void __unhandled()
 {
+    __ending = true;
     fflush(stdout);
     _exit(3);
+}
+
+namespace {
+[[noreturn]] void report_unhandled()
+{
+    fputs("terminate called after throwing an exception\r\n", stderr);
+    __unhandled();
+}
+}  // namespace
+
+[[noreturn]] void __end_for_exception()
+{
+    try {
+        throw;
+    } catch (const string& e) {
+        __fatal(e);
+    } catch (const kln::end&) {
+        __end_program();
+    } catch (...) {
+    }
+    report_unhandled();
+}
+
+// A run-time error or END that C++ could not unwind further (one thrown
+// out of a destructor, such as a module's finalization) still ends as at
+// the entry.
+[[noreturn]] void __terminate_process()
+{
+    if (std::current_exception()) __end_for_exception();
+    report_unhandled();
 }
 }  // namespace kln

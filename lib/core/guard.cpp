@@ -1,17 +1,22 @@
 // The fault guard of the start-up objects. A vectored exception handler,
 // active while call_guarded runs, turns a processor fault raised inside the
-// program's own image into a thrown kln::string: it redirects the faulting
-// context to a trampoline that throws, so the fault unwinds like a THROW
-// (every unit is compiled with -fnon-call-exceptions). Faults outside the
-// image reach the unhandled-exception filter, and a stack overflow is
-// reported at once, on a reserve stack.
+// image that links this guard (the program, or a DLL) into a thrown
+// kln::string: it redirects the faulting context to a trampoline that
+// throws, so the fault unwinds like a THROW (every unit is compiled with
+// -fnon-call-exceptions). In a program, faults outside the image reach the
+// unhandled-exception filter; a stack overflow is reported at once, on a
+// reserve stack.
 #include "runtime.h"
 
 #include <windows.h>
 
+extern "C" IMAGE_DOS_HEADER __ImageBase;  // the start of this image, from the linker
+
 namespace kln {
 namespace {
-LONG guard_depth = 0;
+// Guarded calls in progress, on any thread (a DLL may be called from several).
+volatile LONG guard_depth = 0;
+PVOID fault_handler_handle = nullptr;
 const char* pending_message = nullptr;
 LPTOP_LEVEL_EXCEPTION_FILTER previous_filter = nullptr;
 DWORD image_begin = 0, image_end = 0;
@@ -21,19 +26,18 @@ DWORD image_begin = 0, image_end = 0;
 alignas(16) char reserve_stack[256 * 1024];
 
 struct guard_scope {
-    guard_scope() { ++guard_depth; }
-    ~guard_scope() { --guard_depth; }
+    guard_scope() { InterlockedIncrement(&guard_depth); }
+    ~guard_scope() { InterlockedDecrement(&guard_depth); }
 };
 
 bool inside_image(DWORD address) { return address >= image_begin && address < image_end; }
 
 void find_image()
 {
-    HMODULE module = GetModuleHandleA(NULL);
-    const IMAGE_DOS_HEADER* dos = reinterpret_cast<const IMAGE_DOS_HEADER*>(module);
+    const IMAGE_DOS_HEADER* dos = &__ImageBase;
     const IMAGE_NT_HEADERS* nt =
-        reinterpret_cast<const IMAGE_NT_HEADERS*>(reinterpret_cast<const char*>(module) + dos->e_lfanew);
-    image_begin = reinterpret_cast<DWORD>(module);
+        reinterpret_cast<const IMAGE_NT_HEADERS*>(reinterpret_cast<const char*>(dos) + dos->e_lfanew);
+    image_begin = reinterpret_cast<DWORD>(dos);
     image_end = image_begin + nt->OptionalHeader.SizeOfImage;
 }
 }  // namespace
@@ -116,20 +120,36 @@ const char* seh_to_message(unsigned code)
     }
 }
 
+void __install_fault_handler()
+{
+    if (fault_handler_handle) return;
+    find_image();
+    fault_handler_handle = AddVectoredExceptionHandler(1, fault_handler);
+}
+
+void __remove_fault_handler()
+{
+    if (!fault_handler_handle) return;
+    RemoveVectoredExceptionHandler(fault_handler_handle);
+    fault_handler_handle = nullptr;
+}
+
 void __install_fault_filters()
 {
-    static bool installed = false;
-    if (installed) return;
-    installed = true;
-    find_image();
-    AddVectoredExceptionHandler(1, fault_handler);
+    if (fault_handler_handle) return;
+    __install_fault_handler();
     previous_filter = SetUnhandledExceptionFilter(unhandled_filter);
 }
 
 void call_guarded(void (*routine)())
 {
-    __install_fault_filters();
     guard_scope scope;
     routine();
+}
+
+void call_guarded(void (*routine)(void*), void* context)
+{
+    guard_scope scope;
+    routine(context);
 }
 }  // namespace kln

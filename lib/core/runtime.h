@@ -79,9 +79,21 @@ inline void __block_free(char* block, std::size_t bytes)
 // The block's storage for `new_bytes`, moved when its class changes.
 char* __block_resize(char* block, std::size_t old_bytes, std::size_t new_bytes);
 
-// The fatal report that the start-up object installed (null in a DLL).
+// The fatal report that the start-up object installed.
 typedef void (*fatal_report)(const string& message);
 extern fatal_report __installed_report;
+
+// Set when the process ends through a fatal report, END or an unhandled
+// exception: a DLL then skips its finalizations, as a program does.
+extern bool __ending;
+
+// Ends the process for the exception being handled (inside a catch block):
+// a run-time error with the fatal report, END with exit code 0, anything
+// else with code 3, saying so on standard error.
+[[noreturn]] void __end_for_exception();
+// The terminate handler of programs and DLLs: the same ends for an
+// exception that C++ could not unwind further.
+[[noreturn]] void __terminate_process();
 
 // The two reports: "Error: " + message on the console (exit 1), or in a
 // box titled "Error" (exit 1). Both set __fatal_active first.
@@ -95,7 +107,12 @@ void __dbg_report();
 [[noreturn]] void fatal_error(const string& message);
 const char* seh_to_message(unsigned code);
 void call_guarded(void (*routine)());
+void call_guarded(void (*routine)(void*), void* context);
 int __run_program();
+// The fault guard: the handler for faults inside this image alone (a DLL),
+// or with the process's unhandled-exception filter too (a program).
+void __install_fault_handler();
+void __remove_fault_handler();
 void __install_fault_filters();
 }  // namespace kln
 

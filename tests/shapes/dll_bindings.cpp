@@ -15,12 +15,14 @@ namespace Api
 	{
 		static void* dll = kln::getlibhandle(kln::string("kernel32"));
 		static union { void* ptr; void (__stdcall *func)(int); }; ptr = kln::getprocaddr(dll, kln::string("Sleep"));
+		if (!ptr) kln::__missing_entry(dll, kln::string("kernel32"), kln::string("Sleep"));
 		func(ms);
 	}
 	int __stdcall MessageBox(int owner, string text, apistring caption, int style)
 	{
 		static void* dll = kln::getlibhandle(kln::string("user32"));
 		static union { void* ptr; int (__stdcall *func)(int, void*, void*, int); }; ptr = kln::getprocaddr(dll, "MessageBoxA");
+		if (!ptr) kln::__missing_entry(dll, kln::string("user32"), "MessageBoxA");
 		return func(owner, &text, &caption, style);
 	}
 	unsigned long __stdcall GetTempPathA(unsigned long size, string& buffer, int& written)

@@ -28,11 +28,38 @@ int Shape::Area(int scale)
 extern "C" void F();
 static void __stdcall G();
 int __stdcall Count(int& n, kln::array<int> & a, kln::ref<class Shape> f, kln::ref<class Shape>& g, int opt);
-extern "C" __declspec(dllexport) void __stdcall Exported(int n)
+void __stdcall Exported(int n)
 {
 	kln::dbg_func("Procs.Exported");
 	kln::dbg_endfunc();
 	return;
+}
+
+namespace __export
+{
+	extern "C" __declspec(dllexport) void __stdcall Exported(int n)
+	{
+		kln::__run_export([&] { ::kln::Procs::Exported(n); });
+	}
+}
+
+string __stdcall Label(string s, apistring a, long double d, int& n)
+{
+	kln::dbg_func("Procs.Label");
+	string result;
+	kln::dbg_endfunc();
+	return result;
+}
+
+namespace __export
+{
+	kln::__export_text __text_Label;
+	extern "C" __declspec(dllexport) const char* __stdcall Label(const char* s, const char* a, double d, int& n)
+	{
+		const char* __result;
+		kln::__run_export([&] { __result = __text_Label.keep(::kln::Procs::Label(kln::string(s), kln::apistring(a), d, n)); });
+		return __result;
+	}
 }
 
 static void __stdcall G()

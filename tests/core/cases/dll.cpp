@@ -45,6 +45,19 @@ static void __stdcall Line(const char* label, variant value)
 	print << label << string(": ") << value << string("\r\n");
 }
 
+// What a stub reports when it finds no entry point.
+static void MissingEntry(void* library, const string& library_name, const string& entry)
+{
+	try
+	{
+		kln::__missing_entry(library, library_name, entry);
+	}
+	catch (const string& e)
+	{
+		Line("missing entry", e);
+	}
+}
+
 extern "C" void Main()
 {
 	Line("lstrlenA", lstrlenA(kln::conv((string*)0, string("kernel32"))));
@@ -74,6 +87,9 @@ extern "C" void Main()
 	Line("missing name", kln::getprocaddr(kernel, kln::string("NoSuchFunction")) == 0);
 	Line("null handle", kln::getprocaddr(0, kln::string("lstrlenA")) == 0);
 	Line("library not loaded", kln::getlibhandle(kln::string("nosuchlibrary")) == 0);
+	MissingEntry(0, kln::string("nosuchlibrary"), kln::string("F"));
+	MissingEntry(kernel, kln::string("kernel32"), kln::string("NoSuchFunction"));
+	MissingEntry(kernel, kln::string("kernel32"), kln::string((const char*)65535));
 }
 
 struct initialization { initialization(); };
