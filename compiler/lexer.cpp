@@ -168,11 +168,25 @@ void check_reserved_word(const std::string& name)
     if (is_reserved_word(name)) throw "illegal use of reserved word '" + name + "' as identifier";
 }
 
+// Reads the rest of the input straight into the source text: in one piece
+// when the input can tell its size, else in pieces until it ends.
 lexer::lexer(std::istream& input)
 {
-    std::ostringstream whole;
-    whole << input.rdbuf();
-    source_ = whole.str();
+    std::streambuf* buffer = input.rdbuf();
+    if (!buffer) return;
+    size_t piece = 1 << 16;
+    std::streamoff here = buffer->pubseekoff(0, std::ios::cur, std::ios::in);
+    std::streamoff end = buffer->pubseekoff(0, std::ios::end, std::ios::in);
+    if (here >= 0 && end > here && buffer->pubseekpos(here, std::ios::in) == here) piece = size_t(end - here) + 1;
+    for (size_t length = 0;;) {
+        source_.resize(length + piece);
+        std::streamsize got = buffer->sgetn(&source_[length], std::streamsize(piece));
+        length += size_t(got > 0 ? got : 0);
+        if (got < std::streamsize(piece)) {
+            source_.resize(length);
+            return;
+        }
+    }
 }
 
 bool lexer::at_eof() const { return at_end_; }
@@ -180,7 +194,7 @@ bool lexer::at_eof() const { return at_end_; }
 void lexer::next_token()
 {
     read_token();
-    while (kind == token_kind::identifier && text == "_") continue_line();
+    while (kind == token_kind::identifier && text.size() == 1 && text[0] == '_') continue_line();
     running_column_ += (int)text.size();
 }
 

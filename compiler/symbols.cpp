@@ -83,6 +83,39 @@ std::string me_declaration_text(const type_symbol* cls)
     return reference_type_text(cls) + " me(this, true);";
 }
 
+namespace {
+
+// The type that a name's last character implies, or null for no suffix.
+const char* suffix_type(const std::string& name)
+{
+    switch (name.empty() ? 0 : name.back()) {
+        case '!':
+            return "SINGLE";
+        case '#':
+            return "DOUBLE";
+        case '$':
+            return "STRING";
+        case '%':
+            return "SHORT";
+        case '&':
+            return "LONG";
+        case '@':
+            return "DECIMAL";
+        default:
+            return nullptr;
+    }
+}
+
+// The C++ spelling of a built-in type name, or null for any other name.
+const std::string* builtin_spelling(const std::string& name)
+{
+    for (const auto& entry : type_spellings)
+        if (equal_nocase(name, entry.kiln)) return &entry.cpp;
+    return nullptr;
+}
+
+}  // namespace
+
 // --- construction -----------------------------------------------------------
 
 symbol::symbol(symbol_kind kind, std::string name, visibility_level visibility)
@@ -96,7 +129,7 @@ constant_symbol::constant_symbol(std::string name, visibility_level visibility)
 }
 
 type_symbol::type_symbol(std::string name, symbol_kind kind, visibility_level visibility)
-    : symbol(kind, std::move(name), visibility)
+    : symbol(kind, std::move(name), visibility), builtin_spelling_(builtin_spelling(this->name))
 {
 }
 
@@ -132,39 +165,6 @@ alias_symbol::alias_symbol(std::string name, visibility_level visibility, symbol
 
 // --- C++ spelling -------------------------------------------------------------
 
-namespace {
-
-// The type that a name's last character implies, or null for no suffix.
-const char* suffix_type(const std::string& name)
-{
-    switch (name.empty() ? 0 : name.back()) {
-        case '!':
-            return "SINGLE";
-        case '#':
-            return "DOUBLE";
-        case '$':
-            return "STRING";
-        case '%':
-            return "SHORT";
-        case '&':
-            return "LONG";
-        case '@':
-            return "DECIMAL";
-        default:
-            return nullptr;
-    }
-}
-
-// The C++ spelling of a built-in type name, or null for any other name.
-const std::string* builtin_spelling(const std::string& name)
-{
-    for (const auto& entry : type_spellings)
-        if (equal_nocase(name, entry.kiln)) return &entry.cpp;
-    return nullptr;
-}
-
-}  // namespace
-
 std::string suffix_type_name(const symbol* s)
 {
     const char* type = suffix_type(s->name);
@@ -186,7 +186,7 @@ bool is_builtin_type_name(const std::string& name) { return builtin_spelling(nam
 
 std::string type_symbol::cpp_name(bool qualified) const
 {
-    if (const std::string* spelling = builtin_spelling(name)) return *spelling;
+    if (builtin_spelling_) return *builtin_spelling_;
     return symbol::cpp_name(qualified);
 }
 

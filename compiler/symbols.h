@@ -8,10 +8,12 @@ namespace kiln {
 
 // ---------------------------------------------------------------------------
 // Named lists: pointers in insertion order, searched from the back so that
-// the innermost declaration wins. A null entry is a scope marker. A
-// case-insensitive index keeps look-ups constant-time on large modules: it
-// maps a name to its newest entry, and each entry links to the previous
-// entry of the same name, which becomes visible again when it is removed.
+// the innermost declaration wins. A null entry is a scope marker. Short
+// lists (the fields of a record) are searched from the back; longer ones
+// keep a case-insensitive index that maps a name to its newest entry, and
+// each entry links to the previous entry of the same name, which becomes
+// visible again when it is removed. The index is an open-addressing table
+// of (hash, entry) slots that keeps no copy of the names.
 
 template<class T> class named_list {
 public:
@@ -27,21 +29,18 @@ public:
     {
         items_.reserve(n);
         previous_.reserve(n);
-        index_.reserve(n);
+        if (n > linear_limit) resize_index(n);
     }
 
     void push_back(T* item)
     {
-        long previous = -1;
-        if (item) {
-            auto inserted = index_.emplace(item->name, (long)items_.size());
-            if (!inserted.second) {
-                previous = inserted.first->second;
-                inserted.first->second = (long)items_.size();
-            }
-        }
         items_.push_back(item);
-        previous_.push_back(previous);
+        previous_.push_back(-1);
+        if (!slots_.empty()) {
+            if (item) index(items_.size() - 1, nocase_hash_of(item->name));
+        } else if (items_.size() > linear_limit) {
+            resize_index(items_.size());
+        }
     }
     void push_marker() { push_back(nullptr); }
 
@@ -55,28 +54,97 @@ public:
     }
     void pop_back()
     {
-        if (T* item = items_.back()) {
-            auto it = index_.find(item->name);
+        if (T* item = items_.back(); item && !slots_.empty()) {
+            size_t slot = find_slot(item->name, nocase_hash_of(item->name));
             if (previous_.back() < 0)
-                index_.erase(it);
+                erase_slot(slot);
             else
-                it->second = previous_.back();
+                slots_[slot].entry = int32_t(previous_.back());
         }
         items_.pop_back();
         previous_.pop_back();
     }
 
-    // The newest entry with that name (ignoring case), or null.
-    T* find_raw(const std::string& name) const
+    // The newest entry with that name (ignoring case), or null. `hash` is
+    // nocase_hash_of(name), for a caller that searches several lists.
+    T* find_raw(const std::string& name) const { return find_raw(name, nocase_hash_of(name)); }
+    T* find_raw(const std::string& name, uint32_t hash) const
     {
-        auto it = index_.find(name);
-        return it == index_.end() ? nullptr : items_[it->second];
+        if (slots_.empty()) {
+            for (size_t i = items_.size(); i-- > 0;)
+                if (items_[i] && equal_nocase(items_[i]->name, name)) return items_[i];
+            return nullptr;
+        }
+        size_t slot = find_slot(name, hash);
+        return slots_[slot].entry < 0 ? nullptr : items_[size_t(slots_[slot].entry)];
     }
 
 private:
+    static const size_t linear_limit = 8;  // lists up to this length have no index
+    struct slot {
+        uint32_t hash;
+        int32_t entry;  // index in items_, or -1 for an empty slot
+    };
+
+    // The slot of that name, or the empty slot where it would go.
+    size_t find_slot(const std::string& name, uint32_t hash) const
+    {
+        size_t mask = slots_.size() - 1;
+        for (size_t i = hash & mask;; i = (i + 1) & mask) {
+            const slot& s = slots_[i];
+            if (s.entry < 0 || (s.hash == hash && equal_nocase(items_[size_t(s.entry)]->name, name))) return i;
+        }
+    }
+
+    // Makes entry `position` the newest of its name.
+    void index(size_t position, uint32_t hash)
+    {
+        if (2 * (used_ + 1) > slots_.size()) return resize_index(used_ + 1);  // indexes this entry too
+        size_t i = find_slot(items_[position]->name, hash);
+        if (slots_[i].entry >= 0) {
+            previous_[position] = slots_[i].entry;
+        } else {
+            ++used_;
+            slots_[i].hash = hash;
+        }
+        slots_[i].entry = int32_t(position);
+    }
+
+    // Empties a slot; the slots after it in its run move back where their
+    // probe allows, so that no search stops early.
+    void erase_slot(size_t hole)
+    {
+        size_t mask = slots_.size() - 1;
+        for (size_t i = (hole + 1) & mask; slots_[i].entry >= 0; i = (i + 1) & mask) {
+            size_t home = slots_[i].hash & mask;
+            bool reachable = hole <= i ? (home <= hole || home > i) : (home <= hole && home > i);
+            if (reachable) {
+                slots_[hole] = slots_[i];
+                hole = i;
+            }
+        }
+        slots_[hole].entry = -1;
+        --used_;
+    }
+
+    // Rebuilds the index for at least `count` names, at most half full.
+    void resize_index(size_t count)
+    {
+        size_t size = 16;
+        while (size < 2 * count) size *= 2;
+        if (size <= slots_.size()) return;
+        slots_.assign(size, slot{0, -1});
+        used_ = 0;
+        for (size_t i = 0; i < items_.size(); ++i) {
+            previous_[i] = -1;
+            if (items_[i]) index(i, nocase_hash_of(items_[i]->name));
+        }
+    }
+
     std::vector<T*> items_;
-    std::vector<long> previous_;  // index of the previous entry of the same name, or -1
-    nocase_map<long> index_;
+    std::vector<int32_t> previous_;  // index of the previous entry of the same name, or -1
+    std::vector<slot> slots_;     // empty while the list is short; a power of two in size
+    size_t used_ = 0;             // slots in use
 };
 
 // ---------------------------------------------------------------------------
@@ -134,6 +202,9 @@ struct type_symbol : symbol {
                          visibility_level visibility = vis_public);
     std::string cpp_name(bool qualified = true) const override;  // type spelling table
     void emit_declaration(std::ostream&) const override {}
+
+private:
+    const std::string* builtin_spelling_;  // the table's spelling of the name, or null
 };
 
 // What holds a variable's values: nothing, a collection or a dictionary
@@ -265,16 +336,18 @@ inline const std::string& type_lookup_name(const std::string& name, bool apistri
 inline type_symbol* find_type_in(const std::vector<module*>& loaded, const std::string& name, bool apistring)
 {
     const std::string& key = type_lookup_name(name, apistring);
+    uint32_t hash = nocase_hash_of(key);
     for (module* m : loaded)
-        if (symbol* s = m->types.find_raw(key)) return static_cast<type_symbol*>(s->resolve());
+        if (symbol* s = m->types.find_raw(key, hash)) return static_cast<type_symbol*>(s->resolve());
     return nullptr;
 }
 
 inline symbol* find_identifier_in(const std::vector<module*>& loaded, const std::string& name)
 {
-    if (symbol* s = loaded[0]->identifiers.find_raw(name)) return s->resolve();
+    uint32_t hash = nocase_hash_of(name);
+    if (symbol* s = loaded[0]->identifiers.find_raw(name, hash)) return s->resolve();
     for (size_t i = loaded.size(); i-- > 1;)
-        if (symbol* s = loaded[i]->identifiers.find_raw(name)) return s->resolve();
+        if (symbol* s = loaded[i]->identifiers.find_raw(name, hash)) return s->resolve();
     return nullptr;
 }
 

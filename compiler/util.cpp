@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <climits>
 #include <cstdio>
+#include <cstdlib>
+#include <new>
 #include <vector>
 
 namespace kiln {
@@ -32,6 +34,21 @@ std::string find_nocase(const std::string& folder, const std::string& name)
     return *std::min_element(matches.begin(), matches.end());
 }
 
+// "%d" of a value, written backwards so that its last digit is just before
+// `end`; returns where the text begins.
+const size_t int_digits_size = 12;
+char* write_int_digits(int32_t value, char* end)
+{
+    char* start = end;
+    uint32_t magnitude = value < 0 ? 0u - uint32_t(value) : uint32_t(value);
+    do {
+        *--start = char('0' + magnitude % 10);
+        magnitude /= 10;
+    } while (magnitude);
+    if (value < 0) *--start = '-';
+    return start;
+}
+
 }  // namespace
 
 bool equal_nocase(const std::string& a, const std::string& b)
@@ -43,7 +60,7 @@ bool equal_nocase(const std::string& a, const std::string& b)
 }
 
 // A shorter `a` stops the scan at its terminating 0, which no letter of `b` equals.
-bool equal_nocase(const std::string& a, const char* b)
+bool equal_nocase_text(const std::string& a, const char* b)
 {
     const char* text = a.c_str();
     size_t i = 0;
@@ -72,15 +89,9 @@ std::string float_to_str(float value)
 
 std::string int_to_str(int32_t value)
 {
-    char digits[12];
-    char* start = digits + sizeof digits;
-    uint32_t magnitude = value < 0 ? 0u - uint32_t(value) : uint32_t(value);
-    do {
-        *--start = char('0' + magnitude % 10);
-        magnitude /= 10;
-    } while (magnitude);
-    if (value < 0) *--start = '-';
-    return std::string(start, digits + sizeof digits);
+    char digits[int_digits_size];
+    char* end = digits + sizeof digits;
+    return std::string(write_int_digits(value, end), end);
 }
 
 std::string capitalize(const std::string& text)
@@ -121,88 +132,122 @@ std::string find_module_file(const std::string& path)
 
 // --- the generated C++ file -----------------------------------------------------
 
-class output_file::text_buffer : public std::streambuf {
-public:
-    text_buffer() : text_(1 << 16) { setp(&text_[0], &text_[0] + text_.size()); }
+// The text lives in one block that grows by doubling (realloc, which moves
+// large blocks without copying them and fills nothing); the stream's put
+// area is the block's free part, so the stream and the direct appends of
+// output_file write one text in order.
+output_file::text_buffer::text_buffer() { grow(1 << 16); }
 
-    // Checks that the file can be written, without changing it yet.
-    bool open(const std::string& path)
-    {
-        close();
-        int descriptor = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
-        if (descriptor < 0) return false;
-        ::close(descriptor);
-        path_ = path;
-        return true;
-    }
+output_file::text_buffer::~text_buffer() { std::free(text_); }
 
-    // Writes the whole text over the file. False when a write or the close failed.
-    bool close()
-    {
-        if (path_.empty()) return true;
-        std::FILE* file = std::fopen(path_.c_str(), "wb");
-        path_.clear();
-        size_t length = size_t(pptr() - pbase());
-        setp(&text_[0], &text_[0] + text_.size());
-        if (!file) return false;
-        bool written = std::fwrite(text_.data(), 1, length, file) == length;
-        return std::fclose(file) == 0 && written;
-    }
+// Checks that the file can be written, without changing it yet.
+bool output_file::text_buffer::open(const std::string& path)
+{
+    close();
+    int descriptor = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+    if (descriptor < 0) return false;
+    ::close(descriptor);
+    path_ = path;
+    return true;
+}
 
-protected:
-    int_type overflow(int_type c) override
-    {
-        if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
-        make_room(1);
-        *pptr() = traits_type::to_char_type(c);
-        pbump(1);
-        return c;
-    }
+// Writes the whole text over the file. False when a write or the close failed.
+bool output_file::text_buffer::close()
+{
+    if (path_.empty()) return true;
+    std::FILE* file = std::fopen(path_.c_str(), "wb");
+    path_.clear();
+    size_t length = used();
+    setp(text_, text_ + size_);
+    if (!file) return false;
+    bool written = std::fwrite(text_, 1, length, file) == length;
+    return std::fclose(file) == 0 && written;
+}
 
-    std::streamsize xsputn(const char* text, std::streamsize length) override
-    {
-        make_room(size_t(length));
-        std::memcpy(pptr(), text, size_t(length));
-        advance(size_t(length));
-        return length;
-    }
+void output_file::text_buffer::reserve(size_t bytes)
+{
+    if (bytes > size_) grow(bytes);
+}
 
-private:
-    void make_room(size_t needed)
-    {
-        size_t used = size_t(pptr() - pbase());
-        if (text_.size() - used >= needed) return;
-        size_t size = text_.size();
-        while (size - used < needed) size *= 2;
-        text_.resize(size);
-        setp(&text_[0], &text_[0] + size);
-        advance(used);
-    }
+void output_file::text_buffer::append(const char* text, size_t length)
+{
+    if (!fits(length)) make_room(length);
+    std::memcpy(pptr(), text, length);
+    advance(length);
+}
 
-    // pbump takes an int; a text past 2 GiB moves in several steps.
-    void advance(size_t count)
-    {
-        for (; count > size_t(INT_MAX); count -= size_t(INT_MAX)) pbump(INT_MAX);
-        pbump(int(count));
-    }
+output_file::text_buffer::int_type output_file::text_buffer::overflow(int_type c)
+{
+    if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
+    char byte = traits_type::to_char_type(c);
+    append(&byte, 1);
+    return c;
+}
 
-    std::vector<char> text_;
-    std::string path_;  // the open file, or "" when none is open
-};
+std::streamsize output_file::text_buffer::xsputn(const char* text, std::streamsize length)
+{
+    append(text, size_t(length));
+    return length;
+}
 
-output_file::output_file() : std::ostream(nullptr), buffer_(new text_buffer) { rdbuf(buffer_.get()); }
+void output_file::text_buffer::make_room(size_t needed)
+{
+    size_t size = size_;
+    while (size - used() < needed) size *= 2;
+    grow(size);
+}
+
+// The block resized to `size` bytes, the text kept.
+void output_file::text_buffer::grow(size_t size)
+{
+    size_t length = text_ ? used() : 0;
+    char* text = static_cast<char*>(std::realloc(text_, size));
+    if (!text) throw std::bad_alloc();
+    text_ = text;
+    size_ = size;
+    setp(text_, text_ + size_);
+    advance(length);
+}
+
+// pbump takes an int; a text past 2 GiB moves in several steps.
+void output_file::text_buffer::advance(size_t count)
+{
+    for (; count > size_t(INT_MAX); count -= size_t(INT_MAX)) pbump(INT_MAX);
+    pbump(int(count));
+}
+
+output_file::output_file() : std::ostream(nullptr) { rdbuf(&buffer_); }
 
 output_file::~output_file() = default;
 
 void output_file::open(const std::string& path)
 {
     clear();
-    if (!buffer_->open(path)) setstate(std::ios::failbit);
+    if (!buffer_.open(path)) setstate(std::ios::failbit);
 }
 
 void output_file::close()
 {
-    if (!buffer_->close()) setstate(std::ios::badbit);
+    if (!buffer_.close()) setstate(std::ios::badbit);
+}
+
+void output_file::reserve(size_t bytes) { buffer_.reserve(bytes); }
+
+// Past the end of the block, or into a buffer that a caller swapped in.
+void output_file::write_text_slowly(const char* text, size_t length)
+{
+    if (rdbuf() == &buffer_)
+        buffer_.append(text, length);
+    else
+        std::ostream::write(text, std::streamsize(length));
+}
+
+output_file& operator<<(output_file& out, int value)
+{
+    char digits[int_digits_size];
+    char* end = digits + sizeof digits;
+    char* start = write_int_digits(value, end);
+    return out.write_text(start, size_t(end - start));
 }
 
 }  // namespace kiln

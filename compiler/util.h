@@ -29,7 +29,13 @@ const int version_release = 1;
 // Utilities (util.cpp)
 
 bool equal_nocase(const std::string& a, const std::string& b);  // ASCII only
-bool equal_nocase(const std::string& a, const char* b);         // keywords: no temporary string
+bool equal_nocase_text(const std::string& a, const char* b);
+// Keywords: no temporary string. Most tokens differ from a keyword in the
+// first character by more than its case (bit 0x20), which settles it inline.
+inline bool equal_nocase(const std::string& a, const char* b)
+{
+    return !((a.c_str()[0] ^ b[0]) & ~0x20) && equal_nocase_text(a, b);
+}
 bool file_exists(const std::string& path);
 std::string float_to_str(float value);  // "%f"
 std::string int_to_str(int32_t value);  // "%d"
@@ -54,27 +60,111 @@ std::string find_module_file(const std::string& path);
 // failed translation leaves an existing file as it was (such as the
 // hand-written M.cpp of an INTERFACE NOSKIP module whose INTERFACE word is
 // not the first token).
+//
+// Texts, characters and ints written to an output_file itself (not through
+// a std::ostream& to it) are appended to the text directly, without the
+// stream's per-piece checks; while a caller has swapped in a buffer of its
+// own (rdbuf), they go through the stream to that buffer.
 class output_file : public std::ostream {
 public:
     output_file();
     ~output_file();
     void open(const std::string& path);  // sets failbit when the file cannot be created
     void close();                        // sets badbit when a write failed
+    void reserve(size_t bytes);          // room for a text of that size, made at once
+
+    output_file& write_text(const char* text, size_t length)
+    {
+        if (rdbuf() == &buffer_ && length <= text_buffer::short_piece && buffer_.fits(length))
+            buffer_.append_short(text, length);
+        else
+            write_text_slowly(text, length);
+        return *this;
+    }
+
 private:
-    class text_buffer;
-    std::unique_ptr<text_buffer> buffer_;
+    // The text: one block whose free part is the stream's put area.
+    class text_buffer : public std::streambuf {
+    public:
+        text_buffer();
+        ~text_buffer() override;
+        text_buffer(const text_buffer&) = delete;
+        text_buffer& operator=(const text_buffer&) = delete;
+        bool open(const std::string& path);
+        bool close();
+        void reserve(size_t bytes);
+        void append(const char* text, size_t length);
+        static const size_t short_piece = 1 << 16;  // the pieces appended inline
+        bool fits(size_t length) const { return size_t(epptr() - pptr()) >= length; }
+        void append_short(const char* text, size_t length)  // when fits(length), up to short_piece bytes
+        {
+            std::memcpy(pptr(), text, length);
+            pbump(int(length));
+        }
+
+    protected:
+        int_type overflow(int_type c) override;
+        std::streamsize xsputn(const char* text, std::streamsize length) override;
+
+    private:
+        size_t used() const { return size_t(pptr() - pbase()); }
+        void make_room(size_t needed);
+        void grow(size_t size);
+        void advance(size_t count);
+
+        char* text_ = nullptr;
+        size_t size_ = 0;
+        std::string path_;  // the open file, or "" when none is open
+    };
+
+    void write_text_slowly(const char* text, size_t length);
+
+    text_buffer buffer_;
 };
+
+inline output_file& operator<<(output_file& out, const char* text) { return out.write_text(text, std::strlen(text)); }
+inline output_file& operator<<(output_file& out, const std::string& text)
+{
+    return out.write_text(text.data(), text.size());
+}
+inline output_file& operator<<(output_file& out, char c) { return out.write_text(&c, 1); }
+output_file& operator<<(output_file& out, int value);
+// Any other value goes through the stream's own formatting.
+template<class T> output_file& operator<<(output_file& out, const T& value)
+{
+    static_cast<std::ostream&>(out) << value;
+    return out;
+}
 
 // ---------------------------------------------------------------------------
 // Names ignoring case
 
-struct nocase_hash {
-    size_t operator()(const std::string& s) const
-    {
-        size_t h = 2166136261u;
-        for (unsigned char c : s) h = (h ^ (c >= 'a' && c <= 'z' ? c - 32 : c)) * 16777619u;
-        return h;
+// A hash of a name that ignores case: names equal ignoring case hash alike.
+// Eight bytes at a time, each with its 0x20 bit cleared (the bit that tells
+// a lower-case letter from its capital; other bytes that differ only there
+// merely share a hash).
+inline uint32_t nocase_hash_of(const char* text, size_t length)
+{
+    const uint64_t fold = 0xDFDFDFDFDFDFDFDFull, multiplier = 0x9E3779B97F4A7C15ull;
+    uint64_t h = length * multiplier;
+    for (; length >= 8; text += 8, length -= 8) {
+        uint64_t word;
+        std::memcpy(&word, text, 8);
+        h = (h ^ (word & fold)) * multiplier;
+        h ^= h >> 29;
     }
+    if (length) {
+        uint64_t word = 0;
+        for (size_t i = 0; i < length; ++i) word |= uint64_t((unsigned char)text[i]) << (8 * i);
+        h = (h ^ (word & fold)) * multiplier;
+        h ^= h >> 29;
+    }
+    return uint32_t(h ^ (h >> 32));
+}
+inline uint32_t nocase_hash_of(const std::string& name) { return nocase_hash_of(name.data(), name.size()); }
+
+struct nocase_hash {
+    size_t operator()(const std::string& s) const { return nocase_hash_of(s); }
 };
 
 struct nocase_equal {

@@ -443,10 +443,20 @@ template<class A, class B> inline __if_mixed<A, B, bool> operator>=(const A& a, 
     return r == 1 || r == 0;
 }
 
-// Concatenation and addition.
-variant __plus(const variant& a, const variant& b);
-variant __plus(const variant& a, const string& b);
-variant __plus(const variant& a, double b);
+// Concatenation and addition. A number on the left adds inline; a text on
+// the left concatenates out of line.
+variant __plus_text(const variant& a, const variant& b);
+variant __plus_text(const variant& a, const string& b);
+variant __plus_text(const variant& a, double b);
+inline variant __plus(const variant& a, const variant& b)
+{
+    return a.is_text() ? __plus_text(a, b) : variant(a.num() + b.num());
+}
+inline variant __plus(const variant& a, const string& b)
+{
+    return a.is_text() ? __plus_text(a, b) : variant(a.num() + __parse_number(b));
+}
+inline variant __plus(const variant& a, double b) { return a.is_text() ? __plus_text(a, b) : variant(a.num() + b); }
 template<int L, int R> struct __pair {
 };
 template<class A, class B> inline string __add(const A& a, const B& b, __pair<2, 2>)
@@ -822,6 +832,8 @@ template<class T, class X> inline auto conv(T*, const X& x) -> decltype(__conver
 // temporary is made, moved from and released. The result refers to the
 // caller's temporary, which lives to the end of the full expression.
 inline string&& conv(string*, string&& x) { return static_cast<string&&>(x); }
+// Likewise a temporary variant (`x = x * 0.5 + 1`).
+inline variant&& conv(variant*, variant&& x) { return static_cast<variant&&>(x); }
 
 // ---------------------------------------------------------------------------
 // event: one bound handler, an object (held uncounted) and one of its

@@ -99,22 +99,13 @@ const string& variant::str() const
     return text;
 }
 
-variant __plus(const variant& a, const variant& b)
-{
-    if (a.is_text()) return variant(string::concat(a.str(), b.str()));
-    return variant(a.num() + b.num());
-}
+variant __plus_text(const variant& a, const variant& b) { return variant(string::concat(a.str(), b.str())); }
 
-variant __plus(const variant& a, const string& b)
-{
-    if (a.is_text()) return variant(string::concat(a.str(), b));
-    return variant(a.num() + __parse_number(b));
-}
+variant __plus_text(const variant& a, const string& b) { return variant(string::concat(a.str(), b)); }
 
 // A text plus a number reads the joined text back as a number.
-variant __plus(const variant& a, double b)
+variant __plus_text(const variant& a, double b)
 {
-    if (a.is_text()) return variant(__parse_number(string::concat(a.str(), __format_number(b))));
-    return variant(a.num() + b);
+    return variant(__parse_number(string::concat(a.str(), __format_number(b))));
 }
 }  // namespace kln
