@@ -7,6 +7,8 @@
 #include <cstdio>
 #include <iostream>
 
+#include <unistd.h>
+
 namespace kiln {
 
 namespace {
@@ -90,6 +92,19 @@ long long now_ms()
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
+// A module name with a folder ("My Projects/Hello", "..\src\Hello.kln")
+// builds as if kln had been started in that folder: the module's imports
+// are looked up, and its files and the tools' error files written, beside
+// it. Returns the name without its folder.
+std::string enter_module_folder(const std::string& module_name)
+{
+    size_t slash = module_name.find_last_of("/\\");
+    if (slash == std::string::npos) return module_name;
+    std::string folder = host_path(module_name.substr(0, slash + 1));
+    if (chdir(folder.c_str()) != 0) throw "Error opening input file";
+    return module_name.substr(slash + 1);
+}
+
 // After a successful run the compiler object is left to the end of the
 // process: the output is closed, and its symbol tables go back to the system
 // with the process instead of node by node (a fifth of the time of a large
@@ -98,7 +113,7 @@ long long now_ms()
 void compile_and_build(run_settings& settings)
 {
     settings.run.basedir = base_folder();
-    std::unique_ptr<compiler> c(new compiler(settings.module_name, settings.run));
+    std::unique_ptr<compiler> c(new compiler(enter_module_folder(settings.module_name), settings.run));
     c->compile(settings.library, settings.debug);
     if (settings.header) write_header(c->this_module, "");
     if (!settings.dump_only) {

@@ -6,6 +6,7 @@
 #include <csignal>
 #include <cstdio>
 #include <cstring>
+#include <filesystem>
 
 namespace kiln {
 
@@ -29,6 +30,10 @@ int run_frontend(const std::string& tool, const std::string& banner, int argc, c
 
 void remove_old_output(const std::string& path)
 {
+    // Removing would take an empty folder away and let the tool write a file
+    // in its place, a success that destroys what the name stood for.
+    std::error_code error;
+    if (std::filesystem::is_directory(path, error)) throw Failure("output file '" + path + "' is a folder");
     if (std::remove(path.c_str()) != 0 && errno != ENOENT)
         throw Failure("unable to remove '" + path + "': " + std::strerror(errno));
 }

@@ -28,7 +28,8 @@ using FrontendBody = std::function<void(const std::string& command_line, Report&
 int run_frontend(const std::string& tool, const std::string& banner, int argc, const char* const* argv,
                  const FrontendBody& body);
 
-// Removes a file that a failed run must not leave behind; a missing file is fine.
+// Removes a file that a failed run must not leave behind; a missing file is
+// fine, a folder of that name is a Failure.
 void remove_old_output(const std::string& path);
 
 // Throws Failure("unable to open file ...") when the input file is missing.

@@ -7,12 +7,32 @@
 
 namespace kiln {
 
+namespace {
+
+bool is_space(char c) { return std::isspace(static_cast<unsigned char>(c)) != 0; }
+
+bool holds_space(const std::string& text) { return std::any_of(text.begin(), text.end(), is_space); }
+
+// One argument as a word of the rejoined line. An argument that already
+// holds a double quote was quoted by its writer and stays as it is.
+std::string as_line_word(const std::string& argument)
+{
+    if (!holds_space(argument) || argument.find('"') != std::string::npos) return argument;
+    std::string word;
+    for (const std::string& piece : split_at(argument, ','))
+        word += (holds_space(piece) ? '"' + piece + '"' : piece) + ',';
+    word.pop_back();  // the comma after the last piece
+    return word;
+}
+
+}  // namespace
+
 std::string join_arguments(int argc, const char* const* argv)
 {
     std::string line;
     for (int i = 1; i < argc; ++i) {
         if (i > 1) line += ' ';
-        line += argv[i];
+        line += as_line_word(argv[i]);
     }
     return line;
 }
@@ -21,8 +41,11 @@ std::vector<std::string> split_words(const std::string& text)
 {
     std::vector<std::string> words;
     std::string word;
+    bool quoted = false;
     for (char c : text) {
-        if (std::isspace(static_cast<unsigned char>(c))) {
+        if (c == '"') {
+            quoted = !quoted;
+        } else if (is_space(c) && !quoted) {
             if (!word.empty()) words.push_back(word);
             word.clear();
         } else {
@@ -36,8 +59,10 @@ std::vector<std::string> split_words(const std::string& text)
 std::vector<std::string> split_at(const std::string& text, char separator)
 {
     std::vector<std::string> pieces(1);
+    bool quoted = false;
     for (char c : text) {
-        if (c == separator)
+        if (c == '"') quoted = !quoted;
+        if (c == separator && !quoted)
             pieces.emplace_back();
         else
             pieces.back() += c;

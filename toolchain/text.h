@@ -9,13 +9,20 @@
 namespace kiln {
 
 // argv[1..argc-1] joined with single blanks: the command line as it was
-// written before /bin/sh split it.
+// written before the shell or the Windows start-up code split it. An
+// argument that holds white space (a name that was quoted) gets its pieces
+// between commas that hold white space put in double quotes again, so that
+// the line reads back with the same words and fields.
 std::string join_arguments(int argc, const char* const* argv);
 
-// The words of a text separated by runs of white space (blanks, tabs, line ends).
+// The words of a text separated by runs of white space (blanks, tabs, line
+// ends). A double quote begins or ends a quoted part, in which white space
+// belongs to the word; the quotes themselves are dropped ("a b"c is the
+// one word a bc).
 std::vector<std::string> split_words(const std::string& text);
 
-// The pieces of a text between separators; "a,,b" gives three pieces.
+// The pieces of a text between separators; "a,,b" gives three pieces. A
+// separator inside double quotes belongs to its piece, and the quotes stay.
 std::vector<std::string> split_at(const std::string& text, char separator);
 
 std::string to_lower(std::string text);

@@ -53,19 +53,24 @@ bool is_member(const std::string& library, const std::string& object, Report& re
     return false;
 }
 
-// Every object to add must exist before the library is touched, so a
-// command line with a missing object leaves the library as it was.
+// Every object to add must exist, and none may be the library itself (the
+// archiver would take the library in as a member of itself), before the
+// library is touched: a bad command line leaves the library as it was.
 void check_objects_to_add(const LibraryRequest& request)
 {
-    for (const LibraryEdit& edit : request.edits)
-        if (edit.action == LibraryEdit::Action::add_or_replace) require_input(edit.object);
+    for (const LibraryEdit& edit : request.edits) {
+        if (edit.action != LibraryEdit::Action::add_or_replace) continue;
+        if (same_file(edit.object, request.library))
+            throw Failure("cannot add the library '" + request.library + "' to itself");
+        require_input(edit.object);
+    }
 }
 
 }  // namespace
 
 LibraryRequest parse_tlib(const std::string& command_line)
 {
-    if (command_line.find(',') != std::string::npos) throw Failure("listfiles are not supported");
+    if (split_at(command_line, ',').size() > 1) throw Failure("listfiles are not supported");
     LibraryRequest request;
     for (const std::string& word : split_words(command_line)) {
         if (request.library.empty() && is_ignored_option(word)) continue;

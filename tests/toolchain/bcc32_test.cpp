@@ -28,6 +28,14 @@ TEST(Bcc32Parse, MinimalLineAndBackslashPath)
     EXPECT_EQ(object_file(request), "Prog.obj") << "the object goes to the current folder";
 }
 
+TEST(Bcc32Parse, QuotedSourceWithBlanks)
+{
+    CompileRequest request = parse_bcc32("-c \"My Projects\\Hello World.cpp\"");
+    EXPECT_EQ(request.source, "My Projects/Hello World.cpp");
+    EXPECT_EQ(object_file(request), "Hello World.obj");
+    EXPECT_EQ(compile_command(request).back(), "My Projects/Hello World.cpp");
+}
+
 TEST(Bcc32Parse, RejectedLines)
 {
     struct Case {

@@ -1,8 +1,11 @@
 #include "ilink32.h"
 
 #include "frontend.h"
+#include "text.h"
 
 #include <gtest/gtest.h>
+
+#include <iterator>
 
 namespace kiln {
 namespace {
@@ -133,6 +136,38 @@ TEST(Ilink32, LinkerLines)
     EXPECT_EQ(translate_linker_line("/a/gold: P.obj: odd", true), "Error /a/gold: P.obj: odd");
     std::string long_line(1000000, 'y');
     EXPECT_EQ(translate_linker_line(long_line, true), "Error " + long_line);
+}
+
+// kln hands each name over as one argument; a Windows caller writes the
+// names with blanks in double quotes.
+TEST(Ilink32, NamesWithBlanksStayWhole)
+{
+    const char* argv[] = {"ilink32",
+                          "-Gn",
+                          "-ap",
+                          "c0x32.obj",
+                          "/Kiln Tools/lib/core/stc.obj",
+                          "/Kiln Tools/lib/core/core.obj",
+                          "Hello.obj",
+                          ",Hello.exe,nul,cw32mt.lib",
+                          "import32.lib",
+                          "/Kiln Tools/lib/System.lib,,My Res.res"};
+    for (const std::string& line :
+         {join_arguments(int(std::size(argv)), argv),
+          std::string("-Gn -ap c0x32.obj \"/Kiln Tools/lib/core/stc.obj\" \"/Kiln Tools/lib/core/core.obj\" "
+                      "Hello.obj ,Hello.exe,nul,cw32mt.lib import32.lib \"/Kiln Tools/lib/System.lib\",,"
+                      "\"My Res.res\"")}) {
+        LinkRequest request = parse_ilink32(line);
+        EXPECT_EQ(request.objects, (std::vector<std::string>{"/Kiln Tools/lib/core/stc.obj",
+                                                             "/Kiln Tools/lib/core/core.obj", "Hello.obj"}))
+            << line;
+        EXPECT_EQ(request.libraries, (std::vector<std::string>{"/Kiln Tools/lib/System.lib"})) << line;
+        EXPECT_EQ(request.resources, (std::vector<std::string>{"My Res.res"})) << line;
+    }
+    LinkRequest quoted = parse_ilink32("-ap \"My Projects\\P.obj\",\"Out Dir\\P,1.exe\",\"P map\"");
+    EXPECT_EQ(quoted.objects, (std::vector<std::string>{"My Projects/P.obj"}));
+    EXPECT_EQ(quoted.output, "Out Dir/P,1.exe") << "a comma inside quotes is part of the name";
+    EXPECT_EQ(quoted.map, "P map.map");
 }
 
 TEST(Ilink32, ResponseFileNamesStayFileNames)

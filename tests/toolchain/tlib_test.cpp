@@ -39,6 +39,15 @@ TEST(Tlib, PosixLibraryPathIsNotAnOption)
     EXPECT_EQ(parse_tlib("/Pages.lib +X").library, "/Pages.lib");
 }
 
+TEST(Tlib, QuotedNamesWithBlanks)
+{
+    LibraryRequest request = parse_tlib("/P32 \"My Libs\\Kiln, Core.lib\" -+\"Obj Dir/M\" +\"N.obj\"");
+    EXPECT_EQ(request.library, "My Libs/Kiln, Core.lib");
+    ASSERT_EQ(request.edits.size(), 2u);
+    EXPECT_EQ(request.edits[0].object, "Obj Dir/M.obj");
+    EXPECT_EQ(request.edits[1].object, "N.obj");
+}
+
 TEST(Tlib, RejectedLines)
 {
     struct Case {
