@@ -1,5 +1,6 @@
 #include "DockLayout.h"
 
+#include "DockKeys.h"
 #include "PropertyBag.h"
 
 namespace kforge {
@@ -91,10 +92,10 @@ std::vector<std::uint8_t> EncodeDockLayout(const DockLayout& layout)
         bag.Write(stem + ".Size", static_cast<std::int32_t>(layout.sideSize[side]), std::int32_t{0});
         bag.Write(stem + ".Current", layout.sideCurrent[side], std::string());
     }
-    bag.Write("StatusBar", layout.statusBarVisible, true);
-    bag.Write("StandartBar", layout.toolBarVisible, true);
+    bag.Write(keys::kStatusBar, layout.statusBarVisible, true);
+    bag.Write(keys::kStandartBar, layout.toolBarVisible, true);
     EncodeMruLists(bag, layout.mruLists);
-    bag.Write("BuildPage", layout.buildPage, std::string());
+    bag.Write(keys::kBuildPage, layout.buildPage, std::string());
     return bag.ToBytes();
 }
 
@@ -115,9 +116,9 @@ std::optional<DockLayout> DecodeDockLayout(const std::vector<std::uint8_t>& byte
         layout.sideSize[side] = size;
         layout.sideCurrent[side] = bag.Read(stem + ".Current", std::string());
     }
-    layout.statusBarVisible = bag.Read("StatusBar", true);
-    layout.toolBarVisible = bag.Read("StandartBar", true);
-    layout.buildPage = bag.Read("BuildPage", std::string());
+    layout.statusBarVisible = bag.Read(keys::kStatusBar, true);
+    layout.toolBarVisible = bag.Read(keys::kStandartBar, true);
+    layout.buildPage = bag.Read(keys::kBuildPage, std::string());
     return layout;
 }
 

@@ -1,6 +1,7 @@
 #include "Window.h"
 
 #include "Boundary.h"
+#include "MessagePump.h"
 
 namespace kforge {
 
@@ -11,6 +12,13 @@ Window::~Window()
         Unbind();
         DestroyWindow(hwnd);
     }
+}
+
+bool Window::LetMessagesRun(int times) const
+{
+    const std::shared_ptr<bool> alive = alive_;  // the object may end in the pump
+    for (int i = 0; i < times && *alive; ++i) { PumpPendingMessages(); }
+    return *alive;
 }
 
 bool Window::Create(const WindowSpec& spec)

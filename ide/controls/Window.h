@@ -38,9 +38,15 @@ public:
     HWND Hwnd() const { return hwnd_; }
 
     // Turns false when the window is destroyed or the object ends. A handler
-    // that lets messages run and then uses the object checks it:
-    //   auto alive = AliveToken(); PumpPendingMessages(); if (!*alive) return;
+    // that calls out (raises an event, shows a dialog) and then uses the
+    // object checks it.
     std::shared_ptr<bool> AliveToken() const { return alive_; }
+
+    // Lets pending window messages run (PumpPendingMessages), `times` times
+    // while the window lives; false when it is gone by then, and the
+    // caller must not use the object any more:
+    //   if (!LetMessagesRun()) { return; }
+    bool LetMessagesRun(int times = 1) const;
 
 protected:
     Window() = default;

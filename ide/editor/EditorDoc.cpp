@@ -93,9 +93,7 @@ bool EditorDoc::Create(HWND parent, const RECT& rect)
     RECT client{};
     GetClientRect(Hwnd(), &client);
     Layout(client.right, client.bottom);
-    auto alive = AliveToken();
-    PumpPendingMessages();
-    return *alive;
+    return LetMessagesRun();
 }
 
 // ---- syntax and settings
@@ -151,12 +149,10 @@ void EditorDoc::LoadSettings(const std::string& path)
 void EditorDoc::LoadFile(const std::string& path)
 {
     Hourglass hourglass;
-    auto alive = AliveToken();
     LoadSettings(SyntaxFileFor(path));
     SetModuleLabel(kModuleLabel);
     fileName_ = path;
-    PumpPendingMessages();
-    if (!*alive) { return; }
+    if (!LetMessagesRun()) { return; }
     if (Trim(path) != "") {
         const bool opened = editor_.OpenFile(path);
         const DWORD attributes = GetFileAttributesA(path.c_str());
@@ -168,8 +164,7 @@ void EditorDoc::LoadFile(const std::string& path)
             moduleName_.clear();
         } else {
             BuildProcList();
-            PumpPendingMessages();
-            if (!*alive) { return; }
+            if (!LetMessagesRun()) { return; }
             moduleName_ = GetFileName(path);
             SetModuleLabel(kModuleLabel + moduleName_);
         }

@@ -1,6 +1,6 @@
 # Driving kforge-testhost from a test script; sourced. The host runs in the
 # current folder with winrun (a time limit of its own) and talks through
-# the files "commands" and "results" there (see ide/controls/testhost).
+# the files "commands" and "results" there (see ide/testing/core/CommandChannel.h).
 #   host_start HOST.exe      start it and wait for its window
 #   host_do COMMAND...       run one command; its output lines go to $host_output
 #                            (not a subshell's job: the command count lives here)
@@ -20,9 +20,10 @@ host_fail() {
     exit 1
 }
 
-# Waits up to 10 s for a line of the results file matching REGEX.
+# Waits up to 60 s for a line of the results file matching REGEX: a guard
+# against a hang, long enough for a machine under load.
 host_wait_line() {
-    local regex=$1 deadline=$((SECONDS + 10))
+    local regex=$1 deadline=$((SECONDS + 60))
     while ((SECONDS < deadline)); do
         grep -nE -m1 "$regex" results 2>/dev/null && return 0
         kill -0 "$host_pid" 2>/dev/null || host_fail "the host ended while waiting for /$regex/"
@@ -50,9 +51,10 @@ host_start() {
     host_results_seen=0
     # A process group of its own, so host_kill reaches Wine's process too.
     # The files by their full DOS names (drive Z: is /): the host may
-    # change its current folder.
+    # change its current folder. The host's time limit only guards against
+    # a host left behind: the test's own limit (ctest's) ends a hang first.
     local here="Z:${PWD//\//\\}"
-    setsid "$KILN_HARNESS/winrun" -t 90 "$1" "$here\\commands" "$here\\results" &
+    setsid "$KILN_HARNESS/winrun" -t 900 "$1" "$here\\commands" "$here\\results" &
     host_pid=$!
     local ready
     ready=$(host_wait_line '^ready$') || host_fail "the host did not start"

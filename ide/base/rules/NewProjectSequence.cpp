@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <limits>
 
+#include "DockKeys.h"
 #include "Paths.h"
 
 namespace kforge {
@@ -34,9 +35,9 @@ void NewProjectSequence::CloseDocuments()
 
 void NewProjectSequence::CloseDocument(int window)
 {
-    if (host_.WindowCaption(window) == kStartPageCaption) { host_.SetWindowKey(window, kStartPageKey); }
+    if (host_.WindowCaption(window) == keys::kStartPageCaption) { host_.SetWindowKey(window, keys::kStartPageKey); }
     if (host_.IsEditor(window) && !IsSaved(window)) { OfferSave(window); }
-    if (host_.WindowKey(window) != kStartPageKey) { host_.Close(window); }
+    if (host_.WindowKey(window) != keys::kStartPageKey) { host_.Close(window); }
 }
 
 // A "Yes" asks again until the save has happened: the closing cannot be
@@ -93,7 +94,7 @@ void NewProjectSequence::SaveStartupDocument(int window, const std::string& key,
     const std::string fileName = GetFileName(startup);
     host_.SetModuleLabel(window, "Module :   " + fileName);
     host_.SetWindowCaption(window, " " + fileName + " ");
-    host_.AddMruItem("FileMruList", startup);
+    host_.AddMruItem(keys::kFileMruList, startup);
     host_.RenameItem(key, GetFileTitle(startup));
     host_.SetItemTag(key, startup);
 }

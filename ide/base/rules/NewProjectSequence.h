@@ -24,8 +24,6 @@ struct NewProject {
 class NewProjectSequence {
 public:
     // The Start Page's window caption and key.
-    static constexpr const char* kStartPageCaption = " Start Page ";
-    static constexpr const char* kStartPageKey = "Startup";
 
     explicit NewProjectSequence(INewProjectHost& host);
 

@@ -1,6 +1,7 @@
 #include "BuildActions.h"
 
 #include "AppPath.h"
+#include "DockKeys.h"
 #include "IDocument.h"
 #include "MainWindow.h"
 #include "ShellBuildEnvironment.h"
@@ -8,25 +9,6 @@
 namespace kforge {
 
 namespace {
-
-using BuildCommand = BuildOutcome (*)(const BuildContext&, BuildEnvironment&);
-
-struct KeyedCommand {
-    const char* key;
-    BuildCommand run;
-};
-
-const KeyedCommand kBuildCommands[] = {{"BuildBuild", BuildBuild},
-                                       {"BuildAll", BuildAll},
-                                       {"BuildExecute", BuildExecute},
-                                       {"BuildClean", BuildClean}};
-
-BuildCommand CommandOf(const std::string& key)
-{
-    for (const KeyedCommand& command : kBuildCommands)
-        if (key == command.key) { return command.run; }
-    return nullptr;
-}
 
 IDocument* ActiveDocument(MainWindow& main)
 {
@@ -44,19 +26,15 @@ BuildContext ContextOf(MainWindow& main, IDocument* active)
     context.startup = values.solutionStartup;
     context.buildBatch = values.solutionBuildBatch;
     context.activeFileName = active ? active->FileName() : std::string();
-    if (Tool* page = main.Dock().Tools("BuildPage")) { context.configuration = page->Text(); }
+    if (Tool* page = main.Dock().Tools(keys::kBuildPage)) { context.configuration = page->Text(); }
     context.projectFiles = main.ProjectFilePaths();
     return context;
 }
 
 }  // namespace
 
-bool IsBuildCommand(const std::string& key) { return CommandOf(key) != nullptr; }
-
-BuildOutcome RunBuildCommand(MainWindow& main, const std::string& key)
+BuildOutcome RunBuildCommand(MainWindow& main, BuildCommand command)
 {
-    const BuildCommand command = CommandOf(key);
-    if (!command) { return BuildOutcome::Completed; }
     IDocument* active = ActiveDocument(main);
     ShellBuildEnvironment environment(main, active);
     return command(ContextOf(main, active), environment);

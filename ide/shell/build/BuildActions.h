@@ -3,17 +3,17 @@
 // on the main window's active document and open solution, with the tools'
 // output in the Output pane.
 
-#include <string>
-
 #include "BuildCommands.h"
 
 namespace kforge {
 
 class MainWindow;
 
-// True for "BuildBuild", "BuildAll", "BuildExecute" and "BuildClean".
-bool IsBuildCommand(const std::string& key);
-// Runs the build command of that key.
-BuildOutcome RunBuildCommand(MainWindow& main, const std::string& key);
+// One of the build commands of BuildCommands.h: BuildBuild, BuildAll,
+// BuildExecute, BuildClean.
+using BuildCommand = BuildOutcome (*)(const BuildContext& context, BuildEnvironment& env);
+
+// Runs a build command on the main window's state as it is now.
+BuildOutcome RunBuildCommand(MainWindow& main, BuildCommand command);
 
 }  // namespace kforge

@@ -23,45 +23,41 @@ const char* const kEmptyCommandMessage =
     "  Please, check your setting to path for compiler.  \r\n"
     "  You can compile only saved file.   ";
 
-// Shows a stream in a box as it arrives: the box is emptied at the first
-// read, then the text read is appended at its end (the same text as
-// replacing it all, without copying the whole text each time).
-class BoxWriter {
+// Passes a stream on to an output as it arrives: the output is emptied at
+// the first read, then given the text read.
+class OutputWriter {
 public:
-    explicit BoxWriter(HWND box) : box_(box) {}
+    explicit OutputWriter(OutputSink* output) : output_(output) {}
 
     void Add(const char* data, DWORD size)
     {
-        if (box_) { pending_ += lineEnds_.Convert(data, size); }
+        if (output_) { pending_ += lineEnds_.Convert(data, size); }
     }
 
-    // Appending costs the box time in proportion to all the text it holds,
-    // so a burst that is still arriving is gathered until it is as long as
-    // what the box shows: the total cost stays in proportion to the output.
+    // Appending costs the Output pane's box time in proportion to all the
+    // text it holds, so a burst that is still arriving is gathered until it
+    // is as long as what was passed on: the total cost stays in proportion
+    // to the output.
     bool WantsMore() const { return pending_.size() < std::max(kMinBurstBytes, shown_); }
 
     void Show()
     {
-        if (!box_) { return; }
+        if (!output_) { return; }
         if (!cleared_) {
-            SendMessageA(box_, EM_SETLIMITTEXT, 0, 0);
-            SetWindowTextA(box_, "");
+            output_->ClearOutput();
             cleared_ = true;
         }
         if (pending_.empty()) { return; }
-        const LRESULT end = GetWindowTextLengthA(box_);
-        SendMessageA(box_, EM_SETSEL, end, end);
-        SendMessageA(box_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(pending_.c_str()));
-        UpdateWindow(box_);
+        output_->AppendOutput(pending_);
         shown_ += pending_.size();
         pending_.clear();
     }
 
 private:
-    HWND box_;
+    OutputSink* output_;
     bool cleared_ = false;
     size_t shown_ = 0;
-    std::string pending_;  // read, not shown yet
+    std::string pending_;  // read, not passed on yet
     LineEndConverter lineEnds_;
 };
 
@@ -84,8 +80,8 @@ bool MoreWaiting(HANDLE pipe)
     return PeekNamedPipe(pipe, nullptr, 0, nullptr, &waiting, nullptr) && waiting > 0;
 }
 
-// The box shows everything read whenever the pipe has nothing more waiting.
-void ReadUntilClosed(HANDLE pipe, BoxWriter& writer)
+// The output gets everything read whenever the pipe has nothing more waiting.
+void ReadUntilClosed(HANDLE pipe, OutputWriter& writer)
 {
     char buffer[kChunkBytes];
     for (;;) {
@@ -109,7 +105,7 @@ int ExitCodeOf(const PROCESS_INFORMATION& process)
 
 }  // namespace
 
-int ExecCmd(const std::string& command, HWND box)
+int ExecCmd(const std::string& command, OutputSink* output)
 {
     SECURITY_ATTRIBUTES inheritable{sizeof inheritable, nullptr, TRUE};
     HANDLE readEnd = nullptr, writeEnd = nullptr;
@@ -120,7 +116,7 @@ int ExecCmd(const std::string& command, HWND box)
     PROCESS_INFORMATION process{};
     const bool started = StartHidden(command, writeEnd, inheritable, process);
     CloseHandle(writeEnd);  // the pipe closes when the child's copies do
-    BoxWriter writer(box);
+    OutputWriter writer(output);
     ReadUntilClosed(readEnd, writer);
     CloseHandle(readEnd);
     return started ? ExitCodeOf(process) : kNotStarted;
@@ -134,7 +130,7 @@ int RunToolCommand(OutputPane& pane, HWND owner, const std::string& commandTempl
         ShowMessage(owner, kEmptyCommandMessage, "Build ...", MB_OK | MB_ICONHAND);
         return kNotStarted;
     }
-    return ExecCmd(command, pane.Edit());
+    return ExecCmd(command, &pane);
 }
 
 }  // namespace kforge

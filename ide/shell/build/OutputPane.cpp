@@ -21,13 +21,6 @@ constexpr int kFrameTopTwips = 405;
 constexpr int kFrameInsetTwips = 30;
 constexpr int kDroppedListHeight = 160;  // pixels
 
-std::string WindowText(HWND hwnd)
-{
-    std::string text(static_cast<size_t>(GetWindowTextLengthA(hwnd)) + 1, '\0');
-    text.resize(static_cast<size_t>(GetWindowTextA(hwnd, text.data(), static_cast<int>(text.size()))));
-    return text;
-}
-
 RECT ClientRect(HWND hwnd)
 {
     RECT rc{};
@@ -82,9 +75,24 @@ void OutputPane::CreateControls()
 
 void OutputPane::SelectOutputView() { SendMessageA(selector_, CB_SETCURSEL, kToolOutputView, 0); }
 
-void OutputPane::SetText(const std::string& text) { SetWindowTextA(text_, text.c_str()); }
+void OutputPane::SetOutput(const std::string& text)
+{
+    outputText_ = text;
+    SetWindowTextA(text_, outputText_.c_str());
+}
 
-void OutputPane::Clear() { SetText(std::string()); }
+void OutputPane::ClearOutput() { SetOutput(std::string()); }
+
+// The text goes at the box's end: the same as showing the whole output
+// again, without copying all of it each time.
+void OutputPane::AppendOutput(const std::string& text)
+{
+    outputText_ += text;
+    const LRESULT end = GetWindowTextLengthA(text_);
+    SendMessageA(text_, EM_SETSEL, end, end);
+    SendMessageA(text_, EM_REPLACESEL, FALSE, reinterpret_cast<LPARAM>(text.c_str()));
+    UpdateWindow(text_);
+}
 
 // Each step sizes from the pane's size at that moment; pending messages run
 // between the steps.
@@ -107,18 +115,10 @@ void OutputPane::Layout()
         },
         [&] { MoveWindow(selector_, 0, 0, ClientRect(Hwnd()).right, kDroppedListHeight, TRUE); },
     };
-    const auto alive = AliveToken();
     for (const auto& step : steps) {
         step();
-        PumpPendingMessages();
-        if (!*alive) { return; }
+        if (!LetMessagesRun()) { return; }
     }
-}
-
-// The user may switch away from the tool output now: keep it.
-void OutputPane::OnSelectorFocus()
-{
-    if (SendMessageA(selector_, CB_GETCURSEL, 0, 0) == kToolOutputView) { outputText_ = WindowText(text_); }
 }
 
 void OutputPane::OnViewChosen()
@@ -126,7 +126,7 @@ void OutputPane::OnViewChosen()
     const LRESULT view = SendMessageA(selector_, CB_GETCURSEL, 0, 0);
     if (view < 0 || view >= kOutputViewCount) { return; }
     const char* errorFile = kOutputViews[view].errorFile;
-    SetText(errorFile ? ReadErrorFileView(errorFile) : outputText_);
+    SetWindowTextA(text_, (errorFile ? ReadErrorFileView(errorFile) : outputText_).c_str());
 }
 
 std::string OutputPane::ReadErrorFileView(const char* errorFile) const
@@ -167,7 +167,6 @@ LRESULT OutputPane::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam)
             break;
         case WM_COMMAND:
             if (LOWORD(wParam) == kSelectorId) {
-                if (HIWORD(wParam) == CBN_SETFOCUS) { OnSelectorFocus(); }
                 if (HIWORD(wParam) == CBN_SELCHANGE) { OnViewChosen(); }
                 return 0;
             }

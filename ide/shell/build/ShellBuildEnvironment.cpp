@@ -88,7 +88,7 @@ bool ShellBuildEnvironment::IsNormalFile(const std::string& path)
     return attributes != INVALID_FILE_ATTRIBUTES && IsNormal(attributes);
 }
 
-void ShellBuildEnvironment::ClearOutput() { main_.Output().Clear(); }
+void ShellBuildEnvironment::ClearOutput() { main_.Output().ClearOutput(); }
 
 int ShellBuildEnvironment::RunToolCommand(const std::string& commandTemplate, const std::string& file)
 {
@@ -97,7 +97,7 @@ int ShellBuildEnvironment::RunToolCommand(const std::string& commandTemplate, co
 
 int ShellBuildEnvironment::ExecCmd(const std::string& command)
 {
-    return kforge::ExecCmd(command, main_.Output().Edit());
+    return kforge::ExecCmd(command, &main_.Output());
 }
 
 // The first open editor document of a solution file holding path writes its

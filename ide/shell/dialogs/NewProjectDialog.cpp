@@ -51,9 +51,7 @@ void NewProjectDialog::OnLoad()
     AddControl("BUTTON", "Cancel", WS_TABSTOP | BS_PUSHBUTTON,
                RECT{cancelLeft, top, cancelLeft + kButtonWidth, top + kButtonHeight}, kCancelId);
     SetWindowPos(header_.Hwnd(), HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
-    auto alive = AliveToken();
-    PumpPendingMessages();
-    if (!*alive) { return; }
+    if (!LetMessagesRun()) { return; }
     SetWindowTextA(location_, (AppPath() + "\\projects").c_str());
     SendMessageA(type_, CB_SETCURSEL, 0, 0);
     PumpPendingMessages();

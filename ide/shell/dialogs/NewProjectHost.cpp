@@ -1,6 +1,7 @@
 #include "NewProjectHost.h"
 
 #include "CodeEdit.h"
+#include "DockKeys.h"
 #include "IDocument.h"
 #include "MainWindow.h"
 
@@ -108,7 +109,7 @@ bool NewProjectHost::SaveEditorText(int window, const std::string& path)
 
 void NewProjectHost::NewDocument(const std::string& path) { main_.NewDocument(path); }
 
-void NewProjectHost::SaveFile() { main_.RunCommand("FileSave"); }
+void NewProjectHost::SaveFile() { main_.RunCommand(keys::kFileSave); }
 
 void NewProjectHost::UpdateUI(bool projectTools) { main_.UpdateUI(projectTools); }
 

@@ -4,6 +4,7 @@
 
 #include <algorithm>
 
+#include "DockKeys.h"
 #include "IDocument.h"
 
 namespace kforge {
@@ -25,14 +26,14 @@ struct PaneSpec {
 
 // In their default tab order: Project Explorer and Help right, Output and
 // Task List bottom.
-constexpr PaneSpec kPanes[] = {{"frmOutput", "Output", DockSide::Bottom},
-                               {"frmProject", "Project Explorer", DockSide::Right},
-                               {"frmHelp", "Help", DockSide::Right},
-                               {"frmTask", "Task List", DockSide::Bottom}};
+constexpr PaneSpec kPanes[] = {{keys::kOutputPane, "Output", DockSide::Bottom},
+                               {keys::kProjectPane, "Project Explorer", DockSide::Right},
+                               {keys::kHelpPane, "Help", DockSide::Right},
+                               {keys::kTaskPane, "Task List", DockSide::Bottom}};
 
 constexpr std::array<int, kDockSideCount> kDefaultSideSize = {200, 230, 160};
-const char* const kMruTools[] = {"FileMruList", "ProjectList"};
-const char* const kPopupTools[] = {"Edit", "ProjectTree"};
+const char* const kMruTools[] = {keys::kFileMruList, keys::kProjectList};
+const char* const kPopupTools[] = {keys::kEditPopup, keys::kProjectTreePopup};
 
 struct ShortcutKey {
     UINT key;
@@ -40,17 +41,17 @@ struct ShortcutKey {
     const char* tool;  // null: close the active document
 };
 
-constexpr ShortcutKey kShortcuts[] = {{VK_F4, true, nullptr},       {'N', true, "FileFile"},
-                                      {'O', true, "FileOpen"},      {'S', true, "FileSave"},
-                                      {VK_F5, false, "BuildBuild"}, {VK_F5, true, "BuildExecute"}};
+constexpr ShortcutKey kShortcuts[] = {{VK_F4, true, nullptr},       {'N', true, keys::kFileFile},
+                                      {'O', true, keys::kFileOpen},      {'S', true, keys::kFileSave},
+                                      {VK_F5, false, keys::kBuildBuild}, {VK_F5, true, keys::kBuildExecute}};
 
-void CollectKeys(const std::vector<MenuItemSpec>& items, std::vector<std::string>& keys)
+void CollectKeys(const std::vector<MenuItemSpec>& items, std::vector<std::string>& toolKeys)
 {
     for (const MenuItemSpec& item : items) {
-        if (!item.key.empty() && std::find(keys.begin(), keys.end(), item.key) == keys.end()) {
-            keys.push_back(item.key);
+        if (!item.key.empty() && std::find(toolKeys.begin(), toolKeys.end(), item.key) == toolKeys.end()) {
+            toolKeys.push_back(item.key);
         }
-        CollectKeys(item.items, keys);
+        CollectKeys(item.items, toolKeys);
     }
 }
 
@@ -68,7 +69,7 @@ DockHost::DockHost() : docTabs_(true), sideSize_(kDefaultSideSize), windows_(*th
 {
     CreateTools();
     CreatePanes();
-    for (const char* key : {"StatusBar", "StandartBar"}) {
+    for (const char* key : {keys::kStatusBar, keys::kStandartBar}) {
         auto bar = std::make_unique<CommandBar>(key);
         bar->onChanged = [this] { Relayout(); };
         bars_[key] = std::move(bar);
@@ -88,24 +89,24 @@ DockHost::~DockHost()
 
 void DockHost::ShowBarStates()
 {
-    Tools("ViewStatus")->SetState(bars_["StatusBar"]->Visible() ? 1 : 0);
-    Tools("ViewToolbar")->SetState(bars_["StandartBar"]->Visible() ? 1 : 0);
+    Tools(keys::kViewStatus)->SetState(bars_[keys::kStatusBar]->Visible() ? 1 : 0);
+    Tools(keys::kViewToolbar)->SetState(bars_[keys::kStandartBar]->Visible() ? 1 : 0);
 }
 
 void DockHost::CreateTools()
 {
-    std::vector<std::string> keys;
-    for (const MenuSpec& menu : MenuBarSpec()) { CollectKeys(menu.items, keys); }
+    std::vector<std::string> toolKeys;
+    for (const MenuSpec& menu : MenuBarSpec()) { CollectKeys(menu.items, toolKeys); }
     for (const MenuSpec& popup : PopupSpecs()) {
-        keys.push_back(popup.key);
-        CollectKeys(popup.items, keys);
+        toolKeys.push_back(popup.key);
+        CollectKeys(popup.items, toolKeys);
     }
     for (const ToolButtonSpec& button : ToolBarSpec()) {
-        if (!button.key.empty() && std::find(keys.begin(), keys.end(), button.key) == keys.end()) {
-            keys.push_back(button.key);
+        if (!button.key.empty() && std::find(toolKeys.begin(), toolKeys.end(), button.key) == toolKeys.end()) {
+            toolKeys.push_back(button.key);
         }
     }
-    for (const std::string& key : keys) {
+    for (const std::string& key : toolKeys) {
         auto tool = std::make_unique<Tool>(key);
         tool->onChanged = [this](Tool& changed) { ApplyTool(changed); };
         tools_.push_back(std::move(tool));
@@ -113,7 +114,7 @@ void DockHost::CreateTools()
     for (const char* key : kPopupTools) {
         Tools(key)->onShowPopup = [this, key] { ShowPopup(key); };
     }
-    Tools("BuildPage")->onReadText = [this] { return toolBar_.ComboText(); };
+    Tools(keys::kBuildPage)->onReadText = [this] { return toolBar_.ComboText(); };
 }
 
 void DockHost::CreatePanes()
@@ -267,7 +268,7 @@ void DockHost::RaiseCommand(Tool& tool, int entry)
 void DockHost::ApplyTool(Tool& tool)
 {
     menus_.Apply(tool);
-    if (tool.Key() == "BuildPage") {
+    if (tool.Key() == keys::kBuildPage) {
         toolBar_.EnableCombo(tool.Enabled());
     } else {
         toolBar_.SetButton(CommandId(tool.Key()), tool.Enabled(), tool.State() != 0);
@@ -450,8 +451,8 @@ void DockHost::Relayout()
     RECT area{};
     GetClientRect(Hwnd(), &area);
     const int width = area.right;
-    const bool toolBarShown = bars_["StandartBar"]->Visible();
-    const bool statusShown = bars_["StatusBar"]->Visible();
+    const bool toolBarShown = bars_[keys::kStandartBar]->Visible();
+    const bool statusShown = bars_[keys::kStatusBar]->Visible();
     ShowWindow(toolBar_.Hwnd(), toolBarShown ? SW_SHOWNA : SW_HIDE);
     ShowWindow(status_.Hwnd(), statusShown ? SW_SHOWNA : SW_HIDE);
     if (toolBarShown) {
@@ -511,8 +512,8 @@ std::vector<std::uint8_t> DockHost::GetLayout() const
     for (const auto& pane : panes_) { layout.panes.push_back({pane->Key(), pane->Side(), pane->Visible()}); }
     layout.sideSize = sideSize_;
     layout.sideCurrent = sideCurrent_;
-    layout.statusBarVisible = bars_.at("StatusBar")->Visible();
-    layout.toolBarVisible = bars_.at("StandartBar")->Visible();
+    layout.statusBarVisible = bars_.at(keys::kStatusBar)->Visible();
+    layout.toolBarVisible = bars_.at(keys::kStandartBar)->Visible();
     for (const char* key : kMruTools) {
         for (const auto& tool : tools_) {
             if (tool->Key() == key) { layout.mruLists.push_back({key, tool->Entries().Entries()}); }
@@ -552,8 +553,8 @@ void DockHost::ApplyLayout(const DockLayout& layout)
         }
         Tools(list.toolKey)->Entries().Replace(list.entries);
     }
-    bars_["StatusBar"]->SetVisible(layout.statusBarVisible);
-    bars_["StandartBar"]->SetVisible(layout.toolBarVisible);
+    bars_[keys::kStatusBar]->SetVisible(layout.statusBarVisible);
+    bars_[keys::kStandartBar]->SetVisible(layout.toolBarVisible);
     ShowBarStates();
     if (!layout.buildPage.empty()) { toolBar_.SelectComboText(layout.buildPage); }
     RefreshSides();

@@ -1,5 +1,7 @@
 #include "DockMenus.h"
 
+#include "DockKeys.h"
+
 namespace kforge {
 
 namespace {
@@ -14,27 +16,27 @@ MenuItemSpec Submenu(const char* key, const char* caption, std::vector<MenuItemS
 
 std::vector<MenuItemSpec> EditItems()
 {
-    return {Item("EditUndo", "&Undo\tCtrl+Z"),
-            Item("EditRedo", "&Redo\tCtrl+Y"),
+    return {Item(keys::kEditUndo, "&Undo\tCtrl+Z"),
+            Item(keys::kEditRedo, "&Redo\tCtrl+Y"),
             Separator(),
-            Item("EditCut", "Cu&t\tCtrl+X"),
-            Item("EditCopy", "&Copy\tCtrl+C"),
-            Item("EditPaste", "&Paste\tCtrl+V"),
-            Item("EditDelete", "&Delete\tDel"),
+            Item(keys::kEditCut, "Cu&t\tCtrl+X"),
+            Item(keys::kEditCopy, "&Copy\tCtrl+C"),
+            Item(keys::kEditPaste, "&Paste\tCtrl+V"),
+            Item(keys::kEditDelete, "&Delete\tDel"),
             Separator(),
-            Item("EditSelAll", "Select &All\tCtrl+A"),
+            Item(keys::kEditSelAll, "Select &All\tCtrl+A"),
             Separator(),
-            Item("EditFind", "&Find...\tCtrl+F"),
-            Item("EditNext", "Find &Next\tF3"),
-            Item("EditReplace", "R&eplace...\tCtrl+H"),
-            Item("EditGoTo", "&Go To...\tCtrl+G")};
+            Item(keys::kEditFind, "&Find...\tCtrl+F"),
+            Item(keys::kEditNext, "Find &Next\tF3"),
+            Item(keys::kEditReplace, "R&eplace...\tCtrl+H"),
+            Item(keys::kEditGoTo, "&Go To...\tCtrl+G")};
 }
 
 std::vector<MenuItemSpec> ProjectTreeItems()
 {
-    return {Item("ProjectNew", "&New Project..."), Item("ProjectFile", "Add &File..."),
-            Item("ProjectRemove", "&Remove File"), Separator(),
-            Item("ProjectSave", "&Save Solution"), Item("ProjectOptions", "&Properties...")};
+    return {Item(keys::kProjectNew, "&New Project..."), Item(keys::kProjectFile, "Add &File..."),
+            Item(keys::kProjectRemove, "&Remove File"), Separator(),
+            Item(keys::kProjectSave, "&Save Solution"), Item(keys::kProjectOptions, "&Properties...")};
 }
 
 }  // namespace
@@ -44,45 +46,45 @@ const std::vector<MenuSpec>& MenuBarSpec()
     static const std::vector<MenuSpec> menus = {
         {"",
          "&File",
-         {Item("FileProject", "New &Project..."), Item("FileFile", "&New File\tCtrl+N"),
-          Item("FileLib", "New &Library"), Separator(), Item("FileOpen", "&Open...\tCtrl+O"),
-          Item("FileSave", "&Save\tCtrl+S"), Item("FileSaveAs", "Save &As..."),
-          Item("FileSaveAll", "Save A&ll"), Separator(), Item("FilePrint", "&Print..."),
-          Item("FilePage", "Page Set&up..."), Separator(), Mru("FileMruList", "Recent &Files"), Separator(),
-          Item("FileExit", "E&xit")}},
+         {Item(keys::kFileProject, "New &Project..."), Item(keys::kFileFile, "&New File\tCtrl+N"),
+          Item(keys::kFileLib, "New &Library"), Separator(), Item(keys::kFileOpen, "&Open...\tCtrl+O"),
+          Item(keys::kFileSave, "&Save\tCtrl+S"), Item(keys::kFileSaveAs, "Save &As..."),
+          Item(keys::kFileSaveAll, "Save A&ll"), Separator(), Item(keys::kFilePrint, "&Print..."),
+          Item(keys::kFilePage, "Page Set&up..."), Separator(), Mru(keys::kFileMruList, "Recent &Files"), Separator(),
+          Item(keys::kFileExit, "E&xit")}},
         {"", "&Edit", EditItems()},
         {"",
          "&View",
-         {Item("ViewOutput", "&Output"), Item("ViewProject", "&Project Explorer"), Item("ViewHelp", "&Help"),
-          Item("ViewTask", "&Task List"), Separator(), Item("ViewStatus", "&Status Bar"),
-          Item("ViewToolbar", "Tool &Bar"), Separator(),
-          Submenu("ViewOptions", "&Documents",
-                  {Item("ViewPrevious", "&Previous Document"), Item("ViewNext", "&Next Document")})}},
+         {Item(keys::kViewOutput, "&Output"), Item(keys::kViewProject, "&Project Explorer"), Item(keys::kViewHelp, "&Help"),
+          Item(keys::kViewTask, "&Task List"), Separator(), Item(keys::kViewStatus, "&Status Bar"),
+          Item(keys::kViewToolbar, "Tool &Bar"), Separator(),
+          Submenu(keys::kViewOptions, "&Documents",
+                  {Item(keys::kViewPrevious, "&Previous Document"), Item(keys::kViewNext, "&Next Document")})}},
         {"",
          "&Project",
-         {Item("ProjectNew", "&New Project..."), Item("ProjectOpen", "&Open Solution..."),
-          Mru("ProjectList", "Recent &Solutions"), Item("ProjectSave", "&Save Solution"), Separator(),
-          Submenu("ProjectAdd", "&Add",
-                  {Item("ProjectFile", "&File..."), Item("ProjectNew", "&New Project...")}),
-          Item("ProjectRemove", "&Remove File"), Separator(), Item("ProjectOptions", "&Properties...")}},
+         {Item(keys::kProjectNew, "&New Project..."), Item(keys::kProjectOpen, "&Open Solution..."),
+          Mru(keys::kProjectList, "Recent &Solutions"), Item(keys::kProjectSave, "&Save Solution"), Separator(),
+          Submenu(keys::kProjectAdd, "&Add",
+                  {Item(keys::kProjectFile, "&File..."), Item(keys::kProjectNew, "&New Project...")}),
+          Item(keys::kProjectRemove, "&Remove File"), Separator(), Item(keys::kProjectOptions, "&Properties...")}},
         {"",
          "&Build",
-         {Item("BuildBuild", "&Build\tF5"), Item("BuildAll", "Build &All"),
-          Item("BuildExecute", "&Execute\tCtrl+F5"), Separator(), Item("BuildClean", "&Clean")}},
+         {Item(keys::kBuildBuild, "&Build\tF5"), Item(keys::kBuildAll, "Build &All"),
+          Item(keys::kBuildExecute, "&Execute\tCtrl+F5"), Separator(), Item(keys::kBuildClean, "&Clean")}},
         {"",
          "&Tools",
-         {Item("ToolReg", "&Registry Editor"), Item("ToolRun", "&Run..."), Item("ToolRes", "Re&sources"),
-          Item("ToolCmd", "&Command Prompt"), Separator(), Item("ToolSetings", "&Settings...")}},
+         {Item(keys::kToolReg, "&Registry Editor"), Item(keys::kToolRun, "&Run..."), Item(keys::kToolRes, "Re&sources"),
+          Item(keys::kToolCmd, "&Command Prompt"), Separator(), Item(keys::kToolSetings, "&Settings...")}},
         {"",
          "&Help",
-         {Item("HelpIndex", "&Index"), Item("HelpApi", "&API Reference"), Item("HelpSupport", "&Support")}}};
+         {Item(keys::kHelpIndex, "&Index"), Item(keys::kHelpApi, "&API Reference"), Item(keys::kHelpSupport, "&Support")}}};
     return menus;
 }
 
 const std::vector<MenuSpec>& PopupSpecs()
 {
-    static const std::vector<MenuSpec> popups = {{"Edit", "Edit", EditItems()},
-                                                 {"ProjectTree", "Project", ProjectTreeItems()}};
+    static const std::vector<MenuSpec> popups = {{keys::kEditPopup, "Edit", EditItems()},
+                                                 {keys::kProjectTreePopup, "Project", ProjectTreeItems()}};
     return popups;
 }
 
@@ -91,22 +93,22 @@ const std::vector<ToolButtonSpec>& ToolBarSpec()
     // Pictures of comctl32's small standard strip (STD_FILENEW ... STD_REDOW).
     constexpr int kNew = 6, kOpen = 7, kSave = 8, kCut = 0, kCopy = 1, kPaste = 2, kUndo = 3, kRedo = 4;
     static const std::vector<ToolButtonSpec> buttons = {
-        {ToolButtonKind::Button, "FileFile", "New File", kNew},
-        {ToolButtonKind::Button, "FileOpen2", "Open", kOpen},
-        {ToolButtonKind::Button, "FileSave", "Save", kSave},
-        {ToolButtonKind::Button, "FileSaveAll", "Save All", -1},
+        {ToolButtonKind::Button, keys::kFileFile, "New File", kNew},
+        {ToolButtonKind::Button, keys::kFileOpen2, "Open", kOpen},
+        {ToolButtonKind::Button, keys::kFileSave, "Save", kSave},
+        {ToolButtonKind::Button, keys::kFileSaveAll, "Save All", -1},
         {ToolButtonKind::Separator, "", "", -1},
-        {ToolButtonKind::Button, "EditCut", "Cut", kCut},
-        {ToolButtonKind::Button, "EditCopy", "Copy", kCopy},
-        {ToolButtonKind::Button, "EditPaste", "Paste", kPaste},
+        {ToolButtonKind::Button, keys::kEditCut, "Cut", kCut},
+        {ToolButtonKind::Button, keys::kEditCopy, "Copy", kCopy},
+        {ToolButtonKind::Button, keys::kEditPaste, "Paste", kPaste},
         {ToolButtonKind::Separator, "", "", -1},
-        {ToolButtonKind::Button, "EditUndo", "Undo", kUndo},
-        {ToolButtonKind::Button, "EditRedo", "Redo", kRedo},
+        {ToolButtonKind::Button, keys::kEditUndo, "Undo", kUndo},
+        {ToolButtonKind::Button, keys::kEditRedo, "Redo", kRedo},
         {ToolButtonKind::Separator, "", "", -1},
-        {ToolButtonKind::Button, "BuildBuild", "Build", -1},
-        {ToolButtonKind::Button, "BuildExecute", "Execute", -1},
+        {ToolButtonKind::Button, keys::kBuildBuild, "Build", -1},
+        {ToolButtonKind::Button, keys::kBuildExecute, "Execute", -1},
         {ToolButtonKind::Separator, "", "", -1},
-        {ToolButtonKind::Combo, "BuildPage", "Configuration", -1}};
+        {ToolButtonKind::Combo, keys::kBuildPage, "Configuration", -1}};
     return buttons;
 }
 

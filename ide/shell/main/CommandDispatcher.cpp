@@ -6,9 +6,9 @@
 #include <shellapi.h>
 
 #include "AppPath.h"
-#include "BuildActions.h"
 #include "CodeEdit.h"
 #include "Dialogs.h"
+#include "DockKeys.h"
 #include "IDocument.h"
 #include "MainWindow.h"
 #include "NewProjectDialog.h"
@@ -31,25 +31,7 @@ constexpr const char* kSupportAddress = "mailto:support@kilnforge.example";
 constexpr const char* kHelpCollections =
     "SOFTWARE\\Microsoft\\HTML Help Collections\\Developer Collections\\0x0409";
 const char kProjectFilter[] = "Kiln Files (*.ksl)\0*.ksl\0All Files (*.*)\0*.*";
-
-struct EditCommand {
-    const char* key;
-    int id;
-};
-constexpr EditCommand kEditCommands[] = {{"EditUndo", 129}, {"EditRedo", 139},  {"EditCut", 197},
-                                         {"EditCopy", 198}, {"EditPaste", 140}, {"EditDelete", 195},
-                                         {"EditFind", 178}, {"EditNext", 176},  {"EditReplace", 169},
-                                         {"EditGoTo", 168}, {"EditSelAll", 137}};
-constexpr int kGoToArgument = -1;
-
-struct PaneCommand {
-    const char* key;
-    const char* pane;
-};
-constexpr PaneCommand kPaneCommands[] = {{"ViewOutput", "frmOutput"},
-                                         {"ViewProject", "frmProject"},
-                                         {"ViewHelp", "frmHelp"},
-                                         {"ViewTask", "frmTask"}};
+constexpr int kGoToArgument = -1;  // Go To's second argument
 
 // A file a plain listing shows: read-only and archive files count; folders,
 // hidden and system files do not.
@@ -69,107 +51,117 @@ bool NormalFileExists(const std::string& path)
 
 }  // namespace
 
-// The order in which the keys are compared.
-const CommandDispatcher::Entry CommandDispatcher::kTable[] = {
-    {"FileProject", &CommandDispatcher::NewProject},
-    {"FileFile", &CommandDispatcher::NewFromTemplate},
-    {"ProjectNew", &CommandDispatcher::NewFromTemplate},
-    {"FileLib", &CommandDispatcher::NewFromTemplate},
-    {"ProjectSave", &CommandDispatcher::SaveProject},
-    {"FileOpen", &CommandDispatcher::Open},
-    {"FileOpen2", &CommandDispatcher::Open},
-    {"ProjectFile", &CommandDispatcher::Open},
-    {"ProjectRemove", &CommandDispatcher::RemoveFromProject},
-    {"ProjectOpen", &CommandDispatcher::OpenProject},
-    {"FileSave", &CommandDispatcher::Save},
-    {"FileSaveAs", &CommandDispatcher::SaveAs},
-    {"FileSaveAll", &CommandDispatcher::SaveAll},
-    {"FilePrint", &CommandDispatcher::Print},
-    {"FilePage", &CommandDispatcher::PageSetup},
-    {"FileMruList", &CommandDispatcher::OpenRecent},
-    {"ProjectList", &CommandDispatcher::OpenRecent},
-    {"FileExit", &CommandDispatcher::Exit},
-    {"EditUndo", &CommandDispatcher::Edit},
-    {"EditRedo", &CommandDispatcher::Edit},
-    {"EditCut", &CommandDispatcher::Edit},
-    {"EditCopy", &CommandDispatcher::Edit},
-    {"EditPaste", &CommandDispatcher::Edit},
-    {"EditDelete", &CommandDispatcher::Edit},
-    {"EditFind", &CommandDispatcher::Edit},
-    {"EditNext", &CommandDispatcher::Edit},
-    {"EditReplace", &CommandDispatcher::Edit},
-    {"EditGoTo", &CommandDispatcher::Edit},
-    {"EditSelAll", &CommandDispatcher::Edit},
-    {"ViewOutput", &CommandDispatcher::TogglePane},
-    {"ViewProject", &CommandDispatcher::TogglePane},
-    {"ViewHelp", &CommandDispatcher::TogglePane},
-    {"ViewTask", &CommandDispatcher::TogglePane},
-    {"ViewStatus", &CommandDispatcher::ToggleBar},
-    {"ViewToolbar", &CommandDispatcher::ToggleBar},
-    {"ViewPrevious", &CommandDispatcher::ActivateNeighbour},
-    {"ViewNext", &CommandDispatcher::ActivateNeighbour},
-    {"ProjectOptions", &CommandDispatcher::ProjectOptions},
-    {"BuildBuild", &CommandDispatcher::Build},
-    {"BuildAll", &CommandDispatcher::Build},
-    {"BuildExecute", &CommandDispatcher::Build},
-    {"BuildClean", &CommandDispatcher::Build},
-    {"ToolReg", &CommandDispatcher::RegistryEditor},
-    {"ToolRun", &CommandDispatcher::RunDialog},
-    {"ToolRes", &CommandDispatcher::Nothing},
-    {"ToolCmd", &CommandDispatcher::CommandPrompt},
-    {"ToolSetings", &CommandDispatcher::Settings},
-    {"HelpSupport", &CommandDispatcher::Support},
-    {"HelpIndex", &CommandDispatcher::HelpIndex},
-    {"HelpApi", &CommandDispatcher::PlatformHelp},
-};
-
-CommandDispatcher::CommandDispatcher(MainWindow& main) : main_(main), newProjectHost_(main) {}
+CommandDispatcher::CommandDispatcher(MainWindow& main)
+    : main_(main), newProjectHost_(main), table_(MakeTable())
+{
+}
 
 CommandDispatcher::~CommandDispatcher() = default;
+
+std::vector<CommandDispatcher::Entry> CommandDispatcher::MakeTable()
+{
+    using D = CommandDispatcher;
+    return {
+        {keys::kFileProject, Run(&D::NewProject)},
+        {keys::kFileFile, NewFromTemplate(Template::Application, false)},
+        {keys::kProjectNew, NewFromTemplate(Template::Application, true)},
+        {keys::kFileLib, NewFromTemplate(Template::Library, false)},
+        {keys::kProjectSave, Run(&D::SaveProject)},
+        {keys::kFileOpen, RunWithTool(&D::Open)},
+        {keys::kFileOpen2, RunWithTool(&D::Open)},
+        {keys::kProjectFile, RunWithTool(&D::Open)},
+        {keys::kProjectRemove, Run(&D::RemoveFromProject)},
+        {keys::kProjectOpen, RunWithTool(&D::OpenProject)},
+        {keys::kFileSave, Save(false)},
+        {keys::kFileSaveAs, Save(true)},
+        {keys::kFileSaveAll, Run(&D::SaveAll)},
+        {keys::kFilePrint, Run(&D::Print)},
+        {keys::kFilePage, Run(&D::PageSetup)},
+        {keys::kFileMruList, RunWithTool(&D::OpenRecent)},
+        {keys::kProjectList, RunWithTool(&D::OpenRecent)},
+        {keys::kFileExit, Run(&D::Exit)},
+        {keys::kEditUndo, Edit(CodeEdit::kCmdUndo)},
+        {keys::kEditRedo, Edit(CodeEdit::kCmdRedo)},
+        {keys::kEditCut, Edit(CodeEdit::kCmdCut)},
+        {keys::kEditCopy, Edit(CodeEdit::kCmdCopy)},
+        {keys::kEditPaste, Edit(CodeEdit::kCmdPaste)},
+        {keys::kEditDelete, Edit(CodeEdit::kCmdDelete)},
+        {keys::kEditFind, Edit(CodeEdit::kCmdFind)},
+        {keys::kEditNext, Edit(CodeEdit::kCmdFindNext)},
+        {keys::kEditReplace, Edit(CodeEdit::kCmdReplace)},
+        {keys::kEditGoTo, Run(&D::GoTo)},
+        {keys::kEditSelAll, Edit(CodeEdit::kCmdSelectAll)},
+        {keys::kViewOutput, TogglePane(keys::kOutputPane)},
+        {keys::kViewProject, TogglePane(keys::kProjectPane)},
+        {keys::kViewHelp, TogglePane(keys::kHelpPane)},
+        {keys::kViewTask, TogglePane(keys::kTaskPane)},
+        {keys::kViewStatus, ToggleBar(keys::kStatusBar)},
+        {keys::kViewToolbar, ToggleBar(keys::kStandartBar)},
+        {keys::kViewPrevious, ActivateNeighbour(-1)},
+        {keys::kViewNext, ActivateNeighbour(1)},
+        {keys::kProjectOptions, Run(&D::ProjectOptions)},
+        {keys::kBuildBuild, Build(BuildBuild)},
+        {keys::kBuildAll, Build(BuildAll)},
+        {keys::kBuildExecute, Build(BuildExecute)},
+        {keys::kBuildClean, Build(BuildClean)},
+        {keys::kToolReg, Run(&D::RegistryEditor)},
+        {keys::kToolRun, Run(&D::RunDialog)},
+        {keys::kToolRes, Run(&D::Nothing)},
+        {keys::kToolCmd, Run(&D::CommandPrompt)},
+        {keys::kToolSetings, Run(&D::Settings)},
+        {keys::kHelpSupport, Run(&D::Support)},
+        {keys::kHelpIndex, Run(&D::HelpIndex)},
+        {keys::kHelpApi, Run(&D::PlatformHelp)},
+    };
+}
+
+CommandDispatcher::Action CommandDispatcher::Run(Flow (CommandDispatcher::*action)())
+{
+    return [this, action](Tool&) { return (this->*action)(); };
+}
+
+CommandDispatcher::Action CommandDispatcher::RunWithTool(Flow (CommandDispatcher::*action)(Tool&))
+{
+    return [this, action](Tool& tool) { return (this->*action)(tool); };
+}
 
 void CommandDispatcher::Dispatch(Tool& tool)
 {
     const std::string key = tool.Key();
-    for (const Entry& entry : kTable) {
+    for (const Entry& entry : table_) {
         if (key != entry.key) { continue; }
-        if ((this->*entry.action)(tool) == Flow::Ended) { return; }
+        if (entry.action(tool) == Flow::Ended) { return; }
         break;
     }
     main_.UpdateUI(false);
 }
 
-int CommandDispatcher::EditCommandId(const std::string& key)
-{
-    for (const EditCommand& command : kEditCommands) {
-        if (key == command.key) { return command.id; }
-    }
-    return 0;
-}
-
 // ---- files and the solution
 
-CommandDispatcher::Flow CommandDispatcher::NewProject(Tool&)
+CommandDispatcher::Flow CommandDispatcher::NewProject()
 {
     NewProjectDialog dialog(newProjectHost_);
     dialog.ShowModal(main_.Hwnd());
     return Flow::Refresh;
 }
 
-CommandDispatcher::Flow CommandDispatcher::NewFromTemplate(Tool& tool)
+CommandDispatcher::Action CommandDispatcher::NewFromTemplate(Template source, bool addToProject)
 {
-    const std::string name = std::to_string(main_.NewDocument(""));
-    std::shared_ptr<DocWindow> active = main_.Dock().ActiveWindow();
-    CodeEdit* editor = main_.ActiveEditor();
-    if (!active || !editor) { return Flow::Refresh; }
-    editor->SetText(tool.Key() == "FileLib" ? LibrarySource(NowText()) : ApplicationSource(NowText()));
-    main_.UpdateUI(false);
-    const std::string key = main_.DocumentKeyFor(name);
-    active->SetKey(key);
-    if (tool.Key() == "ProjectNew" && main_.Explorer()) { main_.Explorer()->AddBlankItem(key); }
-    return Flow::Refresh;
+    return [this, source, addToProject](Tool&) {
+        const std::string name = std::to_string(main_.NewDocument(""));
+        std::shared_ptr<DocWindow> active = main_.Dock().ActiveWindow();
+        CodeEdit* editor = main_.ActiveEditor();
+        if (!active || !editor) { return Flow::Refresh; }
+        editor->SetText(source == Template::Library ? LibrarySource(NowText()) : ApplicationSource(NowText()));
+        main_.UpdateUI(false);
+        const std::string key = main_.DocumentKeyFor(name);
+        active->SetKey(key);
+        if (addToProject && main_.Explorer()) { main_.Explorer()->AddBlankItem(key); }
+        return Flow::Refresh;
+    };
 }
 
-CommandDispatcher::Flow CommandDispatcher::SaveProject(Tool&)
+CommandDispatcher::Flow CommandDispatcher::SaveProject()
 {
     main_.SaveProject();
     return Flow::Refresh;
@@ -177,12 +169,11 @@ CommandDispatcher::Flow CommandDispatcher::SaveProject(Tool&)
 
 CommandDispatcher::Flow CommandDispatcher::Open(Tool& tool)
 {
-    std::string filter;
-    main_.OpenFile(&tool, filter);
+    main_.OpenFile(&tool, std::string());
     return Flow::Refresh;
 }
 
-CommandDispatcher::Flow CommandDispatcher::RemoveFromProject(Tool&)
+CommandDispatcher::Flow CommandDispatcher::RemoveFromProject()
 {
     if (main_.Explorer()) { main_.Explorer()->RemoveCurrentFileItem(); }
     return Flow::Refresh;
@@ -190,34 +181,27 @@ CommandDispatcher::Flow CommandDispatcher::RemoveFromProject(Tool&)
 
 CommandDispatcher::Flow CommandDispatcher::OpenProject(Tool& tool)
 {
-    std::string filter(kProjectFilter, sizeof kProjectFilter - 1);
-    main_.OpenFile(&tool, filter);
+    main_.OpenFile(&tool, std::string(kProjectFilter, sizeof kProjectFilter - 1));
     return Flow::Refresh;
 }
 
-CommandDispatcher::Flow CommandDispatcher::Save(Tool& tool)
+CommandDispatcher::Action CommandDispatcher::Save(bool saveAs)
 {
-    bool saveAs = false;
-    main_.SaveFile(&tool, saveAs);
-    return Flow::Refresh;
-}
-
-CommandDispatcher::Flow CommandDispatcher::SaveAs(Tool& tool)
-{
-    bool saveAs = true;
-    main_.SaveFile(&tool, saveAs);
-    return Flow::Refresh;
+    return [this, saveAs](Tool&) {
+        main_.SaveFile(saveAs);
+        return Flow::Refresh;
+    };
 }
 
 // Each file document is saved through the "FileSave" command in turn; the
 // document that was active is active again at the end.
-CommandDispatcher::Flow CommandDispatcher::SaveAll(Tool&)
+CommandDispatcher::Flow CommandDispatcher::SaveAll()
 {
     const int activeIndex = main_.GetActiveDocumentId();
-    Tool* save = main_.Dock().Tools("FileSave");
+    Tool* save = main_.Dock().Tools(keys::kFileSave);
     for (const std::shared_ptr<DocWindow>& window : main_.Dock().Windows().Snapshot()) {
         if (window->IsPane() || !window->Form() || window->Index() == 0) { continue; }
-        if (window->Caption() == " Start Page ") { window->SetKey("Startup"); }
+        if (window->Caption() == keys::kStartPageCaption) { window->SetKey(keys::kStartPageKey); }
         if (IsFileItemKey(window->Key()) && save) {
             window->Activate();
             Dispatch(*save);
@@ -232,7 +216,7 @@ CommandDispatcher::Flow CommandDispatcher::SaveAll(Tool&)
 
 // The system's default printer, without a dialog; nothing prints when
 // there is none.
-CommandDispatcher::Flow CommandDispatcher::Print(Tool&)
+CommandDispatcher::Flow CommandDispatcher::Print()
 {
     CodeEdit* editor = main_.ActiveEditor();
     if (!editor) { return Flow::Refresh; }
@@ -249,7 +233,7 @@ CommandDispatcher::Flow CommandDispatcher::Print(Tool&)
     return Flow::Refresh;
 }
 
-CommandDispatcher::Flow CommandDispatcher::PageSetup(Tool&)
+CommandDispatcher::Flow CommandDispatcher::PageSetup()
 {
     ShowMessage(main_.Hwnd(), " Not implemented !", kDefaultTitle, MB_OK);
     return Flow::Refresh;
@@ -264,13 +248,11 @@ CommandDispatcher::Flow CommandDispatcher::OpenRecent(Tool& tool)
         tool.RemoveClickedEntry();
         return Flow::Refresh;
     }
-    main_.pendingOpenPath = path;
-    std::string filter;
-    main_.OpenFile(&tool, filter);
+    main_.OpenFile(&tool, std::string(), path);
     return Flow::Ended;
 }
 
-CommandDispatcher::Flow CommandDispatcher::Exit(Tool&)
+CommandDispatcher::Flow CommandDispatcher::Exit()
 {
     PostMessageA(main_.Hwnd(), WM_CLOSE, 0, 0);
     return Flow::Refresh;
@@ -278,104 +260,107 @@ CommandDispatcher::Flow CommandDispatcher::Exit(Tool&)
 
 // ---- editing and the view
 
-CommandDispatcher::Flow CommandDispatcher::Edit(Tool& tool)
+CommandDispatcher::Action CommandDispatcher::Edit(int commandId)
 {
-    CodeEdit* editor = main_.ActiveEditor();
-    const int id = EditCommandId(tool.Key());
-    if (!editor) { return Flow::Refresh; }
-    if (tool.Key() == "EditGoTo") {
-        editor->ExecuteCmd(id, kGoToArgument);
-    } else {
-        editor->ExecuteCmd(id);
-    }
+    return [this, commandId](Tool&) {
+        if (CodeEdit* editor = main_.ActiveEditor()) { editor->ExecuteCmd(commandId); }
+        return Flow::Refresh;
+    };
+}
+
+CommandDispatcher::Flow CommandDispatcher::GoTo()
+{
+    if (CodeEdit* editor = main_.ActiveEditor()) { editor->ExecuteCmd(CodeEdit::kCmdGoToLine, kGoToArgument); }
     return Flow::Refresh;
 }
 
-CommandDispatcher::Flow CommandDispatcher::TogglePane(Tool& tool)
+CommandDispatcher::Action CommandDispatcher::TogglePane(const char* pane)
 {
-    for (const PaneCommand& command : kPaneCommands) {
-        if (tool.Key() != command.key) { continue; }
-        if (Pane* pane = main_.Dock().Panes(command.pane)) { pane->SetVisible(!pane->Visible()); }
-    }
-    return Flow::Refresh;
+    return [this, pane](Tool&) {
+        if (Pane* found = main_.Dock().Panes(pane)) { found->SetVisible(!found->Visible()); }
+        return Flow::Refresh;
+    };
 }
 
-CommandDispatcher::Flow CommandDispatcher::ToggleBar(Tool& tool)
+// The tool's check state follows the bar.
+CommandDispatcher::Action CommandDispatcher::ToggleBar(const char* bar)
 {
-    CommandBar* bar = main_.Dock().CommandBars(tool.Key() == "ViewStatus" ? "StatusBar" : "StandartBar");
-    if (!bar) { return Flow::Refresh; }
-    bar->SetVisible(!bar->Visible());
-    tool.SetState(bar->Visible() ? 1 : 0);
-    return Flow::Refresh;
+    return [this, bar](Tool& tool) {
+        CommandBar* found = main_.Dock().CommandBars(bar);
+        if (!found) { return Flow::Refresh; }
+        found->SetVisible(!found->Visible());
+        tool.SetState(found->Visible() ? 1 : 0);
+        return Flow::Refresh;
+    };
 }
 
-CommandDispatcher::Flow CommandDispatcher::ActivateNeighbour(Tool& tool)
+CommandDispatcher::Action CommandDispatcher::ActivateNeighbour(int step)
 {
-    const int step = tool.Key() == "ViewNext" ? 1 : -1;
-    if (std::shared_ptr<DocWindow> window = main_.Dock().Windows().Item(main_.GetActiveDocumentId() + step)) {
-        window->Activate();
-    }
-    return Flow::Refresh;
+    return [this, step](Tool&) {
+        if (std::shared_ptr<DocWindow> window = main_.Dock().Windows().Item(main_.GetActiveDocumentId() + step)) {
+            window->Activate();
+        }
+        return Flow::Refresh;
+    };
 }
 
-CommandDispatcher::Flow CommandDispatcher::ProjectOptions(Tool&)
+CommandDispatcher::Flow CommandDispatcher::ProjectOptions()
 {
     ProjectPropertiesDialog dialog(main_);
     dialog.ShowModal(main_.Hwnd());
     return Flow::Refresh;
 }
 
-CommandDispatcher::Flow CommandDispatcher::Build(Tool& tool)
+CommandDispatcher::Action CommandDispatcher::Build(BuildCommand command)
 {
-    if (IsBuildCommand(tool.Key()) && RunBuildCommand(main_, tool.Key()) == BuildOutcome::EndedEarly) {
-        return Flow::Ended;
-    }
-    return Flow::Refresh;
+    return [this, command](Tool&) {
+        return RunBuildCommand(main_, command) == BuildOutcome::EndedEarly ? Flow::Ended : Flow::Refresh;
+    };
 }
 
 // ---- tools and help
 
-CommandDispatcher::Flow CommandDispatcher::RegistryEditor(Tool&)
+CommandDispatcher::Flow CommandDispatcher::RegistryEditor()
 {
     StartProcess("regedit.exe", SW_SHOWNORMAL);
     return Flow::Refresh;
 }
 
-CommandDispatcher::Flow CommandDispatcher::RunDialog(Tool&)
+CommandDispatcher::Flow CommandDispatcher::RunDialog()
 {
     ShowRunDialog();
     return Flow::Refresh;
 }
 
-CommandDispatcher::Flow CommandDispatcher::Nothing(Tool&) { return Flow::Refresh; }
+CommandDispatcher::Flow CommandDispatcher::Nothing() { return Flow::Refresh; }
 
-CommandDispatcher::Flow CommandDispatcher::CommandPrompt(Tool&)
+CommandDispatcher::Flow CommandDispatcher::CommandPrompt()
 {
     if (StartProcess("cmd.exe", SW_SHOWNORMAL) == 0) { StartProcess("command", SW_SHOWNORMAL); }
     return Flow::Refresh;
 }
 
-CommandDispatcher::Flow CommandDispatcher::Settings(Tool&)
+CommandDispatcher::Flow CommandDispatcher::Settings()
 {
     SettingsDialog dialog(main_.Values());
     dialog.ShowModal(main_.Hwnd());
     return Flow::Refresh;
 }
 
-CommandDispatcher::Flow CommandDispatcher::Support(Tool&)
+CommandDispatcher::Flow CommandDispatcher::Support()
 {
     ShellExecuteA(main_.Hwnd(), "open", kSupportAddress, "", "", SW_SHOW);
     return Flow::Refresh;
 }
 
-CommandDispatcher::Flow CommandDispatcher::HelpIndex(Tool&)
+CommandDispatcher::Flow CommandDispatcher::HelpIndex()
 {
     ShellExecuteA(main_.Hwnd(), "open", (AppPath() + "\\kiln.chm").c_str(), "", "", SW_SHOW);
     return Flow::Refresh;
 }
 
 // The first collection of the platform help, in the help viewer.
-CommandDispatcher::Flow CommandDispatcher::PlatformHelp(Tool&)
+CommandDispatcher::Flow CommandDispatcher::PlatformHelp()
 {
     const std::string collection = EnumRegKeys(HKEY_LOCAL_MACHINE, kHelpCollections);
     const std::string file = LowerCase(

@@ -5,9 +5,10 @@
 // afterwards (except where opening a recent file or a build ends early).
 // A key it does not know only refreshes the command state.
 
-#include <memory>
-#include <string>
+#include <functional>
+#include <vector>
 
+#include "BuildActions.h"
 #include "NewProjectHost.h"
 
 namespace kforge {
@@ -22,48 +23,52 @@ public:
 
     void Dispatch(Tool& tool);
 
-    // The editor command id of an Edit key; 0 for any other key.
-    static int EditCommandId(const std::string& key);
-
 private:
     enum class Flow { Refresh, Ended };
-    using Action = Flow (CommandDispatcher::*)(Tool&);
+    using Action = std::function<Flow(Tool&)>;
     struct Entry {
         const char* key;
         Action action;
     };
-    static const Entry kTable[];
+    enum class Template { Application, Library };
 
-    Flow NewProject(Tool&);
-    Flow NewFromTemplate(Tool& tool);
-    Flow SaveProject(Tool&);
+    // The table, in the order in which the keys are compared; each entry's
+    // action is bound to what its key stands for.
+    std::vector<Entry> MakeTable();
+    Action Run(Flow (CommandDispatcher::*action)());
+    Action RunWithTool(Flow (CommandDispatcher::*action)(Tool&));
+    Action NewFromTemplate(Template source, bool addToProject);
+    Action Save(bool saveAs);
+    Action Edit(int commandId);
+    Action TogglePane(const char* pane);
+    Action ToggleBar(const char* bar);
+    Action ActivateNeighbour(int step);
+    Action Build(BuildCommand command);
+
+    Flow NewProject();
+    Flow SaveProject();
     Flow Open(Tool& tool);
-    Flow RemoveFromProject(Tool&);
+    Flow RemoveFromProject();
     Flow OpenProject(Tool& tool);
-    Flow Save(Tool&);
-    Flow SaveAs(Tool&);
-    Flow SaveAll(Tool&);
-    Flow Print(Tool&);
-    Flow PageSetup(Tool&);
+    Flow SaveAll();
+    Flow Print();
+    Flow PageSetup();
     Flow OpenRecent(Tool& tool);
-    Flow Exit(Tool&);
-    Flow Edit(Tool& tool);
-    Flow TogglePane(Tool& tool);
-    Flow ToggleBar(Tool& tool);
-    Flow ActivateNeighbour(Tool& tool);
-    Flow ProjectOptions(Tool&);
-    Flow Build(Tool& tool);
-    Flow RegistryEditor(Tool&);
-    Flow RunDialog(Tool&);
-    Flow Nothing(Tool&);
-    Flow CommandPrompt(Tool&);
-    Flow Settings(Tool&);
-    Flow Support(Tool&);
-    Flow HelpIndex(Tool&);
-    Flow PlatformHelp(Tool&);
+    Flow Exit();
+    Flow GoTo();
+    Flow ProjectOptions();
+    Flow RegistryEditor();
+    Flow RunDialog();
+    Flow Nothing();
+    Flow CommandPrompt();
+    Flow Settings();
+    Flow Support();
+    Flow HelpIndex();
+    Flow PlatformHelp();
 
     MainWindow& main_;
     NewProjectHost newProjectHost_;
+    const std::vector<Entry> table_;
 };
 
 }  // namespace kforge

@@ -7,6 +7,7 @@
 #include "BuildActions.h"
 #include "CodeEdit.h"
 #include "Dialogs.h"
+#include "DockKeys.h"
 #include "EditorDoc.h"
 #include "Gdi.h"
 #include "LayoutStore.h"
@@ -17,7 +18,6 @@
 #include "SolutionFile.h"
 #include "StartPage.h"
 #include "StartupRules.h"
-#include "TestChannel.h"
 #include "Texts.h"
 #include "WindowIcons.h"
 
@@ -31,8 +31,6 @@ constexpr UINT_PTR kPollTimer = 2;
 constexpr UINT kPollMilliseconds = 250;
 constexpr int kDesignWidth = 800;
 constexpr int kDesignHeight = 600;
-constexpr const char* kStartPageCaption = " Start Page ";
-constexpr const char* kStartPageKey = "Startup";
 constexpr const char* kModuleLabel = "Module :   ";
 constexpr const char* kSavePrompt = "Save changes to this file ?";
 constexpr const char* kSavePromptTitle = "Save changes";
@@ -79,17 +77,12 @@ std::string Twips(LONG pixels, int twipsPerPixel) { return std::to_string(pixels
 
 }  // namespace
 
-MainWindow* MainWindow::instance_ = nullptr;
-
-MainWindow::MainWindow() : explorerHost_(*this), dispatcher_(*this) { instance_ = this; }
+MainWindow::MainWindow() : explorerHost_(*this), dispatcher_(*this) {}
 
 MainWindow::~MainWindow()
 {
-    if (instance_ == this) { instance_ = nullptr; }
     if (instanceMutex_) { CloseHandle(instanceMutex_); }
 }
-
-MainWindow* MainWindow::Instance() { return instance_; }
 
 bool MainWindow::Start(const std::string& commandLine)
 {
@@ -102,10 +95,8 @@ bool MainWindow::Start(const std::string& commandLine)
     }
     if (!file.empty()) { SetRegValue(HKEY_LOCAL_MACHINE, kSettingsKey, "OpenFile", file); }
     if (!CreateFrame()) { return false; }
-    testChannel_ = TestChannel::FromEnvironment(*this);
     SetFormIcon(Hwnd(), "ICON_00", true);
     values_ = ShellValues();
-    pendingOpenPath.clear();
     values_.syntaxFilePath = ResolveSyntaxFilePath(
         GetRegValue(HKEY_LOCAL_MACHINE, kSettingsKey, "SyntaxFile"), AppPath(), FileExists);
     RestoreLayout();
@@ -114,21 +105,18 @@ bool MainWindow::Start(const std::string& commandLine)
     explorer_ = std::make_unique<ProjectExplorer>(explorerHost_);
     if (explorer_->Create(dock_.Hwnd(), RECT{0, 0, 100, 100})) { InitializeProject(); }
     CreatePanes();
-    auto alive = AliveToken();
-    PumpPendingMessages();
+    if (!LetMessagesRun()) { return false; }
     ShowWindow(Hwnd(), showCommand_);
-    Pump(3);
-    if (!*alive) { return false; }
+    if (!LetMessagesRun(3)) { return false; }
     UpdateWindow(Hwnd());
-    Pump(3);
-    if (!*alive) { return false; }
-    pendingOpenPath = AppPath() + "\\!default.ksl";
-    RunCommand("FileOpen");
+    if (!LetMessagesRun(3)) { return false; }
+    // The default solution opens as the Open command would open it.
+    OpenFile(dock_.Tools(keys::kFileOpen), std::string(), DefaultSolutionPath(AppPath()));
+    UpdateUI(false);
     values_.solutionPath.clear();  // the default solution counts as none
     SetTimer(Hwnd(), kPollTimer, kPollMilliseconds, nullptr);
     UpdateUI(false);
-    Pump(2);
-    return *alive;
+    return LetMessagesRun(2);
 }
 
 bool MainWindow::CreateFrame()
@@ -176,12 +164,12 @@ void MainWindow::RestorePlacement()
 void MainWindow::CreatePanes()
 {
     const RECT rect{0, 0, 100, 100};
-    if (output_.Create(dock_.Hwnd(), rect)) { AttachPane("frmOutput", output_); }
-    if (explorer_->Hwnd()) { AttachPane(ProjectExplorer::kPaneKey, *explorer_); }
+    if (output_.Create(dock_.Hwnd(), rect)) { AttachPane(keys::kOutputPane, output_); }
+    if (explorer_->Hwnd()) { AttachPane(keys::kProjectPane, *explorer_); }
     help_ = std::make_unique<HelpPane>(dock_.Hwnd(), rect);
-    if (help_->Hwnd()) { AttachPane("frmHelp", *help_); }
+    if (help_->Hwnd()) { AttachPane(keys::kHelpPane, *help_); }
     tasks_ = std::make_unique<TaskListPane>(values_);
-    if (tasks_->Create(dock_.Hwnd(), rect)) { AttachPane("frmTask", *tasks_); }
+    if (tasks_->Create(dock_.Hwnd(), rect)) { AttachPane(keys::kTaskPane, *tasks_); }
 }
 
 // ---- documents and panes
@@ -206,11 +194,11 @@ void MainWindow::ShowStartPage()
 {
     auto page = std::make_unique<StartPage>();
     if (!page->Create(dock_.Hwnd())) { return; }
-    std::shared_ptr<DocWindow> window = dock_.Windows().Add("", " Start Page ", nullptr, page.get(), true, 0);
+    std::shared_ptr<DocWindow> window = dock_.Windows().Add("", keys::kStartPageCaption, nullptr, page.get(), true, 0);
     forms_[window->Id()] = std::move(page);
     window->SetWindowFlag(false);
     window->SetVisible(true);
-    window->SetKey("Startup");
+    window->SetKey(keys::kStartPageKey);
 }
 
 int MainWindow::GetActiveDocumentId() const
@@ -256,14 +244,13 @@ void MainWindow::InitializeProject()
 
 // ---- opening and saving
 
-void MainWindow::OpenFile(Tool* tool, std::string& filter)
+void MainWindow::OpenFile(Tool* tool, const std::string& filter, const std::string& path)
 {
-    std::string path = pendingOpenPath;
-    if (Trim(path).empty()) {
-        path = ShowOpen(Hwnd(), filter.empty() ? kDefaultOpenFilter : filter, "Open File ...", OFN_EXPLORER);
-    }
-    pendingOpenPath.clear();
-    const std::string file = Trim(path);
+    const std::string given = Trim(path);
+    const std::string file =
+        given.empty()
+            ? Trim(ShowOpen(Hwnd(), filter.empty() ? kDefaultOpenFilter : filter, "Open File ...", OFN_EXPLORER))
+            : given;
     if (OpensAsSolution(file)) {
         OpenSolution(file);
     } else if (!file.empty()) {
@@ -281,12 +268,12 @@ void MainWindow::OpenSingleFile(Tool* tool, const std::string& file)
         }
     }
     NewDocument(file);
-    if (BelongsInFileMru(file)) { AddMruItem("FileMruList", file); }
+    if (BelongsInFileMru(file)) { AddMruItem(keys::kFileMruList, file); }
     UpdateUI(false);
     const bool listed = explorer_ && explorer_->CheckFile(file);
     const std::string key = DocumentKeyFor(file);
     if (std::shared_ptr<DocWindow> active = dock_.ActiveWindow()) { active->SetKey(key); }
-    if (!listed && explorer_ && tool && tool->Key() == "ProjectFile") { explorer_->AddFileItem(key, file); }
+    if (!listed && explorer_ && tool && tool->Key() == keys::kProjectFile) { explorer_->AddFileItem(key, file); }
 }
 
 // The old solution's documents are offered for saving while it is still
@@ -296,7 +283,7 @@ void MainWindow::OpenSolution(const std::string& file)
     CloseSolutionDocuments();
     InitializeProject();
     values_.solutionPath = file;
-    if (LowerCase(ItemTitle(file)) != "!default") { AddMruItem("ProjectList", file); }
+    if (LowerCase(ItemTitle(file)) != "!default") { AddMruItem(keys::kProjectList, file); }
     if (explorer_) { explorer_->LoadSolution(file); }
 }
 
@@ -305,7 +292,7 @@ void MainWindow::CloseSolutionDocuments()
     auto alive = AliveToken();
     for (const std::shared_ptr<DocWindow>& window : dock_.Windows().Snapshot()) {
         if (window->IsPane() || !window->Form()) { continue; }
-        if (window->Caption() == kStartPageCaption) { window->SetKey(kStartPageKey); }
+        if (window->Caption() == keys::kStartPageCaption) { window->SetKey(keys::kStartPageKey); }
         IDocument* document = window->Form();
         const auto unsaved = [&] {
             return window->Form() == document &&
@@ -317,15 +304,15 @@ void MainWindow::CloseSolutionDocuments()
             // document is saved.
             while (*alive && unsaved() &&
                    ShowMessage(Hwnd(), kSavePrompt, kSavePromptTitle, MB_YESNO | MB_ICONHAND) == IDYES) {
-                RunCommand("FileSave");
+                RunCommand(keys::kFileSave);
             }
             if (!*alive) { return; }
         }
-        if (window->Key() != kStartPageKey) { window->Close(); }
+        if (window->Key() != keys::kStartPageKey) { window->Close(); }
     }
 }
 
-void MainWindow::SaveFile(Tool*, bool& saveAs)
+void MainWindow::SaveFile(bool saveAs)
 {
     if (std::shared_ptr<DocWindow> active = dock_.ActiveWindow()) {
         IDocument* document = active->Form();
@@ -351,7 +338,7 @@ bool MainWindow::SaveDocumentAs(DocWindow& window, const std::string& path)
     document->SetFileName(path);
     document->SetModuleLabel(kModuleLabel + GetFileName(path));
     window.SetCaption(" " + GetFileName(path) + " ");
-    if (BelongsInFileMru(path)) { AddMruItem("FileMruList", path); }
+    if (BelongsInFileMru(path)) { AddMruItem(keys::kFileMruList, path); }
     if (explorer_ && !window.Key().empty()) {
         explorer_->Tree1()->RenameItem(window.Key(), ItemTitle(path));
         explorer_->Tree1()->SetItemTag(window.Key(), path);
@@ -396,13 +383,13 @@ void MainWindow::UpdateUI(bool projectTools)
         Getter getter;
     };
     static const DocumentTool kFileTools[] = {
-        {"FileSave", &IDocument::FileSave},         {"FileSaveAs", &IDocument::FileSaveAs},
-        {"FileSaveAll", &IDocument::FileSaveAll},   {"BuildBuild", &IDocument::BuildBuild},
-        {"BuildExecute", &IDocument::BuildExecute}, {"BuildAll", &IDocument::BuildAll}};
+        {keys::kFileSave, &IDocument::FileSave},         {keys::kFileSaveAs, &IDocument::FileSaveAs},
+        {keys::kFileSaveAll, &IDocument::FileSaveAll},   {keys::kBuildBuild, &IDocument::BuildBuild},
+        {keys::kBuildExecute, &IDocument::BuildExecute}, {keys::kBuildAll, &IDocument::BuildAll}};
     static const DocumentTool kEditTools[] = {
-        {"EditUndo", &IDocument::CanUndo},   {"EditRedo", &IDocument::CanRedo},
-        {"EditCut", &IDocument::CanCut},     {"EditCopy", &IDocument::CanCopy},
-        {"EditPaste", &IDocument::CanPaste}, {"EditDelete", &IDocument::CanDelete}};
+        {keys::kEditUndo, &IDocument::CanUndo},   {keys::kEditRedo, &IDocument::CanRedo},
+        {keys::kEditCut, &IDocument::CanCut},     {keys::kEditCopy, &IDocument::CanCopy},
+        {keys::kEditPaste, &IDocument::CanPaste}, {keys::kEditDelete, &IDocument::CanDelete}};
     const auto setEnabled = [this](const char* key, bool enabled) {
         if (Tool* tool = dock_.Tools(key)) { tool->SetEnabled(enabled); }
     };
@@ -411,18 +398,18 @@ void MainWindow::UpdateUI(bool projectTools)
     const auto follow = [&](const DocumentTool& tool) {
         if (document) { setEnabled(tool.key, (document->*tool.getter)()); }
     };
-    setEnabled("ViewOptions", dock_.Windows().Count() >= 2);
+    setEnabled(keys::kViewOptions, dock_.Windows().Count() >= 2);
     for (const DocumentTool& tool : kFileTools) { follow(tool); }
     if (!Trim(values_.solutionName).empty()) { projectTools = true; }
-    setEnabled("ProjectNew", true);
-    setEnabled("ProjectOpen", true);
-    for (const char* key : {"ProjectSave", "ProjectAdd", "ProjectOptions"}) { setEnabled(key, projectTools); }
+    setEnabled(keys::kProjectNew, true);
+    setEnabled(keys::kProjectOpen, true);
+    for (const char* key : {keys::kProjectSave, keys::kProjectAdd, keys::kProjectOptions}) { setEnabled(key, projectTools); }
     for (const DocumentTool& tool : kEditTools) { follow(tool); }
 }
 
 void MainWindow::ShowEditPopup()
 {
-    if (Tool* popup = dock_.Tools("Edit")) { popup->ShowPopup(); }
+    if (Tool* popup = dock_.Tools(keys::kEditPopup)) { popup->ShowPopup(); }
 }
 
 // ---- docking host events
@@ -479,9 +466,7 @@ void MainWindow::RenameExplorerItem(int index, const std::string& text)
 
 void MainWindow::OnDocumentDestroyed(DocWindow& window, int)
 {
-    auto alive = AliveToken();
-    PumpPendingMessages();
-    if (!*alive) { return; }
+    if (!LetMessagesRun()) { return; }
     if (!window.IsPane() && window.Form()) {
         window.SetForm(nullptr);
         forms_.erase(window.Id());
@@ -496,13 +481,11 @@ void MainWindow::OnDocumentActivated(DocWindow& window)
         SetFocus(window.Form()->Hwnd());
         UpdateUI(false);
     }
-    auto alive = AliveToken();
-    PumpPendingMessages();
-    if (!*alive || window.Index() == 0) { return; }
+    if (!LetMessagesRun() || window.Index() == 0) { return; }
     const int index = window.Index();
     const int count = dock_.Windows().Count();
-    if (Tool* previous = dock_.Tools("ViewPrevious")) { previous->SetEnabled(index > 1); }
-    if (Tool* next = dock_.Tools("ViewNext")) { next->SetEnabled(index < count); }
+    if (Tool* previous = dock_.Tools(keys::kViewPrevious)) { previous->SetEnabled(index > 1); }
+    if (Tool* next = dock_.Tools(keys::kViewNext)) { next->SetEnabled(index < count); }
     PumpPendingMessages();
 }
 
@@ -512,16 +495,14 @@ void MainWindow::Poll()
 {
     if (polling_) { return; }
     polling_ = true;
-    auto alive = AliveToken();
-    pendingOpenPath = GetRegValue(HKEY_LOCAL_MACHINE, kSettingsKey, "OpenFile");
-    PumpPendingMessages();
-    if (*alive && !Trim(pendingOpenPath).empty()) {
+    const std::string request = Trim(GetRegValue(HKEY_LOCAL_MACHINE, kSettingsKey, "OpenFile"));
+    if (!LetMessagesRun()) { return; }
+    if (!request.empty()) {
         SetRegValue(HKEY_LOCAL_MACHINE, kSettingsKey, "OpenFile", "");
-        std::string filter;
-        OpenFile(nullptr, filter);
-        if (*alive) { PumpPendingMessages(); }
+        OpenFile(nullptr, std::string(), request);
+        if (!LetMessagesRun()) { return; }
     }
-    if (*alive) { polling_ = false; }
+    polling_ = false;
 }
 
 bool MainWindow::CloseRequest()
@@ -529,8 +510,7 @@ bool MainWindow::CloseRequest()
     auto alive = AliveToken();
     shuttingDown_ = true;
     ShowWindow(Hwnd(), SW_HIDE);
-    PumpPendingMessages();
-    if (!*alive) { return true; }
+    if (!LetMessagesRun()) { return true; }
     for (const std::shared_ptr<DocWindow>& window : dock_.Windows().Snapshot()) {
         if (window->IsPane()) { continue; }
         window->SetVisible(false);

@@ -2,8 +2,8 @@
 // The main window "  Kiln Forge 2004": the IDE's only frame. It holds the
 // docking host with the documents and panes, the shared values, and the
 // poll through which a second start of the program hands over its file
-// (the registry value "OpenFile"). One instance per process (Instance()),
-// one process per Wine prefix or Windows session (a named mutex).
+// (the registry value "OpenFile"). One instance per process, one process
+// per Wine prefix or Windows session (a named mutex).
 
 #include <windows.h>
 
@@ -27,14 +27,11 @@
 namespace kforge {
 
 class CodeEdit;
-class TestChannel;
 
 class MainWindow : public Window, public IDocumentHost, public IProjectPropertiesHost, private IDockEvents {
 public:
     MainWindow();
     ~MainWindow() override;
-    // The program's main window, or null before it is made.
-    static MainWindow* Instance();
 
     // The start-up sequence. False when this process is to end at once:
     // another instance runs (it got the command line's file) or the window
@@ -51,20 +48,15 @@ public:
     // The file paths of the Project Explorer's file items, in tree order.
     std::vector<std::string> ProjectFilePaths() const;
     ShellValues& Values() override { return values_; }
-    // The path the next OpenFile opens instead of asking; "" for none.
-    std::string pendingOpenPath;
-
-    // Keeps a text that nothing reads.
-    void ClipText(const std::string& text) { clipText_ = text; }
-    // Opens pendingOpenPath, or asks for a file with the open dialog (filter
-    // empty = the default one). A solution (.ksl) replaces the open file
-    // documents with its own; an open document of another file is
+    // Opens path, or when it is blank asks for a file with the open dialog
+    // (filter empty = the default one). A solution (.ksl) replaces the open
+    // file documents with its own; an open document of another file is
     // activated, else the file opens in a new editor document. The tool
     // "ProjectFile" also adds the file to the solution.
-    void OpenFile(Tool* tool, std::string& filter);
+    void OpenFile(Tool* tool, const std::string& filter, const std::string& path = std::string());
     // Saves the active document under its name, or under one chosen in the
     // save dialog (saveAs, or a document never saved), then the solution.
-    void SaveFile(Tool* tool, bool& saveAs);
+    void SaveFile(bool saveAs);
     // Writes the solution file when a solution is named, asking for its
     // path when it has none (the default solution counts as none).
     void SaveProject();
@@ -125,11 +117,9 @@ private:
     void OnDocumentDestroyed(DocWindow& window, int mode) override;
     void OnDocumentActivated(DocWindow& window) override;
 
-    static MainWindow* instance_;
     HANDLE instanceMutex_ = nullptr;
     DockHost dock_;
     ShellValues values_;
-    std::string clipText_;
     bool shuttingDown_ = false;
     bool unloaded_ = false;
     bool polling_ = false;  // a poll tick is running (its pumps let timer ticks in)
@@ -141,7 +131,6 @@ private:
     std::unique_ptr<ProjectExplorer> explorer_;
     std::unique_ptr<TaskListPane> tasks_;
     CommandDispatcher dispatcher_;
-    std::unique_ptr<TestChannel> testChannel_;
 };
 
 }  // namespace kforge

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "AppPath.h"
+#include "DockKeys.h"
 #include "Gdi.h"
 #include "MessagePump.h"
 #include "Texts.h"
@@ -34,9 +35,6 @@ constexpr int kBoxLeftTwips = 75, kBoxTopTwips = 240;
 constexpr int kCaptionLeftTwips = 75, kCaptionTopTwips = 30, kCaptionHeightTwips = 195;
 
 const char* const kCaption = "FileName";
-const char* const kProjectRemoveTool = "ProjectRemove";
-const char* const kPopupTool = "ProjectTree";
-const char* const kFileMruTool = "FileMruList";
 
 // A file of that name exists (folders do not count).
 bool IsExistingFile(const std::string& path)
@@ -166,7 +164,7 @@ void ProjectExplorer::OpenListedFile(const std::string& path)
         host_.ActivateDocument(open);
     } else {
         host_.NewDocument(path);
-        if (BelongsInFileMru(path)) { host_.AddMruItem(kFileMruTool, path); }
+        if (BelongsInFileMru(path)) { host_.AddMruItem(keys::kFileMruList, path); }
         host_.UpdateUI(false);
     }
     const bool listed = CheckFile(path);
@@ -245,9 +243,9 @@ void ProjectExplorer::OnItemClick(int button, int index)
 {
     SetWindowTextA(pathBox_, tree_->GetItemTag(index).c_str());
     if (button != kRightButton) { return; }
-    host_.SetToolEnabled(kProjectRemoveTool, IsFileItemKey(Trim(tree_->ItemKey())));
+    host_.SetToolEnabled(keys::kProjectRemove, IsFileItemKey(Trim(tree_->ItemKey())));
     Sleep(kPopupDelayMs);
-    host_.ShowPopup(kPopupTool);
+    host_.ShowPopup(keys::kProjectTreePopup);
 }
 
 // A library opens its source beside the .kmd; a file item its tag. A
@@ -288,11 +286,9 @@ void ProjectExplorer::Layout()
 {
     if (!tree_ || !pathBox_) { return; }
     const std::function<void()> steps[] = {[this] { LayoutTree(); }, [this] { LayoutStrip(); }};
-    const auto alive = AliveToken();
     for (const auto& step : steps) {
         step();
-        PumpPendingMessages();
-        if (!*alive) { return; }
+        if (!LetMessagesRun()) { return; }
     }
 }
 

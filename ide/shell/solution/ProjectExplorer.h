@@ -27,8 +27,6 @@ namespace kforge {
 
 class ProjectExplorer : public Window {
 public:
-    static constexpr const char* kPaneKey = "frmProject";
-
     explicit ProjectExplorer(IProjectExplorerHost& host);
     ~ProjectExplorer() override;
 

@@ -1,6 +1,6 @@
 // kforge-editorhost COMMANDS RESULTS: the test host window with an editor
 // document in it, driven by the commands a test appends to COMMANDS (see
-// ide/controls/testhost/HostWindow.h and EditorCommands.h).
+// ide/testing/core/HostWindow.h and EditorCommands.h).
 #include <windows.h>
 
 #include "CodeEdit.h"

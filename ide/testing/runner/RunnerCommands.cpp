@@ -65,7 +65,7 @@ void AddPaneCommands(HostWindow& host, std::shared_ptr<OutputPane> pane)
         host.AddChild("text", pane->Edit());
     });
     host.AddCommand("exec", [&host, pane](const Words& args) {
-        host.Print("exit " + std::to_string(ExecCmd(Join(args.begin(), args.end()), pane->Edit())));
+        host.Print("exit " + std::to_string(ExecCmd(Join(args.begin(), args.end()), pane.get())));
     });
     host.AddCommand("exec-nobox", [&host](const Words& args) {
         host.Print("exit " + std::to_string(ExecCmd(Join(args.begin(), args.end()), nullptr)));
@@ -79,7 +79,7 @@ void AddPaneCommands(HostWindow& host, std::shared_ptr<OutputPane> pane)
         if (args.size() != 1) { throw std::invalid_argument("savetext FILE"); }
         std::ofstream(args[0], std::ios::binary) << BoxText(pane->Edit());
     });
-    host.AddCommand("settext", [pane](const Words& args) { pane->SetText(Join(args.begin(), args.end())); });
+    host.AddCommand("settext", [pane](const Words& args) { pane->SetOutput(Join(args.begin(), args.end())); });
     host.AddCommand(
         "view", [&host, pane](const Words&) { host.Print("view [" + BoxText(pane->ViewSelector()) + "]"); });
     host.AddCommand("choose", [pane](const Words& args) {

@@ -5,12 +5,12 @@
 // "text". Commands:
 //   pane L T R B              create the Output pane in the host window
 //   place NAME L T R B        move a window (parent's client pixels)
-//   exec COMMAND...           ExecCmd into the pane's box; prints "exit <code>"
+//   exec COMMAND...           ExecCmd into the pane; prints "exit <code>"
 //   exec-nobox COMMAND...     ExecCmd without a box; prints "exit <code>"
 //   tool TEMPLATE... FILE     RunToolCommand (the last word is the file);
 //                             prints "exit <code>"
 //   savetext FILE             writes the box's text to FILE, bytes unchanged
-//   settext WORDS...          the pane's SetText
+//   settext WORDS...          the pane's SetOutput (its tool output)
 //   view                      prints "view [<selected view text>]"
 //   choose INDEX              selects a view as a user's choice does
 //   focus NAME                SetFocus

@@ -1,6 +1,7 @@
 #pragma once
-// A link through which a test script drives the running IDE, present only
-// when the environment variable KFORGE_TEST_CHANNEL names a folder. The
+// A link through which a test script drives the running IDE: part of the
+// test build kforge-test.exe only, and on there only when the environment
+// variable KFORGE_TEST_CHANNEL names a folder. The
 // script appends command lines to the folder's file "commands"; the IDE
 // appends result lines to "results", each command ending with "done N" (N
 // counts the commands). While the link is on, every message box and file

@@ -1,0 +1,34 @@
+#include "IdeProgram.h"
+
+#include <windows.h>
+
+#include <ole2.h>
+
+#include "Boundary.h"
+#include "CommonControls.h"
+#include "MainWindow.h"
+
+namespace kforge {
+
+int RunIde(const std::string& commandLine, const CompanionWindow& companion)
+{
+    OleInitialize(nullptr);
+    InitCommonControlsOnce();
+    int status = 0;
+    CallGuarded([&] {
+        MainWindow main;
+        const std::unique_ptr<Window> beside = companion ? companion(main) : nullptr;
+        if (!main.Start(commandLine)) { return; }
+        MSG msg;
+        while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+            if (main.TranslateKey(msg)) { continue; }
+            TranslateMessage(&msg);
+            DispatchMessageA(&msg);
+        }
+        status = static_cast<int>(msg.wParam);
+    });
+    OleUninitialize();
+    return status;
+}
+
+}  // namespace kforge
