@@ -6,7 +6,8 @@
 // Installed as <base>\kln.exe (and bcc32.exe, ...), it runs <base>/bin/kln
 // with <base>/bin first on PATH, so that kln finds the front-ends. The tool
 // gets the arguments as Wine split the command line, with absolute DOS paths
-// turned into Unix paths, the launcher's current folder, no input, and its
+// turned into Unix paths (kln's module name into a path relative to the
+// current folder), the launcher's current folder, no input, and its
 // output and error output relayed to the launcher's own standard handles.
 
 #include <windows.h>
@@ -19,6 +20,7 @@
 #include <unistd.h>
 #include <cerrno>
 #include <csignal>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <vector>
@@ -110,6 +112,87 @@ bool LocateTool(ToolLocation& location)
     location.binFolder = launcherPath.substr(0, slash) + "/bin";
     location.program = location.binFolder + "/" + toolName;
     return true;
+}
+
+// The folders of an absolute Unix path, with "." and empty names left out.
+std::vector<std::string> FolderNames(const std::string& path)
+{
+    std::vector<std::string> names;
+    size_t start = 0;
+    while (start <= path.size()) {
+        size_t slash = path.find('/', start);
+        if (slash == std::string::npos) slash = path.size();
+        std::string name = path.substr(start, slash - start);
+        if (!name.empty() && name != ".") names.push_back(name);
+        start = slash + 1;
+    }
+    return names;
+}
+
+// The path with its folder part resolved (links such as Wine's drive
+// links followed), so that it compares with the current folder; the path
+// as it is when its folder does not exist.
+std::string ResolvedPath(const std::string& path)
+{
+    size_t slash = path.rfind('/');
+    std::string folder = path.substr(0, slash == 0 ? 1 : slash);
+    char* resolved = realpath(folder.c_str(), nullptr);
+    if (!resolved) return path;
+    std::string result =
+        std::string(resolved) + (std::strcmp(resolved, "/") == 0 ? "" : "/") + path.substr(slash + 1);
+    free(resolved);
+    return result;
+}
+
+// An absolute Unix path as a path relative to the current folder ("Hello.kln",
+// "../Other/M.kln"); the path itself when the current folder is unknown.
+std::string RelativeToCurrentFolder(const std::string& path)
+{
+    char* current = getcwd(nullptr, 0);
+    if (!current) return path;
+    std::vector<std::string> from = FolderNames(current), to = FolderNames(ResolvedPath(path));
+    free(current);
+    size_t common = 0;
+    while (common < from.size() && common < to.size() && from[common] == to[common]) ++common;
+    std::string relative;
+    for (size_t i = common; i < from.size(); ++i) relative += "../";
+    for (size_t i = common; i < to.size(); ++i) relative += to[i] + "/";
+    if (relative.empty()) return ".";
+    relative.pop_back();  // the slash after the last name
+    return relative;
+}
+
+// kln reads any argument of two or more characters that begins with '-' or
+// '/' as a switch, and the first other argument as its module name.
+bool IsKlnSwitch(const WCHAR* argument)
+{
+    return (argument[0] == u'-' || argument[0] == u'/') && argument[1] != 0;
+}
+
+bool IsKln(const ToolLocation& location)
+{
+    return location.program.size() >= 4 &&
+           location.program.compare(location.program.size() - 4, 4, "/kln") == 0;
+}
+
+// The tool's arguments. kln's module name given as an absolute DOS path
+// (kforge's "%FULL%" and "%PATH%") becomes a path relative to the current
+// folder, which the build has made the module's folder: as a Unix path it
+// would begin with "/", which kln takes for a switch.
+std::vector<std::string> ToolArguments(const ToolLocation& location, int argc, WCHAR** argv)
+{
+    std::vector<std::string> arguments{location.program};
+    bool moduleNamePending = IsKln(location);
+    for (int i = 1; i < argc; ++i) {
+        std::string argument = ToolArgument(argv[i]);
+        if (moduleNamePending && !IsKlnSwitch(argv[i])) {
+            moduleNamePending = false;
+            if (IsAbsoluteDosPath(argv[i]) && argument[0] == '/')
+                argument = RelativeToCurrentFolder(argument);
+        }
+        arguments.push_back(argument);
+    }
+    return arguments;
 }
 
 // The launcher's Unix environment with the tool folder first on PATH.
@@ -329,7 +412,6 @@ extern "C" int wmain(int argc, WCHAR** argv)
     using namespace kforge;
     ToolLocation location;
     if (!LocateTool(location)) return ReportCannotRun("launcher", "its tool: its own file has no Unix path");
-    std::vector<std::string> arguments{location.program};
-    for (int i = 1; i < argc; ++i) arguments.push_back(ToolArgument(argv[i]));
+    std::vector<std::string> arguments = ToolArguments(location, argc, argv);
     return ToolRun(std::move(location), std::move(arguments)).Run();
 }

@@ -31,6 +31,12 @@ TEST(CommandTemplate, PlaceholdersAreReplacedInOrder)
         {"%FILE%", "C:\\w\\%PATH%.kln", "C:\\w"},
         // ... but text a replacement inserts is not searched for its own placeholder again.
         {"%PATH%", "C:\\%FULL%\\a.kln", "C:\\C:\\%FULL%\\a.kln"},
+        // A word that a value gives a blank is one argument in quotes, unless it has quotes already.
+        {"kln -r %FULL%", "C:\\My Projects\\Hello.kln", "kln -r \"C:\\My Projects\\Hello.kln\""},
+        {"kln %PATH%\\%FILE%", "C:\\My Projects\\My Hello.kln", "kln \"C:\\My Projects\\My Hello\""},
+        {"kln %PATH%\\%FILE%", "C:\\work\\My Hello.kln", "kln \"C:\\work\\My Hello\""},
+        {"kln \"%PATH%\\%FILE%.kln\"", "C:\\My Projects\\Hello.kln", "kln \"C:\\My Projects\\Hello.kln\""},
+        {"%FILE% %PATH%", "C:\\a b\\c d.kln", "\"c d\" \"C:\\a b\""},
     };
     for (const SubstitutionCase& c : cases) {
         EXPECT_EQ(SubstituteCommand(c.commandTemplate, c.file), c.command) << c.commandTemplate;
@@ -39,6 +45,7 @@ TEST(CommandTemplate, PlaceholdersAreReplacedInOrder)
 
 TEST(CommandTemplate, PathsWithBlanksAreQuotedOnce)
 {
+    EXPECT_EQ(QuoteIfBlank("c:\\my dir\\"), "\"c:\\my dir\\\\\"") << "a closing quote is not escaped";
     EXPECT_EQ(QuoteIfBlank("kln"), "kln");
     EXPECT_EQ(QuoteIfBlank("c:\\program files\\kiln\\kln.exe"), "\"c:\\program files\\kiln\\kln.exe\"");
     EXPECT_EQ(QuoteIfBlank("\"c:\\program files\\kln.exe\""), "\"c:\\program files\\kln.exe\"");

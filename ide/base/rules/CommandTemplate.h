@@ -9,6 +9,9 @@ namespace kforge {
 // Replaces, case-sensitively and in this order, every "%FILE%" by the file's
 // title, every "%PATH%" by its folder and every "%FULL%" by the trimmed file.
 // A later placeholder is also replaced inside text an earlier one inserted.
+// A word of the template that a value gives a blank is put in double quotes
+// (%PATH%\%FILE%.kln becomes "C:\My Projects\Hello.kln"), unless the word
+// holds quotes of its own.
 std::string SubstituteCommand(const std::string& commandTemplate, const std::string& file);
 
 // The path in double quotes when it holds a blank and is not quoted yet, so
