@@ -44,7 +44,8 @@ compiler::compiler(const std::string& source, const std::string& name, session& 
     : input(source, std::ios::binary),
       lex(input),
       this_module(module_name.empty() ? capitalize(without_extension(source.empty() ? name : source)) : module_name),
-      run(run)
+      run(run),
+      source_file(source)
 {
     if (!input.is_open()) throw "Error opening input file";
     const std::string& own_name = this_module.name;
@@ -76,7 +77,30 @@ void compiler::compile(bool library, bool debug)
     } catch (const std::string& message) {
         throw parse_error{message, this_module.name, lex.line, lex.column};
     }
-    if (library) write_module_file(this_module.name, interface);
+    if (library) write_module_file(output_folder + this_module.name, interface);
+}
+
+build_request compiler::to_build() const
+{
+    build_request request;
+    request.module = this_module.name;
+    if (library || library_option)
+        request.target = build_target::library;
+    else if (dll)
+        request.target = build_target::dll;
+    else
+        request.target = console ? build_target::console_program : build_target::windowed_program;
+    request.run_no_tool = abort_build;
+    request.keep_source = interface_module;
+    request.module_file_written = library;
+    request.debug = debug;
+    request.no_exceptions = run.no_exceptions;
+    request.basedir = run.basedir;
+    for (size_t i = 1; i < loaded_modules.size(); ++i)
+        request.libraries.push_back(loaded_modules[i]->prefix + loaded_modules[i]->name + ".lib");
+    request.resource_file = resource_file;
+    request.folder = output_folder;
+    return request;
 }
 
 // One text per level, built once; a deque keeps earlier texts in place.
@@ -117,7 +141,8 @@ void compiler::load_import(const std::string& name)
 {
     if (find_module(name)) return;
     size_t first_new = loaded_modules.size();
-    load_module(name, loaded_modules, apistring, debug, run);
+    import_chain chain(this_module.name);
+    load_module(name, loaded_modules, apistring, run.basedir, chain);
     for (size_t i = first_new; i < loaded_modules.size(); ++i) {
         output << "\n}\n\n";
         emit_namespace_block(*loaded_modules[i], output);

@@ -3,8 +3,12 @@
 // The compiler reads one Kiln module and writes one C++ translation unit.
 // The road of a module, one stage a file (headers in brackets):
 //   main.cpp        the driver: command line, the session, error line, exit status
-//   session.cpp     what the run shares; the rebuild of stale imports [session.h]
-//   compiler.cpp    the compiler object: scopes, look-ups, imports
+//   session.cpp     what the run shares; before translation, the imports found
+//                   (USING read with the lexer alone) and the rebuilds of stale
+//                   ones planned in the order the translation meets them [session.h]
+//   rebuilds.cpp    the planned rebuilds run, one after another or side by side [rebuilds.h]
+//   compiler.cpp    the compiler object: the context of one module's translation,
+//                   its scopes, look-ups and imports
 //   lexer.cpp       tokens and reserved words [lexer.h]
 //   frame.cpp       outer level of a module, default sections, #CPP
 //   decl_*.cpp      DIM and type names, TYPE, CONST/ENUM, OPTION, USING/ALIAS/BUILTIN
@@ -14,8 +18,8 @@
 //   expr_*.cpp      expressions, members, containers, call arguments [expr.h]
 //   symbols.cpp     symbol kinds, C++ spellings, importers' declarations [symbols.h]
 //   module_file.cpp the .kmd writer and reader [module_file.h]
-//   loader.cpp      finding, rebuilding (through the session) and reading imports [loader.h]
-//   build.cpp       bcc32, tlib and ilink32
+//   loader.cpp      finding and reading the module files of imports [loader.h]
+//   build.cpp       bcc32, tlib and ilink32, from a build request [build.h]
 //   util.cpp        names ignoring case, file names, the output file [util.h]
 //
 // Errors are thrown values: a translator throws a message as a `const char*`
@@ -25,6 +29,7 @@
 // translator tells what an expression was by its result.
 #pragma once
 
+#include "build.h"
 #include "lexer.h"
 #include "loader.h"
 #include "session.h"
@@ -46,10 +51,10 @@ struct parse_error {
     int column;
 };
 
-// A build tool (bcc32, tlib, ilink32) exited with a failure status.
-// Printed as "Error: <tool> failed"; passes nested compilations unchanged.
-struct tool_failure {
-    std::string tool;
+// An error line written in full by a rebuild that ran in a process of its
+// own; printed as it is.
+struct reported_error {
+    std::string line;
 };
 
 // ---------------------------------------------------------------------------
@@ -118,6 +123,25 @@ struct body_state {
 };
 
 // ---------------------------------------------------------------------------
+// Recursion limits: a recursive translator counts its depth in the compiler
+// of its module, so that hostile input cannot run off the stack.
+
+class depth_guard {
+public:
+    depth_guard(int& depth, int limit, const char* message) : depth_(depth)
+    {
+        if (depth_ == limit) throw message;
+        ++depth_;
+    }
+    ~depth_guard() { --depth_; }
+    depth_guard(const depth_guard&) = delete;
+    depth_guard& operator=(const depth_guard&) = delete;
+
+private:
+    int& depth_;
+};
+
+// ---------------------------------------------------------------------------
 // The compiler object: one per module being translated.
 
 struct compiler {
@@ -130,7 +154,10 @@ struct compiler {
     std::string line_buffer;                 // last raw line of a #CPP block
     std::vector<module*> loaded_modules;     // entry 0 is &this_module
     std::vector<std::string> library_names;  // LIB expressions, first appearance, no duplicates
+    std::string source_file;                 // host path of the source read
+    std::string output_folder;               // where M.cpp and M.kmd go: "" or a folder ending in '/'
     bool library = false;
+    bool library_option = false;  // OPTION LIBRARY: the build makes a library
     bool dll = false;
     bool abort_build = false;
     bool interface_module = false;  // INTERFACE: M.cpp is written by hand and never removed
@@ -145,6 +172,9 @@ struct compiler {
     std::set<std::pair<const symbol*, const symbol*>> defined_methods;
     int indent = 0;
     int scope_level = 0;
+    int expression_depth = 0;            // nested expressions
+    int statement_depth = 0;             // nested statements and blocks
+    int constant_parenthesis_depth = 0;  // parentheses of a constant expression
 
     // --- compiler.cpp: object, scopes, look-ups
     // Throws the open and illegal-name errors. The module takes the spelling
@@ -153,6 +183,8 @@ struct compiler {
     compiler(const std::string& name, session& run, const std::string& module_name = "");
     ~compiler();
     void compile(bool library, bool debug);
+    // What the build of the translated module needs.
+    build_request to_build() const;
     const std::string& indent_text() const;  // "\n" + one TAB per indent level
     // Look-ups of types and identifiers in one module (m) or across the
     // loaded modules: find_… returns null when nothing matches, require_…
@@ -206,9 +238,6 @@ private:
 // --- frame.cpp: the outer level
 void translate_module(compiler& c);
 void translate_cpp_block(compiler& c);  // "#CPP" … "#KLN" verbatim text
-
-// --- build.cpp
-void build(compiler& c);
 
 // --- decl_dim.cpp: type names and DIM
 type_symbol* parse_typename(compiler& c);

@@ -100,21 +100,9 @@ operand read_named_constant(compiler& c)
     return {constant->value, false};
 }
 
-// Counts open parentheses, so that hostile input cannot run off the stack.
-int parenthesis_depth = 0;
-
-struct parenthesis_guard {
-    parenthesis_guard()
-    {
-        if (parenthesis_depth == max_parenthesis_depth) throw "expression too deeply nested";
-        ++parenthesis_depth;
-    }
-    ~parenthesis_guard() { --parenthesis_depth; }
-};
-
 operand read_parenthesised(compiler& c)
 {
-    parenthesis_guard guard;
+    depth_guard guard(c.constant_parenthesis_depth, max_parenthesis_depth, "expression too deeply nested");
     c.next();
     bool is_string;
     std::string text = eval_constexpr(c, is_string);

@@ -51,7 +51,7 @@ void translate_option(compiler& c)
         else if (c.is_word("BYVAL"))
             c.byref_default = false;
         else if (c.is_word("LIBRARY"))
-            c.run.library_option = true;
+            c.library_option = true;
         else
             throw "unknown option";
         c.next();

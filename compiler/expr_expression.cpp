@@ -384,16 +384,6 @@ bool translate_binary_operator(state& st)
 // Parentheses, indices and arguments recurse; a depth limit keeps a
 // pathological source from exhausting the stack.
 const int max_nesting = 2000;
-int nesting = 0;
-
-struct nesting_guard {
-    nesting_guard()
-    {
-        if (nesting == max_nesting) throw "expression too deeply nested";
-        ++nesting;
-    }
-    ~nesting_guard() { --nesting; }
-};
 
 // What the expression was. A target was asked for: the expression ended at
 // its one operand, which is one, or stopped at an operand that is none.
@@ -407,7 +397,7 @@ expression::form result_form(const state& st)
 
 expression translate_expression(compiler& c, const expression_request& request, std::ostream& out)
 {
-    nesting_guard guard;
+    depth_guard guard(c.expression_depth, max_nesting, "expression too deeply nested");
     expr::state st{c, out, request};
     for (bool first = true;; first = false) {
         if (!first) out << ' ';

@@ -105,7 +105,7 @@ void translate_interface_head(compiler& c)
 
 void write_file_head(compiler& c)
 {
-    open_output(c, host_path(without_extension(c.this_module.name) + ".cpp"));
+    open_output(c, host_path(c.output_folder + without_extension(c.this_module.name) + ".cpp"));
     if (c.debug) c.output << "#define __KLN_DEBUG\n";
     c.output << "#include \"" << c.run.basedir << "lib/core/core.h\"\n"
              << "\nnamespace kln\n{\nnamespace " << c.this_module.name << "\n{\n\n";

@@ -113,12 +113,14 @@ std::string enter_module_folder(const std::string& module_name)
 void compile_and_build(run_settings& settings)
 {
     settings.run.basedir = base_folder();
+    settings.run.rebuild_limit = rebuild_limit_from_environment();
     std::unique_ptr<compiler> c(new compiler(enter_module_folder(settings.module_name), settings.run));
+    settings.run.rebuild_stale_imports(*c, settings.debug);
     c->compile(settings.library, settings.debug);
     if (settings.header) write_header(c->this_module, "");
     if (!settings.dump_only) {
         std::cout << "   Compiling...\n";
-        build(*c);
+        build(c->to_build());
     }
     c->output.close();
     c.release();
@@ -133,24 +135,8 @@ int run(run_settings& settings)
               << "   Processing...\n";
     try {
         compile_and_build(settings);
-    } catch (const parse_error& e) {
-        std::cout << "Error in '" << e.module << "' at " << e.line << "," << e.column << ": " << e.message
-                  << "\n";
-        return error_status;
-    } catch (const tool_failure& failure) {
-        std::cout << "Error: " << failure.tool << " failed\n";
-        return error_status;
-    } catch (const std::string& message) {
-        std::cout << message << "\n";
-        return error_status;
-    } catch (const char* message) {
-        std::cout << message << "\n";
-        return error_status;
-    } catch (const std::exception& e) {
-        std::cout << "Error: internal compiler error (" << e.what() << ")\n";
-        return error_status;
     } catch (...) {
-        std::cout << "Error: internal compiler error\n";
+        std::cout << error_line_of_current_exception() << "\n";
         return error_status;
     }
     float seconds = float(now_ms() - start) * 0.001f;

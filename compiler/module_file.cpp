@@ -172,6 +172,19 @@ void check_base_chains(const module& m)
 }
 
 // Reads one module file into its module record.
+}  // namespace
+
+void read_module_imports(std::istream& file, const std::function<void(const std::string&)>& import)
+{
+    char magic[4];
+    if (!file.read(magic, 4) || !std::equal(magic, magic + 4, module_magic)) invalid_module_format();
+    char version[3];
+    if (!file.read(version, 3)) invalid_module_format();
+    for (std::string name = read_str(file); !name.empty(); name = read_str(file)) import(name);
+}
+
+namespace {
+
 class module_file_reader {
 public:
     module_file_reader(std::istream& file, module& m, const module_file_context& context)
@@ -181,9 +194,7 @@ public:
 
     void read()
     {
-        read_magic();
-        for (std::string import = read_str(file_); !import.empty(); import = read_str(file_))
-            context_.load_import(import);
+        read_module_imports(file_, context_.load_import);
         m_.has_initialization = file_.get() > 0;
         m_.has_finalization = file_.get() > 0;
         if (!file_) invalid_module_format();
@@ -201,14 +212,6 @@ private:
     bool reading_types_ = false;
     std::set<type_symbol*> placeholder_set_;
     std::vector<std::unique_ptr<type_symbol>> placeholders_;
-
-    void read_magic()
-    {
-        char magic[4];
-        if (!file_.read(magic, 4) || !std::equal(magic, magic + 4, module_magic)) invalid_module_format();
-        char version[3];
-        if (!file_.read(version, 3)) invalid_module_format();
-    }
 
     void read_types()
     {

@@ -37,6 +37,11 @@ struct module_file_context {
     std::function<void(const std::string&)> load_import;
 };
 
+// Reads the head of a module file, the magic and the version, and hands
+// each name of its import list to `import`, in file order; the file then
+// stands at the module's own flags. A damaged head is an "invalid module format".
+void read_module_imports(std::istream& file, const std::function<void(const std::string&)>& import);
+
 // Reads a module file into m, an empty module record named after the file.
 // A damaged file is an "invalid module format".
 void read_module_file(std::istream& file, module& m, const module_file_context& context);

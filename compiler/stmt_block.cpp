@@ -70,24 +70,6 @@ void end_body(compiler& c)
 
 // --- block loop and dispatcher ---------------------------------------------------
 
-namespace {
-
-// Statements nest through their blocks and single-line bodies; a depth
-// limit keeps a pathological source from exhausting the stack.
-const int max_statement_nesting = 1000;
-int statement_nesting = 0;
-
-struct statement_nesting_guard {
-    statement_nesting_guard()
-    {
-        if (statement_nesting == max_statement_nesting) throw "statements too deeply nested";
-        ++statement_nesting;
-    }
-    ~statement_nesting_guard() { --statement_nesting; }
-};
-
-}  // namespace
-
 bool translate_block(compiler& c)
 {
     for (;;) {
@@ -99,6 +81,10 @@ bool translate_block(compiler& c)
 }
 
 namespace {
+
+// Statements nest through their blocks and single-line bodies; a depth
+// limit keeps a pathological source from exhausting the stack.
+const int max_statement_nesting = 1000;
 
 void translate_after_optional_word(compiler& c)
 {
@@ -159,7 +145,7 @@ bool translate_end(compiler& c)
 
 bool translate_statement(compiler& c)
 {
-    statement_nesting_guard guard;
+    depth_guard guard(c.statement_depth, max_statement_nesting, "statements too deeply nested");
     skip_empty_statements(c);
     if (c.lex.kind == token_kind::label) {
         translate_label(c);
