@@ -36,6 +36,11 @@ const struct {
 
 bool is_class(const type_symbol* type) { return type && type->kind == symbol_kind::class_; }
 
+bool is_text_type(const type_symbol* type)
+{
+    return type && (equal_nocase(type->name, "STRING") || equal_nocase(type->name, "APISTRING"));
+}
+
 // --- C++ spellings of types: the one place that writes them ---------------------
 
 std::string reference_type_text(const type_symbol* cls)
