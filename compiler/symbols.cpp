@@ -232,7 +232,7 @@ void procedure_symbol::emit_declaration(std::ostream& out) const
         std::string n = cpp_name(false);
         out << "\t\t\tvirtual void " << n << "(kln::string& x);\n"
             << "\t\t\tvirtual void " << n << "(kln::apistring& x);\n"
-            << "\t\t\tvirtual void " << n << "(ref<kln::object>& x);\n"
+            << "\t\t\tvirtual void " << n << "(kln::ref<kln::object>& x);\n"
             << "\t\t\ttemplate<class T> void " << n << "(kln::ref<T>& x) { kln::ref<kln::object> y = x; " << n
             << "(y); }\n"
             << "\t\t\ttemplate<class T> void " << n << "(T& x) { " << n << "(&x, sizeof(T)); }\n"
