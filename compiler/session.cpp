@@ -51,11 +51,30 @@ void scan_using(lexer& lex, source_imports& found)
     if (lex.kind != token_kind::end_of_statement) throw "end of statement expected";
 }
 
+// Whether `names` holds `name`, ignoring case.
+template<class Names> bool contains_nocase(const Names& names, const std::string& name)
+{
+    for (const auto& entry : names)
+        if (equal_nocase(name, entry)) return true;
+    return false;
+}
+
 bool is_any_of(const std::string& word, std::initializer_list<const char*> words)
 {
-    for (const char* candidate : words)
-        if (equal_nocase(word, candidate)) return true;
-    return false;
+    return contains_nocase(words, word);
+}
+
+// Runs `read`; false when it throws a translator's error text.
+template<class Read> bool reads_without_error(Read read)
+{
+    try {
+        read();
+        return true;
+    } catch (const char*) {
+        return false;
+    } catch (const std::string&) {
+        return false;
+    }
 }
 
 // A statement at the module's outer level, from its first token: a USING,
@@ -76,6 +95,34 @@ void scan_module_statement(lexer& lex, source_imports& found, std::string& block
 // module frame meets them: the INTERFACE head, System, then USING at the
 // start of a statement at the outer level. An error that ends the
 // translation ends the scan there.
+void scan_source(lexer& lex, const std::string& module_name, source_imports& found)
+{
+    lex.next_token();
+    if (equal_nocase(lex.text, "INTERFACE")) {
+        lex.next_token();
+        if (equal_nocase(lex.text, "NOSKIP")) lex.next_token();
+        if (lex.kind != token_kind::end_of_statement) throw "end of statement expected";
+        lex.next_token();
+    }
+    if (!equal_nocase(module_name, "SYSTEM")) found.sites.push_back({"System", lex.line, lex.column});
+    bool statement_start = true;
+    std::string block;  // the outer-level block the scan is in, ended by END and its word
+    while (!(lex.kind == token_kind::end_of_statement && lex.at_eof())) {
+        if (equal_nocase(lex.text, "#CPP")) {
+            skip_verbatim_block(lex);
+        } else if (statement_start && block.empty()) {
+            scan_module_statement(lex, found, block);
+        } else if (statement_start && equal_nocase(lex.text, "END")) {
+            lex.next_token();
+            if (equal_nocase(lex.text, block)) block.clear();
+        }
+        statement_start = lex.kind == token_kind::end_of_statement;
+        lex.next_token();
+    }
+}
+
+// The imports of the source file `source`; incomplete when it cannot be
+// opened or its scan stops at an error.
 source_imports scan_imports(const std::string& source, const std::string& module_name)
 {
     source_imports found;
@@ -85,42 +132,8 @@ source_imports scan_imports(const std::string& source, const std::string& module
         return found;
     }
     lexer lex(input);
-    try {
-        lex.next_token();
-        if (equal_nocase(lex.text, "INTERFACE")) {
-            lex.next_token();
-            if (equal_nocase(lex.text, "NOSKIP")) lex.next_token();
-            if (lex.kind != token_kind::end_of_statement) throw "end of statement expected";
-            lex.next_token();
-        }
-        if (!equal_nocase(module_name, "SYSTEM")) found.sites.push_back({"System", lex.line, lex.column});
-        bool statement_start = true;
-        std::string block;  // the outer-level block the scan is in, ended by END and its word
-        while (!(lex.kind == token_kind::end_of_statement && lex.at_eof())) {
-            if (equal_nocase(lex.text, "#CPP")) {
-                skip_verbatim_block(lex);
-            } else if (statement_start && block.empty()) {
-                scan_module_statement(lex, found, block);
-            } else if (statement_start && equal_nocase(lex.text, "END")) {
-                lex.next_token();
-                if (equal_nocase(lex.text, block)) block.clear();
-            }
-            statement_start = lex.kind == token_kind::end_of_statement;
-            lex.next_token();
-        }
-    } catch (const char*) {
-        found.complete = false;
-    } catch (const std::string&) {
-        found.complete = false;
-    }
+    found.complete = reads_without_error([&] { scan_source(lex, module_name, found); });
     return found;
-}
-
-bool contains_nocase(const std::vector<std::string>& names, const std::string& name)
-{
-    for (const std::string& entry : names)
-        if (equal_nocase(entry, name)) return true;
-    return false;
 }
 
 // The loads of one translation, as the compiler of its module would make
@@ -129,6 +142,11 @@ struct translation {
     std::string module;
     bool debug;
     std::vector<std::string> loaded;  // the modules loaded so far, after the module itself
+
+    bool has_loaded(const std::string& name) const
+    {
+        return equal_nocase(name, module) || contains_nocase(loaded, name);
+    }
 };
 
 // Walks the loads of the top module's translation and of every nested one
@@ -146,7 +164,7 @@ public:
         source_imports found = scan_imports(source, t.module);
         for (const import_site& site : found.sites) {
             if (ended_) return;
-            if (equal_nocase(site.name, t.module) || contains_nocase(t.loaded, site.name)) continue;
+            if (t.has_loaded(site.name)) continue;
             try {
                 plan_load(site.name, t, site, chain);
             } catch (const std::string& message) {
@@ -179,7 +197,7 @@ private:
         }
         for (const std::string& import : imports) {
             if (ended_) return;
-            if (!equal_nocase(import, t.module) && !contains_nocase(t.loaded, import))
+            if (!t.has_loaded(import))
                 plan_load(import, t, site, chain);
         }
         t.loaded.push_back(name);
@@ -229,14 +247,8 @@ private:
     static bool read_imports(const std::string& module_file, std::vector<std::string>& imports)
     {
         std::ifstream file(module_file, std::ios::binary);
-        try {
-            read_module_imports(file, [&](const std::string& import) { imports.push_back(import); });
-            return true;
-        } catch (const char*) {
-            return false;
-        } catch (const std::string&) {
-            return false;
-        }
+        return reads_without_error(
+            [&] { read_module_imports(file, [&](const std::string& import) { imports.push_back(import); }); });
     }
 
     std::vector<std::vector<std::string>> predicted_imports_;  // per job: its module file's import list
