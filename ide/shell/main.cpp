@@ -7,6 +7,7 @@
 #include "Boundary.h"
 #include "CommonControls.h"
 #include "MainWindow.h"
+#include "MessagePump.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int)
 {
@@ -17,11 +18,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int)
         kforge::MainWindow main;
         if (!main.Start(commandLine ? commandLine : "")) { return; }
         MSG msg;
-        while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-            if (main.TranslateKey(msg)) { continue; }
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
+        while (GetMessageA(&msg, nullptr, 0, 0) > 0) { kforge::RouteMessage(msg); }
         status = static_cast<int>(msg.wParam);
     });
     OleUninitialize();
