@@ -1,4 +1,4 @@
-#include "controls/AtomicFile.h"
+#include "AtomicFile.h"
 
 #include <gtest/gtest.h>
 
