@@ -120,6 +120,14 @@ void ShellBuildEnvironment::SaveActiveDocumentAs(const std::string& path)
     if (active_ && active_->Editor()) { active_->Editor()->SaveFile(path, false); }
 }
 
+// The command was given to the active document, so "FileSave" saves it.
+bool ShellBuildEnvironment::SaveActiveDocumentChanges()
+{
+    if (!active_ || !active_->DocChanged()) { return true; }
+    main_.RunCommand("FileSave");
+    return !active_->DocChanged();
+}
+
 void ShellBuildEnvironment::ShowMessage(const std::string& text, const std::string& title, unsigned flags)
 {
     kforge::ShowMessage(main_.Hwnd(), text, title, flags);

@@ -2,6 +2,8 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdlib>
 
 #include "CodeEdit.h"
@@ -122,9 +124,11 @@ DialogAnswer TestChannel::Answer(const DialogRequest& request)
     return answer;
 }
 
+// Commands wait for the end of the start-up, whose pumps let ticks in: the
+// default solution is open by then.
 void TestChannel::Tick()
 {
-    if (running_) { return; }
+    if (running_ || !main_.Started()) { return; }
     running_ = true;
     auto alive = AliveToken();
     for (const std::string& line : channel_.TakeNewCommands()) {
@@ -180,6 +184,16 @@ void TestChannel::Run(const std::vector<std::string>& words, const std::string& 
         WriteSelection();
     } else if (verb == "tasks") {
         WriteTasks();
+    } else if (verb == "keys-after-poll") {
+        if (!KeysAfterPoll(std::vector<std::string>(words.begin() + 1, words.end()))) {
+            channel_.WriteResult("keys not sent");
+        }
+    } else if (verb == "menu") {
+        WriteMenu();
+    } else if (verb == "end-menu") {
+        EndMenu();
+    } else if (verb == "status") {
+        channel_.WriteResult("status " + main_.Dock().StatusText(0));
     } else if (verb == "dialog-set") {
         HWND control = DialogControl(std::atoi(argument.c_str()));
         if (!control || !SetWindowTextA(control, AfterWords(line, 2).c_str())) {
@@ -331,6 +345,56 @@ void TestChannel::WriteTasks()
     for (int i = 0; i < list->ListCount(); ++i) {
         channel_.WriteResult("task " + std::to_string(i) + "|" + list->List(i));
     }
+}
+
+// A tick of the open-request poll posted to the main window, then keys
+// posted to the window with the focus, all at once: the poll runs first and
+// meets the keys in the queue. A key is a key name (F5, Down, ...), posted
+// as its key-down and key-up, or one letter or digit, posted as the
+// character typed.
+bool TestChannel::KeysAfterPoll(const std::vector<std::string>& keys)
+{
+    static const std::pair<const char*, WORD> kNamedKeys[] = {
+        {"F4", VK_F4}, {"F5", VK_F5}, {"Down", VK_DOWN}, {"Up", VK_UP}, {"Return", VK_RETURN}};
+    HWND focus = GetFocus();
+    if (!focus || !PostMessageA(main_.Hwnd(), WM_TIMER, MainWindow::kPollTimerId, 0)) { return false; }
+    for (const std::string& key : keys) {
+        if (key.size() == 1 && std::isalnum(static_cast<unsigned char>(key[0]))) {
+            if (!PostMessageA(focus, WM_CHAR, static_cast<WPARAM>(key[0]), 1)) { return false; }
+            continue;
+        }
+        const auto named = std::find_if(std::begin(kNamedKeys), std::end(kNamedKeys),
+                                        [&](const auto& entry) { return key == entry.first; });
+        if (named == std::end(kNamedKeys)) { return false; }
+        const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(named->second, MAPVK_VK_TO_VSC)) << 16;
+        if (!PostMessageA(focus, WM_KEYDOWN, named->second, 1 | scan) ||
+            !PostMessageA(focus, WM_KEYUP, named->second, 1 | scan | (LPARAM{3} << 30))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// "menu 1 N" while a menu's loop runs, N the highlighted entry of the open
+// menu of the menu bar (-1 for none); "menu 0" otherwise.
+void TestChannel::WriteMenu()
+{
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetCurrentThreadId(), &info) || !(info.flags & GUI_INMENUMODE)) {
+        channel_.WriteResult("menu 0");
+        return;
+    }
+    int highlighted = -1;
+    HMENU bar = GetMenu(main_.Hwnd());
+    for (int i = 0; bar && i < GetMenuItemCount(bar); ++i) {
+        HMENU popup = GetSubMenu(bar, i);
+        if (!popup || !(GetMenuState(bar, i, MF_BYPOSITION) & MF_HILITE)) { continue; }
+        for (int j = 0; j < GetMenuItemCount(popup); ++j) {
+            if (GetMenuState(popup, j, MF_BYPOSITION) & MF_HILITE) { highlighted = j; }
+        }
+    }
+    channel_.WriteResult("menu 1 " + std::to_string(highlighted));
 }
 
 HWND TestChannel::DialogControl(int id) const

@@ -50,6 +50,8 @@ private:
     bool SelectTreeItem(const std::string& key);
     void WriteSelection();
     void WriteTasks();
+    bool KeysAfterPoll(const std::vector<std::string>& keys);
+    void WriteMenu();
     // A control of the modal dialog in front of the main window.
     HWND DialogControl(int id) const;
     bool PickDialogRow(int id, int row);
