@@ -50,18 +50,26 @@ int32_t to_int32(double value)
     return (int32_t)(uint32_t)(int64_t)whole;
 }
 
-// Whole numbers in decimal; others in single precision "%f", or "%.9g" when
-// six decimals would not read back as the same value (0.0000001).
+// The shortest text that reads back as the same single-precision value.
+std::string exact_single_text(float single)
+{
+    char buffer[32];
+    for (int digits = 1;; ++digits) {
+        std::snprintf(buffer, sizeof buffer, "%.*g", digits, (double)single);
+        if ((float)number_of(buffer) == single || digits == 9) return buffer;
+    }
+}
+
+// Whole numbers in decimal; others in single precision "%f" (six decimals,
+// 1 / 3 is 0.333333), unless the value is below the sixth decimal, where
+// "%f" would show zero or a digit of another magnitude (0.0000001).
 std::string number_text(double value)
 {
     // Infinities count as whole and NaN (inf - inf) joins them, so both fail the range check.
     if (value == std::trunc(value) || std::isnan(value)) return int_to_str(to_int32(value));
     float single = (float)value;
-    std::string text = float_to_str(single);
-    if ((float)number_of(text) == single) return text;
-    char buffer[32];
-    std::snprintf(buffer, sizeof buffer, "%.9g", (double)single);
-    return buffer;
+    if (std::fabs(single) < 0.000001f) return exact_single_text(single);
+    return float_to_str(single);
 }
 
 prefix read_prefix(compiler& c)

@@ -53,9 +53,7 @@ type_symbol* read_member_type(compiler& c, const variable_symbol& member)
 // fails as an unexpected token.
 void read_fixed_length(compiler& c, variable_symbol& member)
 {
-    bool is_string_type =
-        equal_nocase(member.type->name, "STRING") || equal_nocase(member.type->name, "APISTRING");
-    if (!is_string_type || !c.is_operator("*")) return;
+    if (!is_text_type(member.type) || !c.is_operator("*")) return;
     c.next();
     member.fixed_length = read_size(c, 1, "invalid string length");
 }
@@ -77,6 +75,8 @@ void translate_member(compiler& c, record_symbol& record)
     c.next();
     read_member_dimensions(c, *member);
     member->type = read_member_type(c, *member);
+    // A record holds its members by value, so it cannot hold itself.
+    if (member->type == &record) throw "recursive type";
     if (member->type->visibility < record.visibility) throw "cannot use private type in public declaration";
     read_fixed_length(c, *member);
     record.fields.push_back(member);

@@ -36,8 +36,10 @@ int hex_value(int c)
 // Words that would clash with C++ in the generated code: every C++17
 // keyword and alternative operator name, GNU's typeof, the std::type_info
 // that class checks name, the names the generated code gives its own parts
-// (kln, the run-time namespace; is, the selector of SELECT CASE), and every
-// macro that the generated code meets.
+// (kln, the run-time namespace; is, the selector of SELECT CASE; the names
+// beginning with two underscores), the run-time types that it names without
+// "kln::" (a declaration of the module would hide them), and every macro
+// that the generated code meets.
 const char* const cpp_words[] = {
     "alignas",   "alignof",  "and",      "and_eq",    "asm",          "auto",          "bitand",
     "bitor",     "bool",     "break",    "case",      "catch",        "char",          "char16_t",
@@ -51,7 +53,9 @@ const char* const cpp_words[] = {
     "struct",    "switch",   "template", "this",      "thread_local", "throw",         "true",
     "try",       "typedef",  "typeid",   "typename",  "typeof",       "type_info",     "union",
     "unsigned",  "using",    "virtual",  "void",      "volatile",     "wchar_t",       "while",
-    "xor",       "xor_eq",   "kln",      "is",
+    "xor",       "xor_eq",   "kln",      "is",        "__limit",      "__iter",        "__refcnt",
+    "__isbase",  "__unwind_pos", "__init_all", "__final_all", "__init_and_final", "__init_and_final_ptr",
+    "string",    "apistring", "event",
 #include "cpp_macro_names.inc"
 };
 

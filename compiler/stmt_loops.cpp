@@ -229,6 +229,34 @@ variable_symbol* translate_counter(compiler& c, const std::string& name)
     return counter;
 }
 
+// A counter counts: a text counter is none.
+variable_symbol* translate_numeric_counter(compiler& c, const std::string& name)
+{
+    variable_symbol* counter = translate_counter(c, name);
+    if (is_text_type(counter->type)) throw "illegal counter type";
+    return counter;
+}
+
+// The C++ type that holds the limit, which is evaluated once: the counter's
+// own precision for a floating counter (a SINGLE loop compares as a SINGLE
+// assignment would), double for every other counter, which is exact for
+// every LONG.
+std::string limit_type_text(const type_symbol* counter_type)
+{
+    std::string spelling = counter_type->cpp_name();
+    if (spelling == "float" || spelling == "long double") return spelling;
+    return "double";
+}
+
+// The start value or the limit: a number. A VARIANT counter takes a text
+// start as its assignment would.
+void translate_bound(compiler& c, const variable_symbol& counter, bool is_start)
+{
+    type_symbol* type = translate_expression(c, {}, c.output).type;
+    bool takes_text = is_start && equal_nocase(counter.type->name, "VARIANT");
+    if (is_text_type(type) && !takes_text) throw "type mismatch";
+}
+
 // STEP [+|-] number: the step's text; a leading "-" counts downwards.
 std::string translate_step(compiler& c)
 {
@@ -262,14 +290,15 @@ void translate_for(compiler& c)
     open_loop_scope(c, "// for");
     std::string name = c.lex.text;
     c.next();
-    std::string counter = translate_counter(c, name)->cpp_name();
+    variable_symbol* counter_symbol = translate_numeric_counter(c, name);
+    std::string counter = counter_symbol->cpp_name();
     c.output << counter << " = ";
     if (!c.is_operator("=")) throw "assignment expected";
     c.next();
-    translate_expression(c, {}, c.output);
-    c.output << ";" << c.indent_text() << "float __limit = ";
+    translate_bound(c, *counter_symbol, true);
+    c.output << ";" << c.indent_text() << limit_type_text(counter_symbol->type) << " __limit = ";
     expect_word(c, "TO", "TO expected");
-    translate_expression(c, {}, c.output);
+    translate_bound(c, *counter_symbol, false);
     std::string step = translate_step(c);
     c.output << ";" << c.indent_text() << "while ( " << counter << (step[0] == '-' ? " >=" : " <=")
              << " __limit )" << c.indent_text() << "{";

@@ -36,6 +36,11 @@ const struct {
 
 bool is_class(const type_symbol* type) { return type && type->kind == symbol_kind::class_; }
 
+bool is_text_type(const type_symbol* type)
+{
+    return type && (equal_nocase(type->name, "STRING") || equal_nocase(type->name, "APISTRING"));
+}
+
 // --- C++ spellings of types: the one place that writes them ---------------------
 
 std::string reference_type_text(const type_symbol* cls)
@@ -227,7 +232,7 @@ void procedure_symbol::emit_declaration(std::ostream& out) const
         std::string n = cpp_name(false);
         out << "\t\t\tvirtual void " << n << "(kln::string& x);\n"
             << "\t\t\tvirtual void " << n << "(kln::apistring& x);\n"
-            << "\t\t\tvirtual void " << n << "(ref<kln::object>& x);\n"
+            << "\t\t\tvirtual void " << n << "(kln::ref<kln::object>& x);\n"
             << "\t\t\ttemplate<class T> void " << n << "(kln::ref<T>& x) { kln::ref<kln::object> y = x; " << n
             << "(y); }\n"
             << "\t\t\ttemplate<class T> void " << n << "(T& x) { " << n << "(&x, sizeof(T)); }\n"

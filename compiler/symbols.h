@@ -268,6 +268,7 @@ struct alias_symbol : symbol {
 };
 
 bool is_class(const type_symbol* type);  // false for null
+bool is_text_type(const type_symbol* type);  // STRING or APISTRING (fixed lengths too); false for null
 
 // C++ spellings of types. A class is held through its counted reference,
 // "kln::ref<class X>"; the spellings differ only in the blanks that the

@@ -61,7 +61,7 @@ static void __stdcall Control(variant a, bool b, int n, double x)
 	// for
 	{
 		int k = 1;
-		float __limit = a;
+		double __limit = a;
 		while ( k <= __limit )
 		{
 			k += +2;
@@ -70,7 +70,7 @@ static void __stdcall Control(variant a, bool b, int n, double x)
 	// for
 	{
 		a = 1;
-		float __limit = 10;
+		double __limit = 10;
 		while ( a <= __limit )
 		{
 			a += 1;
@@ -79,7 +79,7 @@ static void __stdcall Control(variant a, bool b, int n, double x)
 	// for
 	{
 		variant v = 0.5;
-		float __limit = x;
+		double __limit = x;
 		while ( v >= __limit )
 		{
 			v += -0.25;

@@ -126,7 +126,7 @@ extern "C" void Main()
 	if (variant(string("x"))) hits += 1000;
 	Line("conditions", hits);
 	variant counter = 0;
-	float __limit = 2;
+	double __limit = 2;
 	int turns = 0;
 	while ( counter <= __limit )
 	{
