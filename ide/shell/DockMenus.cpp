@@ -32,7 +32,7 @@ std::vector<MenuItemSpec> EditItems()
 
 std::vector<MenuItemSpec> ProjectTreeItems()
 {
-    return {Item("ProjectNew", "&New Project..."), Item("ProjectFile", "Add &File..."),
+    return {Item("ProjectNew", "&New File in Project"), Item("ProjectFile", "Add &File..."),
             Item("ProjectRemove", "&Remove File"), Separator(),
             Item("ProjectSave", "&Save Solution"), Item("ProjectOptions", "&Properties...")};
 }
@@ -60,10 +60,10 @@ const std::vector<MenuSpec>& MenuBarSpec()
                   {Item("ViewPrevious", "&Previous Document"), Item("ViewNext", "&Next Document")})}},
         {"",
          "&Project",
-         {Item("ProjectNew", "&New Project..."), Item("ProjectOpen", "&Open Solution..."),
+         {Item("ProjectNew", "&New File in Project"), Item("ProjectOpen", "&Open Solution..."),
           Mru("ProjectList", "Recent &Solutions"), Item("ProjectSave", "&Save Solution"), Separator(),
           Submenu("ProjectAdd", "&Add",
-                  {Item("ProjectFile", "&File..."), Item("ProjectNew", "&New Project...")}),
+                  {Item("ProjectFile", "&File..."), Item("ProjectNew", "&New File")}),
           Item("ProjectRemove", "&Remove File"), Separator(), Item("ProjectOptions", "&Properties...")}},
         {"",
          "&Build",
@@ -88,23 +88,22 @@ const std::vector<MenuSpec>& PopupSpecs()
 
 const std::vector<ToolButtonSpec>& ToolBarSpec()
 {
-    // Pictures of comctl32's small standard strip (STD_FILENEW ... STD_REDOW).
-    constexpr int kNew = 6, kOpen = 7, kSave = 8, kCut = 0, kCopy = 1, kPaste = 2, kUndo = 3, kRedo = 4;
+    // The buttons' pictures in the program's strip TOOLSTRIP, in strip order.
     static const std::vector<ToolButtonSpec> buttons = {
-        {ToolButtonKind::Button, "FileFile", "New File", kNew},
-        {ToolButtonKind::Button, "FileOpen2", "Open", kOpen},
-        {ToolButtonKind::Button, "FileSave", "Save", kSave},
-        {ToolButtonKind::Button, "FileSaveAll", "Save All", -1},
+        {ToolButtonKind::Button, "FileFile", "New File", 0},
+        {ToolButtonKind::Button, "FileOpen2", "Open", 1},
+        {ToolButtonKind::Button, "FileSave", "Save", 2},
+        {ToolButtonKind::Button, "FileSaveAll", "Save All", 3},
         {ToolButtonKind::Separator, "", "", -1},
-        {ToolButtonKind::Button, "EditCut", "Cut", kCut},
-        {ToolButtonKind::Button, "EditCopy", "Copy", kCopy},
-        {ToolButtonKind::Button, "EditPaste", "Paste", kPaste},
+        {ToolButtonKind::Button, "EditCut", "Cut", 4},
+        {ToolButtonKind::Button, "EditCopy", "Copy", 5},
+        {ToolButtonKind::Button, "EditPaste", "Paste", 6},
         {ToolButtonKind::Separator, "", "", -1},
-        {ToolButtonKind::Button, "EditUndo", "Undo", kUndo},
-        {ToolButtonKind::Button, "EditRedo", "Redo", kRedo},
+        {ToolButtonKind::Button, "EditUndo", "Undo", 7},
+        {ToolButtonKind::Button, "EditRedo", "Redo", 8},
         {ToolButtonKind::Separator, "", "", -1},
-        {ToolButtonKind::Button, "BuildBuild", "Build", -1},
-        {ToolButtonKind::Button, "BuildExecute", "Execute", -1},
+        {ToolButtonKind::Button, "BuildBuild", "Build", 9},
+        {ToolButtonKind::Button, "BuildExecute", "Execute", 10},
         {ToolButtonKind::Separator, "", "", -1},
         {ToolButtonKind::Combo, "BuildPage", "Configuration", -1}};
     return buttons;
