@@ -589,7 +589,8 @@ void DockHost::DragSplitter(POINT point)
     // size that a later drag would first have to undo.
     RECT site{};
     GetWindowRect(sites_[side].Hwnd(), &site);
-    sideSize_[side] = side == static_cast<int>(DockSide::Bottom) ? site.bottom - site.top : site.right - site.left;
+    sideSize_[side] =
+        side == static_cast<int>(DockSide::Bottom) ? site.bottom - site.top : site.right - site.left;
 }
 
 void DockHost::Paint(HDC dc)
@@ -644,13 +645,9 @@ LRESULT DockHost::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam)
         case WM_SIZE:
             Relayout();
             return 0;
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(Hwnd(), &ps);
-            Paint(dc);
-            EndPaint(Hwnd(), &ps);
+        case WM_PAINT:
+            AnswerPaint(Hwnd(), [this](HDC dc) { Paint(dc); });
             return 0;
-        }
         case WM_COMMAND:
             if (lParam == 0 || reinterpret_cast<HWND>(lParam) == toolBar_.Hwnd()) {
                 if (RunCommandId(LOWORD(wParam))) { return 0; }

@@ -33,8 +33,8 @@ std::vector<MenuItemSpec> EditItems()
 std::vector<MenuItemSpec> ProjectTreeItems()
 {
     return {Item("ProjectNew", "&New File in Project"), Item("ProjectFile", "Add &File..."),
-            Item("ProjectRemove", "&Remove File"), Separator(),
-            Item("ProjectSave", "&Save Solution"), Item("ProjectOptions", "&Properties...")};
+            Item("ProjectRemove", "&Remove File"),      Separator(),
+            Item("ProjectSave", "&Save Solution"),      Item("ProjectOptions", "&Properties...")};
 }
 
 }  // namespace
@@ -62,8 +62,7 @@ const std::vector<MenuSpec>& MenuBarSpec()
          "&Project",
          {Item("ProjectNew", "&New File in Project"), Item("ProjectOpen", "&Open Solution..."),
           Mru("ProjectList", "Recent &Solutions"), Item("ProjectSave", "&Save Solution"), Separator(),
-          Submenu("ProjectAdd", "&Add",
-                  {Item("ProjectFile", "&File..."), Item("ProjectNew", "&New File")}),
+          Submenu("ProjectAdd", "&Add", {Item("ProjectFile", "&File..."), Item("ProjectNew", "&New File")}),
           Item("ProjectRemove", "&Remove File"), Separator(), Item("ProjectOptions", "&Properties...")}},
         {"",
          "&Build",

@@ -30,6 +30,14 @@ void DrawCross(HDC dc, RECT box)
     DeleteObject(pen);
 }
 
+void AnswerPaint(HWND hwnd, const std::function<void(HDC)>& paint)
+{
+    PAINTSTRUCT ps;
+    HDC dc = BeginPaint(hwnd, &ps);
+    paint(dc);
+    EndPaint(hwnd, &ps);
+}
+
 bool TabStrip::Create(HWND parent)
 {
     WindowSpec spec;
@@ -211,13 +219,9 @@ LRESULT TabStrip::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam)
 {
     const POINT point{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
     switch (msg) {
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(Hwnd(), &ps);
-            Paint(dc);
-            EndPaint(Hwnd(), &ps);
+        case WM_PAINT:
+            AnswerPaint(Hwnd(), [this](HDC dc) { Paint(dc); });
             return 0;
-        }
         case WM_SIZE:
             ScrollToCurrent();
             return 0;

@@ -52,12 +52,14 @@ private:
     std::vector<std::string> captions_;
     std::vector<RECT> rects_;  // whole tabs; those before first_ are empty
     int current_ = -1;
-    int first_ = 0;            // the first tab shown
-    bool overflows_ = false;   // the tabs from the first do not fit: the arrows show
+    int first_ = 0;           // the first tab shown
+    bool overflows_ = false;  // the tabs from the first do not fit: the arrows show
     HFONT font_ = nullptr;
 };
 
 // The close glyph of tabs and pane captions: a cross inside box.
 void DrawCross(HDC dc, RECT box);
+// Answers a window's WM_PAINT: paint draws into its update region.
+void AnswerPaint(HWND hwnd, const std::function<void(HDC)>& paint);
 
 }  // namespace kforge

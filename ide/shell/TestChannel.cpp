@@ -351,9 +351,10 @@ void TestChannel::WriteOutputLines()
 void TestChannel::WriteCursor()
 {
     const HCURSOR cursor = GetCursor();
-    const char* shape = cursor == LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_SIZENS))   ? "resize-up-down"
-                        : cursor == LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_SIZEWE)) ? "resize-left-right"
-                                                                                              : "other";
+    const char* shape =
+        cursor == LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_SIZENS))   ? "resize-up-down"
+        : cursor == LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_SIZEWE)) ? "resize-left-right"
+                                                                               : "other";
     channel_.WriteResult(std::string("cursor ") + shape);
 }
 

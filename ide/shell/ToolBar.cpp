@@ -28,8 +28,8 @@ std::vector<RGBQUAD> StripPixels(HBITMAP strip, BITMAPINFO& info)
     info.bmiHeader.biCompression = BI_RGB;
     std::vector<RGBQUAD> pixels(static_cast<size_t>(shape.bmWidth) * static_cast<size_t>(shape.bmHeight));
     HDC screen = GetDC(nullptr);
-    const int rows = GetDIBits(screen, strip, 0, static_cast<UINT>(shape.bmHeight), pixels.data(), &info,
-                               DIB_RGB_COLORS);
+    const int rows =
+        GetDIBits(screen, strip, 0, static_cast<UINT>(shape.bmHeight), pixels.data(), &info, DIB_RGB_COLORS);
     ReleaseDC(nullptr, screen);
     return rows == shape.bmHeight ? pixels : std::vector<RGBQUAD>{};
 }

@@ -6,8 +6,8 @@
 // picture washed out to grey. Clicks reach the parent as WM_COMMAND with
 // the button's id.
 
-#include <windows.h>
 #include <commctrl.h>
+#include <windows.h>
 
 #include <functional>
 #include <string>
