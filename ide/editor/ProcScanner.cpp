@@ -1,6 +1,6 @@
 #include "ProcScanner.h"
 
-#include "../controls/Texts.h"
+#include "Texts.h"
 
 #include <algorithm>
 #include <cstring>

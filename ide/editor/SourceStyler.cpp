@@ -4,7 +4,7 @@
 #include <cstring>
 #include <sstream>
 
-#include "../controls/Texts.h"
+#include "Texts.h"
 
 namespace kforge {
 

@@ -1,6 +1,6 @@
 #include "SyntaxDef.h"
 
-#include "../controls/Texts.h"
+#include "Texts.h"
 
 #include <algorithm>
 #include <fstream>

@@ -1,4 +1,4 @@
-#include "controls/ButtonPicture.h"
+#include "ButtonPicture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "controls/ButtonXPLook.h"
+#include "ButtonXPLook.h"
 
 #include <gtest/gtest.h>
 

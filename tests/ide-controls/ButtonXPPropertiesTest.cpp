@@ -1,4 +1,4 @@
-#include "controls/ButtonXPProperties.h"
+#include "ButtonXPProperties.h"
 
 #include <gtest/gtest.h>
 

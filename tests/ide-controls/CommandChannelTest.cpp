@@ -7,7 +7,7 @@
 #include <sstream>
 #include <string>
 
-#include "controls/testhost/CommandChannel.h"
+#include "CommandChannel.h"
 
 namespace kforge {
 namespace {

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "controls/MessageTable.h"
+#include "MessageTable.h"
 
 namespace kforge {
 namespace {

@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/PropRow.h"
+#include "PropRow.h"
 
 namespace kforge {
 namespace {

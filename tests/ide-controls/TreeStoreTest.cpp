@@ -6,7 +6,7 @@
 #include <string>
 #include <vector>
 
-#include "controls/TreeStore.h"
+#include "TreeStore.h"
 
 namespace kforge {
 namespace {

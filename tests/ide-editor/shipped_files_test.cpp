@@ -7,7 +7,7 @@
 // sources of the library modules.
 
 #include "SyntaxDef.h"
-#include "controls/Texts.h"
+#include "Texts.h"
 
 #include <gtest/gtest.h>
 

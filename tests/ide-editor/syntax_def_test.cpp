@@ -2,7 +2,7 @@
 // conversions, line ends and the files it cannot read.
 
 #include "SyntaxDef.h"
-#include "controls/Texts.h"
+#include "Texts.h"
 
 #include "scratch_folder.h"
 

@@ -1,4 +1,4 @@
-#include "shell/BuildCommands.h"
+#include "BuildCommands.h"
 
 #include <gtest/gtest.h>
 

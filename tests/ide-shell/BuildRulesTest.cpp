@@ -1,4 +1,4 @@
-#include "shell/BuildRules.h"
+#include "BuildRules.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "shell/CommandTemplate.h"
+#include "CommandTemplate.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "shell/DockLayout.h"
+#include "DockLayout.h"
 
-#include "controls/PropertyBag.h"
+#include "PropertyBag.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "shell/DockMenus.h"
+#include "DockMenus.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "shell/ExplorerRules.h"
+#include "ExplorerRules.h"
 
 #include <gtest/gtest.h>
 

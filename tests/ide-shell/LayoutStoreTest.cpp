@@ -1,6 +1,6 @@
-#include "shell/LayoutStore.h"
+#include "LayoutStore.h"
 
-#include "controls/PropertyBag.h"
+#include "PropertyBag.h"
 
 #include <gtest/gtest.h>
 

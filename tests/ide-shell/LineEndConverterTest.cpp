@@ -1,4 +1,4 @@
-#include "shell/LineEndConverter.h"
+#include "LineEndConverter.h"
 
 #include <gtest/gtest.h>
 

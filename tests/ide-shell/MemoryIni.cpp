@@ -1,6 +1,6 @@
 #include "MemoryIni.h"
 
-#include "controls/Texts.h"
+#include "Texts.h"
 
 #include <algorithm>
 

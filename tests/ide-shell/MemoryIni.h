@@ -4,7 +4,7 @@
 // a new section to the end of the file. Names compare ignoring case.
 #pragma once
 
-#include "shell/IniStore.h"
+#include "IniStore.h"
 
 #include <map>
 #include <string>

@@ -1,4 +1,4 @@
-#include "shell/MruList.h"
+#include "MruList.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "shell/NewProjectSequence.h"
+#include "NewProjectSequence.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "shell/OutputViews.h"
+#include "OutputViews.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "controls/Paths.h"
+#include "Paths.h"
 
 #include <gtest/gtest.h>
 

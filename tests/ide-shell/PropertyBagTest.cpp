@@ -1,4 +1,4 @@
-#include "controls/PropertyBag.h"
+#include "PropertyBag.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "shell/SettingsRules.h"
+#include "SettingsRules.h"
 
 #include <gtest/gtest.h>
 

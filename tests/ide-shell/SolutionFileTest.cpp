@@ -1,4 +1,4 @@
-#include "shell/SolutionFile.h"
+#include "SolutionFile.h"
 
 #include "MemoryIni.h"
 

@@ -1,4 +1,4 @@
-#include "shell/SourceTemplates.h"
+#include "SourceTemplates.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "shell/StartupRules.h"
+#include "StartupRules.h"
 
 #include <gtest/gtest.h>
 

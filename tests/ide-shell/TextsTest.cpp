@@ -1,4 +1,4 @@
-#include "controls/Texts.h"
+#include "Texts.h"
 
 #include <gtest/gtest.h>
 
