@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "CodeEdit.h"
+#include "DockMenus.h"
 #include "IDocument.h"
 #include "MainWindow.h"
 #include "Texts.h"
@@ -169,6 +170,18 @@ void TestChannel::Run(const std::vector<std::string>& words, const std::string& 
         WriteEntries(argument);
     } else if (verb == "panes") {
         WritePanes();
+    } else if (verb == "toolbar") {
+        WriteToolBar();
+    } else if (verb == "button") {
+        WriteScreenRect(main_.Dock().ScreenRectOfButton(argument));
+    } else if (verb == "tab") {
+        WriteScreenRect(main_.Dock().ScreenRectOfTab(std::atoi(argument.c_str()), false));
+    } else if (verb == "tab-scroll") {
+        WriteScreenRect(main_.Dock().ScreenRectOfTabScroll(argument == "end"));
+    } else if (verb == "output-lines") {
+        WriteOutputLines();
+    } else if (verb == "cursor") {
+        WriteCursor();
     } else if (verb == "type") {
         if (!TypeText(AfterWords(line, 1))) { channel_.WriteResult("no editor"); }
     } else if (verb == "close") {
@@ -299,6 +312,66 @@ void TestChannel::WritePanes()
     }
 }
 
+// Each button's key, picture, whether its caption shows and whether it is
+// enabled; then the number of pictures the bar has for enabled and for
+// disabled buttons.
+void TestChannel::WriteToolBar()
+{
+    HWND bar = main_.Dock().ToolBarWindow();
+    for (const ToolButtonSpec& spec : ToolBarSpec()) {
+        if (spec.kind != ToolButtonKind::Button) { continue; }
+        TBBUTTONINFOA info{};
+        info.cbSize = sizeof info;
+        info.dwMask = TBIF_IMAGE | TBIF_STYLE | TBIF_STATE;
+        if (SendMessageA(bar, TB_GETBUTTONINFOA, main_.Dock().CommandId(spec.key),
+                         reinterpret_cast<LPARAM>(&info)) < 0) {
+            channel_.WriteResult("button " + spec.key + " none");
+            continue;
+        }
+        channel_.WriteResult("button " + spec.key + " " + std::to_string(info.iImage) + " " +
+                             (info.fsStyle & BTNS_SHOWTEXT ? "text" : "picture") + " " +
+                             (info.fsState & TBSTATE_ENABLED ? "enabled" : "disabled"));
+    }
+    const auto count = [bar](UINT message) {
+        const auto list = reinterpret_cast<HIMAGELIST>(SendMessageA(bar, message, 0, 0));
+        return std::to_string(list ? ImageList_GetImageCount(list) : 0);
+    };
+    channel_.WriteResult("pictures " + count(TB_GETIMAGELIST) + " " + count(TB_GETDISABLEDIMAGELIST));
+}
+
+void TestChannel::WriteScreenRect(const RECT& rect)
+{
+    channel_.WriteResult("screen " + std::to_string(rect.left) + " " + std::to_string(rect.top) + " " +
+                         std::to_string(rect.right) + " " + std::to_string(rect.bottom));
+}
+
+// How many whole lines of text the Output pane's box shows.
+void TestChannel::WriteOutputLines()
+{
+    HWND box = main_.Output().Edit();
+    RECT format{};
+    SendMessageA(box, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+    HDC dc = GetDC(box);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(box, WM_GETFONT, 0, 0)));
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(box, dc);
+    const int lines = metrics.tmHeight > 0 ? (format.bottom - format.top) / metrics.tmHeight : 0;
+    channel_.WriteResult("output-lines " + std::to_string(lines));
+}
+
+// The shape of the mouse cursor: "resize-up-down", "resize-left-right" or "other".
+void TestChannel::WriteCursor()
+{
+    const HCURSOR cursor = GetCursor();
+    const char* shape =
+        cursor == LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_SIZENS))   ? "resize-up-down"
+        : cursor == LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_SIZEWE)) ? "resize-left-right"
+                                                                               : "other";
+    channel_.WriteResult(std::string("cursor ") + shape);
+}
+
 // As if typed at the caret: the editor reports the change as a user's.
 bool TestChannel::TypeText(const std::string& text)
 {
@@ -320,8 +393,7 @@ bool TestChannel::SelectTreeItem(const std::string& key)
     RECT rect{};
     if (!item || !TreeView_GetItemRect(view, item, &rect, TRUE)) { return false; }
     MapWindowPoints(view, nullptr, reinterpret_cast<POINT*>(&rect), 2);
-    channel_.WriteResult("screen " + std::to_string(rect.left) + " " + std::to_string(rect.top) + " " +
-                         std::to_string(rect.right) + " " + std::to_string(rect.bottom));
+    WriteScreenRect(rect);
     return true;
 }
 

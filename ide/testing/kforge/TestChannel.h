@@ -46,6 +46,10 @@ private:
     void WriteText();
     void WriteEntries(const std::string& key);
     void WritePanes();
+    void WriteToolBar();
+    void WriteScreenRect(const RECT& rect);
+    void WriteOutputLines();
+    void WriteCursor();
     bool TypeText(const std::string& text);
     bool SelectTreeItem(const std::string& key);
     void WriteSelection();
