@@ -4,6 +4,7 @@
 #include "CommandRunner.h"
 #include "CommandTemplate.h"
 #include "Dialogs.h"
+#include "DockKeys.h"
 #include "IDocument.h"
 #include "MainWindow.h"
 #include "Paths.h"
@@ -129,11 +130,11 @@ void ShellBuildEnvironment::SaveActiveDocumentAs(const std::string& path)
     if (active_ && active_->Editor()) { active_->Editor()->SaveFile(path, false); }
 }
 
-// The command was given to the active document, so "FileSave" saves it.
+// The command was given to the active document, so the save command saves it.
 bool ShellBuildEnvironment::SaveActiveDocumentChanges()
 {
     if (!active_ || !active_->DocChanged()) { return true; }
-    main_.RunCommand("FileSave");
+    main_.RunCommand(keys::kFileSave);
     return !active_->DocChanged();
 }
 
