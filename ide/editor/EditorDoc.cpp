@@ -151,11 +151,12 @@ void EditorDoc::LoadFile(const std::string& path)
     Hourglass hourglass;
     LoadSettings(SyntaxFileFor(path));
     SetModuleLabel(kModuleLabel);
-    fileName_ = path;
+    const std::string file = Trim(path);
+    fileName_ = file;
     if (!LetMessagesRun()) { return; }
-    if (Trim(path) != "") {
-        const bool opened = editor_.OpenFile(path);
-        const DWORD attributes = GetFileAttributesA(path.c_str());
+    if (!file.empty()) {
+        const bool opened = editor_.OpenFile(file);
+        const DWORD attributes = GetFileAttributesA(file.c_str());
         const bool existingFile =
             attributes != INVALID_FILE_ATTRIBUTES && !(attributes & FILE_ATTRIBUTE_DIRECTORY);
         if (!opened && existingFile) {
@@ -165,7 +166,7 @@ void EditorDoc::LoadFile(const std::string& path)
         } else {
             BuildProcList();
             if (!LetMessagesRun()) { return; }
-            moduleName_ = GetFileName(path);
+            moduleName_ = GetFileName(file);
             SetModuleLabel(kModuleLabel + moduleName_);
         }
     }
@@ -175,7 +176,7 @@ void EditorDoc::LoadFile(const std::string& path)
 void EditorDoc::SetFileName(const std::string& path)
 {
     if (fileName_.empty()) { LoadSettings(SyntaxFileFor(path)); }
-    fileName_ = path;
+    fileName_ = Trim(path);
 }
 
 void EditorDoc::SetModuleLabel(const std::string& text) { SetWindowTextA(label1_, text.c_str()); }

@@ -21,7 +21,8 @@ public:
     virtual bool IsEditor() const = 0;
     // The document's editing surface; null for the Start Page.
     virtual CodeEdit* Editor() = 0;
-
+    // The document's file, empty when unnamed; trimmed where it is set, so
+    // its users take it as it is.
     virtual std::string FileName() const = 0;
     virtual void SetFileName(const std::string& path) = 0;
     virtual bool DocChanged() const = 0;

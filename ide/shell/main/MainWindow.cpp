@@ -298,7 +298,7 @@ void MainWindow::CloseSolutionDocuments()
         IDocument* document = window->Form();
         const auto unsaved = [&] {
             return window->Form() == document &&
-                   (Trim(document->FileName()).empty() || document->DocChanged());
+                   (document->FileName().empty() || document->DocChanged());
         };
         if (IsFileItemKey(window->Key()) && document->IsEditor() && unsaved()) {
             window->Activate();
@@ -436,7 +436,7 @@ void MainWindow::OnDocumentClosing(DocWindow& window, int mode, bool& cancel)
     }
     IDocument* document = window.Form();
     if (mode != 1 || !document || !document->IsEditor()) { return; }
-    if (Trim(document->FileName()).empty() || document->DocChanged()) {
+    if (document->FileName().empty() || document->DocChanged()) {
         const SaveAnswer answer = AskSaveChanges(Hwnd());
         if (answer == SaveAnswer::Keep) {
             cancel = true;
@@ -450,14 +450,14 @@ void MainWindow::OnDocumentClosing(DocWindow& window, int mode, bool& cancel)
             }
         }
     }
-    if (Trim(document->FileName()).empty() && explorer_ && IsFileItemKey(window.Key())) {
+    if (document->FileName().empty() && explorer_ && IsFileItemKey(window.Key())) {
         explorer_->Tree1()->DeleteItem(window.Key());
     }
 }
 
 std::string MainWindow::ClosingSavePath(const IDocument& document)
 {
-    if (!Trim(document.FileName()).empty()) { return Trim(document.FileName()); }
+    if (!document.FileName().empty()) { return document.FileName(); }
     return Trim(ShowSave(Hwnd(), kClosingFilter, "Save File ...", kSaveFlags, "kln"));
 }
 
