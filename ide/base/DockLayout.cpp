@@ -7,7 +7,11 @@ namespace kforge {
 
 namespace {
 
-constexpr std::int32_t kFormat = 1;  // the "DockLayout" mark of bytes of this kind
+// The "DockLayout" mark of bytes of this kind. Layouts of the first mark
+// read whole but for their side sizes: their splitters could not be seen,
+// so those sizes are the old built-in ones and the host's own apply.
+constexpr std::int32_t kFormat = 2;
+constexpr std::int32_t kFormatWithoutSizes = 1;
 constexpr std::int32_t kMaxPanes = 64;
 constexpr std::int32_t kMaxSideSize = 16384;
 const char* const kSideNames[kDockSideCount] = {"Left", "Right", "Bottom"};
@@ -102,7 +106,8 @@ std::vector<std::uint8_t> EncodeDockLayout(const DockLayout& layout)
 std::optional<DockLayout> DecodeDockLayout(const std::vector<std::uint8_t>& bytes)
 {
     const PropertyBag bag = PropertyBag::FromBytes(bytes);
-    if (bag.Read("DockLayout", std::int32_t{0}) != kFormat) { return std::nullopt; }
+    const std::int32_t format = bag.Read("DockLayout", std::int32_t{0});
+    if (format != kFormat && format != kFormatWithoutSizes) { return std::nullopt; }
     DockLayout layout;
     auto panes = DecodePanes(bag);
     auto mruLists = DecodeMruLists(bag);
@@ -113,7 +118,7 @@ std::optional<DockLayout> DecodeDockLayout(const std::vector<std::uint8_t>& byte
         const std::string stem = std::string("Side.") + kSideNames[side];
         const std::int32_t size = bag.Read(stem + ".Size", std::int32_t{0});
         if (size < 0 || size > kMaxSideSize) { return std::nullopt; }
-        layout.sideSize[side] = size;
+        if (format == kFormat) { layout.sideSize[side] = size; }
         layout.sideCurrent[side] = bag.Read(stem + ".Current", std::string());
     }
     layout.statusBarVisible = bag.Read(keys::kStatusBar, true);

@@ -30,8 +30,9 @@ struct MruLayout {
 };
 
 struct DockLayout {
-    std::vector<PanePlacement> panes;                     // in tab order within each side
-    std::array<int, kDockSideCount> sideSize{};           // pixels across the side (width or height)
+    std::vector<PanePlacement> panes;  // in tab order within each side
+    std::array<int, kDockSideCount>
+        sideSize{};  // pixels across the side (width or height); 0 = the host's own
     std::array<std::string, kDockSideCount> sideCurrent;  // the key of the pane each side shows
     bool statusBarVisible = true;
     bool toolBarVisible = true;

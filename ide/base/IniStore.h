@@ -4,6 +4,7 @@
 // solution logic sees only this interface.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -23,6 +24,11 @@ public:
                           const std::string& value) = 0;
     // Removes the section with all its keys.
     virtual void DeleteIniSection(const std::string& file, const std::string& section) = 0;
+    // Runs edit, which writes through this store to the path it is given, on
+    // a copy of file, and puts the copy in place of file only when edit
+    // returns true: a write that fails half-way leaves file as it was.
+    virtual bool EditAtomically(const std::string& file,
+                                const std::function<bool(const std::string& copy)>& edit) = 0;
 };
 
 }  // namespace kforge

@@ -1,5 +1,6 @@
 #include "LayoutStore.h"
 
+#include "AtomicFile.h"
 #include "PropertyBag.h"
 
 #include <array>
@@ -74,9 +75,8 @@ void LayoutStore::Load(const std::string& path)
     if (loadedVersion == programVersion) layout = bag.Read(layoutKey, std::vector<std::uint8_t>{});
 }
 
-void LayoutStore::Save(const std::string& path) const
+bool LayoutStore::Save(const std::string& path) const
 {
-    std::remove(path.c_str());
     PropertyBag bag;
     bag.Write(versionKey, programVersion, std::string{});
     bag.Write(layoutKey, layout, std::vector<std::uint8_t>{});
@@ -87,9 +87,9 @@ void LayoutStore::Save(const std::string& path) const
     PutLittleEndian(header, 2, 2, dimensionCount);
     PutLittleEndian(header, 4, 4, static_cast<std::uint32_t>(contents.size()));
     PutLittleEndian(header, 8, 4, lowerBound);
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    out.write(reinterpret_cast<const char*>(header.data()), headerSize);
-    out.write(reinterpret_cast<const char*>(contents.data()), static_cast<std::streamsize>(contents.size()));
+    std::string bytes(header.begin(), header.end());
+    bytes.append(contents.begin(), contents.end());
+    return WriteFileAtomically(path, bytes);
 }
 
 }  // namespace kforge

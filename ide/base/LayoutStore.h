@@ -28,9 +28,9 @@ struct LayoutStore {
     // otherwise layout stays as it was. A missing, truncated or foreign file
     // reads as one without a version.
     void Load(const std::string& path);
-    // Replaces the file: deleted first, then written whole. A failure leaves
-    // no file, so the next start uses the default layout.
-    void Save(const std::string& path) const;
+    // Replaces the file whole; false when it could not be written, and the
+    // old file is then left as it was.
+    bool Save(const std::string& path) const;
 };
 
 }  // namespace kforge

@@ -22,13 +22,16 @@ std::string ResolveStoredPath(const std::string& folder, const std::string& valu
     return CanonicalizePath(folder + "\\" + trimmed);
 }
 
-// The highest n for which the section holds the key prefix & n (names
-// compare ignoring case, as in INI files); -1 when there is none. Loops over
-// a stored count stop there, so a huge count in a damaged file costs nothing.
-std::int64_t HighestNumberedKey(IniStore& ini, const std::string& file, const std::string& section,
-                                const std::string& prefix)
+// The numbers n from first to first + count - 1 for which the section holds
+// the key prefix & n (names compare ignoring case, as in INI files), in
+// ascending order. Only the keys the section holds are visited, so a huge
+// count or a huge key number in a damaged file costs no more than the keys
+// that are there.
+std::vector<std::int64_t> NumberedKeysToRead(IniStore& ini, const std::string& file, const std::string& section,
+                                             const std::string& prefix, std::int64_t first, std::int32_t count)
 {
-    std::int64_t highest = -1;
+    std::vector<std::int64_t> numbers;
+    const std::int64_t last = first + count - 1;
     for (const std::string& key : ini.ReadIniKeys(file, section)) {
         if (key.size() <= prefix.size() || !EqualsIgnoreCase(key.substr(0, prefix.size()), prefix)) {
             continue;
@@ -36,40 +39,38 @@ std::int64_t HighestNumberedKey(IniStore& ini, const std::string& file, const st
         std::string digits = key.substr(prefix.size());
         std::optional<std::int32_t> number = ParseInt32(digits);
         // Only the canonical spelling matches: prefix & n writes no sign, blank or leading zero.
-        if (number && *number >= 0 && std::to_string(*number) == digits) {
-            highest = std::max<std::int64_t>(highest, *number);
+        if (number && *number >= first && *number <= last && std::to_string(*number) == digits) {
+            numbers.push_back(*number);
         }
     }
-    return highest;
-}
-
-// The last index to read of keys prefix & first ... prefix & (first + count - 1).
-std::int64_t LastIndexToRead(IniStore& ini, const std::string& file, const std::string& section,
-                             const std::string& prefix, std::int64_t first, std::int32_t count)
-{
-    return std::min(first + count - 1, HighestNumberedKey(ini, file, section, prefix));
+    std::sort(numbers.begin(), numbers.end());
+    numbers.erase(std::unique(numbers.begin(), numbers.end()), numbers.end());
+    return numbers;
 }
 
 }  // namespace
 
 bool IsFileItemKey(const std::string& key) { return StartsWith(key, "file"); }
 
-void SaveSolution(IniStore& ini, const std::string& path, const SolutionValues& values,
+bool SaveSolution(IniStore& ini, const std::string& path, const SolutionValues& values,
                   const std::vector<ProjectItem>& items)
 {
     std::string folder = GetPath(path);
-    ini.WriteIni(path, solutionSection, "Name", values.name);
-    ini.WriteIni(path, solutionSection, "Startup", RelativePath(folder, values.startup));
-    ini.WriteIni(path, solutionSection, "BuildBatch", RelativePath(folder, values.buildBatch));
-    ini.WriteIni(path, solutionSection, "FilesCount", "0");
-    ini.DeleteIniSection(path, filesSection);
-    int written = 0;
-    for (const ProjectItem& item : items) {
-        if (!IsFileItemKey(item.key) || Trim(item.tag).empty()) continue;
-        ++written;
-        ini.WriteIni(path, filesSection, "File" + std::to_string(written), RelativePath(folder, item.tag));
-    }
-    ini.WriteIni(path, solutionSection, "FilesCount", std::to_string(written));
+    return ini.EditAtomically(path, [&](const std::string& copy) {
+        bool written = ini.WriteIni(copy, solutionSection, "Name", values.name) &&
+                       ini.WriteIni(copy, solutionSection, "Startup", RelativePath(folder, values.startup)) &&
+                       ini.WriteIni(copy, solutionSection, "BuildBatch", RelativePath(folder, values.buildBatch)) &&
+                       ini.WriteIni(copy, solutionSection, "FilesCount", "0");
+        ini.DeleteIniSection(copy, filesSection);
+        int count = 0;
+        for (const ProjectItem& item : items) {
+            if (!written) break;
+            if (!IsFileItemKey(item.key) || Trim(item.tag).empty()) continue;
+            ++count;
+            written = ini.WriteIni(copy, filesSection, "File" + std::to_string(count), RelativePath(folder, item.tag));
+        }
+        return written && ini.WriteIni(copy, solutionSection, "FilesCount", std::to_string(count));
+    });
 }
 
 SolutionContents ReadSolution(IniStore& ini, const std::string& path,
@@ -82,8 +83,8 @@ SolutionContents ReadSolution(IniStore& ini, const std::string& path,
     contents.values.startup = ResolveStoredPath(folder, ini.ReadIni(path, solutionSection, "Startup"));
     contents.values.buildBatch = ResolveStoredPath(folder, ini.ReadIni(path, solutionSection, "BuildBatch"));
 
-    std::int64_t last = LastIndexToRead(ini, path, filesSection, "File", 1, contents.filesCount.value_or(0));
-    for (std::int64_t i = 1; i <= last; ++i) {
+    for (std::int64_t i :
+         NumberedKeysToRead(ini, path, filesSection, "File", 1, contents.filesCount.value_or(0))) {
         std::string file =
             ResolveStoredPath(folder, ini.ReadIni(path, filesSection, "File" + std::to_string(i)));
         if (file.empty() || !fileExists(file)) continue;
@@ -134,21 +135,23 @@ std::vector<std::string> LoadTasks(IniStore& ini, const std::string& file)
 {
     std::vector<std::string> tasks;
     std::optional<std::int32_t> count = ParseInt32(ini.ReadIni(file, tasksSection, "Count"));
-    std::int64_t last = LastIndexToRead(ini, file, tasksSection, "Item", 0, count.value_or(0));
-    for (std::int64_t i = 0; i <= last; ++i) {
+    for (std::int64_t i : NumberedKeysToRead(ini, file, tasksSection, "Item", 0, count.value_or(0))) {
         std::string task = ini.ReadIni(file, tasksSection, "Item" + std::to_string(i));
         if (!Trim(task).empty()) tasks.push_back(task);
     }
     return tasks;
 }
 
-void SaveTasks(IniStore& ini, const std::string& file, const std::vector<std::string>& tasks)
+bool SaveTasks(IniStore& ini, const std::string& file, const std::vector<std::string>& tasks)
 {
-    ini.DeleteIniSection(file, tasksSection);
-    ini.WriteIni(file, tasksSection, "Count", std::to_string(tasks.size()));
-    for (std::size_t i = 0; i < tasks.size(); ++i) {
-        ini.WriteIni(file, tasksSection, "Item" + std::to_string(i), Trim(tasks[i]));
-    }
+    return ini.EditAtomically(file, [&](const std::string& copy) {
+        ini.DeleteIniSection(copy, tasksSection);
+        bool written = ini.WriteIni(copy, tasksSection, "Count", std::to_string(tasks.size()));
+        for (std::size_t i = 0; written && i < tasks.size(); ++i) {
+            written = ini.WriteIni(copy, tasksSection, "Item" + std::to_string(i), Trim(tasks[i]));
+        }
+        return written;
+    });
 }
 
 }  // namespace kforge

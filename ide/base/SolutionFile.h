@@ -43,8 +43,9 @@ bool IsFileItemKey(const std::string& key);
 
 // Writes Name, Startup and BuildBatch (relative to the solution's folder),
 // then the "Files" section anew at the end of the file from the file items
-// that have a path, and their count. Other sections are left alone.
-void SaveSolution(IniStore& ini, const std::string& path, const SolutionValues& values,
+// that have a path, and their count. Other sections are left alone. The
+// file is replaced whole or, when a write fails (false), left as it was.
+bool SaveSolution(IniStore& ini, const std::string& path, const SolutionValues& values,
                   const std::vector<ProjectItem>& items);
 
 // Reads the solution at path. Relative Startup, BuildBatch and File values
@@ -76,7 +77,8 @@ std::string TaskFile(const std::string& solutionPath, const std::string& appPath
 
 // The non-blank tasks of the "Tasks" section, as written (untrimmed).
 std::vector<std::string> LoadTasks(IniStore& ini, const std::string& file);
-// Rewrites the "Tasks" section (it moves to the end of the file), each task trimmed.
-void SaveTasks(IniStore& ini, const std::string& file, const std::vector<std::string>& tasks);
+// Rewrites the "Tasks" section (it moves to the end of the file), each task
+// trimmed; as SaveSolution, the whole file or nothing.
+bool SaveTasks(IniStore& ini, const std::string& file, const std::vector<std::string>& tasks);
 
 }  // namespace kforge

@@ -5,6 +5,7 @@
 #include <iterator>
 #include <vector>
 
+#include "AtomicFile.h"
 #include "Boundary.h"
 #include "EditText.h"
 #include "Gdi.h"
@@ -187,15 +188,7 @@ bool CodeEdit::OpenFile(const std::string& path)
     return read;
 }
 
-bool CodeEdit::SaveFile(const std::string& path, bool) const
-{
-    std::ofstream out(path, std::ios::binary | std::ios::trunc);
-    if (!out) { return false; }
-    const std::string text = Text();
-    out.write(text.data(), static_cast<std::streamsize>(text.size()));
-    out.close();
-    return !out.fail();
-}
+bool CodeEdit::SaveFile(const std::string& path, bool) const { return WriteFileAtomically(path, Text()); }
 
 bool CodeEdit::PrintContents(HDC printer)
 {

@@ -240,7 +240,15 @@ void EditorDoc::OnSelChange()
         const Range sel = editor_.GetSel(true);
         ParseLine(editor_.GetLine(sel.startLine), sel.startCol, syntax_.escapechar);
     }
-    if (host_) { host_->SetStatus1("Position : " + CurrentPosition()); }
+    if (host_) { host_->SetStatus1(PositionStatus()); }
+}
+
+// The caret's line and column counted from 1, as kln's error lines and the
+// Go To dialog count them (CurrentPosition keeps the editor's own numbers).
+std::string EditorDoc::PositionStatus() const
+{
+    const Range sel = editor_.GetSel(true);
+    return "Position : " + std::to_string(sel.startLine + 1) + "/" + std::to_string(sel.startCol + 1);
 }
 
 bool EditorDoc::OnNotify(int code)

@@ -59,6 +59,8 @@ public:
     void BuildProcList();
     std::string ModuleName() const { return moduleName_; }
     std::string CurrentPosition() const;
+    // "Position : " and the caret's line and column, each counted from 1.
+    std::string PositionStatus() const;
     std::string CurrentLine() const;
     std::string Tag() const { return tag_; }
     void SetTag(const std::string& tag) { tag_ = tag; }

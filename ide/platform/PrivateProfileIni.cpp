@@ -2,6 +2,8 @@
 
 #include <windows.h>
 
+#include "AtomicFile.h"
+
 namespace kforge {
 
 namespace {
@@ -48,6 +50,13 @@ bool PrivateProfileIni::WriteIni(const std::string& file, const std::string& sec
 void PrivateProfileIni::DeleteIniSection(const std::string& file, const std::string& section)
 {
     WritePrivateProfileStringA(section.c_str(), nullptr, "", file.c_str());
+}
+
+// The private-profile functions edit the copy, so its bytes are theirs.
+bool PrivateProfileIni::EditAtomically(const std::string& file,
+                                       const std::function<bool(const std::string& copy)>& edit)
+{
+    return EditFileAtomically(file, edit);
 }
 
 }  // namespace kforge

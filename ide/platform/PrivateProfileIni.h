@@ -12,6 +12,7 @@ public:
     bool WriteIni(const std::string& file, const std::string& section, const std::string& key,
                   const std::string& value) override;
     void DeleteIniSection(const std::string& file, const std::string& section) override;
+    bool EditAtomically(const std::string& file, const std::function<bool(const std::string& copy)>& edit) override;
 };
 
 }  // namespace kforge

@@ -77,11 +77,16 @@ host_wait_for() {
     host_wait_line "$1" >/dev/null || host_fail "no result line matches /$1/"
 }
 
+host_clicks=0
 host_click() {
     host_do where "$1"
     read -r _ left top right bottom <<<"$host_output"
+    # Every other click lands 6 pixels to the right, so that two quick
+    # clicks on one window never pair into a double-click (a static takes
+    # double-clicks, and its second button-down would arrive as one).
+    local shift=$((host_clicks++ % 2 * 6))
     # The pointer first arrives, so that Wine knows the window under it.
-    xdotool mousemove $(((left + right) / 2)) $(((top + bottom) / 2))
+    xdotool mousemove $(((left + right) / 2 + shift)) $(((top + bottom) / 2))
     sleep 0.2
     xdotool click 1
 }

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <map>
 #include <set>
 #include <string>
@@ -21,6 +22,8 @@ public:
     std::map<std::string, std::string> fileTexts;
     std::set<std::string> openDocuments;   // files that SaveBuildFile finds open
     std::map<std::string, int> exitCodes;  // by command template; 0 when not given
+    bool activeDocumentChanged = false;    // the active document has unsaved changes
+    bool saveWorks = true;                 // saving them succeeds
     Log log;
 
     std::string Setting(const std::string& name) override
@@ -68,6 +71,13 @@ public:
         return open;
     }
     void SaveActiveDocumentAs(const std::string& path) override { log.push_back("save document " + path); }
+    bool SaveActiveDocumentChanges() override
+    {
+        if (!activeDocumentChanged) return true;
+        log.push_back("save active document");
+        activeDocumentChanged = !saveWorks;
+        return saveWorks;
+    }
     void ShowMessage(const std::string& text, const std::string& title, unsigned flags) override
     {
         log.push_back("message " + title + " " + std::to_string(flags) + " [" + text + "]");
@@ -278,6 +288,56 @@ TEST(BuildExecute, StartsTheProgramBesideTheStartupFileNotInRelease)
         FakeEnvironment env;
         EXPECT_EQ(BuildExecute(context, env), BuildOutcome::Completed);
         EXPECT_EQ(env.log, (Log{"delete C:\\Kiln\\b31415926.kln", start}));
+    }
+}
+
+// A named document with unsaved changes is saved before Build and Execute
+// use its file; when the save fails nothing runs and nothing starts. A
+// solution build writes the open texts itself, and an unnamed document goes
+// to the scratch file, so neither saves the document.
+TEST(BuildBuild, AChangedDocumentIsSavedBeforeItIsBuiltOrRun)
+{
+    using Command = BuildOutcome (*)(const BuildContext&, BuildEnvironment&);
+    BuildContext named = Context();
+    named.activeFileName = "C:\\w\\Hello.kln";
+    BuildContext solution = named;
+    solution.solutionPath = "C:\\p\\Demo.ksl";
+    solution.startup = "C:\\p\\Main.kln";
+    struct Case {
+        const char* what;
+        Command command;
+        BuildContext context;
+        bool saveWorks;
+        int saves;
+        BuildOutcome outcome;
+        int started;
+    };
+    const Case cases[] = {
+        {"Build, saved", BuildBuild, named, true, 1, BuildOutcome::Completed, 1},
+        {"Build, save fails", BuildBuild, named, false, 1, BuildOutcome::EndedEarly, 0},
+        {"Execute, saved", BuildExecute, named, true, 1, BuildOutcome::Completed, 1},
+        {"Execute, save fails", BuildExecute, named, false, 1, BuildOutcome::EndedEarly, 0},
+        {"Build, unnamed", BuildBuild, Context(), false, 0, BuildOutcome::Completed, 1},
+        {"Build, solution", BuildBuild, solution, false, 0, BuildOutcome::Completed, 1},
+        {"Execute, solution", BuildExecute, solution, false, 0, BuildOutcome::Completed, 1},
+    };
+    for (const Case& c : cases) {
+        FakeEnvironment env;
+        UseCompilerAndLinker(env);
+        env.activeDocumentChanged = true;
+        env.saveWorks = c.saveWorks;
+        EXPECT_EQ(c.command(c.context, env), c.outcome) << c.what;
+        EXPECT_EQ(env.Lines("save active document").size(), static_cast<size_t>(c.saves)) << c.what;
+        EXPECT_EQ(env.Lines("start").size(), static_cast<size_t>(c.started)) << c.what;
+        if (c.saves == 1 && c.command == BuildBuild) {
+            const Log tools = env.Lines("tool");
+            EXPECT_EQ(tools.size(), c.saveWorks ? 2u : 0u) << c.what;
+            if (!tools.empty()) {
+                auto saved = std::find(env.log.begin(), env.log.end(), "save active document");
+                auto firstTool = std::find(env.log.begin(), env.log.end(), tools.front());
+                EXPECT_LT(saved, firstTool) << c.what << ": saved before the tools ran";
+            }
+        }
     }
 }
 

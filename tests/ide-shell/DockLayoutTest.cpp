@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -54,6 +55,26 @@ TEST(DockLayout, ALayoutReadsBackAsWritten)
     EXPECT_EQ(read->mruLists[0].entries[1].caption, "C:\\b c.kln");
     EXPECT_TRUE(read->mruLists[1].entries.empty());
     EXPECT_EQ(read->buildPage, written.buildPage);
+}
+
+// A layout written before the splitters could be seen: everything but its
+// sizes, which leave the host's own; an unknown mark gives nothing.
+TEST(DockLayout, TheEarlierMarkReadsWithoutItsSizes)
+{
+    const auto markedAs = [](std::int32_t mark) {
+        PropertyBag bag = PropertyBag::FromBytes(EncodeDockLayout(SomeLayout()));
+        bag.Write("DockLayout", mark, std::int32_t{0});
+        return DecodeDockLayout(bag.ToBytes());
+    };
+    const auto earlier = markedAs(1);
+    ASSERT_TRUE(earlier);
+    EXPECT_EQ(earlier->sideSize, (std::array<int, kforge::kDockSideCount>{}));
+    EXPECT_EQ(earlier->sideCurrent, SomeLayout().sideCurrent);
+    EXPECT_EQ(earlier->panes.size(), SomeLayout().panes.size());
+    EXPECT_EQ(earlier->mruLists.size(), 2u);
+    EXPECT_EQ(earlier->buildPage, "Win32 Debug");
+    EXPECT_FALSE(earlier->statusBarVisible);
+    for (std::int32_t unknown : {0, 3, -1}) { EXPECT_FALSE(markedAs(unknown)) << unknown; }
 }
 
 TEST(DockLayout, BytesOfAnotherKindOrDamagedGiveNothing)

@@ -69,6 +69,8 @@ std::vector<std::string> MemoryIni::ReadIniKeys(const std::string& file, const s
 bool MemoryIni::WriteIni(const std::string& file, const std::string& section, const std::string& key,
                          const std::string& value)
 {
+    if (writesBeforeFailure == 0) return false;
+    if (writesBeforeFailure > 0) --writesBeforeFailure;
     Section* s = FindSection(file, section);
     if (!s) s = &files_[file].emplace_back(Section{section, {}});
     auto entry = std::find_if(s->keys.begin(), s->keys.end(),
@@ -89,4 +91,15 @@ void MemoryIni::DeleteIniSection(const std::string& file, const std::string& sec
     sections.erase(std::remove_if(sections.begin(), sections.end(),
                                   [&](const Section& s) { return EqualsIgnoreCase(s.name, section); }),
                    sections.end());
+}
+
+bool MemoryIni::EditAtomically(const std::string& file, const std::function<bool(const std::string& copy)>& edit)
+{
+    const std::string copy = file + ".copy";
+    auto found = files_.find(file);
+    files_[copy] = found == files_.end() ? Sections{} : found->second;
+    const bool edited = edit(copy);
+    if (edited) files_[file] = files_[copy];
+    files_.erase(copy);
+    return edited;
 }

@@ -23,9 +23,13 @@ public:
     bool WriteIni(const std::string& file, const std::string& section, const std::string& key,
                   const std::string& value) override;
     void DeleteIniSection(const std::string& file, const std::string& section) override;
+    bool EditAtomically(const std::string& file, const std::function<bool(const std::string& copy)>& edit) override;
 
     // How many values ReadIni has been asked for.
     int readCount = 0;
+    // How many more WriteIni calls succeed; the later ones fail, as on a
+    // full disk. Negative: every write succeeds.
+    int writesBeforeFailure = -1;
 
 private:
     struct Section {

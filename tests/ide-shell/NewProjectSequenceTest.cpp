@@ -169,10 +169,10 @@ protected:
         NewProjectSequence sequence(host);
         sequence.onAskSave = [this] {
             asked.push_back(host.active);
-            if (answers.empty()) return false;
-            const bool yes = answers.front();
+            if (answers.empty()) return SaveAnswer::No;
+            const SaveAnswer answer = answers.front();
             answers.pop_front();
-            return yes;
+            return answer;
         };
         sequence.Open(NewProject{"Demo", NewProjectPaths("C:\\p", "Demo"), source});
     }
@@ -183,7 +183,7 @@ protected:
     }
 
     FakeHost host;
-    std::deque<bool> answers;
+    std::deque<SaveAnswer> answers;
     std::vector<int> asked;  // the active window at each prompt
     const ProjectPaths paths = NewProjectPaths("C:\\p", "Demo");
 };
@@ -256,7 +256,7 @@ TEST_F(NewProjectSequenceTest, TwoChangedDocumentsAskTwiceAndTheStartPageStays)
     const int start = host.Add({0, " Start Page ", "Startup", false});
     const int first = host.Add({0, " a.kln ", "file1", true, "C:\\a.kln", true});
     const int second = host.Add({0, " b.kln ", "file2", true, "C:\\b.kln", true});
-    answers = {true, false};
+    answers = {SaveAnswer::Yes, SaveAnswer::No};
     Open();
     EXPECT_EQ(asked, (std::vector<int>{first, second}));
     EXPECT_EQ(host.Count("SaveFile " + std::to_string(first)), 1);
@@ -267,19 +267,22 @@ TEST_F(NewProjectSequenceTest, TwoChangedDocumentsAskTwiceAndTheStartPageStays)
     EXPECT_EQ(host.Find(start)->key, "Startup");
 }
 
-TEST_F(NewProjectSequenceTest, AYesWithoutACompletedSaveAsksAgain)
+TEST_F(NewProjectSequenceTest, AYesWithoutACompletedSaveOrAnEscapeAsksAgain)
 {
     struct Case {
         const char* what;
         bool saveWorks;
-        std::deque<bool> answers;
+        std::deque<SaveAnswer> answers;
         int prompts;
         int saves;
     };
+    using A = SaveAnswer;
     const Case cases[] = {
-        {"save works", true, {true, true}, 1, 1},
-        {"save fails, then No", false, {true, true, false}, 3, 2},
-        {"No at once", true, {false}, 1, 0},
+        {"save works", true, {A::Yes, A::Yes}, 1, 1},
+        {"save fails, then No", false, {A::Yes, A::Yes, A::No}, 3, 2},
+        {"No at once", true, {A::No}, 1, 0},
+        {"Escape, then Yes", true, {A::Keep, A::Yes}, 2, 1},
+        {"Escape twice, then No", true, {A::Keep, A::Keep, A::No}, 3, 0},
     };
     for (const Case& c : cases) {
         FakeHost fresh;
@@ -301,7 +304,7 @@ TEST_F(NewProjectSequenceTest, ASaveOfferedWhileClosingBelongsToTheOldSolution)
     host.values.solutionPath = "C:\\old\\Old.ksl";
     host.values.solutionName = "Old";
     host.Add({0, " a.kln ", "file1", true, "C:\\a.kln", true});
-    answers = {true};
+    answers = {SaveAnswer::Yes};
     Open();
     EXPECT_EQ(host.pathsAtSaveFile, (std::vector<std::string>{"C:\\old\\Old.ksl"}));
     EXPECT_EQ(host.values.solutionName, "Demo");

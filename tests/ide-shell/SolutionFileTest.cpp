@@ -47,6 +47,38 @@ TEST(SolutionFile, ANewSolutionIsWrittenInItsLayout)
               "[Files]\r\nFile1=main.kln\r\nFile2=forms\\about.kln\r\n");
 }
 
+// Whichever write fails, the file keeps its old text and the save says so;
+// once every write succeeds the new text is there whole.
+TEST(SolutionFile, ASaveWhoseWriteFailsLeavesTheOldFile)
+{
+    const std::string old = "[Solution]\r\nName=Old\r\nFilesCount=1\r\n[Files]\r\nFile1=old.kln\r\n"
+                            "[Tasks]\r\nCount=1\r\nItem0=old task\r\n";
+    const std::vector<std::string> tasks = {"one", "two"};
+    struct Save {
+        const char* name;
+        int writes;  // the WriteIni calls a whole save makes
+        std::function<bool(MemoryIni&)> run;
+    };
+    const Save saves[] = {
+        {"solution", 7, [](MemoryIni& ini) { return SaveSolution(ini, demo, DemoValues(), DemoItems()); }},
+        {"tasks", 3, [&](MemoryIni& ini) { return SaveTasks(ini, demo, tasks); }},
+    };
+    for (const Save& save : saves) {
+        for (int failAfter = 0; failAfter < save.writes; ++failAfter) {
+            MemoryIni ini;
+            ini.SetText(demo, old);
+            ini.writesBeforeFailure = failAfter;
+            EXPECT_FALSE(save.run(ini)) << save.name << " failing after " << failAfter;
+            EXPECT_EQ(ini.Text(demo), old) << save.name << " failing after " << failAfter;
+        }
+        MemoryIni ini;
+        ini.SetText(demo, old);
+        ini.writesBeforeFailure = save.writes;
+        EXPECT_TRUE(save.run(ini)) << save.name;
+        EXPECT_NE(ini.Text(demo), old) << save.name;
+    }
+}
+
 TEST(SolutionFile, ResavingMovesFilesBehindTheTasks)
 {
     MemoryIni ini;
@@ -186,6 +218,38 @@ TEST(SolutionFile, AHugeCountReadsOnlyTheKeysThatExist)
     EXPECT_EQ(read.files, std::vector<std::string>{"C:\\work\\demo\\b.kln"});
     EXPECT_EQ(LoadTasks(ini, demo), std::vector<std::string>{"task"});
     EXPECT_LT(ini.readCount, 20);
+}
+
+// A damaged file whose counts and key numbers reach the top of the 32-bit
+// range: only the keys that are there are read.
+TEST(SolutionFile, KeysNumberedUpToTheCountLimitReadOnlyTheKeysThatExist)
+{
+    struct Case {
+        const char* text;
+        std::vector<std::string> files;
+        std::vector<std::string> tasks;
+    };
+    const Case cases[] = {
+        {"[Solution]\r\nFilesCount=2147483647\r\n[Files]\r\nFile2147483647=\r\n"
+         "[Tasks]\r\nCount=2147483647\r\nItem2147483646=\r\n",
+         {},
+         {}},
+        {"[Solution]\r\nFilesCount=2147483647\r\n[Files]\r\nFile2147483647=z.kln\r\nFile1=a.kln\r\n"
+         "[Tasks]\r\nCount=2147483647\r\nItem2147483646=last\r\nItem0=first\r\n",
+         {"C:\\work\\demo\\a.kln", "C:\\work\\demo\\z.kln"},
+         {"first", "last"}},
+        {"[Solution]\r\nFilesCount=2\r\n[Files]\r\nFile2147483647=z.kln\r\nFILE2=b.kln\r\n"
+         "[Tasks]\r\nCount=1\r\nItem2147483646=last\r\nitem0=first\r\n",
+         {"C:\\work\\demo\\b.kln"},
+         {"first"}},
+    };
+    for (const Case& c : cases) {
+        MemoryIni ini;
+        ini.SetText(demo, c.text);
+        EXPECT_EQ(ReadSolution(ini, demo, everyFileExists).files, c.files) << c.text;
+        EXPECT_EQ(LoadTasks(ini, demo), c.tasks) << c.text;
+        EXPECT_LT(ini.readCount, 20) << c.text;
+    }
 }
 
 TEST(SolutionFile, CheckFileComparesTrimmedTagsCaseSensitively)

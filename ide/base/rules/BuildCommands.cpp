@@ -49,11 +49,20 @@ std::string PrepareSolutionTarget(const BuildContext& context, BuildEnvironment&
     return release + "\\" + GetFileName(Trim(context.startup));
 }
 
-std::string ChooseTarget(const BuildContext& context, BuildEnvironment& env)
+// A single named document is built and run as the editor shows it: its
+// unsaved changes are saved first. False when they could not be saved.
+bool SaveShownDocument(const BuildContext& context, BuildEnvironment& env)
 {
-    std::string target =
-        IsSolutionBuild(context) ? PrepareSolutionTarget(context, env) : Trim(context.activeFileName);
-    if (!Trim(target).empty()) return target;
+    return IsSolutionBuild(context) || Trim(context.activeFileName).empty() || env.SaveActiveDocumentChanges();
+}
+
+// None when the document's changes could not be saved.
+std::optional<std::string> ChooseTarget(const BuildContext& context, BuildEnvironment& env)
+{
+    if (!SaveShownDocument(context, env)) return std::nullopt;
+    if (IsSolutionBuild(context)) return PrepareSolutionTarget(context, env);
+    std::string target = Trim(context.activeFileName);
+    if (!target.empty()) return target;
     target = Trim(ScratchSource(context));
     env.SaveActiveDocumentAs(target);
     return target;
@@ -105,6 +114,15 @@ bool ErrorFilesReportErrors(BuildEnvironment& env)
     return false;
 }
 
+// Execute's program: the scratch source goes, the program starts.
+BuildOutcome StartChosenProgram(const BuildContext& context, BuildEnvironment& env)
+{
+    std::string program = ProgramSource(context);
+    env.RemoveFile(ScratchSource(context));
+    env.StartProgram(ExecutableFor(program));
+    return BuildOutcome::Completed;
+}
+
 }  // namespace
 
 BuildOutcome BuildBuild(const BuildContext& context, BuildEnvironment& env)
@@ -112,7 +130,9 @@ BuildOutcome BuildBuild(const BuildContext& context, BuildEnvironment& env)
     env.RemoveFile(ScratchSource(context));
     env.RemoveFile(ScratchProgram(context));
     env.ClearOutput();
-    std::string target = ChooseTarget(context, env);
+    std::optional<std::string> chosen = ChooseTarget(context, env);
+    if (!chosen) return BuildOutcome::EndedEarly;
+    std::string target = *chosen;
     std::string folder = GetPath(target);
     env.SetCurrentFolder(folder);
     // Error files of an earlier build must not decide this one.
@@ -143,15 +163,13 @@ BuildOutcome BuildAll(const BuildContext& context, BuildEnvironment& env)
     }
     env.RemoveFile(ScratchSource(context));
     env.RemoveFile(ScratchProgram(context));
-    return BuildExecute(context, env);
+    return StartChosenProgram(context, env);
 }
 
 BuildOutcome BuildExecute(const BuildContext& context, BuildEnvironment& env)
 {
-    std::string program = ProgramSource(context);
-    env.RemoveFile(ScratchSource(context));
-    env.StartProgram(ExecutableFor(program));
-    return BuildOutcome::Completed;
+    if (!SaveShownDocument(context, env)) return BuildOutcome::EndedEarly;
+    return StartChosenProgram(context, env);
 }
 
 BuildOutcome BuildClean(const BuildContext& context, BuildEnvironment& env)

@@ -46,6 +46,9 @@ public:
     virtual bool SaveBuildFile(const std::string& path) = 0;
     // Writes the active document's text to path.
     virtual void SaveActiveDocumentAs(const std::string& path) = 0;
+    // When the active document has changes not yet saved, saves it under its
+    // name as the "FileSave" command does; false when they are still unsaved.
+    virtual bool SaveActiveDocumentChanges() = 0;
 
     virtual void ShowMessage(const std::string& text, const std::string& title, unsigned flags) = 0;
     // Starts the program at path in a normal window and does not wait for it.

@@ -45,9 +45,15 @@ void NewProjectSequence::CloseDocument(int window)
 void NewProjectSequence::OfferSave(int window)
 {
     host_.Activate(window);
-    while (onAskSave && onAskSave()) {
-        host_.SaveFile();
-        if (IsSaved(window)) { return; }
+    // New Project cannot be cancelled here: the prompt asks again until the
+    // document is saved or the answer is No.
+    while (onAskSave) {
+        const SaveAnswer answer = onAskSave();
+        if (answer == SaveAnswer::No) { return; }
+        if (answer == SaveAnswer::Yes) {
+            host_.SaveFile();
+            if (IsSaved(window)) { return; }
+        }
     }
 }
 

@@ -11,6 +11,7 @@
 #include <string>
 
 #include "INewProjectHost.h"
+#include "SaveAnswer.h"
 #include "SourceTemplates.h"
 
 namespace kforge {
@@ -29,8 +30,8 @@ public:
 
     void Open(const NewProject& project);
 
-    // Asks whether the active document's changes are saved; true for Yes.
-    std::function<bool()> onAskSave;
+    // Asks whether the active document's changes are saved.
+    std::function<SaveAnswer()> onAskSave;
 
 private:
     void CloseDocuments();

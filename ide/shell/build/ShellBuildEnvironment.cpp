@@ -4,6 +4,7 @@
 #include "CommandRunner.h"
 #include "CommandTemplate.h"
 #include "Dialogs.h"
+#include "DockKeys.h"
 #include "IDocument.h"
 #include "MainWindow.h"
 #include "Paths.h"
@@ -18,6 +19,13 @@ namespace {
 constexpr DWORD kNotNormal = FILE_ATTRIBUTE_DIRECTORY | FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM;
 
 bool IsNormal(DWORD attributes) { return (attributes & kNotNormal) == 0; }
+
+// A tool step is about to write into the Output pane: the pane shows, in
+// front of the other panes of its side.
+void BringOutputForward(MainWindow& main)
+{
+    if (Pane* output = main.Dock().Panes("frmOutput")) { output->SetVisible(true); }
+}
 
 // The names of the normal files in folder that match pattern.
 std::vector<std::string> MatchingFiles(const std::string& folder, const std::string& pattern)
@@ -92,11 +100,13 @@ void ShellBuildEnvironment::ClearOutput() { main_.Output().ClearOutput(); }
 
 int ShellBuildEnvironment::RunToolCommand(const std::string& commandTemplate, const std::string& file)
 {
+    BringOutputForward(main_);
     return kforge::RunToolCommand(main_.Output(), main_.Hwnd(), commandTemplate, file);
 }
 
 int ShellBuildEnvironment::ExecCmd(const std::string& command)
 {
+    BringOutputForward(main_);
     return kforge::ExecCmd(command, &main_.Output());
 }
 
@@ -118,6 +128,14 @@ bool ShellBuildEnvironment::SaveBuildFile(const std::string& path)
 void ShellBuildEnvironment::SaveActiveDocumentAs(const std::string& path)
 {
     if (active_ && active_->Editor()) { active_->Editor()->SaveFile(path, false); }
+}
+
+// The command was given to the active document, so the save command saves it.
+bool ShellBuildEnvironment::SaveActiveDocumentChanges()
+{
+    if (!active_ || !active_->DocChanged()) { return true; }
+    main_.RunCommand(keys::kFileSave);
+    return !active_->DocChanged();
 }
 
 void ShellBuildEnvironment::ShowMessage(const std::string& text, const std::string& title, unsigned flags)

@@ -37,6 +37,7 @@ public:
 
     bool SaveBuildFile(const std::string& path) override;
     void SaveActiveDocumentAs(const std::string& path) override;
+    bool SaveActiveDocumentChanges() override;
 
     void ShowMessage(const std::string& text, const std::string& title, unsigned flags) override;
     void StartProgram(const std::string& path) override;

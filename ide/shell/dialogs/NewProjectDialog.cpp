@@ -6,6 +6,7 @@
 #include "MessagePump.h"
 #include "NewProjectSequence.h"
 #include "NowText.h"
+#include "SavePrompt.h"
 #include "SourceTemplates.h"
 #include "Texts.h"
 #include "WindowText.h"
@@ -155,7 +156,8 @@ void NewProjectDialog::Create()
     NewProject project{name, NewProjectPaths(location, name), std::nullopt};
     if (auto type = ProjectTypeOfRow(row)) { project.source = ProjectSource(*type, NowText()); }
     NewProjectSequence sequence(host_);
-    sequence.onAskSave = [this] { return AskSave(); };
+    // Asked while the dialog is hidden, over the window it was shown for.
+    sequence.onAskSave = [this] { return AskSaveChanges(Owner()); };
     sequence.Open(project);
     EndModal(IDOK);
 }
@@ -183,13 +185,6 @@ bool NewProjectDialog::MakeProjectFolder(const std::string& location, const std:
 void NewProjectDialog::ShowError(const std::string& text)
 {
     ShowMessage(Hwnd(), text, "Error !", MB_ICONHAND);
-}
-
-// Asked while the dialog is hidden, over the window it was shown for.
-bool NewProjectDialog::AskSave()
-{
-    return ShowMessage(Owner(), "Save changes to this file ?", "Save changes", MB_YESNO | MB_ICONHAND) ==
-           IDYES;
 }
 
 HWND NewProjectDialog::Owner() const { return GetWindow(Hwnd(), GW_OWNER); }

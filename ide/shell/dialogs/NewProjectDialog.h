@@ -45,7 +45,6 @@ private:
     void Create();
     bool MakeProjectFolder(const std::string& location, const std::string& name);
     void ShowError(const std::string& text);
-    bool AskSave();
     HWND Owner() const;
 
     INewProjectHost& host_;

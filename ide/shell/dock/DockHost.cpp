@@ -14,7 +14,7 @@ namespace {
 constexpr UINT kFirstToolId = 1000;
 constexpr UINT kFirstEntryId = 20000;
 constexpr UINT kEntriesPerTool = 16;
-constexpr int kSplitter = 4;
+constexpr int kSplitter = 6;  // a raised bar between a side and the centre
 constexpr int kMinSide = 40;
 constexpr int kMinCentre = 80;
 
@@ -31,7 +31,9 @@ constexpr PaneSpec kPanes[] = {{keys::kOutputPane, "Output", DockSide::Bottom},
                                {keys::kHelpPane, "Help", DockSide::Right},
                                {keys::kTaskPane, "Task List", DockSide::Bottom}};
 
-constexpr std::array<int, kDockSideCount> kDefaultSideSize = {200, 230, 160};
+// Left, right, bottom. The bottom side shows ten lines of the Output pane
+// under its caption, view selector and pane tabs.
+constexpr std::array<int, kDockSideCount> kDefaultSideSize = {200, 230, 250};
 const char* const kMruTools[] = {keys::kFileMruList, keys::kProjectList};
 const char* const kPopupTools[] = {keys::kEditPopup, keys::kProjectTreePopup};
 
@@ -142,7 +144,7 @@ bool DockHost::Create(HWND frame, IDockEvents* events)
     GetClientRect(frame, &client);
     WindowSpec spec;
     spec.className = "KDockHost";
-    spec.background = reinterpret_cast<HBRUSH>(COLOR_APPWORKSPACE + 1);
+    spec.background = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     spec.style = WS_CHILD | WS_CLIPCHILDREN | WS_CLIPSIBLINGS;
     spec.rect = client;
     spec.parent = frame;
@@ -584,6 +586,21 @@ void DockHost::DragSplitter(POINT point)
     }
     sideSize_[side] = std::max(kMinSide, dragStartSize_ + delta);
     Relayout();
+    // The side keeps the size it shows, so a drag past the limit stores no
+    // size that a later drag would first have to undo.
+    RECT site{};
+    GetWindowRect(sites_[side].Hwnd(), &site);
+    sideSize_[side] =
+        side == static_cast<int>(DockSide::Bottom) ? site.bottom - site.top : site.right - site.left;
+}
+
+void DockHost::Paint(HDC dc)
+{
+    for (int side = 0; side < kDockSideCount; ++side) {
+        RECT bar = splitters_[side];
+        if (!IsRectEmpty(&bar)) { DrawEdge(dc, &bar, EDGE_RAISED, BF_RECT); }
+    }
+    if (!active_ || !active_->Form()) { FillRect(dc, &documentArea_, GetSysColorBrush(COLOR_APPWORKSPACE)); }
 }
 
 // ---- geometry for tests
@@ -591,6 +608,11 @@ void DockHost::DragSplitter(POINT point)
 RECT DockHost::ScreenRectOfTab(int index, bool closeBox) const
 {
     return ToScreen(docTabs_.Hwnd(), closeBox ? docTabs_.CloseBoxRect(index) : docTabs_.TabRect(index));
+}
+
+RECT DockHost::ScreenRectOfTabScroll(bool towardsEnd) const
+{
+    return ToScreen(docTabs_.Hwnd(), docTabs_.ScrollArrowRect(towardsEnd));
 }
 
 RECT DockHost::ScreenRectOfButton(const std::string& key) const
@@ -623,6 +645,9 @@ LRESULT DockHost::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam)
     switch (msg) {
         case WM_SIZE:
             Relayout();
+            return 0;
+        case WM_PAINT:
+            AnswerPaint(Hwnd(), [this](HDC dc) { Paint(dc); });
             return 0;
         case WM_COMMAND:
             if (lParam == 0 || reinterpret_cast<HWND>(lParam) == toolBar_.Hwnd()) {

@@ -77,6 +77,8 @@ public:
 
     // Where things are, in screen pixels (for tests and for placing popups).
     RECT ScreenRectOfTab(int index, bool closeBox) const;
+    // The document tabs' scroll arrow; empty while all tabs fit.
+    RECT ScreenRectOfTabScroll(bool towardsEnd) const;
     RECT ScreenRectOfButton(const std::string& key) const;
     RECT ScreenRectOfSplitter(DockSide side) const;
     RECT ScreenRectOfPaneClose(DockSide side) const;
@@ -126,6 +128,8 @@ private:
     // Splitters.
     int SplitterAt(POINT point) const;
     void DragSplitter(POINT point);
+    // The splitters as raised bars; the centre's grey where no document shows.
+    void Paint(HDC dc);
 
     HWND frame_ = nullptr;
     IDockEvents* events_ = nullptr;

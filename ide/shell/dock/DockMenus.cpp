@@ -34,9 +34,9 @@ std::vector<MenuItemSpec> EditItems()
 
 std::vector<MenuItemSpec> ProjectTreeItems()
 {
-    return {Item(keys::kProjectNew, "&New Project..."), Item(keys::kProjectFile, "Add &File..."),
-            Item(keys::kProjectRemove, "&Remove File"), Separator(),
-            Item(keys::kProjectSave, "&Save Solution"), Item(keys::kProjectOptions, "&Properties...")};
+    return {Item(keys::kProjectNew, "&New File in Project"), Item(keys::kProjectFile, "Add &File..."),
+            Item(keys::kProjectRemove, "&Remove File"),      Separator(),
+            Item(keys::kProjectSave, "&Save Solution"),      Item(keys::kProjectOptions, "&Properties...")};
 }
 
 }  // namespace
@@ -62,10 +62,9 @@ const std::vector<MenuSpec>& MenuBarSpec()
                   {Item(keys::kViewPrevious, "&Previous Document"), Item(keys::kViewNext, "&Next Document")})}},
         {"",
          "&Project",
-         {Item(keys::kProjectNew, "&New Project..."), Item(keys::kProjectOpen, "&Open Solution..."),
+         {Item(keys::kProjectNew, "&New File in Project"), Item(keys::kProjectOpen, "&Open Solution..."),
           Mru(keys::kProjectList, "Recent &Solutions"), Item(keys::kProjectSave, "&Save Solution"), Separator(),
-          Submenu(keys::kProjectAdd, "&Add",
-                  {Item(keys::kProjectFile, "&File..."), Item(keys::kProjectNew, "&New Project...")}),
+          Submenu(keys::kProjectAdd, "&Add", {Item(keys::kProjectFile, "&File..."), Item(keys::kProjectNew, "&New File")}),
           Item(keys::kProjectRemove, "&Remove File"), Separator(), Item(keys::kProjectOptions, "&Properties...")}},
         {"",
          "&Build",
@@ -90,23 +89,22 @@ const std::vector<MenuSpec>& PopupSpecs()
 
 const std::vector<ToolButtonSpec>& ToolBarSpec()
 {
-    // Pictures of comctl32's small standard strip (STD_FILENEW ... STD_REDOW).
-    constexpr int kNew = 6, kOpen = 7, kSave = 8, kCut = 0, kCopy = 1, kPaste = 2, kUndo = 3, kRedo = 4;
+    // The buttons' pictures in the program's strip TOOLSTRIP, in strip order.
     static const std::vector<ToolButtonSpec> buttons = {
-        {ToolButtonKind::Button, keys::kFileFile, "New File", kNew},
-        {ToolButtonKind::Button, keys::kFileOpen2, "Open", kOpen},
-        {ToolButtonKind::Button, keys::kFileSave, "Save", kSave},
-        {ToolButtonKind::Button, keys::kFileSaveAll, "Save All", -1},
+        {ToolButtonKind::Button, keys::kFileFile, "New File", 0},
+        {ToolButtonKind::Button, keys::kFileOpen2, "Open", 1},
+        {ToolButtonKind::Button, keys::kFileSave, "Save", 2},
+        {ToolButtonKind::Button, keys::kFileSaveAll, "Save All", 3},
         {ToolButtonKind::Separator, "", "", -1},
-        {ToolButtonKind::Button, keys::kEditCut, "Cut", kCut},
-        {ToolButtonKind::Button, keys::kEditCopy, "Copy", kCopy},
-        {ToolButtonKind::Button, keys::kEditPaste, "Paste", kPaste},
+        {ToolButtonKind::Button, keys::kEditCut, "Cut", 4},
+        {ToolButtonKind::Button, keys::kEditCopy, "Copy", 5},
+        {ToolButtonKind::Button, keys::kEditPaste, "Paste", 6},
         {ToolButtonKind::Separator, "", "", -1},
-        {ToolButtonKind::Button, keys::kEditUndo, "Undo", kUndo},
-        {ToolButtonKind::Button, keys::kEditRedo, "Redo", kRedo},
+        {ToolButtonKind::Button, keys::kEditUndo, "Undo", 7},
+        {ToolButtonKind::Button, keys::kEditRedo, "Redo", 8},
         {ToolButtonKind::Separator, "", "", -1},
-        {ToolButtonKind::Button, keys::kBuildBuild, "Build", -1},
-        {ToolButtonKind::Button, keys::kBuildExecute, "Execute", -1},
+        {ToolButtonKind::Button, keys::kBuildBuild, "Build", 9},
+        {ToolButtonKind::Button, keys::kBuildExecute, "Execute", 10},
         {ToolButtonKind::Separator, "", "", -1},
         {ToolButtonKind::Combo, keys::kBuildPage, "Configuration", -1}};
     return buttons;

@@ -28,8 +28,8 @@ enum class ToolButtonKind { Button, Combo, Separator };
 struct ToolButtonSpec {
     ToolButtonKind kind = ToolButtonKind::Button;
     std::string key;
-    std::string caption;  // the tip, and the label where there is no picture
-    int picture = -1;     // a picture of comctl32's small standard strip, or -1
+    std::string caption;  // the tip
+    int picture = -1;     // a button's picture in the program's strip TOOLSTRIP
 };
 
 // The menus of the bar, left to right.

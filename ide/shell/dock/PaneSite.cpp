@@ -108,13 +108,9 @@ void PaneSite::Paint(HDC dc)
 LRESULT PaneSite::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
-        case WM_PAINT: {
-            PAINTSTRUCT ps;
-            HDC dc = BeginPaint(Hwnd(), &ps);
-            Paint(dc);
-            EndPaint(Hwnd(), &ps);
+        case WM_PAINT:
+            AnswerPaint(Hwnd(), [this](HDC dc) { Paint(dc); });
             return 0;
-        }
         case WM_SIZE:
             Layout();
             InvalidateRect(Hwnd(), nullptr, TRUE);

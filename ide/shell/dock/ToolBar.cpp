@@ -1,7 +1,5 @@
 #include "ToolBar.h"
 
-#include <commctrl.h>
-
 #include <vector>
 
 #include "DockMenus.h"
@@ -12,8 +10,73 @@ namespace {
 
 constexpr int kComboWidth = 130;
 constexpr int kComboDropHeight = 120;
+constexpr const char* kStripName = "TOOLSTRIP";
+constexpr int kPictureSize = 16;
+constexpr COLORREF kStripMask = RGB(255, 0, 255);
+
+// The strip's pixels, top-down rows of 32-bit BGRX; empty when it cannot be read.
+std::vector<RGBQUAD> StripPixels(HBITMAP strip, BITMAPINFO& info)
+{
+    BITMAP shape{};
+    if (!GetObjectA(strip, sizeof shape, &shape)) { return {}; }
+    info = BITMAPINFO{};
+    info.bmiHeader.biSize = sizeof info.bmiHeader;
+    info.bmiHeader.biWidth = shape.bmWidth;
+    info.bmiHeader.biHeight = -shape.bmHeight;
+    info.bmiHeader.biPlanes = 1;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = BI_RGB;
+    std::vector<RGBQUAD> pixels(static_cast<size_t>(shape.bmWidth) * static_cast<size_t>(shape.bmHeight));
+    HDC screen = GetDC(nullptr);
+    const int rows =
+        GetDIBits(screen, strip, 0, static_cast<UINT>(shape.bmHeight), pixels.data(), &info, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    return rows == shape.bmHeight ? pixels : std::vector<RGBQUAD>{};
+}
+
+// The strip washed out: every picture pixel a light grey of its brightness,
+// the mask colour kept.
+HBITMAP DisabledStrip(HBITMAP strip)
+{
+    BITMAPINFO info{};
+    std::vector<RGBQUAD> pixels = StripPixels(strip, info);
+    if (pixels.empty()) { return nullptr; }
+    for (RGBQUAD& pixel : pixels) {
+        if (RGB(pixel.rgbRed, pixel.rgbGreen, pixel.rgbBlue) == kStripMask) { continue; }
+        const int brightness = (pixel.rgbRed * 30 + pixel.rgbGreen * 59 + pixel.rgbBlue * 11) / 100;
+        const auto grey = static_cast<BYTE>(128 + brightness * 88 / 255);
+        pixel.rgbRed = pixel.rgbGreen = pixel.rgbBlue = grey;
+    }
+    HDC screen = GetDC(nullptr);
+    HBITMAP washed = CreateDIBitmap(screen, &info.bmiHeader, CBM_INIT, pixels.data(), &info, DIB_RGB_COLORS);
+    ReleaseDC(nullptr, screen);
+    return washed;
+}
+
+// A list of the strip's pictures, masked on the strip's magenta.
+HIMAGELIST MaskedList(HBITMAP strip)
+{
+    if (!strip) { return nullptr; }
+    BITMAP shape{};
+    GetObjectA(strip, sizeof shape, &shape);
+    const int count = shape.bmWidth / kPictureSize;
+    HIMAGELIST list = ImageList_Create(kPictureSize, kPictureSize, ILC_COLOR24 | ILC_MASK, count, 0);
+    if (list && ImageList_AddMasked(list, strip, kStripMask) < 0) {
+        ImageList_Destroy(list);
+        list = nullptr;
+    }
+    return list;
+}
 
 }  // namespace
+
+ToolBar::~ToolBar()
+{
+    // The bar goes before the lists it draws from.
+    if (IsWindow(toolBar_)) { DestroyWindow(toolBar_); }
+    if (pictures_) { ImageList_Destroy(pictures_); }
+    if (disabledPictures_) { ImageList_Destroy(disabledPictures_); }
+}
 
 bool ToolBar::Create(HWND parent, const std::function<UINT(const std::string&)>& idOf)
 {
@@ -24,9 +87,23 @@ bool ToolBar::Create(HWND parent, const std::function<UINT(const std::string&)>&
     if (!toolBar_) { return false; }
     SendMessageA(toolBar_, TB_BUTTONSTRUCTSIZE, sizeof(TBBUTTON), 0);
     SendMessageA(toolBar_, TB_SETEXTENDEDSTYLE, 0, TBSTYLE_EX_MIXEDBUTTONS);
-    TBADDBITMAP standard{HINST_COMMCTRL, IDB_STD_SMALL_COLOR};
-    SendMessageA(toolBar_, TB_ADDBITMAP, 0, reinterpret_cast<LPARAM>(&standard));
-    return AddButtons(idOf);
+    return SetPictures() && AddButtons(idOf);
+}
+
+bool ToolBar::SetPictures()
+{
+    auto* strip = static_cast<HBITMAP>(
+        LoadImageA(GetModuleHandleA(nullptr), kStripName, IMAGE_BITMAP, 0, 0, LR_CREATEDIBSECTION));
+    if (!strip) { return false; }
+    HBITMAP washed = DisabledStrip(strip);
+    pictures_ = MaskedList(strip);
+    disabledPictures_ = MaskedList(washed);
+    DeleteObject(strip);  // the lists hold copies
+    if (washed) { DeleteObject(washed); }
+    if (!pictures_ || !disabledPictures_) { return false; }
+    SendMessageA(toolBar_, TB_SETIMAGELIST, 0, reinterpret_cast<LPARAM>(pictures_));
+    SendMessageA(toolBar_, TB_SETDISABLEDIMAGELIST, 0, reinterpret_cast<LPARAM>(disabledPictures_));
+    return true;
 }
 
 bool ToolBar::AddButtons(const std::function<UINT(const std::string&)>& idOf)
@@ -48,9 +125,9 @@ bool ToolBar::AddButtons(const std::function<UINT(const std::string&)>& idOf)
                 break;
             case ToolButtonKind::Button:
                 button.idCommand = static_cast<int>(idOf(spec.key));
-                button.fsStyle = BTNS_BUTTON | BTNS_AUTOSIZE | (spec.picture < 0 ? BTNS_SHOWTEXT : 0);
-                button.iBitmap = spec.picture < 0 ? I_IMAGENONE : spec.picture;
-                button.iString = reinterpret_cast<INT_PTR>(spec.caption.c_str());
+                button.fsStyle = BTNS_BUTTON | BTNS_AUTOSIZE;
+                button.iBitmap = spec.picture;
+                button.iString = reinterpret_cast<INT_PTR>(spec.caption.c_str());  // the tip
                 break;
         }
         if (!SendMessageA(toolBar_, TB_ADDBUTTONSA, 1, reinterpret_cast<LPARAM>(&button))) { return false; }

@@ -7,6 +7,7 @@
 #include "Boundary.h"
 #include "CommonControls.h"
 #include "MainWindow.h"
+#include "MessagePump.h"
 
 namespace kforge {
 
@@ -20,11 +21,7 @@ int RunIde(const std::string& commandLine, const CompanionWindow& companion)
         const std::unique_ptr<Window> beside = companion ? companion(main) : nullptr;
         if (!main.Start(commandLine)) { return; }
         MSG msg;
-        while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
-            if (main.TranslateKey(msg)) { continue; }
-            TranslateMessage(&msg);
-            DispatchMessageA(&msg);
-        }
+        while (GetMessageA(&msg, nullptr, 0, 0) > 0) { RouteMessage(msg); }
         status = static_cast<int>(msg.wParam);
     });
     OleUninitialize();

@@ -14,6 +14,7 @@
 #include "MessagePump.h"
 #include "Paths.h"
 #include "Registry.h"
+#include "SavePrompt.h"
 #include "SettingsRules.h"
 #include "SolutionFile.h"
 #include "StartPage.h"
@@ -27,13 +28,10 @@ namespace {
 
 constexpr const char* kCaption = "  Kiln Forge 2004";
 constexpr const char* kInstanceMutex = "MERIDAX.KilnForge.Instance";
-constexpr UINT_PTR kPollTimer = 2;
 constexpr UINT kPollMilliseconds = 250;
 constexpr int kDesignWidth = 800;
 constexpr int kDesignHeight = 600;
 constexpr const char* kModuleLabel = "Module :   ";
-constexpr const char* kSavePrompt = "Save changes to this file ?";
-constexpr const char* kSavePromptTitle = "Save changes";
 constexpr UINT kSaveFlags = OFN_EXPLORER | OFN_OVERWRITEPROMPT;
 
 // Dialog filters: pairs of text and pattern, each ended by a NUL.
@@ -81,6 +79,7 @@ MainWindow::MainWindow() : explorerHost_(*this), dispatcher_(*this) {}
 
 MainWindow::~MainWindow()
 {
+    SetShortcutTranslator(nullptr);
     if (instanceMutex_) { CloseHandle(instanceMutex_); }
 }
 
@@ -95,6 +94,8 @@ bool MainWindow::Start(const std::string& commandLine)
     }
     if (!file.empty()) { SetRegValue(HKEY_LOCAL_MACHINE, kSettingsKey, "OpenFile", file); }
     if (!CreateFrame()) { return false; }
+    // Every loop and pump takes the docking host's shortcut keys.
+    SetShortcutTranslator([this](const MSG& msg) { return dock_.TranslateKey(msg); });
     SetFormIcon(Hwnd(), "ICON_00", true);
     values_ = ShellValues();
     values_.syntaxFilePath = ResolveSyntaxFilePath(
@@ -114,9 +115,10 @@ bool MainWindow::Start(const std::string& commandLine)
     OpenFile(dock_.Tools(keys::kFileOpen), std::string(), DefaultSolutionPath(AppPath()));
     UpdateUI(false);
     values_.solutionPath.clear();  // the default solution counts as none
-    SetTimer(Hwnd(), kPollTimer, kPollMilliseconds, nullptr);
+    SetTimer(Hwnd(), kPollTimerId, kPollMilliseconds, nullptr);
     UpdateUI(false);
-    return LetMessagesRun(2);
+    started_ = LetMessagesRun(2);
+    return started_;
 }
 
 bool MainWindow::CreateFrame()
@@ -300,11 +302,12 @@ void MainWindow::CloseSolutionDocuments()
         };
         if (IsFileItemKey(window->Key()) && document->IsEditor() && unsaved()) {
             window->Activate();
-            // This switch cannot be cancelled: a Yes asks again until the
-            // document is saved.
-            while (*alive && unsaved() &&
-                   ShowMessage(Hwnd(), kSavePrompt, kSavePromptTitle, MB_YESNO | MB_ICONHAND) == IDYES) {
-                RunCommand(keys::kFileSave);
+            // This switch cannot be cancelled: the prompt asks again until
+            // the document is saved or the answer is No.
+            while (*alive && unsaved()) {
+                const SaveAnswer answer = AskSaveChanges(Hwnd());
+                if (answer == SaveAnswer::No) { break; }
+                if (answer == SaveAnswer::Yes) { RunCommand(keys::kFileSave); }
             }
             if (!*alive) { return; }
         }
@@ -421,8 +424,9 @@ void MainWindow::RunCommand(const std::string& key)
     if (Tool* tool = dock_.Tools(key)) { dispatcher_.Dispatch(*tool); }
 }
 
-// Only an editor document is offered for saving. A Yes that saved nothing
-// keeps the document open (and refuses a shut-down).
+// Only an editor document is offered for saving. A Yes that saved nothing,
+// and an answer that is neither Yes nor No, keep the document open (and
+// refuse a shut-down).
 void MainWindow::OnDocumentClosing(DocWindow& window, int mode, bool& cancel)
 {
     // The Start Page (the first document) stays while the IDE runs.
@@ -433,7 +437,12 @@ void MainWindow::OnDocumentClosing(DocWindow& window, int mode, bool& cancel)
     IDocument* document = window.Form();
     if (mode != 1 || !document || !document->IsEditor()) { return; }
     if (Trim(document->FileName()).empty() || document->DocChanged()) {
-        if (ShowMessage(Hwnd(), kSavePrompt, kSavePromptTitle, MB_YESNO | MB_ICONHAND) == IDYES) {
+        const SaveAnswer answer = AskSaveChanges(Hwnd());
+        if (answer == SaveAnswer::Keep) {
+            cancel = true;
+            return;
+        }
+        if (answer == SaveAnswer::Yes) {
             const std::string path = ClosingSavePath(*document);
             if (path.empty() || !SaveDocumentAs(window, path)) {
                 cancel = true;
@@ -505,6 +514,27 @@ void MainWindow::Poll()
     polling_ = false;
 }
 
+// A message box or dialog takes the focus; when the main window is active
+// again, the window that had it (else the active document) gets it back, so
+// typed keys go on reaching the document.
+void MainWindow::KeepFocus()
+{
+    HWND focus = GetFocus();
+    focusBeforeDeactivation_ = focus && IsChild(Hwnd(), focus) ? focus : nullptr;
+}
+
+bool MainWindow::RestoreFocus()
+{
+    HWND target = focusBeforeDeactivation_;
+    if (!target || !IsWindow(target) || !IsChild(Hwnd(), target) || !IsWindowVisible(target)) {
+        std::shared_ptr<DocWindow> active = dock_.ActiveWindow();
+        target = active && active->Form() ? active->Form()->Hwnd() : nullptr;
+    }
+    if (!target) { return false; }
+    SetFocus(target);
+    return true;
+}
+
 bool MainWindow::CloseRequest()
 {
     auto alive = AliveToken();
@@ -532,7 +562,7 @@ void MainWindow::Unload()
 {
     if (unloaded_) { return; }
     unloaded_ = true;
-    KillTimer(Hwnd(), kPollTimer);
+    KillTimer(Hwnd(), kPollTimerId);
     LayoutStore store;
     store.layout = dock_.GetLayout();
     store.Save(LayoutFile());
@@ -566,8 +596,15 @@ LRESULT MainWindow::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam)
 {
     switch (msg) {
         case WM_TIMER:
-            if (wParam == kPollTimer) {
+            if (wParam == kPollTimerId) {
                 Poll();
+                return 0;
+            }
+            break;
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) == WA_INACTIVE) {
+                KeepFocus();
+            } else if (!HIWORD(wParam) && RestoreFocus()) {
                 return 0;
             }
             break;

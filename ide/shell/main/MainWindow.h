@@ -32,14 +32,15 @@ class MainWindow : public Window, public IDocumentHost, public IProjectPropertie
 public:
     MainWindow();
     ~MainWindow() override;
+    // The timer of the open-request poll.
+    static constexpr UINT_PTR kPollTimerId = 2;
 
     // The start-up sequence. False when this process is to end at once:
     // another instance runs (it got the command line's file) or the window
     // could not be made.
     bool Start(const std::string& commandLine);
-    // The message loop's shortcut keys (DockHost::TranslateKey).
-    bool TranslateKey(const MSG& msg) { return dock_.TranslateKey(msg); }
-
+    // True once the start-up sequence has run to its end.
+    bool Started() const { return started_; }
     DockHost& Dock() { return dock_; }
     OutputPane& Output() { return output_; }
     // Null until start-up made the pane.
@@ -109,6 +110,9 @@ private:
     std::string ClosingSavePath(const IDocument& document);
     // The close request: false when a document refused to close.
     bool CloseRequest();
+    void KeepFocus();
+    // False when there is no window to give the focus to.
+    bool RestoreFocus();
     void Unload();
     void SavePlacement();
 
@@ -120,8 +124,10 @@ private:
     HANDLE instanceMutex_ = nullptr;
     DockHost dock_;
     ShellValues values_;
+    bool started_ = false;
     bool shuttingDown_ = false;
     bool unloaded_ = false;
+    HWND focusBeforeDeactivation_ = nullptr;
     bool polling_ = false;  // a poll tick is running (its pumps let timer ticks in)
     int showCommand_ = SW_SHOWNORMAL;
     std::map<int, std::unique_ptr<Window>> forms_;  // the documents' windows by DocWindow Id

@@ -2,9 +2,12 @@
 
 #include <commctrl.h>
 
+#include <algorithm>
+#include <cctype>
 #include <cstdlib>
 
 #include "CodeEdit.h"
+#include "DockMenus.h"
 #include "IDocument.h"
 #include "MainWindow.h"
 #include "Texts.h"
@@ -122,9 +125,11 @@ DialogAnswer TestChannel::Answer(const DialogRequest& request)
     return answer;
 }
 
+// Commands wait for the end of the start-up, whose pumps let ticks in: the
+// default solution is open by then.
 void TestChannel::Tick()
 {
-    if (running_) { return; }
+    if (running_ || !main_.Started()) { return; }
     running_ = true;
     auto alive = AliveToken();
     for (const std::string& line : channel_.TakeNewCommands()) {
@@ -165,6 +170,18 @@ void TestChannel::Run(const std::vector<std::string>& words, const std::string& 
         WriteEntries(argument);
     } else if (verb == "panes") {
         WritePanes();
+    } else if (verb == "toolbar") {
+        WriteToolBar();
+    } else if (verb == "button") {
+        WriteScreenRect(main_.Dock().ScreenRectOfButton(argument));
+    } else if (verb == "tab") {
+        WriteScreenRect(main_.Dock().ScreenRectOfTab(std::atoi(argument.c_str()), false));
+    } else if (verb == "tab-scroll") {
+        WriteScreenRect(main_.Dock().ScreenRectOfTabScroll(argument == "end"));
+    } else if (verb == "output-lines") {
+        WriteOutputLines();
+    } else if (verb == "cursor") {
+        WriteCursor();
     } else if (verb == "type") {
         if (!TypeText(AfterWords(line, 1))) { channel_.WriteResult("no editor"); }
     } else if (verb == "close") {
@@ -180,6 +197,16 @@ void TestChannel::Run(const std::vector<std::string>& words, const std::string& 
         WriteSelection();
     } else if (verb == "tasks") {
         WriteTasks();
+    } else if (verb == "keys-after-poll") {
+        if (!KeysAfterPoll(std::vector<std::string>(words.begin() + 1, words.end()))) {
+            channel_.WriteResult("keys not sent");
+        }
+    } else if (verb == "menu") {
+        WriteMenu();
+    } else if (verb == "end-menu") {
+        EndMenu();
+    } else if (verb == "status") {
+        channel_.WriteResult("status " + main_.Dock().StatusText(0));
     } else if (verb == "dialog-set") {
         HWND control = DialogControl(std::atoi(argument.c_str()));
         if (!control || !SetWindowTextA(control, AfterWords(line, 2).c_str())) {
@@ -285,6 +312,66 @@ void TestChannel::WritePanes()
     }
 }
 
+// Each button's key, picture, whether its caption shows and whether it is
+// enabled; then the number of pictures the bar has for enabled and for
+// disabled buttons.
+void TestChannel::WriteToolBar()
+{
+    HWND bar = main_.Dock().ToolBarWindow();
+    for (const ToolButtonSpec& spec : ToolBarSpec()) {
+        if (spec.kind != ToolButtonKind::Button) { continue; }
+        TBBUTTONINFOA info{};
+        info.cbSize = sizeof info;
+        info.dwMask = TBIF_IMAGE | TBIF_STYLE | TBIF_STATE;
+        if (SendMessageA(bar, TB_GETBUTTONINFOA, main_.Dock().CommandId(spec.key),
+                         reinterpret_cast<LPARAM>(&info)) < 0) {
+            channel_.WriteResult("button " + spec.key + " none");
+            continue;
+        }
+        channel_.WriteResult("button " + spec.key + " " + std::to_string(info.iImage) + " " +
+                             (info.fsStyle & BTNS_SHOWTEXT ? "text" : "picture") + " " +
+                             (info.fsState & TBSTATE_ENABLED ? "enabled" : "disabled"));
+    }
+    const auto count = [bar](UINT message) {
+        const auto list = reinterpret_cast<HIMAGELIST>(SendMessageA(bar, message, 0, 0));
+        return std::to_string(list ? ImageList_GetImageCount(list) : 0);
+    };
+    channel_.WriteResult("pictures " + count(TB_GETIMAGELIST) + " " + count(TB_GETDISABLEDIMAGELIST));
+}
+
+void TestChannel::WriteScreenRect(const RECT& rect)
+{
+    channel_.WriteResult("screen " + std::to_string(rect.left) + " " + std::to_string(rect.top) + " " +
+                         std::to_string(rect.right) + " " + std::to_string(rect.bottom));
+}
+
+// How many whole lines of text the Output pane's box shows.
+void TestChannel::WriteOutputLines()
+{
+    HWND box = main_.Output().Edit();
+    RECT format{};
+    SendMessageA(box, EM_GETRECT, 0, reinterpret_cast<LPARAM>(&format));
+    HDC dc = GetDC(box);
+    HGDIOBJ old = SelectObject(dc, reinterpret_cast<HFONT>(SendMessageA(box, WM_GETFONT, 0, 0)));
+    TEXTMETRICA metrics{};
+    GetTextMetricsA(dc, &metrics);
+    SelectObject(dc, old);
+    ReleaseDC(box, dc);
+    const int lines = metrics.tmHeight > 0 ? (format.bottom - format.top) / metrics.tmHeight : 0;
+    channel_.WriteResult("output-lines " + std::to_string(lines));
+}
+
+// The shape of the mouse cursor: "resize-up-down", "resize-left-right" or "other".
+void TestChannel::WriteCursor()
+{
+    const HCURSOR cursor = GetCursor();
+    const char* shape =
+        cursor == LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_SIZENS))   ? "resize-up-down"
+        : cursor == LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_SIZEWE)) ? "resize-left-right"
+                                                                               : "other";
+    channel_.WriteResult(std::string("cursor ") + shape);
+}
+
 // As if typed at the caret: the editor reports the change as a user's.
 bool TestChannel::TypeText(const std::string& text)
 {
@@ -306,8 +393,7 @@ bool TestChannel::SelectTreeItem(const std::string& key)
     RECT rect{};
     if (!item || !TreeView_GetItemRect(view, item, &rect, TRUE)) { return false; }
     MapWindowPoints(view, nullptr, reinterpret_cast<POINT*>(&rect), 2);
-    channel_.WriteResult("screen " + std::to_string(rect.left) + " " + std::to_string(rect.top) + " " +
-                         std::to_string(rect.right) + " " + std::to_string(rect.bottom));
+    WriteScreenRect(rect);
     return true;
 }
 
@@ -331,6 +417,56 @@ void TestChannel::WriteTasks()
     for (int i = 0; i < list->ListCount(); ++i) {
         channel_.WriteResult("task " + std::to_string(i) + "|" + list->List(i));
     }
+}
+
+// A tick of the open-request poll posted to the main window, then keys
+// posted to the window with the focus, all at once: the poll runs first and
+// meets the keys in the queue. A key is a key name (F5, Down, ...), posted
+// as its key-down and key-up, or one letter or digit, posted as the
+// character typed.
+bool TestChannel::KeysAfterPoll(const std::vector<std::string>& keys)
+{
+    static const std::pair<const char*, WORD> kNamedKeys[] = {
+        {"F4", VK_F4}, {"F5", VK_F5}, {"Down", VK_DOWN}, {"Up", VK_UP}, {"Return", VK_RETURN}};
+    HWND focus = GetFocus();
+    if (!focus || !PostMessageA(main_.Hwnd(), WM_TIMER, MainWindow::kPollTimerId, 0)) { return false; }
+    for (const std::string& key : keys) {
+        if (key.size() == 1 && std::isalnum(static_cast<unsigned char>(key[0]))) {
+            if (!PostMessageA(focus, WM_CHAR, static_cast<WPARAM>(key[0]), 1)) { return false; }
+            continue;
+        }
+        const auto named = std::find_if(std::begin(kNamedKeys), std::end(kNamedKeys),
+                                        [&](const auto& entry) { return key == entry.first; });
+        if (named == std::end(kNamedKeys)) { return false; }
+        const LPARAM scan = static_cast<LPARAM>(MapVirtualKeyA(named->second, MAPVK_VK_TO_VSC)) << 16;
+        if (!PostMessageA(focus, WM_KEYDOWN, named->second, 1 | scan) ||
+            !PostMessageA(focus, WM_KEYUP, named->second, 1 | scan | (LPARAM{3} << 30))) {
+            return false;
+        }
+    }
+    return true;
+}
+
+// "menu 1 N" while a menu's loop runs, N the highlighted entry of the open
+// menu of the menu bar (-1 for none); "menu 0" otherwise.
+void TestChannel::WriteMenu()
+{
+    GUITHREADINFO info{};
+    info.cbSize = sizeof info;
+    if (!GetGUIThreadInfo(GetCurrentThreadId(), &info) || !(info.flags & GUI_INMENUMODE)) {
+        channel_.WriteResult("menu 0");
+        return;
+    }
+    int highlighted = -1;
+    HMENU bar = GetMenu(main_.Hwnd());
+    for (int i = 0; bar && i < GetMenuItemCount(bar); ++i) {
+        HMENU popup = GetSubMenu(bar, i);
+        if (!popup || !(GetMenuState(bar, i, MF_BYPOSITION) & MF_HILITE)) { continue; }
+        for (int j = 0; j < GetMenuItemCount(popup); ++j) {
+            if (GetMenuState(popup, j, MF_BYPOSITION) & MF_HILITE) { highlighted = j; }
+        }
+    }
+    channel_.WriteResult("menu 1 " + std::to_string(highlighted));
 }
 
 HWND TestChannel::DialogControl(int id) const

@@ -46,10 +46,16 @@ private:
     void WriteText();
     void WriteEntries(const std::string& key);
     void WritePanes();
+    void WriteToolBar();
+    void WriteScreenRect(const RECT& rect);
+    void WriteOutputLines();
+    void WriteCursor();
     bool TypeText(const std::string& text);
     bool SelectTreeItem(const std::string& key);
     void WriteSelection();
     void WriteTasks();
+    bool KeysAfterPoll(const std::vector<std::string>& keys);
+    void WriteMenu();
     // A control of the modal dialog in front of the main window.
     HWND DialogControl(int id) const;
     bool PickDialogRow(int id, int row);
