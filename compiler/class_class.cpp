@@ -82,7 +82,7 @@ void emit_class_head(compiler& c, const class_symbol* cls)
 {
     const std::string n = cls->cpp_name();
     const std::string b = cls->base_class->cpp_name();
-    std::ostream& out = c.output;
+    text_stream& out = c.output;
     out << c.indent_text() << "{";
     out << c.indent_text() << "public: " << n << "(bool init = true): " << b
         << "(false) { if (init) { __refcnt++; Initialize(); __refcnt--; } }";
@@ -103,7 +103,7 @@ void inherit_class_name(class_symbol* cls)
 void emit_type_record(compiler& c, const class_symbol* cls)
 {
     const std::string n0 = cls->cpp_name(false);
-    std::ostream& out = c.output;
+    text_stream& out = c.output;
     out << "struct __rtti_" << n0 << ": kln::rtti";
     out << c.indent_text() << "{";
     out << c.indent_text() << "\t__rtti_" << n0 << "() { kln::classlist::add(this); }";
@@ -125,34 +125,32 @@ visibility_level read_access_keyword(const compiler& c)
 
 // A field name must be new in the class, its bases and its own group, and
 // differ from the class's name (C++ refuses a field named like its class).
-void read_field_name(compiler& c, class_symbol* cls, std::vector<std::string>& names, nocase_set& group)
+void read_field_name(compiler& c, class_symbol* cls, name_group& group)
 {
     if (c.lex.kind != token_kind::identifier) throw "identifier expected";
     const std::string& name = c.lex.text;
-    if (group.count(name) || equal_nocase(name, cls->name) || find_member(cls, name, true))
+    if (group.find(name) || equal_nocase(name, cls->name) || find_member(cls, name, true))
         throw "duplicate identifier '" + name + "'";
     check_reserved_word(name);
-    names.push_back(name);
-    group.insert(name);
+    group.add(name);
     c.next();
 }
 
 // One name, or "(" name {"," name} ")".
 std::vector<std::string> read_field_names(compiler& c, class_symbol* cls)
 {
-    std::vector<std::string> names;
-    nocase_set group;
+    name_group group;
     if (!c.is_operator("(")) {
-        read_field_name(c, cls, names, group);
-        return names;
+        read_field_name(c, cls, group);
+        return group.names();
     }
     do {
         c.next();
-        read_field_name(c, cls, names, group);
+        read_field_name(c, cls, group);
     } while (c.is_operator(","));
     if (!c.is_operator(")")) throw "closing brace expected";
     c.next();
-    return names;
+    return group.names();
 }
 
 bool read_array_mark(compiler& c)

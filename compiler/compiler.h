@@ -220,7 +220,8 @@ struct compiler {
     // The current token is the operator `op` (compared exactly).
     bool is_operator(const char* op) const
     {
-        return lex.kind == token_kind::operator_token && std::strcmp(lex.text.c_str(), op) == 0;
+        const char* text = lex.text.c_str();
+        return lex.kind == token_kind::operator_token && text[0] == op[0] && std::strcmp(text, op) == 0;
     }
     bool at_end_of_statement() const { return lex.kind == token_kind::end_of_statement; }
 
@@ -259,9 +260,9 @@ void translate_builtin(compiler& c, visibility_level visibility);
 // The one entry of the expression translator: writes the expression's
 // C++ text to `out`. Asked for a target, it writes the target alone; the
 // statement writes the assignment around it.
-expression translate_expression(compiler& c, const expression_request& request, std::ostream& out);
+expression translate_expression(compiler& c, const expression_request& request, text_stream& out);
 type_symbol* translate_call_args(compiler& c, procedure_symbol* procedure, bool statement_form,
-                                 std::ostream& out);
+                                 text_stream& out);
 // Writes a value's text that stands beside a C++ operator of level
 // `beside`: in parentheses when its own loosest operator binds as loosely
 // or more loosely, so that C++ groups it as the source does.

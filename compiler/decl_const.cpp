@@ -38,9 +38,6 @@ struct accumulator {
 
 std::string unquote(const std::string& literal) { return literal.substr(1, literal.size() - 2); }
 
-// The number a text starts with (0 when it starts with none).
-double number_of(const std::string& text) { return std::strtod(text.c_str(), nullptr); }
-
 // A whole-number value as a 32-bit integer, truncated toward zero. Values in
 // [2^31, 2^32) wrap, so &HFFFFFFFF is -1 and every result is a valid int.
 int32_t to_int32(double value)

@@ -6,16 +6,13 @@
 // declaration ending in "; ".
 #include "compiler.h"
 
-#include <sstream>
-
 namespace kiln {
 
 namespace {
 
 // One declaration group: the names and everything they share.
 struct dim_group {
-    std::vector<std::string> names;
-    nocase_set name_set;  // the names, for the duplicate check
+    name_group names;
     bool is_array = false;
     std::string bounds;  // "(…)" as C++ text; "" or "()" writes nothing
     bool is_new = false;
@@ -33,8 +30,7 @@ void check_new_name(compiler& c, const std::string& name, const dim_group& group
                               static_cast<variable_symbol*>(found)->scope_level < c.scope_level;
         if (!outer_variable) throw "duplicate identifier '" + found->name + "'";
     }
-    auto earlier = group.name_set.find(name);
-    if (earlier != group.name_set.end()) throw "duplicate identifier '" + *earlier + "'";
+    if (const std::string* earlier = group.names.find(name)) throw "duplicate identifier '" + *earlier + "'";
     check_reserved_word(name);
 }
 
@@ -42,8 +38,7 @@ void read_one_name(compiler& c, dim_group& group)
 {
     if (c.lex.kind != token_kind::identifier) throw "identifier expected";
     check_new_name(c, c.lex.text, group);
-    group.names.push_back(c.lex.text);
-    group.name_set.insert(c.lex.text);
+    group.names.add(c.lex.text);
     c.next();
 }
 
@@ -60,7 +55,7 @@ void read_names(compiler& c, dim_group& group)
 }
 
 // `lo TO hi`, or `hi` alone, whose lower bound is 0.
-void read_bound_pair(compiler& c, std::ostream& text)
+void read_bound_pair(compiler& c, text_stream& text)
 {
     translate_expression(c, {}, text);
     if (c.is_word("TO")) {
@@ -79,7 +74,7 @@ void read_bounds(compiler& c, dim_group& group)
     if (!c.is_operator("(")) return;
     group.is_array = true;
     c.next();
-    std::ostringstream text;
+    text_stream text;
     text << "(";
     if (!c.is_operator(")")) {
         for (int count = 1;; ++count) {
@@ -108,7 +103,7 @@ void read_type(compiler& c, dim_group& group, visibility_level visibility)
         group.type = parse_typename(c);
         if (group.is_new && group.type->kind != symbol_kind::class_) throw "class name expected";
     } else {
-        symbol first(symbol_kind::variable, group.names.front(), visibility);
+        symbol first(symbol_kind::variable, group.names.names().front(), visibility);
         group.type = c.require_type(suffix_type_name(&first));
     }
     if (group.type->visibility < visibility) throw "cannot use private type in public declaration";
@@ -137,7 +132,7 @@ std::string declared_type_text(const dim_group& group)
 void declare_names(compiler& c, const dim_group& group, visibility_level visibility)
 {
     const char* separator = "";
-    for (const std::string& name : group.names) {
+    for (const std::string& name : group.names.names()) {
         auto* variable = new variable_symbol(name, visibility, c.scope_level, group.type);
         variable->is_array = group.is_array;
         variable->container = group.container;
@@ -152,7 +147,7 @@ void declare_names(compiler& c, const dim_group& group, visibility_level visibil
 // share these checks (a record never meets `AS NEW`, which needs a class).
 void check_initializable(const dim_group& group)
 {
-    if (group.names.size() > 1) throw "cannot initialize groups";
+    if (group.names.names().size() > 1) throw "cannot initialize groups";
     if (group.type->kind == symbol_kind::record) throw "structures cannot be initialized";
     if (group.is_array) throw "arrays cannot be initialized";
     if (group.container == container_kind::collection) throw "collections cannot be initialized";

@@ -21,7 +21,7 @@ int read_size(compiler& c, int lowest, const char* out_of_range)
     bool is_string;
     std::string value = eval_constexpr(c, is_string);
     if (is_string) throw "integer constant expected";
-    double size = std::trunc(std::strtod(value.c_str(), nullptr));
+    double size = std::trunc(number_of(value));
     if (!(size >= lowest && size <= INT32_MAX)) throw out_of_range;
     return (int)size;
 }

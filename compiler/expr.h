@@ -15,7 +15,7 @@ using request = expression_request;
 // The running state of one expression translation.
 struct state {
     compiler& c;
-    std::ostream& out;
+    text_stream& out;
     request req;
     symbol* current = nullptr;            // what the operand names so far; null for a computed value
     type_symbol* type = nullptr;          // the operand's type so far
@@ -41,7 +41,7 @@ struct state {
 };
 
 // A nested value: an index, key, argument or bound.
-type_symbol* translate_value(compiler& c, std::ostream& out);
+type_symbol* translate_value(compiler& c, text_stream& out);
 
 // --- expr_members.cpp
 // Continues after a name has been written: the argument list of a procedure,

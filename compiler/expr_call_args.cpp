@@ -31,7 +31,7 @@ procedure_symbol* look_up_procedure(compiler& c)
 
 class argument_list {
 public:
-    argument_list(compiler& c, const procedure_symbol& procedure, bool statement_form, std::ostream& out)
+    argument_list(compiler& c, const procedure_symbol& procedure, bool statement_form, text_stream& out)
         : c_(c), procedure_(procedure), statement_form_(statement_form), out_(out)
     {
     }
@@ -49,7 +49,7 @@ private:
     compiler& c_;
     const procedure_symbol& procedure_;
     bool statement_form_;
-    std::ostream& out_;
+    text_stream& out_;
 
     const std::vector<variable_symbol*>& parameters() const { return procedure_.parameters; }
 
@@ -184,7 +184,7 @@ private:
 }  // namespace
 
 type_symbol* translate_call_args(compiler& c, procedure_symbol* procedure, bool statement_form,
-                                 std::ostream& out)
+                                 text_stream& out)
 {
     if (!procedure) procedure = look_up_procedure(c);
     argument_list(c, *procedure, statement_form, out).translate();

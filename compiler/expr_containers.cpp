@@ -43,7 +43,7 @@ void translate_indexing(state& st, const variable_symbol* v, bool fixed)
 }
 
 // A position, key or item that must not be a record.
-void translate_scalar(compiler& c, std::ostream& out)
+void translate_scalar(compiler& c, text_stream& out)
 {
     if (is_record(translate_value(c, out))) throw "index should be a scalar";
 }

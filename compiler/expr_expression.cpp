@@ -33,7 +33,7 @@ const char* container_expected(container_kind wanted_container)
 
 void undeclared(const std::string& name) { throw std::string("undeclared identifier '" + name + "'"); }
 
-type_symbol* translate_value(compiler& c, std::ostream& out) { return translate_expression(c, {}, out).type; }
+type_symbol* translate_value(compiler& c, text_stream& out) { return translate_expression(c, {}, out).type; }
 
 }  // namespace expr
 
@@ -345,13 +345,16 @@ const operator_spelling bitwise_operators[] = {
 // assignment target instead.
 const operator_spelling* simple_operator(const state& st)
 {
-    for (const auto& op : symbol_operators) {
-        if (!st.c.is_operator(op.source)) continue;
-        bool ends_target = st.req.want_lvalue && std::string(op.source) == "=";
-        return ends_target ? nullptr : &op;
+    if (st.c.lex.kind == token_kind::operator_token) {
+        for (const auto& op : symbol_operators) {
+            if (!st.c.is_operator(op.source)) continue;
+            bool ends_target = st.req.want_lvalue && std::strcmp(op.source, "=") == 0;
+            return ends_target ? nullptr : &op;
+        }
+    } else if (st.c.lex.kind == token_kind::identifier) {
+        for (const auto& op : word_operators)
+            if (st.c.is_word(op.source)) return &op;
     }
-    for (const auto& op : word_operators)
-        if (st.c.is_word(op.source)) return &op;
     return nullptr;
 }
 
@@ -395,7 +398,7 @@ expression::form result_form(const state& st)
 
 }  // namespace
 
-expression translate_expression(compiler& c, const expression_request& request, std::ostream& out)
+expression translate_expression(compiler& c, const expression_request& request, text_stream& out)
 {
     depth_guard guard(c.expression_depth, max_nesting, "expression too deeply nested");
     expr::state st{c, out, request};

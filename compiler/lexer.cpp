@@ -22,7 +22,16 @@ const int end_of_input = -1;
 bool is_blank(int c) { return c == '\t' || c == '\r' || c == ' '; }
 bool is_digit(int c) { return c >= '0' && c <= '9'; }
 bool is_identifier_start(int c) { return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || c == '_'; }
-bool is_identifier_char(int c) { return is_identifier_start(c) || is_digit(c); }
+
+// The characters of an identifier after its first, a table of the 256 byte values.
+std::array<bool, 256> identifier_char_table()
+{
+    std::array<bool, 256> table{};
+    for (int c = 0; c < 256; ++c) table[size_t(c)] = is_identifier_start(c) || is_digit(c);
+    return table;
+}
+const std::array<bool, 256> identifier_chars = identifier_char_table();
+bool is_identifier_char(int c) { return identifier_chars[size_t(c)]; }
 bool is_type_suffix(int c) { return c == '!' || c == '#' || c == '$' || c == '%' || c == '&' || c == '@'; }
 
 int hex_value(int c)
@@ -59,13 +68,19 @@ const char* const cpp_words[] = {
 #include "cpp_macro_names.inc"
 };
 
-// The clash words grouped by their first character and sorted, with the
-// lengths that occur in each group, so that most identifiers are told apart
-// from every clash word by one bit.
+// The clash words grouped by their first character and sorted by length,
+// then by text, with the lengths that occur in each group, so that most
+// identifiers are told apart from every clash word by one bit, and the
+// others are compared only with the words of their length.
 struct clash_group {
     std::vector<std::string> words;
     uint64_t lengths = 0;  // bit n: a word of n characters (63: of 63 or more)
 };
+
+bool shorter_or_before(const std::string& a, const std::string& b)
+{
+    return a.size() != b.size() ? a.size() < b.size() : std::memcmp(a.data(), b.data(), a.size()) < 0;
+}
 
 uint64_t length_bit(size_t length) { return uint64_t(1) << (length < 63 ? length : 63); }
 
@@ -77,7 +92,7 @@ std::array<clash_group, 128> group_clash_words()
         group.words.push_back(word);
         group.lengths |= length_bit(std::strlen(word));
     }
-    for (auto& group : by_first) std::sort(group.words.begin(), group.words.end());
+    for (auto& group : by_first) std::sort(group.words.begin(), group.words.end(), shorter_or_before);
     return by_first;
 }
 
@@ -353,7 +368,7 @@ void lexer::rename_cpp_clash()
 {
     const clash_group& group = clash_groups[(unsigned char)text[0] & 127];
     if (!(group.lengths & length_bit(text.size()))) return;
-    if (!std::binary_search(group.words.begin(), group.words.end(), text)) return;
+    if (!std::binary_search(group.words.begin(), group.words.end(), text, shorter_or_before)) return;
     for (char& c : text) {
         if (is_identifier_start(c) && c != '_') {
             c = (char)(c ^ ('a' - 'A'));

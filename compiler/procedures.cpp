@@ -106,9 +106,10 @@ void read_default_value(compiler& c, variable_symbol& param)
 }
 
 // `earlier` holds the names of the parameters before this one.
-void check_parameter_name(const header& h, nocase_set& earlier, const std::string& name)
+void check_parameter_name(const header& h, name_group& earlier, const std::string& name)
 {
-    if (!earlier.insert(name).second) throw "duplicate identifier '" + name + "'";
+    if (earlier.find(name)) throw "duplicate identifier '" + name + "'";
+    earlier.add(name);
     check_reserved_word(name);
     // The body declares `result` in a FUNCTION and `me` in a method.
     if ((!h.is_sub && equal_nocase(name, "result")) || (h.cls && equal_nocase(name, "me")))
@@ -116,7 +117,7 @@ void check_parameter_name(const header& h, nocase_set& earlier, const std::strin
 }
 
 // [BYREF | BYVAL] name [()] [AS type] [COLLECTION | DICTIONARY] [= default]
-variable_symbol* read_parameter(compiler& c, const header& h, const procedure_symbol& p, nocase_set& earlier)
+variable_symbol* read_parameter(compiler& c, const header& h, const procedure_symbol& p, name_group& earlier)
 {
     bool by_reference = c.byref_default;
     if (c.is_word("BYREF") || c.is_word("BYVAL")) {
@@ -152,7 +153,7 @@ variable_symbol* read_parameter(compiler& c, const header& h, const procedure_sy
 void read_parameters(compiler& c, const header& h, procedure_symbol& p)
 {
     c.next();
-    nocase_set names;
+    name_group names;
     if (!c.is_operator(")")) {
         for (;;) {
             p.parameters.push_back(read_parameter(c, h, p, names));
@@ -257,7 +258,7 @@ procedure_symbol* find_or_declare_procedure(compiler& c, header& h, const std::s
 
 // --- output ----------------------------------------------------------------------
 
-void write_parameters(std::ostream& out, const procedure_symbol& p)
+void write_parameters(text_stream& out, const procedure_symbol& p)
 {
     for (size_t i = 0; i < p.parameters.size(); ++i) {
         const variable_symbol& param = *p.parameters[i];
@@ -268,7 +269,7 @@ void write_parameters(std::ostream& out, const procedure_symbol& p)
 
 void write_heading(compiler& c, const header& h, const procedure_symbol& p)
 {
-    std::ostream& out = c.output;
+    text_stream& out = c.output;
     bool extern_c = p.c_linkage && !h.binding.active;
     if (extern_c) out << "extern \"C\" ";
     // g++ refuses extern "C" static; a C-linkage procedure is defined elsewhere anyway.

@@ -127,13 +127,13 @@ namespace {
 void translate_case_item(compiler& c)
 {
     c.output << "(";
-    std::ostringstream first;
+    text_stream first;
     expression value = translate_expression(c, {}, first);
     if (c.is_word("TO")) {
         write_value_beside(c, first.str(), value, cpp_level::relational);
         c.output << " <= is && is <= ";
         c.next();
-        std::ostringstream last;
+        text_stream last;
         expression upper = translate_expression(c, {}, last);
         write_value_beside(c, last.str(), upper, cpp_level::relational);
     } else {

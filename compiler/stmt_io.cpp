@@ -12,7 +12,7 @@ void translate_print(compiler& c)
     c.next();
     for (;;) {
         c.output << " << ";
-        std::ostringstream text;
+        text_stream text;
         expression item = translate_expression(c, {}, text);
         write_value_beside(c, text.str(), item, cpp_level::shift);
         if (c.is_operator(",")) {

@@ -214,7 +214,7 @@ void constant_symbol::emit_declaration(std::ostream& out) const
     if (is_string) {
         out << "string ";
     } else {
-        double number = std::strtod(value.c_str(), nullptr);
+        double number = number_of(value);
         bool whole = number == std::fabs(std::trunc(number)) && number <= INT32_MAX;
         out << (whole ? "int " : "double ");
     }

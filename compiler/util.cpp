@@ -94,6 +94,19 @@ std::string int_to_str(int32_t value)
     return std::string(write_int_digits(value, end), end);
 }
 
+// Up to 15 decimal digits are below 2^53: each step of the sum is exact.
+double number_of(const std::string& text)
+{
+    size_t start = text.size() > 1 && text[0] == '-' ? 1 : 0, digits = text.size() - start;
+    if (digits == 0 || digits > 15) return std::strtod(text.c_str(), nullptr);
+    double value = 0;
+    for (size_t i = start; i < text.size(); ++i) {
+        if (text[i] < '0' || text[i] > '9') return std::strtod(text.c_str(), nullptr);
+        value = value * 10 + (text[i] - '0');
+    }
+    return start ? -value : value;
+}
+
 std::string capitalize(const std::string& text)
 {
     std::string result(text);
@@ -130,53 +143,49 @@ std::string find_module_file(const std::string& path)
     return found.empty() ? result : folder + found;
 }
 
-// --- the generated C++ file -----------------------------------------------------
+const std::string* name_group::find(const std::string& name) const
+{
+    if (names_.size() > short_length) {
+        auto earlier = set_.find(name);
+        return earlier == set_.end() ? nullptr : &*earlier;
+    }
+    for (const std::string& earlier : names_)
+        if (equal_nocase(earlier, name)) return &earlier;
+    return nullptr;
+}
+
+void name_group::add(const std::string& name)
+{
+    names_.push_back(name);
+    if (names_.size() == short_length + 1)
+        set_.insert(names_.begin(), names_.end());
+    else if (names_.size() > short_length + 1)
+        set_.insert(name);
+}
+
+// --- texts and the generated C++ file ---------------------------------------------
 
 // The text lives in one block that grows by doubling (realloc, which moves
 // large blocks without copying them and fills nothing); the stream's put
 // area is the block's free part, so the stream and the direct appends of
-// output_file write one text in order.
-output_file::text_buffer::text_buffer() { grow(1 << 16); }
+// text_stream write one text in order.
+text_stream::text_buffer::text_buffer(size_t capacity) { grow(capacity < 16 ? 16 : capacity); }
 
-output_file::text_buffer::~text_buffer() { std::free(text_); }
+text_stream::text_buffer::~text_buffer() { std::free(text_); }
 
-// Checks that the file can be written, without changing it yet.
-bool output_file::text_buffer::open(const std::string& path)
-{
-    close();
-    int descriptor = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
-    if (descriptor < 0) return false;
-    ::close(descriptor);
-    path_ = path;
-    return true;
-}
-
-// Writes the whole text over the file. False when a write or the close failed.
-bool output_file::text_buffer::close()
-{
-    if (path_.empty()) return true;
-    std::FILE* file = std::fopen(path_.c_str(), "wb");
-    path_.clear();
-    size_t length = used();
-    setp(text_, text_ + size_);
-    if (!file) return false;
-    bool written = std::fwrite(text_, 1, length, file) == length;
-    return std::fclose(file) == 0 && written;
-}
-
-void output_file::text_buffer::reserve(size_t bytes)
+void text_stream::text_buffer::reserve(size_t bytes)
 {
     if (bytes > size_) grow(bytes);
 }
 
-void output_file::text_buffer::append(const char* text, size_t length)
+void text_stream::text_buffer::append(const char* text, size_t length)
 {
     if (!fits(length)) make_room(length);
     std::memcpy(pptr(), text, length);
     advance(length);
 }
 
-output_file::text_buffer::int_type output_file::text_buffer::overflow(int_type c)
+text_stream::text_buffer::int_type text_stream::text_buffer::overflow(int_type c)
 {
     if (traits_type::eq_int_type(c, traits_type::eof())) return traits_type::not_eof(c);
     char byte = traits_type::to_char_type(c);
@@ -184,57 +193,46 @@ output_file::text_buffer::int_type output_file::text_buffer::overflow(int_type c
     return c;
 }
 
-std::streamsize output_file::text_buffer::xsputn(const char* text, std::streamsize length)
+std::streamsize text_stream::text_buffer::xsputn(const char* text, std::streamsize length)
 {
     append(text, size_t(length));
     return length;
 }
 
-void output_file::text_buffer::make_room(size_t needed)
+void text_stream::text_buffer::make_room(size_t needed)
 {
     size_t size = size_;
-    while (size - used() < needed) size *= 2;
+    while (size - length() < needed) size *= 2;
     grow(size);
 }
 
 // The block resized to `size` bytes, the text kept.
-void output_file::text_buffer::grow(size_t size)
+void text_stream::text_buffer::grow(size_t size)
 {
-    size_t length = text_ ? used() : 0;
+    size_t kept = text_ ? length() : 0;
     char* text = static_cast<char*>(std::realloc(text_, size));
     if (!text) throw std::bad_alloc();
     text_ = text;
     size_ = size;
     setp(text_, text_ + size_);
-    advance(length);
+    advance(kept);
 }
 
 // pbump takes an int; a text past 2 GiB moves in several steps.
-void output_file::text_buffer::advance(size_t count)
+void text_stream::text_buffer::advance(size_t count)
 {
     for (; count > size_t(INT_MAX); count -= size_t(INT_MAX)) pbump(INT_MAX);
     pbump(int(count));
 }
 
-output_file::output_file() : std::ostream(nullptr) { rdbuf(&buffer_); }
+text_stream::text_stream(size_t capacity) : std::ostream(nullptr), buffer_(capacity) { rdbuf(&buffer_); }
 
-output_file::~output_file() = default;
+text_stream::~text_stream() = default;
 
-void output_file::open(const std::string& path)
-{
-    clear();
-    if (!buffer_.open(path)) setstate(std::ios::failbit);
-}
-
-void output_file::close()
-{
-    if (!buffer_.close()) setstate(std::ios::badbit);
-}
-
-void output_file::reserve(size_t bytes) { buffer_.reserve(bytes); }
+void text_stream::reserve(size_t bytes) { buffer_.reserve(bytes); }
 
 // Past the end of the block, or into a buffer that a caller swapped in.
-void output_file::write_text_slowly(const char* text, size_t length)
+void text_stream::write_text_slowly(const char* text, size_t length)
 {
     if (rdbuf() == &buffer_)
         buffer_.append(text, length);
@@ -242,7 +240,43 @@ void output_file::write_text_slowly(const char* text, size_t length)
         std::ostream::write(text, std::streamsize(length));
 }
 
-output_file& operator<<(output_file& out, int value)
+output_file::output_file() : text_stream(1 << 16) {}
+
+// Checks that the file can be written, without changing it yet. A file
+// that was open gets its text first.
+void output_file::open(const std::string& path)
+{
+    clear();
+    write_file();
+    int descriptor = ::open(path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
+    if (descriptor < 0) {
+        setstate(std::ios::failbit);
+        return;
+    }
+    ::close(descriptor);
+    path_ = path;
+}
+
+void output_file::close()
+{
+    if (!write_file()) setstate(std::ios::badbit);
+}
+
+// Writes the whole text over the open file, and empties the text. False
+// when a write or the close failed.
+bool output_file::write_file()
+{
+    if (path_.empty()) return true;
+    std::FILE* file = std::fopen(path_.c_str(), "wb");
+    path_.clear();
+    size_t length = buffer_.length();
+    bool written = file && std::fwrite(buffer_.text(), 1, length, file) == length;
+    buffer_.clear();
+    if (!file) return false;
+    return std::fclose(file) == 0 && written;
+}
+
+text_stream& operator<<(text_stream& out, int value)
 {
     char digits[int_digits_size];
     char* end = digits + sizeof digits;

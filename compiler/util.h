@@ -39,6 +39,10 @@ inline bool equal_nocase(const std::string& a, const char* b)
 bool file_exists(const std::string& path);
 std::string float_to_str(float value);  // "%f"
 std::string int_to_str(int32_t value);  // "%d"
+// The number a text starts with, as strtod reads it (0 when it starts with
+// none); a whole number of up to 15 digits, the texts of most constants, is
+// read without strtod and gives the same value.
+double number_of(const std::string& text);
 std::string capitalize(const std::string& text);
 std::string exe_path();
 
@@ -53,27 +57,20 @@ std::string host_path(const std::string& path);
 // ignoring case, otherwise the exact name.
 std::string find_module_file(const std::string& path);
 
-// The generated C++ file. The translators write it in many short pieces;
-// this stream gathers the whole text in memory, which costs a fraction of a
-// file stream's work per piece, and close() writes it at once. open() only
-// checks that the file can be written, and the destructor drops the text: a
-// failed translation leaves an existing file as it was (such as the
-// hand-written M.cpp of an INTERFACE NOSKIP module whose INTERFACE word is
-// not the first token).
-//
-// Texts, characters and ints written to an output_file itself (not through
+// A C++ text gathered in memory. The translators write it in many short
+// pieces, which costs a fraction of a string stream's work per piece.
+// Texts, characters and ints written to a text_stream itself (not through
 // a std::ostream& to it) are appended to the text directly, without the
 // stream's per-piece checks; while a caller has swapped in a buffer of its
 // own (rdbuf), they go through the stream to that buffer.
-class output_file : public std::ostream {
+class text_stream : public std::ostream {
 public:
-    output_file();
-    ~output_file();
-    void open(const std::string& path);  // sets failbit when the file cannot be created
-    void close();                        // sets badbit when a write failed
-    void reserve(size_t bytes);          // room for a text of that size, made at once
+    explicit text_stream(size_t capacity = 256);  // room for a text of that size at first
+    ~text_stream();
+    std::string str() const { return std::string(buffer_.text(), buffer_.length()); }
+    void reserve(size_t bytes);  // room for a text of that size, made at once
 
-    output_file& write_text(const char* text, size_t length)
+    text_stream& write_text(const char* text, size_t length)
     {
         if (rdbuf() == &buffer_ && length <= text_buffer::short_piece && buffer_.fits(length))
             buffer_.append_short(text, length);
@@ -82,16 +79,17 @@ public:
         return *this;
     }
 
-private:
+protected:
     // The text: one block whose free part is the stream's put area.
     class text_buffer : public std::streambuf {
     public:
-        text_buffer();
+        explicit text_buffer(size_t capacity);
         ~text_buffer() override;
         text_buffer(const text_buffer&) = delete;
         text_buffer& operator=(const text_buffer&) = delete;
-        bool open(const std::string& path);
-        bool close();
+        const char* text() const { return pbase(); }
+        size_t length() const { return size_t(pptr() - pbase()); }
+        void clear() { setp(text_, text_ + size_); }
         void reserve(size_t bytes);
         void append(const char* text, size_t length);
         static const size_t short_piece = 1 << 16;  // the pieces appended inline
@@ -107,30 +105,45 @@ private:
         std::streamsize xsputn(const char* text, std::streamsize length) override;
 
     private:
-        size_t used() const { return size_t(pptr() - pbase()); }
         void make_room(size_t needed);
         void grow(size_t size);
         void advance(size_t count);
 
         char* text_ = nullptr;
         size_t size_ = 0;
-        std::string path_;  // the open file, or "" when none is open
     };
 
-    void write_text_slowly(const char* text, size_t length);
-
     text_buffer buffer_;
+
+private:
+    void write_text_slowly(const char* text, size_t length);
 };
 
-inline output_file& operator<<(output_file& out, const char* text) { return out.write_text(text, std::strlen(text)); }
-inline output_file& operator<<(output_file& out, const std::string& text)
+// The generated C++ file: its text gathered in memory, and close() writes
+// it at once. open() only checks that the file can be written, and the
+// destructor drops the text: a failed translation leaves an existing file
+// as it was (such as the hand-written M.cpp of an INTERFACE NOSKIP module
+// whose INTERFACE word is not the first token).
+class output_file : public text_stream {
+public:
+    output_file();
+    void open(const std::string& path);  // sets failbit when the file cannot be created
+    void close();                        // sets badbit when a write failed
+
+private:
+    bool write_file();
+    std::string path_;  // the open file, or "" when none is open
+};
+
+inline text_stream& operator<<(text_stream& out, const char* text) { return out.write_text(text, std::strlen(text)); }
+inline text_stream& operator<<(text_stream& out, const std::string& text)
 {
     return out.write_text(text.data(), text.size());
 }
-inline output_file& operator<<(output_file& out, char c) { return out.write_text(&c, 1); }
-output_file& operator<<(output_file& out, int value);
+inline text_stream& operator<<(text_stream& out, char c) { return out.write_text(&c, 1); }
+text_stream& operator<<(text_stream& out, int value);
 // Any other value goes through the stream's own formatting.
-template<class T> output_file& operator<<(output_file& out, const T& value)
+template<class T> text_stream& operator<<(text_stream& out, const T& value)
 {
     static_cast<std::ostream&>(out) << value;
     return out;
@@ -171,10 +184,25 @@ struct nocase_equal {
     bool operator()(const std::string& a, const std::string& b) const { return equal_nocase(a, b); }
 };
 
-// Names ignoring case: the reserved and statement words, and the duplicate
-// checks of name lists kept without a named_list (DIM groups, field groups,
-// parameters), which stay linear on long lists.
+// Names ignoring case: the reserved and statement words.
 using nocase_set = std::unordered_set<std::string, nocase_hash, nocase_equal>;
 template<class T> using nocase_map = std::unordered_map<std::string, T, nocase_hash, nocase_equal>;
+
+// A list of names in the order added, for the duplicate checks of lists
+// kept without a named_list (DIM groups, field groups, parameters). A short
+// list, the usual one, is searched in turn and fills no set; a long one
+// also keeps its names in a set, so that its checks stay linear.
+class name_group {
+public:
+    const std::vector<std::string>& names() const { return names_; }
+    // The name added earlier that equals `name` ignoring case, or null.
+    const std::string* find(const std::string& name) const;
+    void add(const std::string& name);
+
+private:
+    static const size_t short_length = 8;  // names searched without the set
+    std::vector<std::string> names_;
+    nocase_set set_;  // all of names_ once there are more than short_length
+};
 
 }  // namespace kiln

@@ -2,7 +2,8 @@
 // equal_nocase. Long random runs of declarations, scope markers and pops,
 // over names that differ only in case, must find what the model finds; the
 // lists are long enough to be indexed, and the index is small enough that
-// names share probe runs.
+// names share probe runs. A name group finds the earlier spelling of a name,
+// short or long.
 #include "symbols.h"
 
 #include <gtest/gtest.h>
@@ -104,6 +105,26 @@ TEST(NocaseHash, NamesEqualIgnoringCaseHashAlike)
     for (const auto& pair : pairs) EXPECT_EQ(nocase_hash_of(pair[0]), nocase_hash_of(pair[1])) << pair[0];
     EXPECT_NE(nocase_hash_of("count1"), nocase_hash_of("count2"));
     EXPECT_NE(nocase_hash_of("abcdefgh1"), nocase_hash_of("abcdefgh2"));
+}
+
+TEST(NameGroup, FindsTheEarlierSpellingInShortAndLongGroups)
+{
+    for (int length : {1, 8, 9, 40}) {
+        name_group group;
+        for (int i = 0; i < length; ++i) {
+            std::string name = "Name" + std::to_string(i);
+            ASSERT_EQ(group.find(name), nullptr) << length << " " << name;
+            group.add(name);
+        }
+        EXPECT_EQ(group.names().size(), size_t(length));
+        for (int i = 0; i < length; ++i) {
+            const std::string* earlier = group.find("NAME" + std::to_string(i));
+            ASSERT_NE(earlier, nullptr) << length << " " << i;
+            EXPECT_EQ(*earlier, "Name" + std::to_string(i));
+        }
+        EXPECT_EQ(group.find("Name"), nullptr);
+        EXPECT_EQ(group.names().front(), "Name0");
+    }
 }
 
 }  // namespace

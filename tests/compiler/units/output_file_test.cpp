@@ -2,11 +2,14 @@
 // pieces written through a std::ostream& to it land in one text, in order;
 // a caller that swaps in its own buffer gets every piece written meanwhile;
 // the file is written at close and left as it was when nothing is closed.
+// A text_stream gathers its text the same way; number_of reads what strtod reads.
 #include "util.h"
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <fstream>
 #include <sstream>
 
@@ -75,6 +78,32 @@ TEST_F(OutputFile, ReservedRoomAndAnUnclosedTextLeaveTheFileAlone)
         out << std::string(100000, 'x');
     }
     EXPECT_EQ(file_text(path), "hand-written");
+}
+
+TEST(TextStream, GathersDirectAndStreamPiecesPastItsFirstBlock)
+{
+    text_stream text(16);
+    std::ostream& stream = text;
+    std::string expected;
+    for (int i = 0; i < 100; ++i) {
+        text << "x" << i << std::string(" = ") << ';';
+        stream << 1.5 << ' ';
+        expected += "x" + std::to_string(i) + " = ;1.5 ";
+    }
+    EXPECT_EQ(text.str(), expected);
+}
+
+// The value strtod reads, whole numbers included (they take a shorter road).
+TEST(NumberOf, ReadsTheValueThatStrtodReads)
+{
+    const char* const texts[] = {"0", "-0", "7", "-7", "007", "123456789012345", "-999999999999999",
+                                 "1234567890123456", "99999999999999999999", "3.5", "-0.25", "1e3",
+                                 "", "-", "+5", " 5", "12abc", "0x1A", "4294967295"};
+    for (const char* text : texts) {
+        double expected = std::strtod(text, nullptr), got = number_of(text);
+        EXPECT_EQ(got, expected) << text;
+        EXPECT_EQ(std::signbit(got), std::signbit(expected)) << text;
+    }
 }
 
 }  // namespace
