@@ -64,6 +64,15 @@ int ButtonOf(const std::string& word)
     return IDCANCEL;
 }
 
+// Word i of a command, or "" when it has fewer words.
+std::string Word(const std::vector<std::string>& words, std::size_t i)
+{
+    return i < words.size() ? words[i] : std::string();
+}
+
+// Word i of a command read as a number (0 when missing or not a number).
+int Number(const std::vector<std::string>& words, std::size_t i) { return std::atoi(Word(words, i).c_str()); }
+
 // The text after the first n words of a line.
 std::string AfterWords(const std::string& line, int n)
 {
@@ -144,85 +153,108 @@ void TestChannel::Tick()
     running_ = false;
 }
 
+// The link's verbs. A verb gets the command's words (the verb first) and
+// its whole line; a verb needing more words than it got is unknown.
 void TestChannel::Run(const std::vector<std::string>& words, const std::string& line)
 {
-    const std::string& verb = words[0];
-    const std::string argument = words.size() > 1 ? words[1] : std::string();
-    if (verb == "command") {
-        main_.RunCommand(argument);
-    } else if (verb == "post") {
-        RunLater(argument);
-    } else if (verb == "entry" && words.size() > 2) {
-        ClickEntry(argument, std::atoi(words[2].c_str()));
-    } else if (verb == "answer") {
-        answers_.push_back(AfterWords(line, 1));
-    } else if (verb == "state") {
-        WriteStates(std::vector<std::string>(words.begin() + 1, words.end()));
-    } else if (verb == "windows") {
-        WriteWindows();
-    } else if (verb == "tree") {
-        WriteTree();
-    } else if (verb == "values") {
-        WriteValues();
-    } else if (verb == "text") {
-        WriteText();
-    } else if (verb == "entries") {
-        WriteEntries(argument);
-    } else if (verb == "panes") {
-        WritePanes();
-    } else if (verb == "toolbar") {
-        WriteToolBar();
-    } else if (verb == "button") {
-        WriteScreenRect(main_.Dock().ScreenRectOfButton(argument));
-    } else if (verb == "tab") {
-        WriteScreenRect(main_.Dock().ScreenRectOfTab(std::atoi(argument.c_str()), false));
-    } else if (verb == "tab-scroll") {
-        WriteScreenRect(main_.Dock().ScreenRectOfTabScroll(argument == "end"));
-    } else if (verb == "output-lines") {
-        WriteOutputLines();
-    } else if (verb == "cursor") {
-        WriteCursor();
-    } else if (verb == "type") {
-        if (!TypeText(AfterWords(line, 1))) { channel_.WriteResult("no editor"); }
-    } else if (verb == "close") {
-        // As the tab's close box does.
-        if (std::shared_ptr<DocWindow> active = main_.Dock().ActiveWindow()) { active->SetVisible(false); }
-    } else if (verb == "close-window") {
-        // As the close box of the top-level window with that caption does.
-        HWND window = FindWindowA(nullptr, AfterWords(line, 1).c_str());
-        if (!window || !PostMessageA(window, WM_CLOSE, 0, 0)) { channel_.WriteResult("no window"); }
-    } else if (verb == "select-item") {
-        if (!SelectTreeItem(argument)) { channel_.WriteResult("no item " + argument); }
-    } else if (verb == "selection") {
-        WriteSelection();
-    } else if (verb == "tasks") {
-        WriteTasks();
-    } else if (verb == "keys-after-poll") {
-        if (!KeysAfterPoll(std::vector<std::string>(words.begin() + 1, words.end()))) {
-            channel_.WriteResult("keys not sent");
+    using Words = std::vector<std::string>;
+    struct Verb {
+        const char* name;
+        std::size_t words;  // at least
+        void (*run)(TestChannel& self, const Words& words, const std::string& line);
+    };
+    static const Verb kVerbs[] = {
+        {"command", 1,
+         [](TestChannel& t, const Words& w, const std::string&) { t.main_.RunCommand(Word(w, 1)); }},
+        {"post", 1, [](TestChannel& t, const Words& w, const std::string&) { t.RunLater(Word(w, 1)); }},
+        {"entry", 3,
+         [](TestChannel& t, const Words& w, const std::string&) { t.ClickEntry(w[1], Number(w, 2)); }},
+        {"answer", 1,
+         [](TestChannel& t, const Words&, const std::string& l) { t.answers_.push_back(AfterWords(l, 1)); }},
+        {"state", 1,
+         [](TestChannel& t, const Words& w, const std::string&) {
+             t.WriteStates(Words(w.begin() + 1, w.end()));
+         }},
+        {"windows", 1, [](TestChannel& t, const Words&, const std::string&) { t.WriteWindows(); }},
+        {"tree", 1, [](TestChannel& t, const Words&, const std::string&) { t.WriteTree(); }},
+        {"values", 1, [](TestChannel& t, const Words&, const std::string&) { t.WriteValues(); }},
+        {"text", 1, [](TestChannel& t, const Words&, const std::string&) { t.WriteText(); }},
+        {"entries", 1,
+         [](TestChannel& t, const Words& w, const std::string&) { t.WriteEntries(Word(w, 1)); }},
+        {"panes", 1, [](TestChannel& t, const Words&, const std::string&) { t.WritePanes(); }},
+        {"toolbar", 1, [](TestChannel& t, const Words&, const std::string&) { t.WriteToolBar(); }},
+        {"button", 1,
+         [](TestChannel& t, const Words& w, const std::string&) {
+             t.WriteScreenRect(t.main_.Dock().ScreenRectOfButton(Word(w, 1)));
+         }},
+        {"tab", 1,
+         [](TestChannel& t, const Words& w, const std::string&) {
+             t.WriteScreenRect(t.main_.Dock().ScreenRectOfTab(Number(w, 1), false));
+         }},
+        {"tab-scroll", 1,
+         [](TestChannel& t, const Words& w, const std::string&) {
+             t.WriteScreenRect(t.main_.Dock().ScreenRectOfTabScroll(Word(w, 1) == "end"));
+         }},
+        {"output-lines", 1, [](TestChannel& t, const Words&, const std::string&) { t.WriteOutputLines(); }},
+        {"cursor", 1, [](TestChannel& t, const Words&, const std::string&) { t.WriteCursor(); }},
+        {"type", 1,
+         [](TestChannel& t, const Words&, const std::string& l) {
+             if (!t.TypeText(AfterWords(l, 1))) { t.channel_.WriteResult("no editor"); }
+         }},
+        {"close", 1,
+         [](TestChannel& t, const Words&, const std::string&) {
+             // As the tab's close box does.
+             if (std::shared_ptr<DocWindow> active = t.main_.Dock().ActiveWindow()) {
+                 active->SetVisible(false);
+             }
+         }},
+        {"close-window", 1,
+         [](TestChannel& t, const Words&, const std::string& l) {
+             // As the close box of the top-level window with that caption does.
+             HWND window = FindWindowA(nullptr, AfterWords(l, 1).c_str());
+             if (!window || !PostMessageA(window, WM_CLOSE, 0, 0)) { t.channel_.WriteResult("no window"); }
+         }},
+        {"select-item", 1,
+         [](TestChannel& t, const Words& w, const std::string&) {
+             if (!t.SelectTreeItem(Word(w, 1))) { t.channel_.WriteResult("no item " + Word(w, 1)); }
+         }},
+        {"selection", 1, [](TestChannel& t, const Words&, const std::string&) { t.WriteSelection(); }},
+        {"tasks", 1, [](TestChannel& t, const Words&, const std::string&) { t.WriteTasks(); }},
+        {"keys-after-poll", 1,
+         [](TestChannel& t, const Words& w, const std::string&) {
+             if (!t.KeysAfterPoll(Words(w.begin() + 1, w.end()))) { t.channel_.WriteResult("keys not sent"); }
+         }},
+        {"menu", 1, [](TestChannel& t, const Words&, const std::string&) { t.WriteMenu(); }},
+        {"end-menu", 1, [](TestChannel&, const Words&, const std::string&) { EndMenu(); }},
+        {"status", 1,
+         [](TestChannel& t, const Words&, const std::string&) {
+             t.channel_.WriteResult("status " + t.main_.Dock().StatusText(0));
+         }},
+        {"dialog-set", 1,
+         [](TestChannel& t, const Words& w, const std::string& l) {
+             HWND control = t.DialogControl(Number(w, 1));
+             if (!control || !SetWindowTextA(control, AfterWords(l, 2).c_str())) {
+                 t.channel_.WriteResult("no control " + Word(w, 1));
+             }
+         }},
+        {"dialog-pick", 3,
+         [](TestChannel& t, const Words& w, const std::string&) {
+             if (!t.PickDialogRow(Number(w, 1), Number(w, 2))) {
+                 t.channel_.WriteResult("no control " + w[1]);
+             }
+         }},
+        {"dialog-click", 1,
+         [](TestChannel& t, const Words& w, const std::string&) {
+             if (!t.ClickDialogButton(Number(w, 1))) { t.channel_.WriteResult("no control " + Word(w, 1)); }
+         }},
+    };
+    for (const Verb& verb : kVerbs) {
+        if (words[0] == verb.name && words.size() >= verb.words) {
+            verb.run(*this, words, line);
+            return;
         }
-    } else if (verb == "menu") {
-        WriteMenu();
-    } else if (verb == "end-menu") {
-        EndMenu();
-    } else if (verb == "status") {
-        channel_.WriteResult("status " + main_.Dock().StatusText(0));
-    } else if (verb == "dialog-set") {
-        HWND control = DialogControl(std::atoi(argument.c_str()));
-        if (!control || !SetWindowTextA(control, AfterWords(line, 2).c_str())) {
-            channel_.WriteResult("no control " + argument);
-        }
-    } else if (verb == "dialog-pick" && words.size() > 2) {
-        if (!PickDialogRow(std::atoi(argument.c_str()), std::atoi(words[2].c_str()))) {
-            channel_.WriteResult("no control " + argument);
-        }
-    } else if (verb == "dialog-click") {
-        if (!ClickDialogButton(std::atoi(argument.c_str()))) {
-            channel_.WriteResult("no control " + argument);
-        }
-    } else {
-        channel_.WriteResult("unknown " + verb);
     }
+    channel_.WriteResult("unknown " + words[0]);
 }
 
 // A command that shows a modal dialog runs from the message loop, so the
